@@ -1,0 +1,44 @@
+// Every text that the evaluations write into the result boxes, as printf
+// formats: the one place where their wording and spacing are kept.
+#pragma once
+
+#include <string_view>
+
+namespace tolvo::display {
+
+// A feature's four result boxes, by tolerance mode.
+inline constexpr std::string_view kFitDeviation = "%g / %g μm";
+inline constexpr std::string_view kFitTolerance = "%g μm";
+inline constexpr std::string_view kFitLimitSizes = "φ%.4f ～ %.4f mm";
+inline constexpr std::string_view kFitMeanValue = "φ%.4f ± %g mm  ）";
+inline constexpr std::string_view kGeneralDeviation = "±%g mm";
+inline constexpr std::string_view kGeneralTolerance = "%g mm";
+inline constexpr std::string_view kGeneralLimitSizes = "φ%g ～ %g mm";
+inline constexpr std::string_view kGeneralMeanValue = "φ%g ± %g mm  ）";
+inline constexpr std::string_view kFreeDeviation = "%s / %s mm";
+inline constexpr std::string_view kFreeTolerance = "%g mm";
+inline constexpr std::string_view kFreeLimitSizes = "φ%g ～ %g mm";
+inline constexpr std::string_view kFreeMeanValue = "φ%g ± %g mm  ）";
+
+// What a feature's boxes show when there is nothing to show.
+inline constexpr std::string_view kFeaturePlaceholder = " -";
+inline constexpr std::string_view kMeanValuePlaceholder = " - ）";
+
+// The fit area.
+inline constexpr std::string_view kFitAmount = "%g mm";
+inline constexpr std::string_view kMeanClearance = "%g mm ＜すきま＞ )";
+inline constexpr std::string_view kMeanInterference = "%g mm ＜しめしろ＞ )";
+inline constexpr std::string_view kMeanZero = "0 mm )";
+inline constexpr std::string_view kClearanceFit = "すきまばめ";
+inline constexpr std::string_view kTransitionFit = "中間ばめ";
+inline constexpr std::string_view kInterferenceFit = "しまりばめ";
+inline constexpr std::string_view kMaxClearanceCaption = "最大すきま ：";
+inline constexpr std::string_view kMinClearanceCaption = "最小すきま ：";
+inline constexpr std::string_view kMaxInterferenceCaption = "最大しめしろ ：";
+inline constexpr std::string_view kMinInterferenceCaption = "最小しめしろ ：";
+inline constexpr std::string_view kFitKindPlaceholder = "";
+inline constexpr std::string_view kFitCaptionPlaceholder = "- ：";
+inline constexpr std::string_view kFitAmountPlaceholder = "-";
+inline constexpr std::string_view kMeanFitPlaceholder = "- )";
+
+}  // namespace tolvo::display

@@ -1,0 +1,91 @@
+#include "core/fit_evaluation.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/display_texts.h"
+#include "core/number_text.h"
+
+namespace tolvo {
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+
+struct FitKindLook {
+    std::string_view text;
+    LabelColors colors;
+};
+
+constexpr std::array<FitKindLook, 3> kFitKindLooks = {{
+    {display::kClearanceFit, {kWhite, {0, 0, 255}}},
+    {display::kTransitionFit, {kBlack, {255, 255, 0}}},
+    {display::kInterferenceFit, {kWhite, {255, 0, 0}}},
+}};
+
+bool HasFitInputs(const FeatureState& feature) { return feature.basicSize > 0.0 && feature.hasLimits; }
+
+std::string MeanFitText(double meanClearance) {
+    if (meanClearance > 0.0) return FormatText(display::kMeanClearance, {meanClearance});
+    if (meanClearance < 0.0) return FormatText(display::kMeanInterference, {-meanClearance});
+    return std::string(display::kMeanZero);
+}
+
+}  // namespace
+
+FitTexts FitPlaceholders() {
+    const std::string caption(display::kFitCaptionPlaceholder);
+    const std::string amount(display::kFitAmountPlaceholder);
+    return {std::string(display::kFitKindPlaceholder), caption, amount, caption, amount,
+            std::string(display::kMeanFitPlaceholder)};
+}
+
+FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
+    FitEvaluation evaluation{FitPlaceholders(), std::nullopt};
+    if (!HasFitInputs(hole) || !HasFitInputs(shaft)) return evaluation;
+
+    // Limit sizes that agree to six decimals must compare equal, or a fit
+    // meant to be line-to-line (H7/h6) would come out as an interference.
+    FitNumbers n{};
+    n.holeUpperLimit = RoundToSixDecimals(hole.upperLimit);
+    n.shaftLowerLimit = RoundToSixDecimals(shaft.lowerLimit);
+    n.shaftUpperLimit = RoundToSixDecimals(shaft.upperLimit);
+    n.holeLowerLimit = RoundToSixDecimals(hole.lowerLimit);
+    const double maxClearance = n.holeUpperLimit - n.shaftLowerLimit;
+    const double minClearance = n.holeLowerLimit - n.shaftUpperLimit;
+    n.result = {maxClearance, minClearance};
+
+    const double holeMean = n.holeUpperLimit - (n.holeUpperLimit - n.holeLowerLimit) * 0.5;
+    const double shaftMean = n.shaftUpperLimit - (n.shaftUpperLimit - n.shaftLowerLimit) * 0.5;
+    const double meanClearance = RoundToSixDecimals(holeMean - shaftMean);
+    if (!std::isfinite(maxClearance) || !std::isfinite(minClearance) || !std::isfinite(meanClearance)) {
+        return evaluation;
+    }
+    evaluation.numbers = n;
+
+    const std::string a = FormatText(display::kFitAmount, {std::fabs(maxClearance)});
+    const std::string b = FormatText(display::kFitAmount, {std::fabs(minClearance)});
+    FitTexts& t = evaluation.texts;
+    if (maxClearance > 0.0 && minClearance >= 0.0) {
+        t = {std::string(display::kClearanceFit), std::string(display::kMaxClearanceCaption), a,
+             std::string(display::kMinClearanceCaption), b, MeanFitText(meanClearance)};
+    } else if (maxClearance > 0.0) {
+        t = {std::string(display::kTransitionFit), std::string(display::kMaxClearanceCaption), a,
+             std::string(display::kMaxInterferenceCaption), b, MeanFitText(meanClearance)};
+    } else if (minClearance < 0.0) {
+        t = {std::string(display::kInterferenceFit), std::string(display::kMaxInterferenceCaption), b,
+             std::string(display::kMinInterferenceCaption), a, MeanFitText(meanClearance)};
+    }
+    // Otherwise both are 0 (max - min is the sum of the tolerances, never
+    // negative): no clearance and no interference, so the placeholders stay.
+    return evaluation;
+}
+
+std::optional<LabelColors> FitKindColors(std::string_view fitKindText) {
+    for (const FitKindLook& look : kFitKindLooks) {
+        if (look.text == fitKindText) return look.colors;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tolvo

@@ -1,0 +1,69 @@
+// Evaluation of the fit between the hole and the shaft: the kind of fit, the
+// extreme clearances or interferences and the clearance at the mean sizes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/feature.h"
+
+namespace tolvo {
+
+// Signed, in mm; a negative clearance is an interference of that magnitude.
+struct FitResult {
+    double maximumClearance = 0.0;  // hole upper limit - shaft lower limit
+    double minimumClearance = 0.0;  // hole lower limit - shaft upper limit
+};
+
+// The six texts of the fit area.
+struct FitTexts {
+    std::string kind;           // "すきまばめ", "中間ばめ", "しまりばめ" or empty
+    std::string firstCaption;   // left of firstAmount
+    std::string firstAmount;
+    std::string secondCaption;  // left of secondAmount
+    std::string secondAmount;
+    std::string meanFit;        // the fit at the mean sizes
+    friend bool operator==(const FitTexts&, const FitTexts&) = default;
+};
+
+FitTexts FitPlaceholders();
+
+// What a completed fit evaluation changes besides the texts.
+struct FitNumbers {
+    // The four limit sizes rounded to six decimals; they replace the features'.
+    double holeUpperLimit;
+    double holeLowerLimit;
+    double shaftUpperLimit;
+    double shaftLowerLimit;
+    FitResult result;
+};
+
+struct FitEvaluation {
+    FitTexts texts;
+    std::optional<FitNumbers> numbers;  // none: keep the limit sizes and FitResult as they are
+};
+
+// Placeholders in all six texts when either feature has no basic size above
+// zero or no limit sizes of its current setting.
+FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft);
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct LabelColors {
+    Rgb text;
+    Rgb background;
+    friend bool operator==(const LabelColors&, const LabelColors&) = default;
+};
+
+// The colours of the fit-kind label for its text: white on blue for a
+// clearance fit, black on yellow for a transition fit, white on red for an
+// interference fit; none (the default look) for any other text.
+std::optional<LabelColors> FitKindColors(std::string_view fitKindText);
+
+}  // namespace tolvo

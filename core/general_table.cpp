@@ -1,0 +1,41 @@
+#include "core/general_table.h"
+
+#include <array>
+#include <cassert>
+
+#include "core/fit_table.h"
+
+namespace tolvo {
+namespace {
+
+constexpr double kUndefined = kUndefinedCellMarker;
+
+constexpr std::array<std::array<double, kGeneralSizeRangeCount>, kGeneralClassCount> kGeneralTable = {{
+    {0.05, 0.05, 0.1, 0.15, 0.2, 0.3, 0.5, kUndefined},
+    {0.1, 0.1, 0.2, 0.3, 0.5, 0.8, 1.2, 2},
+    {0.2, 0.3, 0.5, 0.8, 1.2, 2, 3, 4},
+    {kUndefined, 0.5, 1, 1.5, 2.5, 4, 6, 8},
+}};
+
+constexpr std::array<double, kGeneralSizeRangeCount> kGeneralRangeUpperBounds = {3, 6, 30, 120, 400, 1000, 2000, 4000};
+
+constexpr std::array<std::string_view, kGeneralClassCount> kGeneralClassNames = {"精級", "中級", "粗級", "極粗級"};
+
+}  // namespace
+
+double GeneralTableLookup(int generalClass, int generalSizeRange) {
+    assert(generalClass >= 0 && generalClass < kGeneralClassCount);
+    assert(generalSizeRange >= 0 && generalSizeRange < kGeneralSizeRangeCount);
+    return kGeneralTable[generalClass][generalSizeRange];
+}
+
+int ClassifyGeneralSizeRange(double basicSize, int previousRange) {
+    for (int range = 0; range < kGeneralSizeRangeCount; ++range) {
+        if (basicSize <= kGeneralRangeUpperBounds[range]) return range;
+    }
+    return previousRange;
+}
+
+std::string_view GeneralClassName(int generalClass) { return kGeneralClassNames[generalClass]; }
+
+}  // namespace tolvo

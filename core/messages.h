@@ -1,0 +1,38 @@
+// The texts of Tolvo's message boxes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/feature.h"
+
+namespace tolvo {
+
+// Caption of every message box; also the default title of the copied report.
+inline constexpr std::string_view kMessageCaption = "Tolvo  Ver 1.10";
+// Shown by the copy command when there is no fit to copy.
+inline constexpr std::string_view kNothingToCopyMessage = "クリップボードへコピーする内容が不足しています．";
+
+// The messages about one feature's setting, shown after the feature's word.
+enum class SettingMessage {
+    FitSizeOver120,
+    KGrade,
+    NGrade,
+    FineClass,
+    VeryCoarseClass,
+    GeneralSizeOver4000,
+    GeneralSizeUnder05,
+    NonPositiveLimit,
+};
+
+// "穴" for the hole, "軸" for the shaft.
+std::string_view FeatureWord(FeatureKind kind);
+
+// The message text without the feature's word.
+std::string_view SettingMessageBody(SettingMessage message);
+
+// The whole text of the message box: the feature's word directly followed by
+// the body (no blank between). Lines are separated by single line feeds.
+std::string SettingMessageText(FeatureKind kind, SettingMessage message);
+
+}  // namespace tolvo

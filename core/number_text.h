@@ -1,0 +1,46 @@
+// Conversion between numbers and the texts the user types and reads.
+//
+// Every number in Tolvo passes through these functions, so that what is shown
+// never depends on the process locale: Qt adopts the user's locale on start-up,
+// and a designer working under de_DE must still see "0.5", not "0,5".
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace tolvo {
+
+// Reads the leading decimal number of a text the way C's atof does in the "C"
+// locale: leading white space, an optional sign, digits with an optional
+// decimal point (at least one digit), an optional exponent; the rest of the
+// text is ignored. A text without such a number gives 0. Hexadecimal numbers,
+// "inf" and "nan" are not numbers here and give 0.
+//
+// A number beyond the range of double gives +infinity or -infinity, as the C
+// library does ("1e400" -> inf); one too small to represent gives a zero of
+// its sign or the nearest subnormal. Callers therefore see infinities: a basic
+// size of inf is "over 120 mm" and "over 4000 mm" like any very large size.
+double ParseNumber(std::string_view text);
+
+// printf("%g"): six significant digits, trailing zeros dropped.
+std::string FormatG(double value);
+// printf("%+g"): as FormatG with a sign always written.
+std::string FormatSignedG(double value);
+// printf("%.*f"): fixed notation with the given number of decimals.
+std::string FormatFixed(double value, int decimals);
+
+// Rounds to six decimals the way the fit evaluation always has: written with
+// "%f", read back with ParseNumber. Two values that agree to six decimals
+// become the same double.
+double RoundToSixDecimals(double value);
+
+// A small printf for the display formats, so that each format is kept as one
+// piece of text. Supports %g, %+g, %f, %.Nf (N one digit), %s and %%.
+// Arguments are consumed in order; a conversion without a matching argument,
+// or of the wrong type, is written literally.
+using FormatArg = std::variant<double, std::string_view>;
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args);
+
+}  // namespace tolvo
