@@ -29,7 +29,8 @@ std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, c
     state.letterIndex = in.letterPosition;
     state.gradeIndex = in.gradePosition;
     if (in.letterPosition < 0 || in.letterPosition >= kLetterCount || in.gradePosition < 0 ||
-        in.gradePosition >= kGradeCount || state.fitSizeRange < 0 || state.fitSizeRange >= kFitSizeRangeCount) {
+        in.gradePosition >= kGradeCount || state.fitSizeRange < 0 ||
+        state.fitSizeRange >= kFitSizeRangeCount) {
         return std::nullopt;
     }
     const Deviations cell = FitTableLookup(kind, state.fitSizeRange, state.letterIndex, state.gradeIndex);
@@ -40,12 +41,12 @@ std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, c
     const double half = tolerance * 0.0005;  // mm
     const double mean = upper - half;
     if (!AllFinite({upper, lower, mean})) return std::nullopt;
-    return Outcome{{FormatText(display::kFitDeviation, {cell.upper, cell.lower}),
-                    FormatText(display::kFitTolerance, {tolerance}),
-                    FormatText(display::kFitLimitSizes, {lower, upper}),
-                    FormatText(display::kFitMeanValue, {mean, half})},
-                   upper,
-                   lower};
+    return Outcome{
+        {FormatText(display::kFitDeviation, {cell.upper, cell.lower}),
+         FormatText(display::kFitTolerance, {tolerance}), FormatText(display::kFitLimitSizes, {lower, upper}),
+         FormatText(display::kFitMeanValue, {mean, half})},
+        upper,
+        lower};
 }
 
 std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
@@ -58,11 +59,12 @@ std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
     const double upper = t + state.basicSize;
     const double lower = state.basicSize - t;
     if (!AllFinite({upper, lower})) return std::nullopt;
-    return Outcome{{FormatText(display::kGeneralDeviation, {t}), FormatText(display::kGeneralTolerance, {t + t}),
-                    FormatText(display::kGeneralLimitSizes, {lower, upper}),
-                    FormatText(display::kGeneralMeanValue, {state.basicSize, t})},
-                   upper,
-                   lower};
+    return Outcome{
+        {FormatText(display::kGeneralDeviation, {t}), FormatText(display::kGeneralTolerance, {t + t}),
+         FormatText(display::kGeneralLimitSizes, {lower, upper}),
+         FormatText(display::kGeneralMeanValue, {state.basicSize, t})},
+        upper,
+        lower};
 }
 
 // The sign text of a free deviation: "+0.02", "0" or "-0.01".

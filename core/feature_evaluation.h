@@ -33,8 +33,8 @@ struct FeatureTexts {
 FeatureTexts FeaturePlaceholders();
 
 struct FeatureEvaluation {
-    FeatureState state;                 // the feature's state afterwards
-    std::optional<FeatureTexts> texts;  // the four texts to show; none: leave the boxes as they are
+    FeatureState state;                    // the feature's state afterwards
+    std::optional<FeatureTexts> texts;     // the four texts to show; none: leave the boxes as they are
     bool nonPositiveLimitWarning = false;  // the smaller limit size came out at zero or below
 };
 

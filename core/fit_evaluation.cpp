@@ -23,7 +23,9 @@ constexpr std::array<FitKindLook, 3> kFitKindLooks = {{
     {display::kInterferenceFit, {kWhite, {255, 0, 0}}},
 }};
 
-bool HasFitInputs(const FeatureState& feature) { return feature.basicSize > 0.0 && feature.hasLimits; }
+bool HasFitInputs(const FeatureState& feature) {
+    return feature.basicSize > 0.0 && feature.hasLimits;
+}
 
 std::string MeanFitText(double meanClearance) {
     if (meanClearance > 0.0) return FormatText(display::kMeanClearance, {meanClearance});
@@ -67,14 +69,26 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     const std::string b = FormatText(display::kFitAmount, {std::fabs(minClearance)});
     FitTexts& t = evaluation.texts;
     if (maxClearance > 0.0 && minClearance >= 0.0) {
-        t = {std::string(display::kClearanceFit), std::string(display::kMaxClearanceCaption), a,
-             std::string(display::kMinClearanceCaption), b, MeanFitText(meanClearance)};
+        t = {std::string(display::kClearanceFit),
+             std::string(display::kMaxClearanceCaption),
+             a,
+             std::string(display::kMinClearanceCaption),
+             b,
+             MeanFitText(meanClearance)};
     } else if (maxClearance > 0.0) {
-        t = {std::string(display::kTransitionFit), std::string(display::kMaxClearanceCaption), a,
-             std::string(display::kMaxInterferenceCaption), b, MeanFitText(meanClearance)};
+        t = {std::string(display::kTransitionFit),
+             std::string(display::kMaxClearanceCaption),
+             a,
+             std::string(display::kMaxInterferenceCaption),
+             b,
+             MeanFitText(meanClearance)};
     } else if (minClearance < 0.0) {
-        t = {std::string(display::kInterferenceFit), std::string(display::kMaxInterferenceCaption), b,
-             std::string(display::kMinInterferenceCaption), a, MeanFitText(meanClearance)};
+        t = {std::string(display::kInterferenceFit),
+             std::string(display::kMaxInterferenceCaption),
+             b,
+             std::string(display::kMinInterferenceCaption),
+             a,
+             MeanFitText(meanClearance)};
     }
     // Otherwise both are 0 (max - min is the sum of the tolerances, never
     // negative): no clearance and no interference, so the placeholders stay.

@@ -18,12 +18,12 @@ struct FitResult {
 
 // The six texts of the fit area.
 struct FitTexts {
-    std::string kind;           // "すきまばめ", "中間ばめ", "しまりばめ" or empty
-    std::string firstCaption;   // left of firstAmount
+    std::string kind;          // "すきまばめ", "中間ばめ", "しまりばめ" or empty
+    std::string firstCaption;  // left of firstAmount
     std::string firstAmount;
     std::string secondCaption;  // left of secondAmount
     std::string secondAmount;
-    std::string meanFit;        // the fit at the mean sizes
+    std::string meanFit;  // the fit at the mean sizes
     friend bool operator==(const FitTexts&, const FitTexts&) = default;
 };
 

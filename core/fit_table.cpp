@@ -55,8 +55,12 @@ constexpr int kLetterJS = 5;
 constexpr int kLetterM = 7;
 constexpr int kLetterP = 9;
 
-constexpr Deviations FromLower(double lower, double it) { return {lower + it, lower}; }
-constexpr Deviations FromUpper(double upper, double it) { return {upper, upper - it}; }
+constexpr Deviations FromLower(double lower, double it) {
+    return {lower + it, lower};
+}
+constexpr Deviations FromUpper(double upper, double it) {
+    return {upper, upper - it};
+}
 
 constexpr Deviations HoleCell(int range, int letter, int grade) {
     const double it = kIT[grade - kFirstGrade][range];
@@ -145,8 +149,12 @@ int ClassifyFitSizeRange(double basicSize, int previousRange) {
     return previousRange;  // above 120 mm, and NaN, which no parse produces
 }
 
-std::string_view LetterName(FeatureKind kind, int letterIndex) { return kLetterNames[Index(kind)][letterIndex]; }
+std::string_view LetterName(FeatureKind kind, int letterIndex) {
+    return kLetterNames[Index(kind)][letterIndex];
+}
 
-int GradeNumber(int gradeIndex) { return gradeIndex + kFirstGrade; }
+int GradeNumber(int gradeIndex) {
+    return gradeIndex + kFirstGrade;
+}
 
 }  // namespace tolvo

@@ -17,9 +17,11 @@ constexpr std::array<std::array<double, kGeneralSizeRangeCount>, kGeneralClassCo
     {kUndefined, 0.5, 1, 1.5, 2.5, 4, 6, 8},
 }};
 
-constexpr std::array<double, kGeneralSizeRangeCount> kGeneralRangeUpperBounds = {3, 6, 30, 120, 400, 1000, 2000, 4000};
+constexpr std::array<double, kGeneralSizeRangeCount> kGeneralRangeUpperBounds = {3,   6,    30,   120,
+                                                                                 400, 1000, 2000, 4000};
 
-constexpr std::array<std::string_view, kGeneralClassCount> kGeneralClassNames = {"精級", "中級", "粗級", "極粗級"};
+constexpr std::array<std::string_view, kGeneralClassCount> kGeneralClassNames = {"精級", "中級", "粗級",
+                                                                                 "極粗級"};
 
 }  // namespace
 
@@ -36,6 +38,8 @@ int ClassifyGeneralSizeRange(double basicSize, int previousRange) {
     return previousRange;
 }
 
-std::string_view GeneralClassName(int generalClass) { return kGeneralClassNames[generalClass]; }
+std::string_view GeneralClassName(int generalClass) {
+    return kGeneralClassNames[generalClass];
+}
 
 }  // namespace tolvo

@@ -22,7 +22,9 @@ constexpr std::array<std::string_view, kFeatureKindCount> kFeatureWords = {"穴"
 
 }  // namespace
 
-std::string_view FeatureWord(FeatureKind kind) { return kFeatureWords[Index(kind)]; }
+std::string_view FeatureWord(FeatureKind kind) {
+    return kFeatureWords[Index(kind)];
+}
 
 std::string_view SettingMessageBody(SettingMessage message) {
     return kSettingMessageBodies[static_cast<std::size_t>(message)];

@@ -8,8 +8,12 @@
 namespace tolvo {
 namespace {
 
-bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsCSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The span of the leading number by the grammar above, without its sign.
 struct NumberSpan {
@@ -93,8 +97,8 @@ double ParseNumber(std::string_view text) {
     if (span.body.empty()) return 0.0;
     double value = 0.0;
     // from_chars reads in the "C" conventions whatever the locale is.
-    const auto result =
-        std::from_chars(span.body.data(), span.body.data() + span.body.size(), value, std::chars_format::general);
+    const auto result = std::from_chars(span.body.data(), span.body.data() + span.body.size(), value,
+                                        std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         value = span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (result.ec != std::errc{}) {
@@ -103,7 +107,9 @@ double ParseNumber(std::string_view text) {
     return span.negative ? -value : value;
 }
 
-std::string FormatG(double value) { return ToChars(value, std::chars_format::general, 6); }
+std::string FormatG(double value) {
+    return ToChars(value, std::chars_format::general, 6);
+}
 
 std::string FormatSignedG(double value) {
     std::string text = FormatG(value);
@@ -111,9 +117,13 @@ std::string FormatSignedG(double value) {
     return text;
 }
 
-std::string FormatFixed(double value, int decimals) { return ToChars(value, std::chars_format::fixed, decimals); }
+std::string FormatFixed(double value, int decimals) {
+    return ToChars(value, std::chars_format::fixed, decimals);
+}
 
-double RoundToSixDecimals(double value) { return ParseNumber(FormatFixed(value, 6)); }
+double RoundToSixDecimals(double value) {
+    return ParseNumber(FormatFixed(value, 6));
+}
 
 std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args) {
     std::string out;

@@ -34,13 +34,14 @@ bool GeneralSizeUpperLimitFails(double basicSize, ToleranceMode mode) {
 }
 
 GradeRuleOutcome KGradeRule(double basicSize, ToleranceMode mode, int letterIndex, int gradeIndex) {
-    const bool covered = basicSize > kKRuleAbove && mode == ToleranceMode::FitClass && letterIndex == kLetterK;
+    const bool covered =
+        basicSize > kKRuleAbove && mode == ToleranceMode::FitClass && letterIndex == kLetterK;
     return GradeRule(covered, gradeIndex);
 }
 
 GradeRuleOutcome NGradeRule(double basicSize, ToleranceMode mode, int letterIndex, int gradeIndex) {
-    const bool covered =
-        basicSize > 0.0 && basicSize <= kNRuleUpTo && mode == ToleranceMode::FitClass && letterIndex == kLetterN;
+    const bool covered = basicSize > 0.0 && basicSize <= kNRuleUpTo && mode == ToleranceMode::FitClass &&
+                         letterIndex == kLetterN;
     return GradeRule(covered, gradeIndex);
 }
 
@@ -50,9 +51,12 @@ bool VeryCoarseClassFails(int generalSizeRange, int generalClass, ToleranceMode 
 }
 
 bool FineClassFails(int generalSizeRange, int generalClass, ToleranceMode mode) {
-    return generalSizeRange == kFineUndefinedRange && generalClass == kFineClass && mode == ToleranceMode::General;
+    return generalSizeRange == kFineUndefinedRange && generalClass == kFineClass &&
+           mode == ToleranceMode::General;
 }
 
-bool NonPositiveLimitWarningDue(double lowerLimit) { return lowerLimit <= 0.0; }
+bool NonPositiveLimitWarningDue(double lowerLimit) {
+    return lowerLimit <= 0.0;
+}
 
 }  // namespace tolvo

@@ -21,9 +21,15 @@ struct Setting {
     const char* second = "";
 };
 
-Setting Fit(int letter, int gradeIndex) { return {ToleranceMode::FitClass, letter, gradeIndex}; }
-Setting General(int generalClass) { return {ToleranceMode::General, 0, 0, generalClass}; }
-Setting Free(const char* first, const char* second) { return {ToleranceMode::Free, 0, 0, 0, first, second}; }
+Setting Fit(int letter, int gradeIndex) {
+    return {ToleranceMode::FitClass, letter, gradeIndex};
+}
+Setting General(int generalClass) {
+    return {ToleranceMode::General, 0, 0, generalClass};
+}
+Setting Free(const char* first, const char* second) {
+    return {ToleranceMode::Free, 0, 0, 0, first, second};
+}
 
 // A state whose size ranges belong to the size, as the basic-size handler leaves them.
 FeatureState StateFor(double size, int generalClass = 0) {
@@ -65,16 +71,32 @@ TEST_P(FeatureTexts40mmTest, WritesTheFourTextsByteForByte) {
 INSTANTIATE_TEST_SUITE_P(
     Table, FeatureTexts40mmTest,
     ::testing::Values(
-        Row40{FeatureKind::Hole, Fit(4, 2), {"25 / 0 μm", "25 μm", "φ40.0000 ～ 40.0250 mm", "φ40.0125 ± 0.0125 mm  ）"}},
-        Row40{FeatureKind::Shaft, Fit(3, 1), {"-9 / -25 μm", "16 μm", "φ39.9750 ～ 39.9910 mm", "φ39.9830 ± 0.008 mm  ）"}},
-        Row40{FeatureKind::Hole, Fit(5, 2), {"12.5 / -12.5 μm", "25 μm", "φ39.9875 ～ 40.0125 mm", "φ40.0000 ± 0.0125 mm  ）"}},
-        Row40{FeatureKind::Hole, General(kMediumClass), {"±0.3 mm", "0.6 mm", "φ39.7 ～ 40.3 mm", "φ40 ± 0.3 mm  ）"}},
-        Row40{FeatureKind::Hole, Free("-0.01", "+0.02"), {"+0.02 / -0.01 mm", "0.03 mm", "φ39.99 ～ 40.02 mm", "φ40.005 ± 0.015 mm  ）"}},
-        Row40{FeatureKind::Hole, Free("0.1", "0.1"), {"+0.1 / 0 mm", "0.1 mm", "φ40 ～ 40.1 mm", "φ40.05 ± 0.05 mm  ）"}},
-        Row40{FeatureKind::Hole, Free("-0.1", "-0.1"), {"0 / -0.1 mm", "0.1 mm", "φ39.9 ～ 40 mm", "φ39.95 ± 0.05 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              Fit(4, 2),
+              {"25 / 0 μm", "25 μm", "φ40.0000 ～ 40.0250 mm", "φ40.0125 ± 0.0125 mm  ）"}},
+        Row40{FeatureKind::Shaft,
+              Fit(3, 1),
+              {"-9 / -25 μm", "16 μm", "φ39.9750 ～ 39.9910 mm", "φ39.9830 ± 0.008 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              Fit(5, 2),
+              {"12.5 / -12.5 μm", "25 μm", "φ39.9875 ～ 40.0125 mm", "φ40.0000 ± 0.0125 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              General(kMediumClass),
+              {"±0.3 mm", "0.6 mm", "φ39.7 ～ 40.3 mm", "φ40 ± 0.3 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              Free("-0.01", "+0.02"),
+              {"+0.02 / -0.01 mm", "0.03 mm", "φ39.99 ～ 40.02 mm", "φ40.005 ± 0.015 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              Free("0.1", "0.1"),
+              {"+0.1 / 0 mm", "0.1 mm", "φ40 ～ 40.1 mm", "φ40.05 ± 0.05 mm  ）"}},
+        Row40{FeatureKind::Hole,
+              Free("-0.1", "-0.1"),
+              {"0 / -0.1 mm", "0.1 mm", "φ39.9 ～ 40 mm", "φ39.95 ± 0.05 mm  ）"}},
         Row40{FeatureKind::Hole, Free("", ""), {"0 / 0 mm", "0 mm", "φ40 ～ 40 mm", "φ40 ± 0 mm  ）"}},
         // the free entries may come in either order
-        Row40{FeatureKind::Hole, Free("+0.02", "-0.01"), {"+0.02 / -0.01 mm", "0.03 mm", "φ39.99 ～ 40.02 mm", "φ40.005 ± 0.015 mm  ）"}}));
+        Row40{FeatureKind::Hole,
+              Free("+0.02", "-0.01"),
+              {"+0.02 / -0.01 mm", "0.03 mm", "φ39.99 ～ 40.02 mm", "φ40.005 ± 0.015 mm  ）"}}));
 
 TEST(EvaluateFeature, StoresTheLimitSizesInMillimetres) {
     const FeatureEvaluation hole = Evaluate(FeatureKind::Hole, "25", Fit(4, 2));  // H7
@@ -114,7 +136,8 @@ TEST(EvaluateFeature, ShowsPlaceholdersWithoutAPositiveBasicSizeInEveryMode) {
 
 TEST(EvaluateFeature, WritesNothingWhenNoModeIsSelected) {
     FeatureState state = StateFor(40);
-    const FeatureEvaluation e = EvaluateFeature(FeatureKind::Hole, state, FeatureInputs{"40", std::nullopt, 0, 0, "", ""});
+    const FeatureEvaluation e =
+        EvaluateFeature(FeatureKind::Hole, state, FeatureInputs{"40", std::nullopt, 0, 0, "", ""});
     EXPECT_FALSE(e.texts.has_value());
     EXPECT_EQ(e.state.basicSize, 40.0);
     EXPECT_FALSE(e.state.hasLimits);
@@ -142,8 +165,8 @@ TEST(EvaluateFeature, StoresLetterAndGradeOnlyInFitModeAndFreeValuesOnlyInFreeMo
     previous.gradeIndex = 1;
     previous.freeUpper = 0.3;
     previous.freeLower = 0.2;
-    const FeatureEvaluation fit = Evaluate(FeatureKind::Hole, "40", {ToleranceMode::FitClass, 7, 4, 0, "9", "8"},
-                                           &previous);
+    const FeatureEvaluation fit =
+        Evaluate(FeatureKind::Hole, "40", {ToleranceMode::FitClass, 7, 4, 0, "9", "8"}, &previous);
     EXPECT_EQ(fit.state.letterIndex, 7);
     EXPECT_EQ(fit.state.gradeIndex, 4);
     EXPECT_EQ(fit.state.freeUpper, 0.3);
@@ -151,8 +174,8 @@ TEST(EvaluateFeature, StoresLetterAndGradeOnlyInFitModeAndFreeValuesOnlyInFreeMo
         Evaluate(FeatureKind::Hole, "40", {ToleranceMode::General, 7, 4, 0, "9", "8"}, &previous);
     EXPECT_EQ(general.state.letterIndex, 1);
     EXPECT_EQ(general.state.freeLower, 0.2);
-    const FeatureEvaluation free = Evaluate(FeatureKind::Hole, "40", {ToleranceMode::Free, 7, 4, 0, "9", "8"},
-                                            &previous);
+    const FeatureEvaluation free =
+        Evaluate(FeatureKind::Hole, "40", {ToleranceMode::Free, 7, 4, 0, "9", "8"}, &previous);
     EXPECT_EQ(free.state.gradeIndex, 1);
     EXPECT_EQ(free.state.freeUpper, 9.0);
     EXPECT_EQ(free.state.freeLower, 8.0);
@@ -160,7 +183,8 @@ TEST(EvaluateFeature, StoresLetterAndGradeOnlyInFitModeAndFreeValuesOnlyInFreeMo
 
 TEST(EvaluateFeature, UsesTheStoredSizeRangeAsItStands) {
     FeatureState state = StateFor(25);  // range over 18 up to 30
-    const FeatureEvaluation e = EvaluateFeature(FeatureKind::Hole, state, FeatureInputs{"40", Fit(4, 2).mode, 4, 2, "", ""});
+    const FeatureEvaluation e =
+        EvaluateFeature(FeatureKind::Hole, state, FeatureInputs{"40", Fit(4, 2).mode, 4, 2, "", ""});
     ASSERT_TRUE(e.texts.has_value());
     EXPECT_EQ(e.texts->deviation, "21 / 0 μm");
 }
@@ -178,7 +202,8 @@ TEST(EvaluateFeature, NeverShowsAValueFromAnUndefinedCell) {
     EXPECT_EQ(k11.state.upperLimit, 10.015);
     EXPECT_FALSE(k11.nonPositiveLimitWarning);
     // and neither are 精級 over 2000 mm and 極粗級 up to 3 mm in JIS B0405
-    for (const auto& [size, generalClass] : {std::pair{"3000", kFineClass}, std::pair{"2", kVeryCoarseClass}}) {
+    for (const auto& [size, generalClass] :
+         {std::pair{"3000", kFineClass}, std::pair{"2", kVeryCoarseClass}}) {
         const FeatureEvaluation e = Evaluate(FeatureKind::Shaft, size, General(generalClass));
         ASSERT_TRUE(e.texts.has_value());
         EXPECT_EQ(*e.texts, FeaturePlaceholders()) << size;

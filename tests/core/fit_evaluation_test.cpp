@@ -51,29 +51,51 @@ const FeatureState kHole25H7 = FitFeature(FeatureKind::Hole, "25", kH, 7);
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, FitTextsTest,
-    ::testing::Values(
-        FitCase{"H7g6", kHole25H7, FitFeature(FeatureKind::Shaft, "25", kG, 6),
-                {"すきまばめ", "最大すきま ：", "0.041 mm", "最小すきま ：", "0.007 mm", "0.024 mm ＜すきま＞ )"}},
-        // the hole's lower limit is the shaft's upper limit: still a clearance fit
-        FitCase{"H7h6", kHole25H7, FitFeature(FeatureKind::Shaft, "25", kHShaft, 6),
-                {"すきまばめ", "最大すきま ：", "0.034 mm", "最小すきま ：", "0 mm", "0.017 mm ＜すきま＞ )"}},
-        FitCase{"H7k6", kHole25H7, FitFeature(FeatureKind::Shaft, "25", kK, 6),
-                {"中間ばめ", "最大すきま ：", "0.019 mm", "最大しめしろ ：", "0.015 mm", "0.002 mm ＜すきま＞ )"}},
-        FitCase{"H7p6", kHole25H7, FitFeature(FeatureKind::Shaft, "25", kP, 6),
-                {"しまりばめ", "最大しめしろ ：", "0.035 mm", "最小しめしろ ：", "0.001 mm",
-                 "0.018 mm ＜しめしろ＞ )"}},
-        // maximum clearance exactly 0 with a negative minimum is an interference fit
-        FitCase{"line", kHole25H7, FreeFeature("25", "0.021", "0.05"),
-                {"しまりばめ", "最大しめしろ ：", "0.05 mm", "最小しめしろ ：", "0 mm", "0.025 mm ＜しめしろ＞ )"}},
-        // JS7 with js6: the mean sizes agree, the difference rounds to (negative) zero
-        FitCase{"JS7js6", FitFeature(FeatureKind::Hole, "40", kJS, 7), FitFeature(FeatureKind::Shaft, "40", kJS, 6),
-                {"中間ばめ", "最大すきま ：", "0.0205 mm", "最大しめしろ ：", "0.0205 mm", "0 mm )"}},
-        // different basic sizes are not refused
-        FitCase{"25and30", kHole25H7, FitFeature(FeatureKind::Shaft, "30", kHShaft, 6),
-                {"しまりばめ", "最大しめしろ ：", "5 mm", "最小しめしろ ：", "4.966 mm", "4.983 mm ＜しめしろ＞ )"}},
-        // amounts below 1e-4 mm come in exponent form
-        FitCase{"tiny", FreeFeature("10", "0.00005", "0"), FreeFeature("10", "0", "-0.00002"),
-                {"すきまばめ", "最大すきま ：", "7e-05 mm", "最小すきま ：", "0 mm", "3.5e-05 mm ＜すきま＞ )"}}),
+    ::testing::Values(FitCase{"H7g6",
+                              kHole25H7,
+                              FitFeature(FeatureKind::Shaft, "25", kG, 6),
+                              {"すきまばめ", "最大すきま ：", "0.041 mm", "最小すきま ：", "0.007 mm",
+                               "0.024 mm ＜すきま＞ )"}},
+                      // the hole's lower limit is the shaft's upper limit: still a clearance fit
+                      FitCase{"H7h6",
+                              kHole25H7,
+                              FitFeature(FeatureKind::Shaft, "25", kHShaft, 6),
+                              {"すきまばめ", "最大すきま ：", "0.034 mm", "最小すきま ：", "0 mm",
+                               "0.017 mm ＜すきま＞ )"}},
+                      FitCase{"H7k6",
+                              kHole25H7,
+                              FitFeature(FeatureKind::Shaft, "25", kK, 6),
+                              {"中間ばめ", "最大すきま ：", "0.019 mm", "最大しめしろ ：", "0.015 mm",
+                               "0.002 mm ＜すきま＞ )"}},
+                      FitCase{"H7p6",
+                              kHole25H7,
+                              FitFeature(FeatureKind::Shaft, "25", kP, 6),
+                              {"しまりばめ", "最大しめしろ ：", "0.035 mm", "最小しめしろ ：", "0.001 mm",
+                               "0.018 mm ＜しめしろ＞ )"}},
+                      // maximum clearance exactly 0 with a negative minimum is an interference fit
+                      FitCase{"line",
+                              kHole25H7,
+                              FreeFeature("25", "0.021", "0.05"),
+                              {"しまりばめ", "最大しめしろ ：", "0.05 mm", "最小しめしろ ：", "0 mm",
+                               "0.025 mm ＜しめしろ＞ )"}},
+                      // JS7 with js6: the mean sizes agree, the difference rounds to (negative) zero
+                      FitCase{"JS7js6",
+                              FitFeature(FeatureKind::Hole, "40", kJS, 7),
+                              FitFeature(FeatureKind::Shaft, "40", kJS, 6),
+                              {"中間ばめ", "最大すきま ：", "0.0205 mm", "最大しめしろ ：", "0.0205 mm",
+                               "0 mm )"}},
+                      // different basic sizes are not refused
+                      FitCase{"25and30",
+                              kHole25H7,
+                              FitFeature(FeatureKind::Shaft, "30", kHShaft, 6),
+                              {"しまりばめ", "最大しめしろ ：", "5 mm", "最小しめしろ ：", "4.966 mm",
+                               "4.983 mm ＜しめしろ＞ )"}},
+                      // amounts below 1e-4 mm come in exponent form
+                      FitCase{"tiny",
+                              FreeFeature("10", "0.00005", "0"),
+                              FreeFeature("10", "0", "-0.00002"),
+                              {"すきまばめ", "最大すきま ：", "7e-05 mm", "最小すきま ：", "0 mm",
+                               "3.5e-05 mm ＜すきま＞ )"}}),
     [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 TEST(EvaluateFit, StoresTheRoundedLimitSizesAndTheSignedClearances) {

@@ -26,8 +26,9 @@ INSTANTIATE_TEST_SUITE_P(Bounds, GeneralSizeRangeTest,
                                            RangeCase{6, 0, 1}, RangeCase{8, 0, 2}, RangeCase{25, 0, 2},
                                            RangeCase{30, 0, 2}, RangeCase{30.5, 0, 3}, RangeCase{120, 0, 3},
                                            RangeCase{121, 0, 4}, RangeCase{400, 0, 4}, RangeCase{1000, 0, 5},
-                                           RangeCase{1500, 0, 6}, RangeCase{2000, 0, 6}, RangeCase{2500, 0, 7},
-                                           RangeCase{4000, 0, 7}, RangeCase{4000.5, 2, 2}, RangeCase{1e12, 5, 5}));
+                                           RangeCase{1500, 0, 6}, RangeCase{2000, 0, 6},
+                                           RangeCase{2500, 0, 7}, RangeCase{4000, 0, 7},
+                                           RangeCase{4000.5, 2, 2}, RangeCase{1e12, 5, 5}));
 
 TEST(GeneralSizeRange, IsSeparateFromTheFitSizeRange) {
     EXPECT_EQ(ClassifyGeneralSizeRange(8, 0), 2);
@@ -54,12 +55,13 @@ INSTANTIATE_TEST_SUITE_P(
     Values, GeneralTableValueTest,
     ::testing::Values(ValueCase{kMediumClass, 50, 0.3}, ValueCase{kCoarseClass, 2500, 4},
                       ValueCase{kVeryCoarseClass, 4, 0.5}, ValueCase{kFineClass, 1500, 0.5},
-                      ValueCase{kFineClass, 1, 0.05}, ValueCase{kFineClass, 5, 0.05}, ValueCase{kFineClass, 10, 0.1},
-                      ValueCase{kFineClass, 100, 0.15}, ValueCase{kFineClass, 200, 0.2},
-                      ValueCase{kFineClass, 500, 0.3}, ValueCase{kMediumClass, 2, 0.1},
-                      ValueCase{kMediumClass, 3000, 2}, ValueCase{kMediumClass, 1200, 1.2},
-                      ValueCase{kCoarseClass, 1, 0.2}, ValueCase{kCoarseClass, 700, 2},
-                      ValueCase{kVeryCoarseClass, 20, 1}, ValueCase{kVeryCoarseClass, 4000, 8},
+                      ValueCase{kFineClass, 1, 0.05}, ValueCase{kFineClass, 5, 0.05},
+                      ValueCase{kFineClass, 10, 0.1}, ValueCase{kFineClass, 100, 0.15},
+                      ValueCase{kFineClass, 200, 0.2}, ValueCase{kFineClass, 500, 0.3},
+                      ValueCase{kMediumClass, 2, 0.1}, ValueCase{kMediumClass, 3000, 2},
+                      ValueCase{kMediumClass, 1200, 1.2}, ValueCase{kCoarseClass, 1, 0.2},
+                      ValueCase{kCoarseClass, 700, 2}, ValueCase{kVeryCoarseClass, 20, 1},
+                      ValueCase{kVeryCoarseClass, 4000, 8},
                       // the two cells the standard leaves empty carry the marker
                       ValueCase{kFineClass, 3000, 999}, ValueCase{kVeryCoarseClass, 2, 999}));
 

@@ -31,13 +31,17 @@ TEST_P(ParseNumberTest, ReadsTheLeadingDecimalNumberOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseNumberTest,
     ::testing::Values(ParseCase{"25", 25}, ParseCase{"", 0}, ParseCase{"abc", 0}, ParseCase{"0x10", 0},
-                      ParseCase{"inf", 0}, ParseCase{"-infinity", 0}, ParseCase{"nan", 0}, ParseCase{"NAN(1)", 0},
-                      ParseCase{"1e", 1}, ParseCase{"1e+", 1}, ParseCase{"1e-x", 1}, ParseCase{"-.5", -0.5},
-                      ParseCase{"+.5", 0.5}, ParseCase{"  7mm", 7}, ParseCase{"1.5.2", 1.5}, ParseCase{".", 0},
-                      ParseCase{"-", 0}, ParseCase{"+-1", 0}, ParseCase{"- 1", 0}, ParseCase{"\t\n\v\f\r 2", 2},
-                      ParseCase{"1.", 1}, ParseCase{"1E3", 1000}, ParseCase{"2.5e-3", 0.0025},
-                      ParseCase{"1,5", 1}, ParseCase{"0,5", 0}, ParseCase{"\xEF\xBC\x92\xEF\xBC\x95", 0},
-                      ParseCase{"\xE3\x80\x80" "5", 0}, ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
+                      ParseCase{"inf", 0}, ParseCase{"-infinity", 0}, ParseCase{"nan", 0},
+                      ParseCase{"NAN(1)", 0}, ParseCase{"1e", 1}, ParseCase{"1e+", 1}, ParseCase{"1e-x", 1},
+                      ParseCase{"-.5", -0.5}, ParseCase{"+.5", 0.5}, ParseCase{"  7mm", 7},
+                      ParseCase{"1.5.2", 1.5}, ParseCase{".", 0}, ParseCase{"-", 0}, ParseCase{"+-1", 0},
+                      ParseCase{"- 1", 0}, ParseCase{"\t\n\v\f\r 2", 2}, ParseCase{"1.", 1},
+                      ParseCase{"1E3", 1000}, ParseCase{"2.5e-3", 0.0025}, ParseCase{"1,5", 1},
+                      ParseCase{"0,5", 0}, ParseCase{"\xEF\xBC\x92\xEF\xBC\x95", 0},
+                      ParseCase{"\xE3\x80\x80"
+                                "5",
+                                0},
+                      ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
                       ParseCase{"0.000000000000000000000000000001e330", 1e300}, ParseCase{"1e-400", 0},
                       ParseCase{"120.0000000000000001", 120}));
 
@@ -58,8 +62,13 @@ TEST(ParseNumber, OverflowsToInfinityForHugeDigitStrings) {
 TEST(ParseNumber, AgreesWithStrtodOnDecimalTexts) {
     std::mt19937 random(12345);
     const std::string alphabet = "0123456789.eE+- m";
-    std::vector<std::string> texts = {"1e-310", "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308",
-                                      "0.1", "123456789012345678901234567890", "9007199254740993"};
+    std::vector<std::string> texts = {"1e-310",
+                                      "4.9e-324",
+                                      "2.2250738585072014e-308",
+                                      "1.7976931348623157e308",
+                                      "0.1",
+                                      "123456789012345678901234567890",
+                                      "9007199254740993"};
     for (int n = 0; n < 20000; ++n) {
         std::string text;
         const int length = 1 + static_cast<int>(random() % 12);
@@ -110,8 +119,9 @@ TEST(Format, AgreesWithSnprintfOnManyValues) {
     std::mt19937_64 random(777);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-12, 12);
-    std::vector<double> values = {0.1 + 0.2, 25.021, 24.98, 0.5, 2.5, 1e-4, 9.999995e-5, 999999.5, 1e300,
-                                  -1.7976931348623157e308, 4.9e-324};
+    std::vector<double> values = {0.1 + 0.2, 25.021,      24.98,    0.5,   2.5,
+                                  1e-4,      9.999995e-5, 999999.5, 1e300, -1.7976931348623157e308,
+                                  4.9e-324};
     for (int n = 0; n < 20000; ++n) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
     char buffer[512];
     for (double v : values) {
@@ -149,7 +159,7 @@ TEST(FormatText, WritesAConversionWithoutAMatchingArgumentLiterally) {
 
 // Qt adopts the user's locale; numbers must come out the same under it.
 class DecimalCommaLocale : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
             << "the de_DE.UTF-8 locale is missing; tools/setup.sh generates it";

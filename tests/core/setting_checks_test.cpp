@@ -37,15 +37,16 @@ TEST_P(SizeLimitCheckTest, FailsOnlyOutsideTheTableOfTheMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, SizeLimitCheckTest,
-    ::testing::Values(SizeCheckCase{120, Fit, false, false, false}, SizeCheckCase{120.0001, Fit, true, false, false},
-                      SizeCheckCase{150, Fit, true, false, false}, SizeCheckCase{kInf, Fit, true, false, false},
-                      SizeCheckCase{150, General, false, false, false}, SizeCheckCase{150, Free, false, false, false},
-                      SizeCheckCase{0.3, General, false, true, false}, SizeCheckCase{0.4999, General, false, true, false},
-                      SizeCheckCase{0.5, General, false, false, false}, SizeCheckCase{0, General, false, false, false},
-                      SizeCheckCase{-0.3, General, false, false, false}, SizeCheckCase{0.3, Fit, false, false, false},
-                      SizeCheckCase{0.3, Free, false, false, false}, SizeCheckCase{4000, General, false, false, false},
-                      SizeCheckCase{4000.5, General, false, false, true}, SizeCheckCase{kInf, General, false, false, true},
-                      SizeCheckCase{5000, Free, false, false, false}, SizeCheckCase{5000, Fit, true, false, false}));
+    ::testing::Values(
+        SizeCheckCase{120, Fit, false, false, false}, SizeCheckCase{120.0001, Fit, true, false, false},
+        SizeCheckCase{150, Fit, true, false, false}, SizeCheckCase{kInf, Fit, true, false, false},
+        SizeCheckCase{150, General, false, false, false}, SizeCheckCase{150, Free, false, false, false},
+        SizeCheckCase{0.3, General, false, true, false}, SizeCheckCase{0.4999, General, false, true, false},
+        SizeCheckCase{0.5, General, false, false, false}, SizeCheckCase{0, General, false, false, false},
+        SizeCheckCase{-0.3, General, false, false, false}, SizeCheckCase{0.3, Fit, false, false, false},
+        SizeCheckCase{0.3, Free, false, false, false}, SizeCheckCase{4000, General, false, false, false},
+        SizeCheckCase{4000.5, General, false, false, true}, SizeCheckCase{kInf, General, false, false, true},
+        SizeCheckCase{5000, Free, false, false, false}, SizeCheckCase{5000, Fit, true, false, false}));
 
 struct GradeRuleCase {
     double size;
@@ -74,17 +75,18 @@ TEST_P(GradeRuleTest, KnowsWhereTheStandardForbidsGradesAbove8) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, GradeRuleTest,
-    ::testing::Values(
-        GradeRuleCase{3, Fit, K, 12, NA, NA}, GradeRuleCase{3.01, Fit, K, 12, Violated, NA},
-        GradeRuleCase{10, Fit, K, 9, Violated, NA}, GradeRuleCase{10, Fit, K, 8, Restricted, NA},
-        GradeRuleCase{10, Fit, K, 5, Restricted, NA}, GradeRuleCase{1, Fit, K, 12, NA, NA},
-        GradeRuleCase{10, General, K, 12, NA, NA}, GradeRuleCase{10, Free, K, 12, NA, NA},
-        GradeRuleCase{10, Fit, M, 12, NA, NA}, GradeRuleCase{1, Fit, N, 10, NA, Violated},
-        GradeRuleCase{0.5, Fit, N, 10, NA, Violated}, GradeRuleCase{0.0001, Fit, N, 9, NA, Violated},
-        GradeRuleCase{0, Fit, N, 10, NA, NA}, GradeRuleCase{-1, Fit, N, 10, NA, NA},
-        GradeRuleCase{1.01, Fit, N, 10, NA, NA}, GradeRuleCase{2, Fit, N, 10, NA, NA},
-        GradeRuleCase{1, Fit, N, 8, NA, Restricted}, GradeRuleCase{1, General, N, 10, NA, NA},
-        GradeRuleCase{kInf, Fit, K, 12, Violated, NA}));
+    ::testing::Values(GradeRuleCase{3, Fit, K, 12, NA, NA}, GradeRuleCase{3.01, Fit, K, 12, Violated, NA},
+                      GradeRuleCase{10, Fit, K, 9, Violated, NA},
+                      GradeRuleCase{10, Fit, K, 8, Restricted, NA},
+                      GradeRuleCase{10, Fit, K, 5, Restricted, NA}, GradeRuleCase{1, Fit, K, 12, NA, NA},
+                      GradeRuleCase{10, General, K, 12, NA, NA}, GradeRuleCase{10, Free, K, 12, NA, NA},
+                      GradeRuleCase{10, Fit, M, 12, NA, NA}, GradeRuleCase{1, Fit, N, 10, NA, Violated},
+                      GradeRuleCase{0.5, Fit, N, 10, NA, Violated},
+                      GradeRuleCase{0.0001, Fit, N, 9, NA, Violated}, GradeRuleCase{0, Fit, N, 10, NA, NA},
+                      GradeRuleCase{-1, Fit, N, 10, NA, NA}, GradeRuleCase{1.01, Fit, N, 10, NA, NA},
+                      GradeRuleCase{2, Fit, N, 10, NA, NA}, GradeRuleCase{1, Fit, N, 8, NA, Restricted},
+                      GradeRuleCase{1, General, N, 10, NA, NA},
+                      GradeRuleCase{kInf, Fit, K, 12, Violated, NA}));
 
 struct ClassRuleCase {
     int range;
@@ -102,18 +104,17 @@ TEST_P(ClassRuleTest, FailsOnTheTwoEmptyCellsInGeneralModeOnly) {
     EXPECT_EQ(FineClassFails(c.range, c.generalClass, c.mode), c.fineFails);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, ClassRuleTest,
-    ::testing::Values(ClassRuleCase{0, kVeryCoarseClass, General, true, false},
-                      ClassRuleCase{1, kVeryCoarseClass, General, false, false},
-                      ClassRuleCase{0, kCoarseClass, General, false, false},
-                      ClassRuleCase{0, kVeryCoarseClass, Fit, false, false},
-                      ClassRuleCase{0, kVeryCoarseClass, Free, false, false},
-                      ClassRuleCase{7, kFineClass, General, false, true},
-                      ClassRuleCase{6, kFineClass, General, false, false},
-                      ClassRuleCase{7, kMediumClass, General, false, false},
-                      ClassRuleCase{7, kFineClass, Free, false, false},
-                      ClassRuleCase{0, kFineClass, General, false, false}));
+INSTANTIATE_TEST_SUITE_P(Cells, ClassRuleTest,
+                         ::testing::Values(ClassRuleCase{0, kVeryCoarseClass, General, true, false},
+                                           ClassRuleCase{1, kVeryCoarseClass, General, false, false},
+                                           ClassRuleCase{0, kCoarseClass, General, false, false},
+                                           ClassRuleCase{0, kVeryCoarseClass, Fit, false, false},
+                                           ClassRuleCase{0, kVeryCoarseClass, Free, false, false},
+                                           ClassRuleCase{7, kFineClass, General, false, true},
+                                           ClassRuleCase{6, kFineClass, General, false, false},
+                                           ClassRuleCase{7, kMediumClass, General, false, false},
+                                           ClassRuleCase{7, kFineClass, Free, false, false},
+                                           ClassRuleCase{0, kFineClass, General, false, false}));
 
 TEST(SettingChecks, WarnsOfALowerLimitSizeOfZeroOrBelow) {
     EXPECT_TRUE(NonPositiveLimitWarningDue(0.0));

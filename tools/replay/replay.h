@@ -1,0 +1,18 @@
+// tolvo-replay: drives the main window and copy dialog models from a script
+// of user events, exactly as a user drives the window, and prints the state
+// of every control as JSON on request. The contract of automated acceptance
+// tests; see README.md for the script language.
+#pragma once
+
+#include <iosfwd>
+
+#include "ui/main_model.h"
+
+namespace tolvo {
+
+// Runs a whole script. Returns 0 when every event could be done, 2 after the
+// first event a user could not do (the error, with its line number, goes to
+// errors).
+int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, const HelpSearch& help);
+
+}  // namespace tolvo

@@ -1,0 +1,54 @@
+// The state of every control of a dialog that has an ID: what a window model
+// holds and what a view mirrors.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/dialog_templates.h"
+
+namespace tolvo {
+
+struct ControlState {
+    int id = kNoId;
+    ControlKind kind = ControlKind::Static;
+    std::string text;      // edits and statics
+    bool checked = false;  // radio buttons and check boxes
+    int position = 0;      // sliders
+    int minimum = 0;
+    int maximum = 0;
+    bool enabled = true;
+};
+
+// Edits the user can type into (when enabled).
+constexpr bool IsWritableEdit(ControlKind kind) {
+    return kind == ControlKind::InputEdit;
+}
+constexpr bool IsEdit(ControlKind kind) {
+    return kind == ControlKind::InputEdit || kind == ControlKind::OutputEdit ||
+           kind == ControlKind::PreviewEdit;
+}
+// Controls a click or the Tab key can give the focus to.
+constexpr bool CanTakeFocus(ControlKind kind) {
+    return kind != ControlKind::Static && kind != ControlKind::GroupBox && kind != ControlKind::Icon;
+}
+
+class ControlStates {
+  public:
+    // Every control of the template that has an ID, with the template's text.
+    explicit ControlStates(const DialogTemplate& dialog);
+
+    bool Contains(int id) const { return Find(id) != nullptr; }
+    // The control must exist.
+    ControlState& At(int id);
+    const ControlState& At(int id) const;
+    const ControlState* Find(int id) const;
+
+    // Ascending by ID.
+    const std::vector<ControlState>& All() const { return controls_; }
+
+  private:
+    std::vector<ControlState> controls_;
+};
+
+}  // namespace tolvo

@@ -1,0 +1,48 @@
+#include "ui/help_search.h"
+
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <iterator>
+#endif
+
+#ifndef TOLVO_DATA_DIR
+#define TOLVO_DATA_DIR ""
+#endif
+
+namespace tolvo {
+
+std::filesystem::path ExecutableFolder(const char* argv0) {
+    std::error_code error;
+#if defined(_WIN32)
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    if (length > 0 && length < std::size(buffer)) return std::filesystem::path(buffer).parent_path();
+#elif defined(__linux__)
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return self.parent_path();
+#endif
+    if (argv0 == nullptr) return std::filesystem::current_path(error);
+    const std::filesystem::path program = std::filesystem::absolute(argv0, error);
+    return error ? std::filesystem::path() : program.parent_path();
+}
+
+HelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder) {
+    HelpSearch search;
+    if (!executableFolder.empty()) search.folders.push_back(executableFolder);
+    const std::filesystem::path dataFolder(TOLVO_DATA_DIR);
+    if (!dataFolder.empty()) search.folders.push_back(dataFolder);
+    std::error_code error;
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+    if (!error) search.folders.push_back(workingDirectory);
+#if defined(_WIN32)
+    search.programFileName = "Tolvo.exe";
+#else
+    search.programFileName = "tolvo";
+#endif
+    return search;
+}
+
+}  // namespace tolvo

@@ -1,0 +1,585 @@
+#include "ui/main_model.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "core/feature_evaluation.h"
+#include "core/fit_table.h"
+#include "core/general_table.h"
+#include "core/number_text.h"
+#include "core/setting_checks.h"
+#include "ui/copy_model.h"
+
+namespace tolvo {
+
+// The controls of one feature panel.
+struct MainModel::Panel {
+    FeatureKind kind;
+    int basicSize;
+    int fitRadio;
+    int generalRadio;
+    int freeRadio;
+    int letterSlider;
+    int gradeSlider;
+    int letterCaption;
+    int gradeCaption;
+    std::array<int, kLetterCount> letterMarks;
+    std::array<int, kGradeCount> gradeMarks;  // grades 5..12
+    int classLabel;
+    int classScroll;
+    int freeFirst;
+    int freeSecond;
+    int freeFirstUnit;
+    int freeSecondUnit;
+    int deviation;
+    int tolerance;
+    int limitSizes;
+    int meanValue;
+};
+
+namespace {
+
+using Panel = MainModel::Panel;
+
+constexpr Panel kHole{FeatureKind::Hole,
+                      1003,
+                      1000,
+                      1001,
+                      1002,
+                      1004,
+                      1005,
+                      1030,
+                      1031,
+                      {1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029},
+                      {1047, 1043, 1032, 1033, 1034, 1035, 1036, 1037},
+                      1044,
+                      1042,
+                      1011,
+                      1012,
+                      1018,
+                      1019,
+                      1009,
+                      1010,
+                      1008,
+                      1016};
+constexpr Panel kShaft{FeatureKind::Shaft,
+                       1017,
+                       1084,
+                       1087,
+                       1089,
+                       1085,
+                       1086,
+                       1111,
+                       1112,
+                       {1095, 1096, 1097, 1098, 1099, 1100, 1101, 1102, 1103, 1104},
+                       {1121, 1120, 1105, 1106, 1107, 1108, 1109, 1110},
+                       1117,
+                       1088,
+                       1090,
+                       1091,
+                       1116,
+                       1093,
+                       1114,
+                       1115,
+                       1113,
+                       1039};
+
+constexpr int kLetterSliderMax = kLetterCount - 1;
+constexpr int kGradeSliderMax = kGradeCount - 1;
+// Grade marks 9 to 12 are greyed while a grade rule restricts the hole to 8.
+constexpr int kFirstGradeMarkAbove8 = kGradeIndex8 + 1;
+
+// The message box texts of the help command.
+constexpr std::string_view kHelpMissingFirstLine = "エラー：Tolvo.htmlが見つかりません．";
+constexpr std::string_view kHelpMissingBefore = "ヘルプファイルは";
+constexpr std::string_view kHelpMissingAfter = "と同じフォルダに保存して下さい．";
+
+bool IsOnPanel(int id, const Panel& p) {
+    return id == p.letterSlider || id == p.gradeSlider;
+}
+
+}  // namespace
+
+MainModel::MainModel(DialogHost& host, HelpSearch help)
+    : host_(host), help_(std::move(help)), controls_(kMainDialog), reportOptions_(DefaultReportOptions()) {
+    for (const Panel* p : {&kHole, &kShaft}) {
+        controls_.At(p->fitRadio).checked = true;
+        controls_.At(p->letterSlider).maximum = kLetterSliderMax;
+        controls_.At(p->gradeSlider).maximum = kGradeSliderMax;
+    }
+    controls_.At(kSameBasicSize).checked = true;
+    SetEnabled(kShaftBasicSize, false);
+    RefreshPanelControls(kHole);
+    RefreshPanelControls(kShaft);
+    focus_ = kHoleBasicSize;
+    EvaluateFeature(kHole);
+    EvaluateFeature(kShaft);
+    EvaluateFit();
+}
+
+// ---- operations on controls ----
+
+void MainModel::SetText(int id, std::string text) {
+    controls_.At(id).text = std::move(text);
+    DispatchEditChange(id);
+}
+
+void MainModel::DispatchEditChange(int id) {
+    if (id == kHoleBasicSize) return OnHoleBasicSizeChanged();
+    if (id == kShaftBasicSize) return OnShaftBasicSizeChanged();
+    for (const Panel* p : {&kHole, &kShaft}) {
+        if (id == p->freeFirst || id == p->freeSecond) return OnFreeInputChanged(*p);
+    }
+}
+
+FeatureState& MainModel::StateOf(const Panel& p) {
+    return features_[Index(p.kind)].state;
+}
+MainModel::FeatureRecord& MainModel::FeatureOf(const Panel& p) {
+    return features_[Index(p.kind)];
+}
+
+std::optional<ToleranceMode> MainModel::Mode(const Panel& p) const {
+    if (Checked(p.fitRadio)) return ToleranceMode::FitClass;
+    if (Checked(p.generalRadio)) return ToleranceMode::General;
+    if (Checked(p.freeRadio)) return ToleranceMode::Free;
+    return std::nullopt;
+}
+
+double MainModel::TypedBasicSize(const Panel& p) const {
+    return ParseNumber(Text(p.basicSize));
+}
+
+// ---- feature evaluation ----
+
+bool MainModel::CheckBasicSize(const Panel& p) {
+    StateOf(p).basicSize = TypedBasicSize(p);
+    if (StateOf(p).basicSize > 0.0) return false;
+    ShowPlaceholders(p);
+    return true;
+}
+
+void MainModel::ShowPlaceholders(const Panel& p) {
+    const FeatureTexts texts = FeaturePlaceholders();
+    SetText(p.deviation, texts.deviation);
+    SetText(p.tolerance, texts.tolerance);
+    SetText(p.limitSizes, texts.limitSizes);
+    SetText(p.meanValue, texts.meanValue);
+}
+
+void MainModel::EvaluateFeature(const Panel& p) {
+    const FeatureInputs inputs{Text(p.basicSize),
+                               Mode(p),
+                               controls_.At(p.letterSlider).position,
+                               controls_.At(p.gradeSlider).position,
+                               Text(p.freeFirst),
+                               Text(p.freeSecond)};
+    FeatureEvaluation evaluation = tolvo::EvaluateFeature(p.kind, StateOf(p), inputs);
+    StateOf(p) = evaluation.state;
+    if (evaluation.texts) {
+        SetText(p.deviation, std::move(evaluation.texts->deviation));
+        SetText(p.tolerance, std::move(evaluation.texts->tolerance));
+        SetText(p.limitSizes, std::move(evaluation.texts->limitSizes));
+        SetText(p.meanValue, std::move(evaluation.texts->meanValue));
+    }
+    if (evaluation.nonPositiveLimitWarning) ShowSettingMessage(p, SettingMessage::NonPositiveLimit);
+}
+
+void MainModel::RefreshPanelControls(const Panel& p) {
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!mode) return;
+    const bool fit = *mode == ToleranceMode::FitClass;
+    const bool general = *mode == ToleranceMode::General;
+    const bool free = *mode == ToleranceMode::Free;
+    bool restricted = false;
+    if (p.kind == FeatureKind::Hole) {
+        const double size = TypedBasicSize(p);
+        const FeatureState& s = StateOf(p);
+        restricted = KGradeRule(size, *mode, s.letterIndex, s.gradeIndex) == GradeRuleOutcome::Restricted ||
+                     NGradeRule(size, *mode, s.letterIndex, s.gradeIndex) == GradeRuleOutcome::Restricted;
+    }
+    for (int id : {p.letterSlider, p.letterCaption, p.gradeSlider, p.gradeCaption}) SetEnabled(id, fit);
+    for (int id : p.letterMarks) SetEnabled(id, fit);
+    for (int g = 0; g < kGradeCount; ++g)
+        SetEnabled(p.gradeMarks[g], fit && !(g >= kFirstGradeMarkAbove8 && restricted));
+    for (int id : {p.classLabel, p.classScroll}) SetEnabled(id, general);
+    for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) SetEnabled(id, free);
+}
+
+void MainModel::EvaluateFit() {
+    FitEvaluation evaluation = tolvo::EvaluateFit(StateOf(kHole), StateOf(kShaft));
+    if (evaluation.numbers) {
+        StateOf(kHole).upperLimit = evaluation.numbers->holeUpperLimit;
+        StateOf(kHole).lowerLimit = evaluation.numbers->holeLowerLimit;
+        StateOf(kShaft).upperLimit = evaluation.numbers->shaftUpperLimit;
+        StateOf(kShaft).lowerLimit = evaluation.numbers->shaftLowerLimit;
+        fitResult_ = evaluation.numbers->result;
+    }
+    FitTexts& t = evaluation.texts;
+    SetText(kFitKindLabel, std::move(t.kind));
+    SetText(kFirstFitCaption, std::move(t.firstCaption));
+    SetText(kFirstFitAmount, std::move(t.firstAmount));
+    SetText(kSecondFitCaption, std::move(t.secondCaption));
+    SetText(kSecondFitAmount, std::move(t.secondAmount));
+    SetText(kMeanFit, std::move(t.meanFit));
+}
+
+std::optional<LabelColors> MainModel::FitKindLabelColors() const {
+    return FitKindColors(Text(kFitKindLabel));
+}
+
+// ---- setting checks and their reactions ----
+
+void MainModel::ShowSettingMessage(const Panel& p, SettingMessage message) {
+    host_.ShowMessage(kMessageCaption, SettingMessageText(p.kind, message));
+}
+
+void MainModel::SwitchToFreeInput(const Panel& p) {
+    controls_.At(p.fitRadio).checked = false;
+    controls_.At(p.generalRadio).checked = false;
+    controls_.At(p.freeRadio).checked = true;
+    ShowPlaceholders(p);
+    focus_ = p.freeFirst;
+}
+
+bool MainModel::FitSizeLimitCheck(const Panel& p) {
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!mode || !FitSizeLimitFails(TypedBasicSize(p), *mode)) return false;
+    ShowSettingMessage(p, SettingMessage::FitSizeOver120);
+    SwitchToFreeInput(p);
+    return true;
+}
+
+bool MainModel::GeneralSizeLimitChecks(const Panel& p) {
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!mode) return false;
+    const double size = TypedBasicSize(p);
+    SettingMessage message;
+    if (GeneralSizeLowerLimitFails(size, *mode)) {
+        message = SettingMessage::GeneralSizeUnder05;
+    } else if (GeneralSizeUpperLimitFails(size, *mode)) {
+        message = SettingMessage::GeneralSizeOver4000;
+    } else {
+        return false;
+    }
+    ShowSettingMessage(p, message);
+    SwitchToFreeInput(p);
+    RefreshPanelControls(p);
+    return true;
+}
+
+void MainModel::ApplyGradeRules(const Panel& p) {
+    if (p.kind != FeatureKind::Hole) return;
+    struct Rule {
+        GradeRuleOutcome (*check)(double, ToleranceMode, int, int);
+        SettingMessage message;
+    };
+    for (const Rule& rule :
+         {Rule{KGradeRule, SettingMessage::KGrade}, Rule{NGradeRule, SettingMessage::NGrade}}) {
+        const std::optional<ToleranceMode> mode = Mode(p);
+        FeatureState& s = StateOf(p);
+        if (!mode ||
+            rule.check(TypedBasicSize(p), *mode, s.letterIndex, s.gradeIndex) != GradeRuleOutcome::Violated) {
+            continue;
+        }
+        ShowSettingMessage(p, rule.message);
+        s.gradeIndex = kGradeIndex8;
+        controls_.At(p.gradeSlider).position = kGradeIndex8;
+    }
+}
+
+void MainModel::SetGeneralClass(const Panel& p, int generalClass) {
+    StateOf(p).generalClass = generalClass;
+    controls_.At(p.classLabel).text = std::string(GeneralClassName(generalClass));
+}
+
+void MainModel::ApplyClassRules(const Panel& p, bool withMessage) {
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!mode) return;
+    const FeatureState& s = StateOf(p);
+    if (VeryCoarseClassFails(s.generalSizeRange, s.generalClass, *mode)) {
+        if (withMessage) ShowSettingMessage(p, SettingMessage::VeryCoarseClass);
+        SetGeneralClass(p, kCoarseClass);
+    }
+    if (FineClassFails(s.generalSizeRange, s.generalClass, *mode)) {
+        if (withMessage) ShowSettingMessage(p, SettingMessage::FineClass);
+        SetGeneralClass(p, kMediumClass);
+    }
+}
+
+bool MainModel::StepGeneralClass(const Panel& p, ScrollCode code) {
+    FeatureRecord& f = FeatureOf(p);
+    int generalClass = f.state.generalClass;
+    if (code == ScrollCode::LineUp) generalClass = std::max(generalClass - 1, 0);
+    if (code == ScrollCode::LineDown) generalClass = std::min(generalClass + 1, kGeneralClassCount - 1);
+    SetGeneralClass(p, generalClass);
+
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!mode) return true;
+    // The scroll bar notifies twice per click: for the step, and at the
+    // release. A step onto an undefined class is passed over once and
+    // reported and corrected on the second notification.
+    struct Rule {
+        bool (*fails)(int, int, ToleranceMode);
+        bool FeatureRecord::*skipNotice;
+        SettingMessage message;
+        int correctedClass;
+    };
+    for (const Rule& rule :
+         {Rule{VeryCoarseClassFails, &FeatureRecord::skipVeryCoarseNotice, SettingMessage::VeryCoarseClass,
+               kCoarseClass},
+          Rule{FineClassFails, &FeatureRecord::skipFineNotice, SettingMessage::FineClass, kMediumClass}}) {
+        if (!rule.fails(f.state.generalSizeRange, f.state.generalClass, *mode)) continue;
+        if (f.*rule.skipNotice) {
+            f.*rule.skipNotice = false;
+            return false;
+        }
+        ShowSettingMessage(p, rule.message);
+        SetGeneralClass(p, rule.correctedClass);
+        f.*rule.skipNotice = true;
+        return false;
+    }
+    return true;
+}
+
+// ---- handlers ----
+
+void MainModel::OnSliderMoved(int id) {
+    // The hole is re-evaluated for every slider; a slider reporting the
+    // position it already had (the end of a drag) does nothing for its own
+    // feature.
+    for (const Panel* p : {&kHole, &kShaft}) {
+        if (IsOnPanel(id, *p)) {
+            FeatureState& s = StateOf(*p);
+            int& stored = id == p->letterSlider ? s.letterIndex : s.gradeIndex;
+            const int position = controls_.At(id).position;
+            if (position == stored) return;
+            stored = position;
+            ApplyGradeRules(*p);
+        }
+        CheckBasicSize(*p);
+        EvaluateFeature(*p);
+        RefreshPanelControls(*p);
+        EvaluateFit();
+    }
+}
+
+void MainModel::OnFitRadio(const Panel& p) {
+    CheckBasicSize(p);
+    FitSizeLimitCheck(p);
+    ApplyGradeRules(p);
+    EvaluateFeature(p);
+    RefreshPanelControls(p);
+    EvaluateFit();
+}
+
+void MainModel::OnGeneralRadio(const Panel& p) {
+    if (GeneralSizeLimitChecks(p)) return;
+    ApplyClassRules(p, false);
+    EvaluateFeature(p);
+    RefreshPanelControls(p);
+    EvaluateFit();
+}
+
+void MainModel::OnFreeRadio(const Panel& p) {
+    focus_ = p.freeFirst;
+    EvaluateFeature(p);
+    RefreshPanelControls(p);
+    EvaluateFit();
+}
+
+void MainModel::OnHoleBasicSizeChanged() {
+    const Panel& p = kHole;
+    CheckBasicSize(p);
+    FeatureState& s = StateOf(p);
+    s.basicSize = TypedBasicSize(p);
+    // With "穴と同じ基準寸法" the shaft's handler runs to its end first, messages included.
+    if (Checked(kSameBasicSize)) SetText(kShaftBasicSize, Text(kHoleBasicSize));
+    s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
+    FitSizeLimitCheck(p);
+    if (GeneralSizeLimitChecks(p)) return;
+    ApplyGradeRules(p);
+    s.generalSizeRange = ClassifyGeneralSizeRange(s.basicSize, s.generalSizeRange);
+    ApplyClassRules(p, true);
+    EvaluateFeature(p);
+    RefreshPanelControls(p);
+    EvaluateFit();
+}
+
+void MainModel::OnShaftBasicSizeChanged() {
+    const Panel& p = kShaft;
+    FeatureState& s = StateOf(p);
+    s.basicSize = TypedBasicSize(p);
+    s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
+    CheckBasicSize(p);
+    FitSizeLimitCheck(p);
+    // The hole's check runs here too, so that its message comes before the
+    // shaft's class messages when the shaft follows the hole.
+    FitSizeLimitCheck(kHole);
+    if (GeneralSizeLimitChecks(p)) return;
+    s.generalSizeRange = ClassifyGeneralSizeRange(s.basicSize, s.generalSizeRange);
+    ApplyClassRules(p, true);
+    EvaluateFeature(p);
+    RefreshPanelControls(p);
+    EvaluateFit();
+}
+
+void MainModel::OnSameBasicSizeClicked() {
+    if (Checked(kSameBasicSize)) {
+        SetEnabled(kShaftBasicSize, false);
+        StateOf(kHole).basicSize = TypedBasicSize(kHole);
+        SetText(kShaftBasicSize, Text(kHoleBasicSize));
+    } else {
+        SetEnabled(kShaftBasicSize, true);
+        focus_ = kShaftBasicSize;
+        selectAllRequest_ = kShaftBasicSize;
+    }
+}
+
+void MainModel::OnFreeInputChanged(const Panel& p) {
+    EvaluateFeature(p);
+    EvaluateFit();
+}
+
+void MainModel::RefreshAll() {
+    EvaluateFeature(kHole);
+    RefreshPanelControls(kHole);
+    EvaluateFeature(kShaft);
+    RefreshPanelControls(kShaft);
+    EvaluateFit();
+}
+
+void MainModel::OnCopyCommand() {
+    if (Text(kFitKindLabel).empty()) {
+        host_.ShowMessage(kMessageCaption, kNothingToCopyMessage);
+        return;
+    }
+    auto source = [this](const Panel& p) {
+        const FeatureState& s = StateOf(p);
+        FeatureReportSource r;
+        r.basicSize = s.basicSize;
+        r.deviation = Text(p.deviation);
+        r.tolerance = Text(p.tolerance);
+        r.limits = Text(p.limitSizes);
+        r.mean = Text(p.meanValue);
+        return r;
+    };
+    auto suffix = [this](const Panel& p) -> std::string {
+        const FeatureState& s = StateOf(p);
+        if (Checked(p.fitRadio))
+            return FitClassSuffix(LetterName(p.kind, s.letterIndex), GradeNumber(s.gradeIndex));
+        if (Checked(p.generalRadio)) return GeneralClassSuffix(GeneralClassName(s.generalClass));
+        return {};
+    };
+    const std::string holeSuffix = suffix(kHole);
+    const std::string shaftSuffix = suffix(kShaft);
+    FeatureReportSource hole = source(kHole);
+    hole.classSuffix = holeSuffix;
+    FeatureReportSource shaft = source(kShaft);
+    shaft.classSuffix = shaftSuffix;
+    const FitReportSource fit{Text(kFitKindLabel),     Text(kFirstFitCaption), Text(kFirstFitAmount),
+                              Text(kSecondFitCaption), Text(kSecondFitAmount), Text(kMeanFit)};
+    CopyModel dialog(host_, BuildReportLines(hole, shaft, fit), reportOptions_);
+    if (host_.RunCopyDialog(dialog) && dialog.Result() == true) reportOptions_ = dialog.Options();
+}
+
+// ---- user actions ----
+
+void MainModel::OnEditChanged(int id, std::string_view text) {
+    const ControlState* control = controls_.Find(id);
+    if (ended_ || control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return;
+    SetText(id, std::string(text));
+}
+
+void MainModel::OnClicked(int id) {
+    const ControlState* control = controls_.Find(id);
+    if (ended_ || control == nullptr || !control->enabled) return;
+    for (const Panel* p : {&kHole, &kShaft}) {
+        const int radios[] = {p->fitRadio, p->generalRadio, p->freeRadio};
+        if (std::find(std::begin(radios), std::end(radios), id) == std::end(radios)) continue;
+        for (int radio : radios) controls_.At(radio).checked = radio == id;
+        if (id == p->fitRadio) return OnFitRadio(*p);
+        if (id == p->generalRadio) return OnGeneralRadio(*p);
+        return OnFreeRadio(*p);
+    }
+    switch (id) {
+        case kSameBasicSize:
+            controls_.At(id).checked = !controls_.At(id).checked;
+            return OnSameBasicSizeClicked();
+        case kHelpButton:
+            return OnHelp();
+        case kCopyButton:
+            return OnCopyCommand();
+        case kExitButton:
+            ended_ = EndResult::Ok;
+            return;
+        default:
+            return;
+    }
+}
+
+void MainModel::OnSliderPosition(int id, int position) {
+    if (ended_ || !(IsOnPanel(id, kHole) || IsOnPanel(id, kShaft))) return;
+    ControlState& slider = controls_.At(id);
+    if (!slider.enabled) return;
+    slider.position = std::clamp(position, slider.minimum, slider.maximum);
+    OnSliderMoved(id);
+}
+
+void MainModel::OnClassScroll(int id, ScrollCode code) {
+    if (ended_ || (id != kHole.classScroll && id != kShaft.classScroll) || !controls_.At(id).enabled) return;
+    // A shaft notification re-evaluates the hole first; the panels' enable
+    // states are left as they are.
+    if (id == kHole.classScroll && !StepGeneralClass(kHole, code)) return;
+    EvaluateFeature(kHole);
+    EvaluateFit();
+    if (id != kShaft.classScroll) return;
+    if (!StepGeneralClass(kShaft, code)) return;
+    EvaluateFeature(kShaft);
+    EvaluateFit();
+}
+
+void MainModel::OnEnter() {
+    if (!ended_) RefreshAll();
+}
+
+void MainModel::OnEscape() {
+    if (!ended_) ended_ = EndResult::Cancel;
+}
+
+void MainModel::OnHelp() {
+    if (ended_) return;
+    for (const std::filesystem::path& folder : help_.folders) {
+        const std::filesystem::path document = folder / std::filesystem::path(kHelpDocumentName);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(document, error)) continue;
+        if (host_.OpenDocument(document)) return;
+        break;
+    }
+    std::string text(kHelpMissingFirstLine);
+    text += '\n';
+    text += kHelpMissingBefore;
+    text += help_.programFileName;
+    text += kHelpMissingAfter;
+    host_.ShowMessage(kMessageCaption, text);
+}
+
+void MainModel::OnSystemCommand(unsigned command) {
+    if (ended_) return;
+    // The low four bits of a system command are the platform's own.
+    const unsigned masked = command & 0xFFF0u;
+    if (masked == kAboutCommand) host_.RunAboutBox();
+    if (masked == kCloseCommand) ended_ = EndResult::Cancel;
+}
+
+void MainModel::OnFocus(int id) {
+    const ControlState* control = controls_.Find(id);
+    if (!ended_ && control != nullptr && control->enabled && CanTakeFocus(control->kind)) focus_ = id;
+}
+
+std::optional<int> MainModel::TakeSelectAllRequest() {
+    return std::exchange(selectAllRequest_, std::nullopt);
+}
+
+}  // namespace tolvo

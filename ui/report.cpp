@@ -1,0 +1,147 @@
+#include "ui/report.h"
+
+#include <array>
+
+#include "core/messages.h"
+#include "core/number_text.h"
+
+namespace tolvo {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNameLabel = "名称 ： ";
+constexpr std::string_view kBasicSizeLabel = "基準寸法 ： ";
+constexpr std::string_view kPhi = "φ";
+constexpr std::string_view kMillimetres = " mm";
+constexpr std::string_view kDeviationLabel = "許容差 ： ";
+constexpr std::string_view kToleranceLabel = "公差 ： ";
+constexpr std::string_view kLimitsLabel = "許容寸法 ： ";
+constexpr std::string_view kMeanLabel = "( 中央値換算 ： ";
+constexpr std::string_view kMeanFitLabel = "( 中央値換算の勘合 ： ";
+constexpr std::string_view kSuffixOpen = " ( ";
+constexpr std::string_view kSuffixClose = " )";
+// The labels after which OmitPhi cuts; the basic-size line is the first.
+constexpr std::array<std::string_view, 3> kPhiLineLabels = {kBasicSizeLabel, kLimitsLabel, kMeanLabel};
+
+// Bytes a character takes in code page 932: one for ASCII and half-width
+// katakana (U+FF61..U+FF9F), two for the rest.
+std::size_t Cp932Width(std::string_view utf8, std::size_t& index) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[index]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (index + length > utf8.size()) length = utf8.size() - index;
+    char32_t code = 0;
+    if (length == 3) {
+        code = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[index + 1]) & 0x3Fu) << 6) |
+               (static_cast<unsigned char>(utf8[index + 2]) & 0x3Fu);
+    }
+    index += length;
+    if (lead < 0x80) return 1;
+    return code >= 0xFF61 && code <= 0xFF9F ? 1 : 2;
+}
+
+}  // namespace
+
+ReportOptions DefaultReportOptions() {
+    ReportOptions options;
+    options.titleText = std::string(kMessageCaption);
+    options.holeNameText = std::string(FeatureWord(FeatureKind::Hole));
+    options.shaftNameText = std::string(FeatureWord(FeatureKind::Shaft));
+    return options;
+}
+
+std::string FitClassSuffix(std::string_view letterName, int gradeNumber) {
+    std::string suffix(kSuffixOpen);
+    suffix += letterName;
+    suffix += std::to_string(gradeNumber);
+    suffix += kSuffixClose;
+    return suffix;
+}
+
+std::string GeneralClassSuffix(std::string_view className) {
+    std::string suffix(kSuffixOpen);
+    suffix += className;
+    suffix += kSuffixClose;
+    return suffix;
+}
+
+FeatureReportLines BuildFeatureReportLines(const FeatureReportSource& s) {
+    FeatureReportLines lines;
+    lines.basicSize =
+        std::string(kBasicSizeLabel) + std::string(kPhi) + FormatG(s.basicSize) + std::string(kMillimetres);
+    lines.deviation = std::string(kDeviationLabel) + std::string(s.deviation) + std::string(s.classSuffix);
+    lines.tolerance = std::string(kToleranceLabel) + std::string(s.tolerance);
+    lines.limits = std::string(kLimitsLabel) + std::string(s.limits);
+    lines.mean = std::string(kMeanLabel) + std::string(s.mean);
+    return lines;
+}
+
+ReportLines BuildReportLines(const FeatureReportSource& hole, const FeatureReportSource& shaft,
+                             const FitReportSource& fit) {
+    ReportLines lines;
+    lines.hole = BuildFeatureReportLines(hole);
+    lines.shaft = BuildFeatureReportLines(shaft);
+    lines.fitKind = std::string(fit.kind);
+    lines.fitAmounts = std::string(fit.firstCaption) + " " + std::string(fit.firstAmount) +
+                       std::string(kLineEnd) + std::string(fit.secondCaption) + " " +
+                       std::string(fit.secondAmount);
+    lines.meanFit = std::string(kMeanFitLabel) + std::string(fit.meanFit);
+    return lines;
+}
+
+std::string OmitPhi(std::string_view line) {
+    for (std::string_view label : kPhiLineLabels) {
+        if (!line.starts_with(label)) continue;
+        std::size_t index = label.size();
+        std::size_t bytes = 0;
+        while (bytes < 2 && index < line.size()) bytes += Cp932Width(line, index);
+        return std::string(label) + std::string(line.substr(index));
+    }
+    return std::string(line);
+}
+
+namespace {
+
+void AppendFeature(std::string& text, const FeatureReportLines& lines, std::string_view name,
+                   bool includeName, bool includeBasicSize, bool omitPhi, bool includeDeviation,
+                   bool includeTolerance, bool includeLimits, bool includeMean) {
+    auto line = [&](const std::string& content) {
+        text += content;
+        text += kLineEnd;
+    };
+    if (includeName) line(std::string(kNameLabel) + std::string(name));
+    if (includeBasicSize) line(omitPhi ? OmitPhi(lines.basicSize) : lines.basicSize);
+    if (includeDeviation) line(lines.deviation);
+    if (includeTolerance) line(lines.tolerance);
+    if (includeLimits) line(omitPhi ? OmitPhi(lines.limits) : lines.limits);
+    if (includeMean) line(omitPhi ? OmitPhi(lines.mean) : lines.mean);
+}
+
+}  // namespace
+
+std::string AssembleReport(const ReportLines& lines, const ReportOptions& o) {
+    std::string text;
+    if (o.includeTitle) {
+        text += o.titleText;
+        text += kLineEnd;
+        text += kLineEnd;
+    }
+    AppendFeature(text, lines.hole, o.holeNameText, o.includeHoleName, o.includeHoleBasicSize, o.holeOmitPhi,
+                  o.includeHoleDeviation, o.includeHoleTolerance, o.includeHoleLimits, o.includeHoleMean);
+    text += kLineEnd;
+    AppendFeature(text, lines.shaft, o.shaftNameText, o.includeShaftName, o.includeShaftBasicSize,
+                  o.shaftOmitPhi, o.includeShaftDeviation, o.includeShaftTolerance, o.includeShaftLimits,
+                  o.includeShaftMean);
+    text += kLineEnd;
+    if (o.includeFitKind) {
+        text += lines.fitKind;
+        text += kLineEnd;
+    }
+    if (o.includeFitAmounts) {
+        text += lines.fitAmounts;
+        text += kLineEnd;
+    }
+    if (o.includeMeanFit) text += lines.meanFit;
+    return text;
+}
+
+}  // namespace tolvo

@@ -1,0 +1,94 @@
+// The plain-text report that the copy command puts on the clipboard: its
+// options, its lines (taken from the texts on screen) and their assembly.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tolvo {
+
+// The user's choices; they live as long as the main window and survive from
+// one copy to the next only through the copy dialog's "コピー" button.
+struct ReportOptions {
+    std::string titleText;
+    std::string holeNameText;
+    std::string shaftNameText;
+    bool includeTitle = true;
+    bool includeHoleName = true;
+    bool includeHoleBasicSize = true;
+    bool holeOmitPhi = false;
+    bool includeHoleDeviation = true;
+    bool includeHoleTolerance = true;
+    bool includeHoleLimits = true;
+    bool includeHoleMean = true;
+    bool includeShaftName = true;
+    bool includeShaftBasicSize = true;
+    bool shaftOmitPhi = false;
+    bool includeShaftDeviation = true;
+    bool includeShaftTolerance = true;
+    bool includeShaftLimits = true;
+    bool includeShaftMean = true;
+    bool includeFitKind = true;
+    bool includeFitAmounts = true;
+    bool includeMeanFit = true;
+    friend bool operator==(const ReportOptions&, const ReportOptions&) = default;
+};
+
+// The options a new main window starts with.
+ReportOptions DefaultReportOptions();
+
+// The lines of one feature, each beginning with its label.
+struct FeatureReportLines {
+    std::string basicSize;  // "基準寸法 ： φ25 mm"
+    std::string deviation;  // with the class suffix, " ( H7 )"
+    std::string tolerance;
+    std::string limits;
+    std::string mean;
+    friend bool operator==(const FeatureReportLines&, const FeatureReportLines&) = default;
+};
+
+struct ReportLines {
+    FeatureReportLines hole;
+    FeatureReportLines shaft;
+    std::string fitKind;
+    std::string fitAmounts;  // two lines joined by "\r\n"
+    std::string meanFit;
+    friend bool operator==(const ReportLines&, const ReportLines&) = default;
+};
+
+// The texts of one feature as shown on screen, and its class.
+struct FeatureReportSource {
+    double basicSize = 0.0;
+    std::string_view classSuffix;  // from ClassSuffix
+    std::string_view deviation;
+    std::string_view tolerance;
+    std::string_view limits;
+    std::string_view mean;
+};
+
+struct FitReportSource {
+    std::string_view kind;
+    std::string_view firstCaption;
+    std::string_view firstAmount;
+    std::string_view secondCaption;
+    std::string_view secondAmount;
+    std::string_view meanFit;
+};
+
+FeatureReportLines BuildFeatureReportLines(const FeatureReportSource& source);
+ReportLines BuildReportLines(const FeatureReportSource& hole, const FeatureReportSource& shaft,
+                             const FitReportSource& fit);
+
+// " ( H7 )" for a fit class, " ( 中級 )" for a general class.
+std::string FitClassSuffix(std::string_view letterName, int gradeNumber);
+std::string GeneralClassSuffix(std::string_view className);
+
+// The report text: lines ended by "\r\n", no line end after the last line.
+std::string AssembleReport(const ReportLines& lines, const ReportOptions& options);
+
+// A basic-size, limits or mean line without what follows its label in the
+// first two bytes of the Japanese Windows code page: the leading "φ", or the
+// " -" of a placeholder.
+std::string OmitPhi(std::string_view line);
+
+}  // namespace tolvo
