@@ -1,0 +1,10 @@
+# Runs one scenario script through tolvo-replay and compares what it prints
+# with the expected output beside the script.
+execute_process(COMMAND ${REPLAY} ${SCRIPT} OUTPUT_FILE ${ACTUAL} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "tolvo-replay ${SCRIPT} exited with ${status}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${ACTUAL} ${EXPECTED} RESULT_VARIABLE different)
+if(different)
+  message(FATAL_ERROR "${ACTUAL} differs from ${EXPECTED}")
+endif()
