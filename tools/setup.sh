@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-noto-cjk
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   locales
   clang libclang-rt-14-dev
 )

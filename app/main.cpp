@@ -1,0 +1,21 @@
+// Tolvo: starts the calculator window as the program's only window and ends
+// when it closes. Command-line arguments are not used.
+#include <QApplication>
+#include <QIcon>
+
+#include "ui/help_search.h"
+#include "ui/qt/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tolvo"));
+    QApplication::setApplicationVersion(QStringLiteral(TOLVO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tolvo"));
+    QIcon icon;
+    for (const char* size : {"16", "32", "48"}) icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+
+    tolvo::MainWindow window(tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr)));
+    window.exec();
+    return 0;
+}
