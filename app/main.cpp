@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TOLVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tolvo"));
     QIcon icon;
-    for (const char* size : {"16", "32", "48"}) icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
+    for (const char* size : {"16", "32", "48"})
+        icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
     tolvo::MainWindow window(tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr)));

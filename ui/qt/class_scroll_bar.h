@@ -12,18 +12,18 @@ namespace tolvo {
 
 class ClassScrollBar : public QScrollBar {
     Q_OBJECT
-public:
+  public:
     explicit ClassScrollBar(QWidget* parent);
 
-signals:
+  signals:
     void notified(tolvo::ScrollCode code);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void OnAction(int action);
     bool pressed_ = false;
 };

@@ -20,7 +20,8 @@ CopyDialog::CopyDialog(CopyModel& model, QWidget* parent) : QDialog(parent), mod
                 Forward([&] { model_.OnEditChanged(id, text.toStdString()); });
             });
         } else if (auto* button = qobject_cast<QAbstractButton*>(it.value())) {
-            connect(button, &QAbstractButton::clicked, this, [this, id] { Forward([&] { model_.OnClicked(id); }); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id] { Forward([&] { model_.OnClicked(id); }); });
         }
     }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

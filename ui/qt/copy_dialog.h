@@ -11,15 +11,15 @@ namespace tolvo {
 
 class CopyDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     CopyDialog(CopyModel& model, QWidget* parent);
 
     QWidget* Control(int id) const { return built_.widgets.value(id); }
 
-protected:
+  protected:
     void reject() override;  // Escape and the close box
 
-private:
+  private:
     template <typename Action>
     void Forward(Action&& action);
     void Mirror();

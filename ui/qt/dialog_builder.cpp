@@ -1,7 +1,9 @@
 #include "ui/qt/dialog_builder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +12,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
-#include <QApplication>
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -111,8 +111,8 @@ QString ShownText(const ControlTemplate& t) {
 double ScaleToFit(const DialogTemplate& dialogTemplate, const QFont& font) {
     const QFontMetrics metrics(font);
     const QStyle* style = QApplication::style();
-    const int indicator =
-        style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
     const int buttonPadding = 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4;
     double scale = DialogUnitScale(font);
     for (const ControlTemplate& t : dialogTemplate.controls) {
@@ -136,7 +136,8 @@ double ScaleToFit(const DialogTemplate& dialogTemplate, const QFont& font) {
             default:
                 continue;  // frames are drawn apart, edits start empty
         }
-        scale = std::max(scale, (metrics.horizontalAdvance(ShownText(t)) + extra) / static_cast<double>(t.rect.width));
+        scale = std::max(
+            scale, (metrics.horizontalAdvance(ShownText(t)) + extra) / static_cast<double>(t.rect.width));
     }
     return scale;
 }
@@ -199,11 +200,13 @@ BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
         if (t.kind == ControlKind::Static && !(t.style & kTwoLines)) {
             rect.setHeight(std::max(rect.height(), lineHeight));
             if (t.rect.width <= kMarkWidth) {
-                rect.setWidth(std::max(rect.width(), QFontMetrics(dialog.font()).horizontalAdvance(ShownText(t)) + 1));
+                rect.setWidth(
+                    std::max(rect.width(), QFontMetrics(dialog.font()).horizontalAdvance(ShownText(t)) + 1));
             }
         }
         widget->setGeometry(rect);
-        if (!IsTabStop(t.kind) && widget->focusPolicy() == Qt::StrongFocus) widget->setFocusPolicy(Qt::ClickFocus);
+        if (!IsTabStop(t.kind) && widget->focusPolicy() == Qt::StrongFocus)
+            widget->setFocusPolicy(Qt::ClickFocus);
         if (IsTabStop(t.kind)) {
             if (previous != nullptr) QWidget::setTabOrder(previous, widget);
             previous = widget;

@@ -28,16 +28,18 @@ QFont FirstInstalled(const QStringList& families, int points, QFont::StyleHint h
 }  // namespace
 
 QFont DialogFont() {
-    return FirstInstalled({QString::fromUtf8(kDialogFontFace.data(), static_cast<qsizetype>(kDialogFontFace.size())),
-                           QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
-                           QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")},
-                          kDialogFontPoints, QFont::SansSerif);
+    return FirstInstalled(
+        {QString::fromUtf8(kDialogFontFace.data(), static_cast<qsizetype>(kDialogFontFace.size())),
+         QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+         QStringLiteral("TakaoPGothic")},
+        kDialogFontPoints, QFont::SansSerif);
 }
 
 QFont FitKindFont() {
-    return FirstInstalled({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("Noto Sans Mono CJK JP"),
-                           QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")},
-                          kFitKindFontPoints, QFont::Monospace);
+    return FirstInstalled(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("Noto Sans Mono CJK JP"),
+         QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")},
+        kFitKindFontPoints, QFont::Monospace);
 }
 
 double DialogUnitScale(const QFont& dialogFont) {

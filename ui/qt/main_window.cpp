@@ -32,7 +32,8 @@ MainWindow::MainWindow(HelpSearch help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     built_ = BuildDialog(*this, kMainDialog);
-    for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it) ids_.insert(it.value(), it.key());
+    for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it)
+        ids_.insert(it.value(), it.key());
     if (auto* label = qobject_cast<QLabel*>(Control(MainModel::kFitKindLabel))) {
         label->setFont(FitKindFont());
         label->setAutoFillBackground(true);
@@ -55,7 +56,9 @@ MainWindow::MainWindow(HelpSearch help, QWidget* parent) : QDialog(parent) {
 #endif
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void MainWindow::Wire() {
     for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it) {
@@ -63,18 +66,19 @@ void MainWindow::Wire() {
         QWidget* widget = it.value();
         const ControlKind kind = model_->Controls().At(id).kind;
         if (kind == ControlKind::InputEdit) {
-            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, id](const QString& text) {
-                Forward([&] { model_->OnEditChanged(id, text.toStdString()); });
-            });
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) {
+                        Forward([&] { model_->OnEditChanged(id, text.toStdString()); });
+                    });
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::clicked, this, [this, id] { Forward([&] { model_->OnClicked(id); }); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id] { Forward([&] { model_->OnClicked(id); }); });
         } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
             connect(slider, &QSlider::valueChanged, this,
                     [this, id](int position) { Forward([&] { model_->OnSliderPosition(id, position); }); });
             // The end of a drag reports the position once more, as the platform does.
-            connect(slider, &QSlider::sliderReleased, this, [this, id, slider] {
-                Forward([&] { model_->OnSliderPosition(id, slider->value()); });
-            });
+            connect(slider, &QSlider::sliderReleased, this,
+                    [this, id, slider] { Forward([&] { model_->OnSliderPosition(id, slider->value()); }); });
         } else if (auto* scroll = qobject_cast<ClassScrollBar*>(widget)) {
             connect(scroll, &ClassScrollBar::notified, this,
                     [this, id](ScrollCode code) { Forward([&] { model_->OnClassScroll(id, code); }); });
@@ -172,9 +176,10 @@ void MainWindow::MirrorFitKindLabel() {
     QWidget* label = Control(MainModel::kFitKindLabel);
     QPalette palette = this->palette();
     if (const auto colors = model_->FitKindLabelColors()) {
-        palette.setColor(QPalette::Window, QColor(colors->background.red, colors->background.green,
-                                                  colors->background.blue));
-        palette.setColor(QPalette::WindowText, QColor(colors->text.red, colors->text.green, colors->text.blue));
+        palette.setColor(QPalette::Window,
+                         QColor(colors->background.red, colors->background.green, colors->background.blue));
+        palette.setColor(QPalette::WindowText,
+                         QColor(colors->text.red, colors->text.green, colors->text.blue));
     }
     label->setPalette(palette);
 }
@@ -238,7 +243,9 @@ void MainWindow::ShowMessage(std::string_view caption, std::string_view text) {
     box.exec();
 }
 
-void MainWindow::PlaceOnClipboard(std::string_view text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+void MainWindow::PlaceOnClipboard(std::string_view text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
 
 bool MainWindow::OpenDocument(const std::filesystem::path& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));

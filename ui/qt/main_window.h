@@ -19,14 +19,14 @@ namespace tolvo {
 
 class MainWindow : public QDialog, private DialogHost {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(HelpSearch help, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const MainModel& Model() const { return *model_; }
     QWidget* Control(int id) const { return built_.widgets.value(id); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;  // Escape
     void closeEvent(QCloseEvent* event) override;
@@ -35,7 +35,7 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
 
-private:
+  private:
     // DialogHost
     void ShowMessage(std::string_view caption, std::string_view text) override;
     void PlaceOnClipboard(std::string_view text) override;

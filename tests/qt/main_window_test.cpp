@@ -1,0 +1,212 @@
+// The wiring of the real widgets: a key typed into a real edit reaches the
+// model, and the model's answer reaches the real widgets.
+#include "ui/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "ui/qt/copy_dialog.h"
+
+namespace tolvo {
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Answers modal dialogs as a user would while the test waits in a nested loop.
+class ModalAnswerer {
+  public:
+    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != watchedWindow && modal->isVisible() && modal != lastAnswered_) {
+                lastAnswered_ = modal;
+                ++count;
+                answer_(modal);
+                lastAnswered_ = nullptr;
+            }
+        });
+        timer_.start(10);
+    }
+    int count = 0;
+    QWidget* watchedWindow = nullptr;
+
+  private:
+    std::function<void(QWidget*)> answer_;
+    QTimer timer_;
+    QWidget* lastAnswered_ = nullptr;
+};
+
+void AcceptMessageBox(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::Ok)->click();
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(HelpSearch{{}, "tolvo"});
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <typename T>
+    T* Widget(int id) const {
+        T* widget = qobject_cast<T*>(window->Control(id));
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+    QString Text(int id) const {
+        if (auto* edit = qobject_cast<QLineEdit*>(window->Control(id))) return edit->text();
+        return Widget<QLabel>(id)->text();
+    }
+    // A click on an arrow of a class scroll bar: press, then release.
+    void ClickArrow(int id, bool down) {
+        auto* bar = Widget<QScrollBar>(id);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        const QRect arrow = bar->style()->subControlRect(
+            QStyle::CC_ScrollBar, &option, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine,
+            bar);
+        QTest::mousePress(bar, Qt::LeftButton, {}, arrow.center());
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, arrow.center());
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, KeysTypedIntoTheHolesSizeChangeTheResultsAndTheLabelsColours) {
+    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
+    EXPECT_EQ(Text(1017), QStringLiteral("25"));
+    EXPECT_EQ(Text(1009), U("74 / 65 μm"));    // D5
+    EXPECT_EQ(Text(1114), U("-65 / -74 μm"));  // d5
+    EXPECT_EQ(Text(1057), U("すきまばめ"));
+    EXPECT_EQ(Text(1014), U("0.148 mm"));
+    auto* label = Widget<QLabel>(1057);
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    const QImage painted = label->grab().toImage();
+    EXPECT_EQ(QColor(painted.pixel(painted.width() / 2, 4)), QColor(0, 0, 255));
+
+    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Backspace);
+    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Backspace);
+    EXPECT_EQ(Text(1057), QString());
+    EXPECT_NE(QColor(label->grab().toImage().pixel(label->width() / 2, 4)), QColor(0, 0, 255));
+}
+
+TEST_F(MainWindowTest, ARadioClickSwitchesTheEnabledControls) {
+    EXPECT_TRUE(Widget<QSlider>(1004)->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>(1011)->isEnabled());
+    QTest::mouseClick(Widget<QRadioButton>(1002), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>(1002)->isChecked());
+    EXPECT_FALSE(Widget<QRadioButton>(1000)->isChecked());
+    EXPECT_FALSE(Widget<QSlider>(1004)->isEnabled());
+    EXPECT_TRUE(Widget<QLineEdit>(1011)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->Control(1011));
+    // a second click on the checked radio keeps it checked
+    QTest::mouseClick(Widget<QRadioButton>(1002), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>(1002)->isChecked());
+}
+
+TEST_F(MainWindowTest, ASliderKeyMovesOneStep) {
+    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
+    auto* letter = Widget<QSlider>(1004);
+    letter->setFocus();
+    QTest::keyClick(letter, Qt::Key_Right);
+    EXPECT_EQ(letter->value(), 1);
+    EXPECT_EQ(window->Model().Feature(FeatureKind::Hole).letterIndex, 1);
+    EXPECT_EQ(Text(1009), U("49 / 40 μm"));  // E5
+    QTest::keyClick(letter, Qt::Key_PageUp);
+    EXPECT_EQ(letter->value(), 2);
+}
+
+TEST_F(MainWindowTest, AnArrowClickIntoAnUndefinedClassBringsExactlyOneMessage) {
+    QTest::mouseClick(Widget<QRadioButton>(1001), Qt::LeftButton);
+    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("2"));
+    ClickArrow(1042, true);
+    ClickArrow(1042, true);
+    ASSERT_EQ(Text(1044), U("粗級"));
+    ModalAnswerer answerer(AcceptMessageBox);
+    answerer.watchedWindow = window.get();
+    ClickArrow(1042, true);
+    EXPECT_EQ(answerer.count, 1);
+    EXPECT_EQ(Text(1044), U("粗級"));
+    EXPECT_EQ(Text(1009), U("±0.2 mm"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, EnterReevaluatesAndLeavesTheWindowOpen) {
+    // P7 at 0.01 mm: every evaluation of the hole warns
+    Widget<QSlider>(1004)->setFocus();
+    for (int i = 0; i < 9; ++i) QTest::keyClick(Widget<QSlider>(1004), Qt::Key_Right);
+    QTest::mouseClick(Widget<QAbstractButton>(1038), Qt::LeftButton);
+    ModalAnswerer answerer(AcceptMessageBox);
+    answerer.watchedWindow = window.get();
+    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("0.01"));
+    const int warnings = answerer.count;
+    EXPECT_GE(warnings, 1);
+    auto* exit = Widget<QPushButton>(1);
+    exit->setFocus();
+    QTest::keyClick(exit, Qt::Key_Return);
+    EXPECT_EQ(answerer.count, warnings + 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Text(1003), QStringLiteral("0.01"));
+}
+
+TEST_F(MainWindowTest, EscapeEndsTheWindow) {
+    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindowTest, TheExitButtonEndsTheWindow) {
+    QTest::mouseClick(Widget<QPushButton>(1), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+TEST_F(MainWindowTest, TheCopyDialogPutsExactlyItsPreviewOnTheClipboard) {
+    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
+    QGuiApplication::clipboard()->clear();
+    QString preview;
+    ModalAnswerer answerer([&preview](QWidget* modal) {
+        auto* dialog = qobject_cast<CopyDialog*>(modal);
+        if (dialog == nullptr) return;
+        auto* hint = qobject_cast<QLineEdit*>(dialog->Control(1004));
+        QTest::keyClicks(hint, QStringLiteral("-1"));
+        preview = qobject_cast<QPlainTextEdit*>(dialog->Control(1006))->toPlainText();
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Control(1)), Qt::LeftButton);
+    });
+    answerer.watchedWindow = window.get();
+    QTest::mouseClick(Widget<QPushButton>(57671), Qt::LeftButton);
+    ASSERT_EQ(answerer.count, 1);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copied, QString(preview).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+    EXPECT_TRUE(copied.startsWith(U("Tolvo  Ver 1.10\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
+    EXPECT_EQ(window->Model().Report().holeNameText, "穴-1");
+}
+
+}  // namespace
+}  // namespace tolvo
