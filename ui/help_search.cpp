@@ -8,10 +8,6 @@
 #include <iterator>
 #endif
 
-#ifndef TOLVO_DATA_DIR
-#define TOLVO_DATA_DIR ""
-#endif
-
 namespace tolvo {
 
 std::filesystem::path ExecutableFolder(const char* argv0) {
@@ -31,9 +27,11 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 
 HelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder) {
     HelpSearch search;
-    if (!executableFolder.empty()) search.folders.push_back(executableFolder);
-    const std::filesystem::path dataFolder(TOLVO_DATA_DIR);
-    if (!dataFolder.empty()) search.folders.push_back(dataFolder);
+    if (!executableFolder.empty()) {
+        search.folders.push_back(executableFolder);
+        // <prefix>/bin/tolvo finds <prefix>/share/tolvo, wherever the prefix is.
+        search.folders.push_back(executableFolder.parent_path() / "share" / "tolvo");
+    }
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     if (!error) search.folders.push_back(workingDirectory);

@@ -11,8 +11,9 @@ namespace tolvo {
 // platform cannot tell.
 std::filesystem::path ExecutableFolder(const char* argv0);
 
-// The executable's folder, then the installed data folder, then the working
-// directory; the program file's name as the user sees it.
+// The executable's folder, then the installed data folder (share/tolvo beside
+// the executable's bin folder), then the working directory; and the program
+// file's name as the user sees it.
 HelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder);
 
 }  // namespace tolvo

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/ from the real program on a virtual X server.
+# Needs xvfb, xdotool and ImageMagick's import (apt-get install imagemagick).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/bin/tolvo}
+out=docs
+display=:91
+Xvfb $display -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 1
+
+start() {
+  "$program" >/dev/null 2>&1 &
+  app=$!
+  for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name 'Tolvo （はめあい）' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+}
+keys() { for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.05; done; }
+repeat() { local n=$1 k=$2; for _ in $(seq 1 "$n"); do keys "$k"; done; }
+shoot() { sleep 0.4; import -window root -crop "$(xdotool getwindowgeometry --shell "$window" | awk -F= '
+  /WIDTH/ {w=$2} /HEIGHT/ {h=$2} /^X/ {x=$2} /^Y/ {y=$2} END {printf "%dx%d+%d+%d", w, h, x, y}')" "$out/$1"; }
+stop() { kill $app 2>/dev/null || true; wait $app 2>/dev/null || true; }
+
+# Hole 25 H7, shaft 25 with the given letter (0 d .. 9 p) and grade 6.
+fit() {
+  start
+  xdotool type --delay 50 25
+  keys Tab Tab; repeat 4 Right        # hole letter H
+  keys Tab; repeat 2 Right            # hole grade 7
+  keys Tab Tab Tab Tab Tab; repeat "$1" Right   # shaft letter
+  keys Tab; repeat 1 Right            # shaft grade 6
+}
+
+start; shoot main-empty.png; stop
+fit 3; shoot main-clearance.png; stop
+fit 6; shoot main-transition.png; stop
+fit 9; shoot main-interference.png; stop
+
+fit 3
+keys alt+c
+sleep 0.5
+window=$(xdotool search --onlyvisible --name 'クリップボードへコピーする' | head -n 1)
+shoot copy-dialog.png
+stop
+
+start
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + WIDTH - 20)) $((Y + 20)) click 3
+sleep 0.4
+keys Down Return
+sleep 0.5
+window=$(xdotool search --onlyvisible --name 'Tolvo.exe' | head -n 1)
+shoot about.png
+stop
