@@ -53,7 +53,6 @@ constexpr std::array<RangeRow, 4> kDelta = {{
 
 constexpr int kLetterJS = 5;
 constexpr int kLetterM = 7;
-constexpr int kLetterP = 9;
 
 constexpr Deviations FromLower(double lower, double it) {
     return {lower + it, lower};

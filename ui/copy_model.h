@@ -41,6 +41,8 @@ class CopyModel {
     // The three texts and the eighteen flags as they stand.
     ReportOptions Options() const;
     const std::string& Preview() const { return controls_.At(kPreviewEdit).text; }
+    // The lines gathered from the main window when the dialog opened.
+    const ReportLines& Lines() const { return lines_; }
     // The edit whose whole text the view should select, once.
     std::optional<int> TakeSelectAllRequest();
 

@@ -30,6 +30,10 @@ CopyDialog::CopyDialog(CopyModel& model, QWidget* parent) : QDialog(parent), mod
     Mirror();
 }
 
+CopyDialog::~CopyDialog() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 template <typename Action>
 void CopyDialog::Forward(Action&& action) {
     if (mirroring_ || model_.Result()) return;

@@ -13,6 +13,7 @@ class CopyDialog : public QDialog {
     Q_OBJECT
   public:
     CopyDialog(CopyModel& model, QWidget* parent);
+    ~CopyDialog() override;
 
     QWidget* Control(int id) const { return built_.widgets.value(id); }
 

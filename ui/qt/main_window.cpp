@@ -57,6 +57,9 @@ MainWindow::MainWindow(HelpSearch help, QWidget* parent) : QDialog(parent) {
 }
 
 MainWindow::~MainWindow() {
+    // Hiding the window in QDialog's destructor moves the focus; this part of
+    // the object is gone by then and must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
 }
 
