@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-noto-cjk
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool libx11-dev
   locales
   clang libclang-rt-14-dev
 )

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,7 +43,9 @@ QWidget* CreateWidget(const ControlTemplate& t, QDialog& dialog) {
             edit->setFrame(false);
             edit->setFocusPolicy(Qt::ClickFocus);  // no tab stop; a click places the caret to scroll it
             // Read-only text on the dialog's own background, as results are shown.
-            edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+            QPalette palette = edit->palette();
+            palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+            edit->setPalette(palette);
             return edit;
         }
         case ControlKind::PreviewEdit: {

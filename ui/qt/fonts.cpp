@@ -1,6 +1,5 @@
 #include "ui/qt/fonts.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
 
@@ -11,15 +10,11 @@ namespace {
 
 constexpr int kFitKindFontPoints = 20;
 
+// The first of the families that is installed; fontconfig resolves the list
+// without enumerating every face of the system.
 QFont FirstInstalled(const QStringList& families, int points, QFont::StyleHint hint) {
-    const QStringList installed = QFontDatabase::families();
     QFont font;
-    for (const QString& family : families) {
-        if (installed.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
+    font.setFamilies(families);
     font.setStyleHint(hint);
     font.setPointSize(points);
     return font;

@@ -1,0 +1,117 @@
+// In-process benchmarks: one refresh of the core, one keystroke through the
+// model, one keystroke through the real window (offscreen), each beside a
+// baseline measured in the same run. Prints rows of the bench table.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdio>
+#include <string>
+
+#include "bench/timing.h"
+#include "core/feature_evaluation.h"
+#include "core/fit_evaluation.h"
+#include "core/fit_table.h"
+#include "ui/main_model.h"
+#include "ui/qt/main_window.h"
+
+namespace {
+
+using tolvo::bench::MedianNanoseconds;
+
+volatile std::size_t sink = 0;
+
+class SilentHost : public tolvo::DialogHost {
+  public:
+    void ShowMessage(std::string_view, std::string_view) override {}
+    void PlaceOnClipboard(std::string_view) override {}
+    bool OpenDocument(const std::filesystem::path&) override { return false; }
+    void RunAboutBox() override {}
+    bool RunCopyDialog(tolvo::CopyModel&) override { return false; }
+};
+
+void Row(const char* what, double value, const char* unit, const char* baseline, double baselineValue,
+         const char* goal) {
+    std::printf("| %-44s | %10.3f %-2s | %-34s | %10.3f %-2s | %6.2fx | %-10s |\n", what, value, unit,
+                baseline, baselineValue, unit, value / baselineValue, goal);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    using namespace tolvo;
+
+    // core: hole 25 H7, shaft 25 g6 and their fit
+    FeatureState hole, shaft;
+    hole.fitSizeRange = shaft.fitSizeRange = ClassifyFitSizeRange(25, 0);
+    const FeatureInputs holeInputs{"25", ToleranceMode::FitClass, 4, 2, "", ""};
+    const FeatureInputs shaftInputs{"25", ToleranceMode::FitClass, 3, 1, "", ""};
+    const double refresh = MedianNanoseconds([&] {
+        const FeatureEvaluation h = EvaluateFeature(FeatureKind::Hole, hole, holeInputs);
+        const FeatureEvaluation s = EvaluateFeature(FeatureKind::Shaft, shaft, shaftInputs);
+        const FitEvaluation f = EvaluateFit(h.state, s.state);
+        sink = sink + h.texts->limitSizes.size() + s.texts->meanValue.size() + f.texts.meanFit.size();
+    });
+    // The C library writing the 14 numbers of those texts.
+    const double printing = MedianNanoseconds([] {
+        char buffer[64];
+        std::size_t n = 0;
+        for (double v : {21.0, 0.0, 21.0, 25.0, 25.021, 25.0105, 0.0105, -7.0, -20.0, 13.0, 24.98, 24.993,
+                         24.9865, 0.0065}) {
+            n += static_cast<std::size_t>(std::snprintf(buffer, sizeof buffer, "%g", v));
+        }
+        sink = sink + n;
+    });
+    Row("core: one refresh (hole, shaft, fit texts)", refresh, "ns", "14 numbers by snprintf(\"%g\")",
+        printing, "< 2000 ns");
+
+    // model: a keystroke in the hole's size edit, the shaft following
+    SilentHost host;
+    MainModel model(host, {});
+    model.OnSliderPosition(1004, 4);
+    model.OnSliderPosition(1005, 2);
+    model.OnSliderPosition(1085, 3);
+    model.OnSliderPosition(1086, 1);
+    model.OnEditChanged(1003, "2");
+    bool longer = true;
+    const double keystroke = MedianNanoseconds([&] {
+        model.OnEditChanged(1003, longer ? "25" : "2");
+        longer = !longer;
+    });
+    Row("model: one keystroke in 1003, shaft following", keystroke / 1000, "us", "core: one refresh",
+        refresh / 1000, "< 20 us");
+
+    // window: a keystroke into the real edit, the view's update and a repaint
+    MainWindow window(HelpSearch{});
+    window.show();
+    auto* edit = static_cast<QLineEdit*>(window.Control(1003));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_2);
+    longer = true;
+    const double windowKey = MedianNanoseconds(
+        [&] {
+            QTest::keyClick(edit, longer ? Qt::Key_5 : Qt::Key_Backspace);
+            longer = !longer;
+            window.repaint();
+        },
+        9, 0.05);
+    // The toolkit's floor: the same keystroke and repaint in a bare dialog of the same size.
+    QDialog bare;
+    bare.setFixedSize(window.size());
+    auto* bareEdit = new QLineEdit(&bare);
+    bare.show();
+    bareEdit->setFocus();
+    longer = true;
+    const double bareKey = MedianNanoseconds(
+        [&] {
+            QTest::keyClick(bareEdit, longer ? Qt::Key_5 : Qt::Key_Backspace);
+            longer = !longer;
+            bare.repaint();
+        },
+        9, 0.05);
+    Row("window: one keystroke in 1003, with repaint", windowKey / 1000, "us",
+        "bare QDialog + QLineEdit, same", bareKey / 1000, "< 1000 us");
+    return sink == 42 ? 1 : 0;
+}

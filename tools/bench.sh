@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (release) and prints the table: each figure a median
+# over repeated runs, with its ratio to a baseline measured in the same run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+bash tools/setup.sh
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
+bin=build-bench/bin
+
+echo "| measure                                      |        value | baseline                           |        value |  ratio | goal       |"
+echo "|----------------------------------------------|--------------|------------------------------------|--------------|--------|------------|"
+"$bin/tolvo_bench" 2>/dev/null
+
+# Start-up on an X server, measured from outside both processes.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+read -r tolvo_ms tolvo_kib width height < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
+read -r bare_ms bare_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height")
+read -r jp_ms jp_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height" japanese)
+awk -v t="$tolvo_ms" -v b="$bare_ms" -v j="$jp_ms" -v tm="$tolvo_kib" -v bm="$bare_kib" -v jm="$jp_kib" \
+    -v size="${width}x${height}" 'BEGIN {
+  row = "| %-44s | %10.1f ms | %-34s | %10.1f ms | %5.2fx | %-10s |\n"
+  mem = "| %-44s | %9.0f KiB | %-34s | %9.0f KiB | %5.2fx | %-10s |\n"
+  printf row, "start-up: process start to window mapped", t, "bare QDialog " size, b, t / b, "< 1.15x"
+  printf row, "start-up: process start to window mapped", t, "bare QDialog " size " + Japanese face", j, t / j, "-"
+  printf mem, "memory: resident when mapped", tm, "bare QDialog " size, bm, tm / bm, "< 1.15x"
+  printf mem, "memory: resident when mapped", tm, "bare QDialog " size " + Japanese face", jm, tm / jm, "-"
+}'
