@@ -1,0 +1,126 @@
+// What the user sees for bad input in each input edit: the program's own
+// placeholders or messages, never a crash, never a number the input does not
+// begin with, and the typed text kept in the edit.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+#include "tests/ui/recording_host.h"
+#include "ui/main_model.h"
+
+namespace tolvo {
+namespace {
+
+using testing::RecordingHost;
+
+enum class Reading { Zero, Huge, NegativeHuge, One, TwentyFive };
+
+struct BadInput {
+    const char* name;
+    std::string text;
+    Reading reading;
+};
+
+const std::vector<BadInput>& BadInputs() {
+    static const std::vector<BadInput> inputs = {
+        {"empty", "", Reading::Zero},
+        {"blanks", "   ", Reading::Zero},
+        {"letters", "abc", Reading::Zero},
+        {"hex", "0x10", Reading::Zero},
+        {"inf", "inf", Reading::Zero},
+        {"nan", "nan", Reading::Zero},
+        {"overflow", "1e400", Reading::Huge},
+        {"negative_overflow", "-1e400", Reading::NegativeHuge},
+        {"negative_zero", "-0", Reading::Zero},
+        {"decimal_comma", "1,5", Reading::One},
+        {"full_width_digits", "２５", Reading::Zero},
+        {"ten_thousand_digits", "2" + std::string(9999, '5'), Reading::Huge},
+        {"ten_thousand_letters", "25" + std::string(9998, 'x'), Reading::TwentyFive},
+        {"control_character",
+         "\x01"
+         "25",
+         Reading::Zero},
+        {"leading_tab", "\t25", Reading::TwentyFive},
+        {"line_feed_and_nul", std::string("\n25\0x", 5), Reading::TwentyFive},
+    };
+    return inputs;
+}
+
+struct Edit {
+    const char* name;
+    int id;
+    int deviation;  // the result box of the feature the edit belongs to
+    bool size;      // a basic size (fit mode D5/d5) or a free entry (free mode at 40 mm)
+};
+
+class BadInputTest : public ::testing::TestWithParam<std::tuple<Edit, BadInput>> {};
+
+TEST_P(BadInputTest, ShowsPlaceholdersOrMessagesAndKeepsTheText) {
+    const auto& [edit, input] = GetParam();
+    RecordingHost host;
+    MainModel model(host, {});
+    const bool hole = edit.deviation == 1009;
+    if (!edit.size) {
+        model.OnClicked(hole ? 1002 : 1089);
+        model.OnClicked(1038);
+        model.OnEditChanged(hole ? 1003 : 1017, "40");
+    } else if (!hole) {
+        model.OnClicked(1038);  // the shaft's own size
+    }
+    host.messages.clear();
+    model.OnEditChanged(edit.id, input.text);
+
+    EXPECT_EQ(model.Controls().At(edit.id).text, input.text);
+    const std::string& deviation = model.Controls().At(edit.deviation).text;
+    std::vector<std::string> messages;
+    for (const auto& m : host.messages) messages.push_back(m.text);
+    const FeatureKind kind = hole ? FeatureKind::Hole : FeatureKind::Shaft;
+    switch (input.reading) {
+        case Reading::Zero:
+            EXPECT_EQ(deviation, edit.size ? " -" : "0 / 0 mm");
+            EXPECT_TRUE(messages.empty());
+            break;
+        case Reading::Huge: {
+            EXPECT_EQ(deviation, " -");  // no "inf" on screen
+            std::vector<std::string> expected;
+            if (edit.size) {
+                expected.push_back(SettingMessageText(FeatureKind::Shaft, SettingMessage::FitSizeOver120));
+                if (hole)
+                    expected.push_back(SettingMessageText(FeatureKind::Hole, SettingMessage::FitSizeOver120));
+            }
+            EXPECT_EQ(messages, expected);
+            break;
+        }
+        case Reading::NegativeHuge:
+            EXPECT_EQ(deviation, " -");
+            EXPECT_TRUE(messages.empty());
+            break;
+        case Reading::One:
+            EXPECT_EQ(deviation, edit.size ? (hole ? "24 / 20 μm" : "-20 / -24 μm") : "+1 / 0 mm");
+            break;
+        case Reading::TwentyFive:
+            EXPECT_EQ(deviation, edit.size ? (hole ? "74 / 65 μm" : "-65 / -74 μm") : "+25 / 0 mm");
+            break;
+    }
+    EXPECT_EQ(
+        model.Feature(kind).hasLimits && !(model.Feature(kind).upperLimit >= model.Feature(kind).lowerLimit),
+        false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, BadInputTest,
+                         ::testing::Combine(::testing::Values(Edit{"hole_size", 1003, 1009, true},
+                                                              Edit{"shaft_size", 1017, 1114, true},
+                                                              Edit{"hole_free_first", 1011, 1009, false},
+                                                              Edit{"hole_free_second", 1012, 1009, false},
+                                                              Edit{"shaft_free_first", 1090, 1114, false},
+                                                              Edit{"shaft_free_second", 1091, 1114, false}),
+                                            ::testing::ValuesIn(BadInputs())),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
+}  // namespace
+}  // namespace tolvo
