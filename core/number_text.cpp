@@ -155,7 +155,7 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             j += 2;
         }
         const char conversion = j < format.size() ? format[j] : '\0';
-        const std::string_view spec = format.substr(i, j + 1 - i);
+        const std::string_view written = format.substr(i, j + 1 - i);
         const bool haveArg = next != args.end();
         if (conversion == 's' && haveArg && std::holds_alternative<std::string_view>(*next)) {
             out += std::get<std::string_view>(*next++);
@@ -165,7 +165,7 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
         } else if (conversion == 'f' && haveArg && std::holds_alternative<double>(*next)) {
             out += FormatFixed(std::get<double>(*next++), decimals);
         } else {
-            out += spec;
+            out += written;
         }
         i = j + 1;
     }
