@@ -391,9 +391,8 @@ void MainModel::OnFreeRadio(const Panel& p) {
 
 void MainModel::OnHoleBasicSizeChanged() {
     const Panel& p = kHole;
-    CheckBasicSize(p);
+    CheckBasicSize(p);  // also stores the parsed basic size
     FeatureState& s = StateOf(p);
-    s.basicSize = TypedBasicSize(p);
     // With "穴と同じ基準寸法" the shaft's handler runs to its end first, messages included.
     if (Checked(kSameBasicSize)) SetText(kShaftBasicSize, Text(kHoleBasicSize));
     s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);

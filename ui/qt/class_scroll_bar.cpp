@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <optional>
 
 namespace tolvo {
 
@@ -14,26 +15,45 @@ ClassScrollBar::ClassScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     connect(this, &QAbstractSlider::actionTriggered, this, &ClassScrollBar::OnAction);
 }
 
-void ClassScrollBar::OnAction(int action) {
+namespace {
+
+// The code each arrow and page action of the scroll bar, and each key, stands for.
+std::optional<ScrollCode> CodeForAction(int action) {
     switch (action) {
-        case SliderSingleStepSub:
-            pressed_ = true;
-            emit notified(ScrollCode::LineUp);
-            break;
-        case SliderSingleStepAdd:
-            pressed_ = true;
-            emit notified(ScrollCode::LineDown);
-            break;
-        case SliderPageStepSub:
-            pressed_ = true;
-            emit notified(ScrollCode::PageUp);
-            break;
-        case SliderPageStepAdd:
-            pressed_ = true;
-            emit notified(ScrollCode::PageDown);
-            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollCode::LineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollCode::LineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollCode::PageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollCode::PageDown;
         default:
-            break;
+            return std::nullopt;
+    }
+}
+
+std::optional<ScrollCode> CodeForKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return ScrollCode::LineUp;
+        case Qt::Key_Down:
+            return ScrollCode::LineDown;
+        case Qt::Key_PageUp:
+            return ScrollCode::PageUp;
+        case Qt::Key_PageDown:
+            return ScrollCode::PageDown;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void ClassScrollBar::OnAction(int action) {
+    if (const auto code = CodeForAction(action)) {
+        pressed_ = true;
+        emit notified(*code);
     }
 }
 
@@ -46,35 +66,16 @@ void ClassScrollBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ClassScrollBar::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Up:
-            emit notified(ScrollCode::LineUp);
-            break;
-        case Qt::Key_Down:
-            emit notified(ScrollCode::LineDown);
-            break;
-        case Qt::Key_PageUp:
-            emit notified(ScrollCode::PageUp);
-            break;
-        case Qt::Key_PageDown:
-            emit notified(ScrollCode::PageDown);
-            break;
-        default:
-            QScrollBar::keyPressEvent(event);
-            return;
-    }
+    const auto code = CodeForKey(event->key());
+    if (!code) return QScrollBar::keyPressEvent(event);
+    emit notified(*code);
     event->accept();
 }
 
 void ClassScrollBar::keyReleaseEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (!event->isAutoRepeat() &&
-        (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
-        emit notified(ScrollCode::EndScroll);
-        event->accept();
-        return;
-    }
-    QScrollBar::keyReleaseEvent(event);
+    if (event->isAutoRepeat() || !CodeForKey(event->key())) return QScrollBar::keyReleaseEvent(event);
+    emit notified(ScrollCode::EndScroll);
+    event->accept();
 }
 
 }  // namespace tolvo

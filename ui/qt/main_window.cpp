@@ -123,9 +123,10 @@ void MainWindow::Mirror() {
             case ControlKind::InputEdit:
             case ControlKind::OutputEdit:
             case ControlKind::Static: {
-                std::string& shown = shownTexts_[c.id];
-                if (shown == c.text && !shown.empty()) break;
-                shown = c.text;
+                // Converting every text on every action would be wasted: only changed ones go to Qt.
+                const auto [shown, first] = shownTexts_.try_emplace(c.id, c.text);
+                if (!first && shown->second == c.text) break;
+                shown->second = c.text;
                 const QString text = ToQString(c.text);
                 if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                     if (edit->text() != text) {
