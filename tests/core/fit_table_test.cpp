@@ -157,32 +157,27 @@ TEST(FitTable, NamesEachLetterOnceTheHoleInCapitalsTheShaftInSmallLetters) {
     }
 }
 
-struct BarredCase {
-    FeatureKind kind;
-    double basicSize;
-    const char* letter;
-    int grade;
-    bool barred;
-};
-
-class FitCellBarredTest : public ::testing::TestWithParam<BarredCase> {};
-
-TEST_P(FitCellBarredTest, BarsHoleNAboveGrade8OverZeroUpTo1mmOnly) {
-    const BarredCase& c = GetParam();
-    const int letter = LetterIndexOf(c.kind, c.letter);
-    ASSERT_GE(letter, 0) << c.letter;
-    EXPECT_EQ(FitCellBarredAt(c.kind, c.basicSize, letter, c.grade - kFirstGrade), c.barred)
-        << c.letter << c.grade << " at " << c.basicSize << " mm";
+TEST(FitTable, BarsHoleNAboveGrade8OverZeroUpTo1mmOnly) {
+    struct Case {
+        FeatureKind kind;
+        double basicSize;
+        const char* letter;
+        int grade;
+        bool barred;
+    };
+    const Case cases[] = {
+        {H, 1, "N", 9, true},       {H, 0.5, "N", 12, true}, {H, 0.0001, "N", 10, true},
+        {H, 1.0001, "N", 9, false}, {H, 0, "N", 9, false},   {H, -1, "N", 9, false},
+        {H, 1, "N", 8, false},      {H, 1, "M", 9, false},   {H, 1, "P", 12, false},
+        {S, 1, "n", 9, false},      {H, 10, "K", 9, false},
+    };
+    for (const Case& c : cases) {
+        const int letter = LetterIndexOf(c.kind, c.letter);
+        ASSERT_GE(letter, 0) << c.letter;
+        EXPECT_EQ(FitCellBarredAt(c.kind, c.basicSize, letter, c.grade - kFirstGrade), c.barred)
+            << c.letter << c.grade << " at " << c.basicSize << " mm";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, FitCellBarredTest,
-                         ::testing::Values(BarredCase{H, 1, "N", 9, true}, BarredCase{H, 0.5, "N", 12, true},
-                                           BarredCase{H, 0.0001, "N", 10, true},
-                                           BarredCase{H, 1.0001, "N", 9, false},
-                                           BarredCase{H, 0, "N", 9, false}, BarredCase{H, -1, "N", 9, false},
-                                           BarredCase{H, 1, "N", 8, false}, BarredCase{H, 1, "M", 9, false},
-                                           BarredCase{H, 1, "P", 12, false}, BarredCase{S, 1, "n", 9, false},
-                                           BarredCase{H, 10, "K", 9, false}));
 
 TEST(FitTable, BarsOnlyCellsThatExist) {
     // A barred cell narrows a defined cell's size range; an undefined cell
