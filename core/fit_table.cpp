@@ -111,24 +111,13 @@ constexpr int CellIndex(int kind, int range, int letter, int gradeIndex) {
     return ((kind * kFitSizeRangeCount + range) * kLetterCount + letter) * kGradeCount + gradeIndex;
 }
 
-// A table cell as stored: a plain aggregate, which the compiler builds at
-// compile time more cheaply than an array of optionals.
-struct StoredCell {
-    bool defined;
-    Deviations deviations;
-};
-
-constexpr StoredCell Store(Cell cell) {
-    return cell ? StoredCell{true, *cell} : StoredCell{false, {}};
-}
-
-constexpr std::array<StoredCell, kFitCellCount> BuildFitTable() {
-    std::array<StoredCell, kFitCellCount> table{};
+constexpr std::array<Cell, kFitCellCount> BuildFitTable() {
+    std::array<Cell, kFitCellCount> table{};
     for (int range = 0; range < kFitSizeRangeCount; ++range) {
         for (int letter = 0; letter < kLetterCount; ++letter) {
             for (int g = 0; g < kGradeCount; ++g) {
-                table[CellIndex(0, range, letter, g)] = Store(HoleCell(range, letter, g + kFirstGrade));
-                table[CellIndex(1, range, letter, g)] = Store(ShaftCell(range, letter, g + kFirstGrade));
+                table[CellIndex(0, range, letter, g)] = HoleCell(range, letter, g + kFirstGrade);
+                table[CellIndex(1, range, letter, g)] = ShaftCell(range, letter, g + kFirstGrade);
             }
         }
     }
@@ -136,7 +125,7 @@ constexpr std::array<StoredCell, kFitCellCount> BuildFitTable() {
 }
 
 // Built by the compiler from the component tables above, in lookup order.
-constexpr std::array<StoredCell, kFitCellCount> kFitTable = BuildFitTable();
+constexpr std::array<Cell, kFitCellCount> kFitTable = BuildFitTable();
 
 // Cells barred from part of their size range: this letter with this grade and
 // every coarser one, for basic sizes over `over` up to and including `upTo`.
@@ -166,9 +155,7 @@ std::optional<Deviations> FitTableLookup(FeatureKind kind, int fitSizeRange, int
     assert(fitSizeRange >= 0 && fitSizeRange < kFitSizeRangeCount);
     assert(letterIndex >= 0 && letterIndex < kLetterCount);
     assert(gradeIndex >= 0 && gradeIndex < kGradeCount);
-    const StoredCell& cell = kFitTable[CellIndex(Index(kind), fitSizeRange, letterIndex, gradeIndex)];
-    if (!cell.defined) return std::nullopt;
-    return cell.deviations;
+    return kFitTable[CellIndex(Index(kind), fitSizeRange, letterIndex, gradeIndex)];
 }
 
 bool FitCellBarredAt(FeatureKind kind, double basicSize, int letterIndex, int gradeIndex) {
