@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "core/version.h"
 #include "ui/help_search.h"
 #include "ui/qt/main_window.h"
 

@@ -33,8 +33,10 @@ std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, c
         state.fitSizeRange >= kFitSizeRangeCount) {
         return std::nullopt;
     }
-    const Deviations cell = FitTableLookup(kind, state.fitSizeRange, state.letterIndex, state.gradeIndex);
-    if (IsUndefinedCell(cell)) return std::nullopt;
+    const std::optional<Deviations> found =
+        FitTableLookup(kind, state.fitSizeRange, state.letterIndex, state.gradeIndex);
+    if (!found) return std::nullopt;
+    const Deviations& cell = *found;
     const double tolerance = cell.upper - cell.lower;  // micrometres
     const double upper = cell.upper * 0.001 + state.basicSize;
     const double lower = cell.lower * 0.001 + state.basicSize;
@@ -54,8 +56,9 @@ std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
         state.generalSizeRange >= kGeneralSizeRangeCount) {
         return std::nullopt;
     }
-    const double t = GeneralTableLookup(state.generalClass, state.generalSizeRange);
-    if (t == kUndefinedCellMarker) return std::nullopt;
+    const std::optional<double> found = GeneralTableLookup(state.generalClass, state.generalSizeRange);
+    if (!found) return std::nullopt;
+    const double t = *found;
     const double upper = t + state.basicSize;
     const double lower = state.basicSize - t;
     if (!AllFinite({upper, lower})) return std::nullopt;

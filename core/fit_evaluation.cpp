@@ -13,15 +13,23 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
 
 struct FitKindLook {
+    FitKind kind;
     std::string_view text;
     LabelColors colors;
 };
 
 constexpr std::array<FitKindLook, 3> kFitKindLooks = {{
-    {display::kClearanceFit, {kWhite, {0, 0, 255}}},
-    {display::kTransitionFit, {kBlack, {255, 255, 0}}},
-    {display::kInterferenceFit, {kWhite, {255, 0, 0}}},
+    {FitKind::Clearance, display::kClearanceFit, {kWhite, {0, 0, 255}}},
+    {FitKind::Transition, display::kTransitionFit, {kBlack, {255, 255, 0}}},
+    {FitKind::Interference, display::kInterferenceFit, {kWhite, {255, 0, 0}}},
 }};
+
+const FitKindLook* LookOf(FitKind kind) {
+    for (const FitKindLook& look : kFitKindLooks) {
+        if (look.kind == kind) return &look;
+    }
+    return nullptr;
+}
 
 bool HasFitInputs(const FeatureState& feature) {
     return feature.basicSize > 0.0 && feature.hasLimits;
@@ -35,6 +43,11 @@ std::string MeanFitText(double meanClearance) {
 
 }  // namespace
 
+std::string_view FitKindText(FitKind kind) {
+    const FitKindLook* look = LookOf(kind);
+    return look ? look->text : display::kFitKindPlaceholder;
+}
+
 FitTexts FitPlaceholders() {
     const std::string caption(display::kFitCaptionPlaceholder);
     const std::string amount(display::kFitAmountPlaceholder);
@@ -43,7 +56,7 @@ FitTexts FitPlaceholders() {
 }
 
 FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
-    FitEvaluation evaluation{FitPlaceholders(), std::nullopt};
+    FitEvaluation evaluation{FitKind::None, FitPlaceholders(), std::nullopt};
     if (!HasFitInputs(hole) || !HasFitInputs(shaft)) return evaluation;
 
     // Limit sizes that agree to six decimals must compare equal, or a fit
@@ -69,37 +82,33 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     const std::string b = FormatText(display::kFitAmount, {std::fabs(minClearance)});
     FitTexts& t = evaluation.texts;
     if (maxClearance > 0.0 && minClearance >= 0.0) {
-        t = {std::string(display::kClearanceFit),
-             std::string(display::kMaxClearanceCaption),
-             a,
-             std::string(display::kMinClearanceCaption),
-             b,
-             MeanFitText(meanClearance)};
+        evaluation.kind = FitKind::Clearance;
+        t = {{}, std::string(display::kMaxClearanceCaption), a, std::string(display::kMinClearanceCaption), b,
+             {}};
     } else if (maxClearance > 0.0) {
-        t = {std::string(display::kTransitionFit),
-             std::string(display::kMaxClearanceCaption),
-             a,
-             std::string(display::kMaxInterferenceCaption),
-             b,
-             MeanFitText(meanClearance)};
+        evaluation.kind = FitKind::Transition;
+        t = {{}, std::string(display::kMaxClearanceCaption),
+             a,  std::string(display::kMaxInterferenceCaption),
+             b,  {}};
     } else if (minClearance < 0.0) {
-        t = {std::string(display::kInterferenceFit),
-             std::string(display::kMaxInterferenceCaption),
-             b,
-             std::string(display::kMinInterferenceCaption),
-             a,
-             MeanFitText(meanClearance)};
+        evaluation.kind = FitKind::Interference;
+        t = {{}, std::string(display::kMaxInterferenceCaption),
+             b,  std::string(display::kMinInterferenceCaption),
+             a,  {}};
+    } else {
+        // Both are 0 (max - min is the sum of the tolerances, never negative):
+        // no clearance and no interference, so the placeholders stay.
+        return evaluation;
     }
-    // Otherwise both are 0 (max - min is the sum of the tolerances, never
-    // negative): no clearance and no interference, so the placeholders stay.
+    t.kind = std::string(FitKindText(evaluation.kind));
+    t.meanFit = MeanFitText(meanClearance);
     return evaluation;
 }
 
-std::optional<LabelColors> FitKindColors(std::string_view fitKindText) {
-    for (const FitKindLook& look : kFitKindLooks) {
-        if (look.text == fitKindText) return look.colors;
-    }
-    return std::nullopt;
+std::optional<LabelColors> FitKindColors(FitKind kind) {
+    const FitKindLook* look = LookOf(kind);
+    if (!look) return std::nullopt;
+    return look->colors;
 }
 
 }  // namespace tolvo

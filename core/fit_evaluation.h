@@ -16,9 +16,19 @@ struct FitResult {
     double minimumClearance = 0.0;  // hole lower limit - shaft upper limit
 };
 
+enum class FitKind {
+    None,  // no fit to report: a basic size or a limit size is missing, or max = min = 0
+    Clearance,
+    Transition,
+    Interference,
+};
+
+// The label text of a fit kind: "すきまばめ", "中間ばめ", "しまりばめ"; empty for None.
+std::string_view FitKindText(FitKind kind);
+
 // The six texts of the fit area.
 struct FitTexts {
-    std::string kind;          // "すきまばめ", "中間ばめ", "しまりばめ" or empty
+    std::string kind;          // FitKindText of the evaluation's kind
     std::string firstCaption;  // left of firstAmount
     std::string firstAmount;
     std::string secondCaption;  // left of secondAmount
@@ -40,6 +50,7 @@ struct FitNumbers {
 };
 
 struct FitEvaluation {
+    FitKind kind = FitKind::None;
     FitTexts texts;
     std::optional<FitNumbers> numbers;  // none: keep the limit sizes and FitResult as they are
 };
@@ -61,9 +72,9 @@ struct LabelColors {
     friend bool operator==(const LabelColors&, const LabelColors&) = default;
 };
 
-// The colours of the fit-kind label for its text: white on blue for a
-// clearance fit, black on yellow for a transition fit, white on red for an
-// interference fit; none (the default look) for any other text.
-std::optional<LabelColors> FitKindColors(std::string_view fitKindText);
+// The colours of the fit-kind label: white on blue for a clearance fit, black
+// on yellow for a transition fit, white on red for an interference fit; none
+// (the default look) when there is no fit.
+std::optional<LabelColors> FitKindColors(FitKind kind);
 
 }  // namespace tolvo

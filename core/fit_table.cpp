@@ -54,30 +54,36 @@ constexpr std::array<RangeRow, 4> kDelta = {{
 constexpr int kLetterJS = 5;
 constexpr int kLetterM = 7;
 
+using Cell = std::optional<Deviations>;
+
 constexpr Deviations FromLower(double lower, double it) {
     return {lower + it, lower};
 }
 constexpr Deviations FromUpper(double upper, double it) {
     return {upper, upper - it};
 }
+constexpr Deviations Symmetric(double it) {
+    return {it / 2, -it / 2};
+}
 
-constexpr Deviations HoleCell(int range, int letter, int grade) {
+constexpr Cell HoleCell(int range, int letter, int grade) {
     const double it = kIT[grade - kFirstGrade][range];
     const bool usesDelta = grade <= 8;
     const int delta = usesDelta ? kDelta[grade - kFirstGrade][range] : 0;
     if (letter < kLetterJS) return FromLower(-kShaftUpperDToH[letter][range], it);
     switch (letter) {
         case kLetterJS:
-            return {it / 2, -it / 2};
+            return Symmetric(it);
         case kLetterK:
             if (usesDelta) return FromUpper(kHoleBaseK[range] + delta, it);
             // JIS B0401-2 defines K above grade 8 only up to 3 mm.
             if (range == 0) return FromUpper(0, it);
-            return {kUndefinedCellMarker, kUndefinedCellMarker};
+            return std::nullopt;
         case kLetterM:
             return FromUpper(kHoleBaseM[range] + delta, it);
         case kLetterN:
             if (usesDelta) return FromUpper(kHoleBaseN[range] + delta, it);
+            // Range 0 serves from 1 mm up: below, kBarredCells applies.
             return FromUpper(range == 0 ? -4 : 0, it);
         default:  // P: Δ only up to grade 7
             return FromUpper(kHoleBaseP[range] + (grade <= 7 ? delta : 0), it);
@@ -89,7 +95,7 @@ constexpr Deviations ShaftCell(int range, int letter, int grade) {
     if (letter < kLetterJS) return FromUpper(kShaftUpperDToH[letter][range], it);
     switch (letter) {
         case kLetterJS:
-            return {it / 2, -it / 2};
+            return Symmetric(it);
         case kLetterK:
             return FromLower(grade <= 7 ? kShaftLowerK5To7[range] : 0, it);
         case kLetterM:
@@ -105,8 +111,8 @@ constexpr int CellIndex(int kind, int range, int letter, int gradeIndex) {
     return ((kind * kFitSizeRangeCount + range) * kLetterCount + letter) * kGradeCount + gradeIndex;
 }
 
-constexpr std::array<Deviations, kFitCellCount> BuildFitTable() {
-    std::array<Deviations, kFitCellCount> table{};
+constexpr std::array<Cell, kFitCellCount> BuildFitTable() {
+    std::array<Cell, kFitCellCount> table{};
     for (int range = 0; range < kFitSizeRangeCount; ++range) {
         for (int letter = 0; letter < kLetterCount; ++letter) {
             for (int g = 0; g < kGradeCount; ++g) {
@@ -119,7 +125,21 @@ constexpr std::array<Deviations, kFitCellCount> BuildFitTable() {
 }
 
 // Built by the compiler from the component tables above, in lookup order.
-constexpr std::array<Deviations, kFitCellCount> kFitTable = BuildFitTable();
+constexpr std::array<Cell, kFitCellCount> kFitTable = BuildFitTable();
+
+// Cells barred from part of their size range: this letter with this grade and
+// every coarser one, for basic sizes over `over` up to and including `upTo`.
+struct BarredCells {
+    FeatureKind kind;
+    int letterIndex;
+    int firstGradeIndex;
+    double over;
+    double upTo;
+};
+
+constexpr std::array<BarredCells, 1> kBarredCells = {{
+    {FeatureKind::Hole, kLetterN, kGradeIndex8 + 1, 0.0, 1.0},  // JIS B0401-1 table 3 note 5
+}};
 
 constexpr std::array<double, kFitSizeRangeCount> kFitRangeUpperBounds = {3, 6, 10, 18, 30, 50, 80, 120};
 
@@ -130,15 +150,23 @@ constexpr std::array<std::array<std::string_view, kLetterCount>, kFeatureKindCou
 
 }  // namespace
 
-Deviations FitTableLookup(FeatureKind kind, int fitSizeRange, int letterIndex, int gradeIndex) {
+std::optional<Deviations> FitTableLookup(FeatureKind kind, int fitSizeRange, int letterIndex,
+                                         int gradeIndex) {
     assert(fitSizeRange >= 0 && fitSizeRange < kFitSizeRangeCount);
     assert(letterIndex >= 0 && letterIndex < kLetterCount);
     assert(gradeIndex >= 0 && gradeIndex < kGradeCount);
     return kFitTable[CellIndex(Index(kind), fitSizeRange, letterIndex, gradeIndex)];
 }
 
-bool IsUndefinedCell(Deviations cell) {
-    return cell.upper == kUndefinedCellMarker && cell.lower == kUndefinedCellMarker;
+bool FitCellBarredAt(FeatureKind kind, double basicSize, int letterIndex, int gradeIndex) {
+    if (gradeIndex < 0 || gradeIndex >= kGradeCount) return false;
+    for (const BarredCells& barred : kBarredCells) {
+        if (barred.kind == kind && barred.letterIndex == letterIndex &&
+            gradeIndex >= barred.firstGradeIndex && basicSize > barred.over && basicSize <= barred.upTo) {
+            return true;
+        }
+    }
+    return false;
 }
 
 int ClassifyFitSizeRange(double basicSize, int previousRange) {

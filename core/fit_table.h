@@ -21,9 +21,6 @@ inline constexpr int kLetterN = 8;
 // Grade index of IT8, the finest grade the K and N rules fall back to.
 inline constexpr int kGradeIndex8 = 3;
 
-// Both values of a cell that the standard leaves undefined.
-inline constexpr double kUndefinedCellMarker = 999.0;
-
 // Upper and lower limit deviation in micrometres (ES/EI of a hole, es/ei of a shaft).
 struct Deviations {
     double upper;
@@ -31,11 +28,16 @@ struct Deviations {
     friend constexpr bool operator==(const Deviations&, const Deviations&) = default;
 };
 
-// The cell for a feature, size range, letter and grade. Indexes must be in
-// range. Undefined cells give the marker pair 999 / 999.
-Deviations FitTableLookup(FeatureKind kind, int fitSizeRange, int letterIndex, int gradeIndex);
+// The cell for a feature, size range, letter and grade; none where the
+// standard defines no cell (hole K above grade 8 over 3 mm). Indexes must be
+// in range.
+std::optional<Deviations> FitTableLookup(FeatureKind kind, int fitSizeRange, int letterIndex, int gradeIndex);
 
-bool IsUndefinedCell(Deviations cell);
+// True where a cell exists for its size range but the standard bars it from
+// part of that range: JIS B0401-1 forbids hole N above grade 8 for sizes over
+// 0 up to 1 mm, while the same cells serve over 1 up to 3 mm. Any index out of
+// range gives false.
+bool FitCellBarredAt(FeatureKind kind, double basicSize, int letterIndex, int gradeIndex);
 
 // The range of a basic size in mm: 0 up to 3, 1 up to 6, 2 up to 10, 3 up to
 // 18, 4 up to 30, 5 up to 50, 6 up to 80, 7 up to 120 (each bound included;

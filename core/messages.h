@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "core/feature.h"
+#include "core/version.h"
 
 namespace tolvo {
 
 // Caption of every message box; also the default title of the copied report.
-inline constexpr std::string_view kMessageCaption = "Tolvo  Ver 1.10";
+inline constexpr std::string_view kMessageCaption = "Tolvo  Ver " TOLVO_SHOWN_VERSION;
 // Shown by the copy command when there is no fit to copy.
 inline constexpr std::string_view kNothingToCopyMessage = "クリップボードへコピーする内容が不足しています．";
 

@@ -21,14 +21,16 @@ enum class GradeRuleOutcome {
     Violated,    // the size and letter forbid grades above 8 and the grade is above 8
 };
 
-// Hole only. JIS B0401-2 defines no K above grade 8 over 3 mm.
+// Hole only, in fit mode: the grades of the letter for which the fit table has
+// no cell at this size (JIS B0401-2 defines no K above grade 8 over 3 mm).
 GradeRuleOutcome KGradeRule(double basicSize, ToleranceMode mode, int letterIndex, int gradeIndex);
-// Hole only. JIS B0401-1 forbids N above grade 8 up to 1 mm (sizes over 0).
+// Hole only, in fit mode: the grades of the letter that the fit table bars at
+// this size (JIS B0401-1 forbids N above grade 8 over 0 up to 1 mm).
 GradeRuleOutcome NGradeRule(double basicSize, ToleranceMode mode, int letterIndex, int gradeIndex);
 
-// 極粗級 is undefined up to 3 mm (general size range 0).
+// General mode with 極粗級 where the general table has no cell for it (up to 3 mm).
 bool VeryCoarseClassFails(int generalSizeRange, int generalClass, ToleranceMode mode);
-// 精級 is undefined over 2000 mm (general size range 7).
+// General mode with 精級 where the general table has no cell for it (over 2000 mm).
 bool FineClassFails(int generalSizeRange, int generalClass, ToleranceMode mode);
 
 // A smaller limit size of zero or below deserves a warning (nothing is refused).

@@ -6,10 +6,10 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n
   fonts-noto-cjk
-  xvfb xauth x11-utils xdotool libx11-dev
+  xvfb xauth xdotool libx11-dev
   locales
   clang libclang-rt-14-dev
 )

@@ -1,5 +1,7 @@
 #include "ui/dialog_templates.h"
 
+#include "core/version.h"
+
 namespace tolvo {
 namespace {
 
@@ -139,7 +141,7 @@ constexpr ControlTemplate kCopyControls[] = {
 // About box
 constexpr ControlTemplate kAboutControls[] = {
     {kNoId, ControlKind::Icon, "", {11, 17, 20, 20}, 0},
-    {kNoId, ControlKind::Static, "Tolvo Version 1.10", {40, 10, 119, 8}, kNoPrefix},
+    {kNoId, ControlKind::Static, "Tolvo Version " TOLVO_SHOWN_VERSION, {40, 10, 119, 8}, kNoPrefix},
     {kNoId, ControlKind::Static, kAboutNotice, {40, 20, 138, 8}, 0},
     {1, ControlKind::DefaultPushButton, "OK", {178, 7, 32, 14}, 0},
     {kNoId, ControlKind::Static, "", {40, 30, 127, 20}, kTwoLines},
@@ -147,7 +149,8 @@ constexpr ControlTemplate kAboutControls[] = {
 
 }  // namespace
 
-const DialogTemplate kMainDialog = {102, "Tolvo （はめあい）   Ver 1.10", 339, 269, kMainControls};
+const DialogTemplate kMainDialog = {102, "Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269,
+                                    kMainControls};
 const DialogTemplate kCopyDialog = {130, "クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {100, "ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
 

@@ -216,6 +216,7 @@ void MainModel::EvaluateFit() {
         StateOf(kShaft).lowerLimit = evaluation.numbers->shaftLowerLimit;
         fitResult_ = evaluation.numbers->result;
     }
+    fitKind_ = evaluation.kind;
     FitTexts& t = evaluation.texts;
     SetText(kFitKindLabel, std::move(t.kind));
     SetText(kFirstFitCaption, std::move(t.firstCaption));
@@ -226,7 +227,7 @@ void MainModel::EvaluateFit() {
 }
 
 std::optional<LabelColors> MainModel::FitKindLabelColors() const {
-    return FitKindColors(Text(kFitKindLabel));
+    return FitKindColors(fitKind_);
 }
 
 // ---- setting checks and their reactions ----
@@ -450,7 +451,7 @@ void MainModel::RefreshAll() {
 }
 
 void MainModel::OnCopyCommand() {
-    if (Text(kFitKindLabel).empty()) {
+    if (fitKind_ == FitKind::None) {
         host_.ShowMessage(kMessageCaption, kNothingToCopyMessage);
         return;
     }

@@ -134,6 +134,7 @@ class MainModel {
     ControlStates controls_;
     std::array<FeatureRecord, kFeatureKindCount> features_;
     FitResult fitResult_;
+    FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
     int focus_ = kHoleBasicSize;
     std::optional<EndResult> ended_;

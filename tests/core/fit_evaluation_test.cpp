@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "core/feature_evaluation.h"
@@ -28,6 +29,7 @@ constexpr int kH = 4, kG = 3, kHShaft = 4, kK = 6, kP = 9, kJS = 5;
 
 struct FitCase {
     const char* name;
+    FitKind kind;
     FeatureState hole;
     FeatureState shaft;
     FitTexts expected;
@@ -38,6 +40,7 @@ class FitTextsTest : public ::testing::TestWithParam<FitCase> {};
 TEST_P(FitTextsTest, ClassifiesTheFitAndWritesItsSixTexts) {
     const FitCase& c = GetParam();
     const FitEvaluation e = EvaluateFit(c.hole, c.shaft);
+    EXPECT_EQ(e.kind, c.kind);
     EXPECT_EQ(e.texts.kind, c.expected.kind);
     EXPECT_EQ(e.texts.firstCaption, c.expected.firstCaption);
     EXPECT_EQ(e.texts.firstAmount, c.expected.firstAmount);
@@ -52,46 +55,54 @@ const FeatureState kHole25H7 = FitFeature(FeatureKind::Hole, "25", kH, 7);
 INSTANTIATE_TEST_SUITE_P(
     Kinds, FitTextsTest,
     ::testing::Values(FitCase{"H7g6",
+                              FitKind::Clearance,
                               kHole25H7,
                               FitFeature(FeatureKind::Shaft, "25", kG, 6),
                               {"すきまばめ", "最大すきま ：", "0.041 mm", "最小すきま ：", "0.007 mm",
                                "0.024 mm ＜すきま＞ )"}},
                       // the hole's lower limit is the shaft's upper limit: still a clearance fit
                       FitCase{"H7h6",
+                              FitKind::Clearance,
                               kHole25H7,
                               FitFeature(FeatureKind::Shaft, "25", kHShaft, 6),
                               {"すきまばめ", "最大すきま ：", "0.034 mm", "最小すきま ：", "0 mm",
                                "0.017 mm ＜すきま＞ )"}},
                       FitCase{"H7k6",
+                              FitKind::Transition,
                               kHole25H7,
                               FitFeature(FeatureKind::Shaft, "25", kK, 6),
                               {"中間ばめ", "最大すきま ：", "0.019 mm", "最大しめしろ ：", "0.015 mm",
                                "0.002 mm ＜すきま＞ )"}},
                       FitCase{"H7p6",
+                              FitKind::Interference,
                               kHole25H7,
                               FitFeature(FeatureKind::Shaft, "25", kP, 6),
                               {"しまりばめ", "最大しめしろ ：", "0.035 mm", "最小しめしろ ：", "0.001 mm",
                                "0.018 mm ＜しめしろ＞ )"}},
                       // maximum clearance exactly 0 with a negative minimum is an interference fit
                       FitCase{"line",
+                              FitKind::Interference,
                               kHole25H7,
                               FreeFeature("25", "0.021", "0.05"),
                               {"しまりばめ", "最大しめしろ ：", "0.05 mm", "最小しめしろ ：", "0 mm",
                                "0.025 mm ＜しめしろ＞ )"}},
                       // JS7 with js6: the mean sizes agree, the difference rounds to (negative) zero
                       FitCase{"JS7js6",
+                              FitKind::Transition,
                               FitFeature(FeatureKind::Hole, "40", kJS, 7),
                               FitFeature(FeatureKind::Shaft, "40", kJS, 6),
                               {"中間ばめ", "最大すきま ：", "0.0205 mm", "最大しめしろ ：", "0.0205 mm",
                                "0 mm )"}},
                       // different basic sizes are not refused
                       FitCase{"25and30",
+                              FitKind::Interference,
                               kHole25H7,
                               FitFeature(FeatureKind::Shaft, "30", kHShaft, 6),
                               {"しまりばめ", "最大しめしろ ：", "5 mm", "最小しめしろ ：", "4.966 mm",
                                "4.983 mm ＜しめしろ＞ )"}},
                       // amounts below 1e-4 mm come in exponent form
                       FitCase{"tiny",
+                              FitKind::Clearance,
                               FreeFeature("10", "0.00005", "0"),
                               FreeFeature("10", "0", "-0.00002"),
                               {"すきまばめ", "最大すきま ：", "7e-05 mm", "最小すきま ：", "0 mm",
@@ -147,22 +158,34 @@ TEST(EvaluateFit, ShowsPlaceholdersAndChangesNothingWithoutTwoEvaluatedFeatures)
     }
 }
 
-TEST(EvaluateFit, PlaceholdersLeaveTheFitKindEmpty) {
-    const FitTexts p = FitPlaceholders();
-    EXPECT_EQ(p.kind, "");
-    EXPECT_EQ(p.firstCaption, "- ：");
-    EXPECT_EQ(p.secondCaption, "- ：");
-    EXPECT_EQ(p.firstAmount, "-");
-    EXPECT_EQ(p.secondAmount, "-");
+TEST(EvaluateFit, ReportsNoFitKindWheneverItShowsThePlaceholders) {
+    const FeatureState shaft = FitFeature(FeatureKind::Shaft, "25", kG, 6);
+    FeatureState noSize = kHole25H7;
+    noSize.basicSize = 0.0;
+    const FitEvaluation none[] = {EvaluateFit(noSize, shaft), EvaluateFit(shaft, FeatureState{}),
+                                  EvaluateFit(FreeFeature("30", "", ""), FreeFeature("30", "0", "0"))};
+    for (const FitEvaluation& e : none) {
+        EXPECT_EQ(e.kind, FitKind::None);
+        EXPECT_EQ(e.texts, FitPlaceholders());
+    }
 }
 
-TEST(FitKindColors, ColoursOnlyTheThreeFitNames) {
-    EXPECT_EQ(FitKindColors("すきまばめ"), (LabelColors{{255, 255, 255}, {0, 0, 255}}));
-    EXPECT_EQ(FitKindColors("中間ばめ"), (LabelColors{{0, 0, 0}, {255, 255, 0}}));
-    EXPECT_EQ(FitKindColors("しまりばめ"), (LabelColors{{255, 255, 255}, {255, 0, 0}}));
-    EXPECT_FALSE(FitKindColors("").has_value());
-    EXPECT_FALSE(FitKindColors("すきまばめ ").has_value());
-    EXPECT_FALSE(FitKindColors("- ：").has_value());
+TEST(FitKind, GivesTheLabelTextAndColoursOfEachKind) {
+    struct Look {
+        FitKind kind;
+        const char* text;
+        std::optional<LabelColors> colors;
+    };
+    const Look looks[] = {
+        {FitKind::Clearance, "すきまばめ", LabelColors{{255, 255, 255}, {0, 0, 255}}},
+        {FitKind::Transition, "中間ばめ", LabelColors{{0, 0, 0}, {255, 255, 0}}},
+        {FitKind::Interference, "しまりばめ", LabelColors{{255, 255, 255}, {255, 0, 0}}},
+        {FitKind::None, "", std::nullopt},
+    };
+    for (const Look& look : looks) {
+        EXPECT_EQ(FitKindText(look.kind), look.text);
+        EXPECT_EQ(FitKindColors(look.kind), look.colors) << look.text;
+    }
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tolvo {
@@ -40,9 +42,10 @@ TEST_P(FitTableCellTest, GivesTheDeviationsOfTheStandard) {
     const int letter = LetterIndexOf(c.kind, c.letter);
     ASSERT_GE(letter, 0) << c.letter;
     const int range = ClassifyFitSizeRange(c.basicSize, -1);
-    const Deviations cell = FitTableLookup(c.kind, range, letter, c.grade - kFirstGrade);
-    EXPECT_EQ(cell, (Deviations{c.upper, c.lower}))
-        << c.letter << c.grade << " at " << c.basicSize << " mm: " << cell.upper << " / " << cell.lower;
+    const std::optional<Deviations> cell = FitTableLookup(c.kind, range, letter, c.grade - kFirstGrade);
+    ASSERT_TRUE(cell.has_value()) << c.letter << c.grade << " at " << c.basicSize << " mm";
+    EXPECT_EQ(*cell, (Deviations{c.upper, c.lower}))
+        << c.letter << c.grade << " at " << c.basicSize << " mm: " << cell->upper << " / " << cell->lower;
 }
 
 constexpr FeatureKind H = FeatureKind::Hole;
@@ -75,12 +78,12 @@ TEST(FitTable, EveryDefinedCellSpansExactlyTheStandardTolerance) {
         for (int range = 0; range < kFitSizeRangeCount; ++range) {
             for (int letter = 0; letter < kLetterCount; ++letter) {
                 for (int g = 0; g < kGradeCount; ++g) {
-                    const Deviations cell = FitTableLookup(kind, range, letter, g);
-                    if (IsUndefinedCell(cell)) continue;
+                    const std::optional<Deviations> cell = FitTableLookup(kind, range, letter, g);
+                    if (!cell) continue;
                     SCOPED_TRACE(std::string(LetterName(kind, letter)) + std::to_string(GradeNumber(g)) +
                                  " range " + std::to_string(range));
-                    EXPECT_GE(cell.upper, cell.lower);
-                    EXPECT_EQ(cell.upper - cell.lower, kExpectedIT[g][range]);
+                    EXPECT_GE(cell->upper, cell->lower);
+                    EXPECT_EQ(cell->upper - cell->lower, kExpectedIT[g][range]);
                 }
             }
         }
@@ -93,15 +96,12 @@ TEST(FitTable, ExactlyTheHoleK9To12CellsOver3mmAreUndefined) {
         for (int range = 0; range < kFitSizeRangeCount; ++range) {
             for (int letter = 0; letter < kLetterCount; ++letter) {
                 for (int g = 0; g < kGradeCount; ++g) {
-                    const Deviations cell = FitTableLookup(kind, range, letter, g);
+                    const bool defined = FitTableLookup(kind, range, letter, g).has_value();
                     const bool expectUndefined =
-                        kind == H && letter == kLetterK && GradeNumber(g) >= 9 && range >= 1;
-                    EXPECT_EQ(IsUndefinedCell(cell), expectUndefined)
+                        kind == H && LetterName(kind, letter) == "K" && GradeNumber(g) >= 9 && range >= 1;
+                    EXPECT_EQ(defined, !expectUndefined)
                         << LetterName(kind, letter) << GradeNumber(g) << " range " << range;
-                    if (IsUndefinedCell(cell)) {
-                        ++undefined;
-                        EXPECT_EQ(cell, (Deviations{999, 999}));
-                    }
+                    if (!defined) ++undefined;
                 }
             }
         }
@@ -114,10 +114,11 @@ TEST(FitTable, HoleAndShaftOfTheSameLetterMirrorEachOtherForDToH) {
     for (int range = 0; range < kFitSizeRangeCount; ++range) {
         for (int letter = 0; letter <= 4; ++letter) {
             for (int g = 0; g < kGradeCount; ++g) {
-                const Deviations hole = FitTableLookup(H, range, letter, g);
-                const Deviations shaft = FitTableLookup(S, range, letter, g);
-                EXPECT_EQ(hole.lower, -shaft.upper);
-                EXPECT_EQ(hole.upper, -shaft.lower);
+                const std::optional<Deviations> hole = FitTableLookup(H, range, letter, g);
+                const std::optional<Deviations> shaft = FitTableLookup(S, range, letter, g);
+                ASSERT_TRUE(hole && shaft) << LetterName(H, letter) << GradeNumber(g) << " range " << range;
+                EXPECT_EQ(hole->lower, -shaft->upper);
+                EXPECT_EQ(hole->upper, -shaft->lower);
             }
         }
     }
@@ -146,16 +147,53 @@ INSTANTIATE_TEST_SUITE_P(Bounds, FitSizeRangeTest,
                                            RangeCase{std::numeric_limits<double>::infinity(), 6, 6},
                                            RangeCase{-std::numeric_limits<double>::infinity(), 6, 0}));
 
-TEST(FitTable, NamesLettersAndGradesAsTheSlidersShowThem) {
-    std::string hole, shaft;
+TEST(FitTable, NamesEachLetterOnceTheHoleInCapitalsTheShaftInSmallLetters) {
     for (int i = 0; i < kLetterCount; ++i) {
-        hole += std::string(LetterName(H, i)) + " ";
-        shaft += std::string(LetterName(S, i)) + " ";
+        const std::string hole(LetterName(H, i));
+        std::string lowered = hole;
+        for (char& ch : lowered) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        EXPECT_EQ(LetterName(S, i), lowered) << i;
+        EXPECT_EQ(LetterIndexOf(H, hole), i) << hole;
     }
-    EXPECT_EQ(hole, "D E F G H JS K M N P ");
-    EXPECT_EQ(shaft, "d e f g h js k m n p ");
-    EXPECT_EQ(GradeNumber(0), 5);
-    EXPECT_EQ(GradeNumber(7), 12);
+}
+
+TEST(FitTable, BarsHoleNAboveGrade8OverZeroUpTo1mmOnly) {
+    struct Case {
+        FeatureKind kind;
+        double basicSize;
+        const char* letter;
+        int grade;
+        bool barred;
+    };
+    const Case cases[] = {
+        {H, 1, "N", 9, true},       {H, 0.5, "N", 12, true}, {H, 0.0001, "N", 10, true},
+        {H, 1.0001, "N", 9, false}, {H, 0, "N", 9, false},   {H, -1, "N", 9, false},
+        {H, 1, "N", 8, false},      {H, 1, "M", 9, false},   {H, 1, "P", 12, false},
+        {S, 1, "n", 9, false},      {H, 10, "K", 9, false},
+    };
+    for (const Case& c : cases) {
+        const int letter = LetterIndexOf(c.kind, c.letter);
+        ASSERT_GE(letter, 0) << c.letter;
+        EXPECT_EQ(FitCellBarredAt(c.kind, c.basicSize, letter, c.grade - kFirstGrade), c.barred)
+            << c.letter << c.grade << " at " << c.basicSize << " mm";
+    }
+}
+
+TEST(FitTable, BarsOnlyCellsThatExist) {
+    // A barred cell narrows a defined cell's size range; an undefined cell
+    // needs no bar. Sizes on both sides of every bound, and inside each range.
+    for (double size : {-1.0, 0.0, 0.5, 1.0, 1.5, 3.0, 5.0, 8.0, 15.0, 25.0, 40.0, 70.0, 100.0, 120.0}) {
+        const int range = ClassifyFitSizeRange(size, -1);
+        for (FeatureKind kind : {H, S}) {
+            for (int letter = 0; letter < kLetterCount; ++letter) {
+                for (int g = 0; g < kGradeCount; ++g) {
+                    if (!FitCellBarredAt(kind, size, letter, g)) continue;
+                    EXPECT_TRUE(FitTableLookup(kind, range, letter, g).has_value())
+                        << LetterName(kind, letter) << GradeNumber(g) << " at " << size;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

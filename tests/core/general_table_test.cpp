@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/fit_table.h"
 
 namespace tolvo {
@@ -40,7 +42,7 @@ TEST(GeneralSizeRange, IsSeparateFromTheFitSizeRange) {
 struct ValueCase {
     int generalClass;
     double size;
-    double expected;
+    std::optional<double> expected;
 };
 
 class GeneralTableValueTest : public ::testing::TestWithParam<ValueCase> {};
@@ -51,40 +53,50 @@ TEST_P(GeneralTableValueTest, GivesThePermissibleDeviationOfJisB0405) {
         << GeneralClassName(c.generalClass) << " at " << c.size;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, GeneralTableValueTest,
-    ::testing::Values(ValueCase{kMediumClass, 50, 0.3}, ValueCase{kCoarseClass, 2500, 4},
-                      ValueCase{kVeryCoarseClass, 4, 0.5}, ValueCase{kFineClass, 1500, 0.5},
-                      ValueCase{kFineClass, 1, 0.05}, ValueCase{kFineClass, 5, 0.05},
-                      ValueCase{kFineClass, 10, 0.1}, ValueCase{kFineClass, 100, 0.15},
-                      ValueCase{kFineClass, 200, 0.2}, ValueCase{kFineClass, 500, 0.3},
-                      ValueCase{kMediumClass, 2, 0.1}, ValueCase{kMediumClass, 3000, 2},
-                      ValueCase{kMediumClass, 1200, 1.2}, ValueCase{kCoarseClass, 1, 0.2},
-                      ValueCase{kCoarseClass, 700, 2}, ValueCase{kVeryCoarseClass, 20, 1},
-                      ValueCase{kVeryCoarseClass, 4000, 8},
-                      // the two cells the standard leaves empty carry the marker
-                      ValueCase{kFineClass, 3000, 999}, ValueCase{kVeryCoarseClass, 2, 999}));
+INSTANTIATE_TEST_SUITE_P(Values, GeneralTableValueTest,
+                         ::testing::Values(ValueCase{kMediumClass, 50, 0.3}, ValueCase{kCoarseClass, 2500, 4},
+                                           ValueCase{kVeryCoarseClass, 4, 0.5},
+                                           ValueCase{kFineClass, 1500, 0.5}, ValueCase{kFineClass, 1, 0.05},
+                                           ValueCase{kFineClass, 5, 0.05}, ValueCase{kFineClass, 10, 0.1},
+                                           ValueCase{kFineClass, 100, 0.15}, ValueCase{kFineClass, 200, 0.2},
+                                           ValueCase{kFineClass, 500, 0.3}, ValueCase{kMediumClass, 2, 0.1},
+                                           ValueCase{kMediumClass, 3000, 2},
+                                           ValueCase{kMediumClass, 1200, 1.2},
+                                           ValueCase{kCoarseClass, 1, 0.2}, ValueCase{kCoarseClass, 700, 2},
+                                           ValueCase{kVeryCoarseClass, 20, 1},
+                                           ValueCase{kVeryCoarseClass, 4000, 8},
+                                           // the two cells the standard leaves empty
+                                           ValueCase{kFineClass, 3000, std::nullopt},
+                                           ValueCase{kVeryCoarseClass, 2, std::nullopt}));
 
-TEST(GeneralTable, ValuesGrowWithTheSizeAndTheClassExceptTheMarkers) {
+TEST(GeneralTable, ValuesGrowWithTheSizeAndTheClass) {
     for (int c = 0; c < kGeneralClassCount; ++c) {
         double previous = 0;
         for (int r = 0; r < kGeneralSizeRangeCount; ++r) {
-            const double t = GeneralTableLookup(c, r);
-            if (t == kUndefinedCellMarker) continue;
-            EXPECT_GE(t, previous) << "class " << c << " range " << r;
-            previous = t;
-            if (c > 0 && GeneralTableLookup(c - 1, r) != kUndefinedCellMarker) {
-                EXPECT_GT(t, GeneralTableLookup(c - 1, r)) << "class " << c << " range " << r;
+            const std::optional<double> t = GeneralTableLookup(c, r);
+            if (!t) continue;
+            EXPECT_GE(*t, previous) << "class " << c << " range " << r;
+            previous = *t;
+            const std::optional<double> finer = c > 0 ? GeneralTableLookup(c - 1, r) : std::nullopt;
+            if (finer) {
+                EXPECT_GT(*t, *finer) << "class " << c << " range " << r;
             }
         }
     }
 }
 
-TEST(GeneralTable, NamesTheClassesAsTheLabelShowsThem) {
-    EXPECT_EQ(GeneralClassName(kFineClass), "精級");
-    EXPECT_EQ(GeneralClassName(kMediumClass), "中級");
-    EXPECT_EQ(GeneralClassName(kCoarseClass), "粗級");
-    EXPECT_EQ(GeneralClassName(kVeryCoarseClass), "極粗級");
+TEST(GeneralTable, LeavesExactlyFineOver2000AndVeryCoarseUpTo3mmEmpty) {
+    int empty = 0;
+    for (int c = 0; c < kGeneralClassCount; ++c) {
+        for (int r = 0; r < kGeneralSizeRangeCount; ++r) {
+            const bool expectEmpty =
+                (GeneralClassName(c) == "精級" && r == ClassifyGeneralSizeRange(3000, -1)) ||
+                (GeneralClassName(c) == "極粗級" && r == ClassifyGeneralSizeRange(2, -1));
+            EXPECT_EQ(GeneralTableLookup(c, r).has_value(), !expectEmpty) << "class " << c << " range " << r;
+            if (!GeneralTableLookup(c, r)) ++empty;
+        }
+    }
+    EXPECT_EQ(empty, 2);
 }
 
 }  // namespace

@@ -128,7 +128,6 @@ TEST(Messages, PutTheFeatureWordDirectlyBeforeTheText) {
               "軸設定の警告 ： 実寸法の径が０以下になることがあります");
     EXPECT_EQ(SettingMessageText(FeatureKind::Hole, SettingMessage::FitSizeOver120),
               "穴の設定エラー：120mmを超える寸法のJISはめあい公差を Tolvo はサポートしていません.");
-    EXPECT_EQ(kMessageCaption, "Tolvo  Ver 1.10");
 }
 
 TEST(Messages, EachErrorCitesItsStandardOnALineOfItsOwn) {
