@@ -235,9 +235,7 @@ TEST(Iso286SizeSteps, AreContiguousFromZeroTo3150AndIncludeTheirUpperBound) {
 // The seed table's cell, none for its undefined K cells. Its FitTableLookup
 // marks them 999 / 999.
 std::optional<Deviations> SeedCell(FeatureKind kind, int range, int letter, int grade) {
-    const Deviations cell = FitTableLookup(kind, range, letter, grade);
-    if (IsUndefinedCell(cell)) return std::nullopt;
-    return cell;
+    return FitTableLookup(kind, range, letter, grade);
 }
 
 TEST(Iso286Table, HoldsTheSeedTableOverOneMillimetre) {
