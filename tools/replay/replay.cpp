@@ -4,13 +4,10 @@
 #include <charconv>
 #include <istream>
 #include <memory>
-#include <optional>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "core/fit_evaluation.h"
