@@ -4,7 +4,7 @@
 #include <QIcon>
 
 #include "core/version.h"
-#include "ui/help_search.h"
+#include "platform/help_folders.h"
 #include "ui/qt/main_window.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,9 @@ int main(int argc, char** argv) {
         icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
-    tolvo::MainWindow window(tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr)));
+    const tolvo::FolderHelpSearch help =
+        tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr));
+    tolvo::MainWindow window(help);
     window.exec();
     return 0;
 }

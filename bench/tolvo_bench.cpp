@@ -12,6 +12,8 @@
 #include "core/feature_evaluation.h"
 #include "core/fit_evaluation.h"
 #include "core/fit_table.h"
+#include "platform/help_folders.h"
+#include "tools/driver/recording_host.h"
 #include "ui/main_model.h"
 #include "ui/qt/main_window.h"
 
@@ -20,15 +22,6 @@ namespace {
 using tolvo::bench::MedianNanoseconds;
 
 volatile std::size_t sink = 0;
-
-class SilentHost : public tolvo::DialogHost {
-  public:
-    void ShowMessage(std::string_view, std::string_view) override {}
-    void PlaceOnClipboard(std::string_view) override {}
-    bool OpenDocument(const std::filesystem::path&) override { return false; }
-    void RunAboutBox() override {}
-    bool RunCopyDialog(tolvo::CopyModel&) override { return false; }
-};
 
 void Row(const char* what, double value, const char* unit, const char* baseline, double baselineValue,
          const char* goal) {
@@ -68,25 +61,27 @@ int main(int argc, char** argv) {
         printing, "< 2000 ns");
 
     // model: a keystroke in the hole's size edit, the shaft following
-    SilentHost host;
-    MainModel model(host, {});
-    model.OnSliderPosition(1004, 4);
-    model.OnSliderPosition(1005, 2);
-    model.OnSliderPosition(1085, 3);
-    model.OnSliderPosition(1086, 1);
-    model.OnEditChanged(1003, "2");
+    using namespace main_dialog;
+    RecordingHost host;
+    const FolderHelpSearch noHelp({}, "tolvo");
+    MainModel model(host, noHelp);
+    model.OnSliderPosition(kHoleLetterSlider, 4);   // H
+    model.OnSliderPosition(kHoleGradeSlider, 2);    // 7
+    model.OnSliderPosition(kShaftLetterSlider, 3);  // g
+    model.OnSliderPosition(kShaftGradeSlider, 1);   // 6
+    model.OnEditChanged(kHoleBasicSize, "2");
     bool longer = true;
     const double keystroke = MedianNanoseconds([&] {
-        model.OnEditChanged(1003, longer ? "25" : "2");
+        model.OnEditChanged(kHoleBasicSize, longer ? "25" : "2");
         longer = !longer;
     });
     Row("model: one keystroke in 1003, shaft following", keystroke / 1000, "us", "core: one refresh",
         refresh / 1000, "< 20 us");
 
     // window: a keystroke into the real edit, the view's update and a repaint
-    MainWindow window(HelpSearch{});
+    MainWindow window(noHelp);
     window.show();
-    auto* edit = static_cast<QLineEdit*>(window.Control(1003));
+    auto* edit = static_cast<QLineEdit*>(window.Control(kHoleBasicSize));
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_2);
     longer = true;

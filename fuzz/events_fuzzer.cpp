@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "core/fit_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "platform/help_folders.h"
+#include "tools/driver/recording_host.h"
+#include "tools/driver/user_events.h"
 #include "ui/copy_model.h"
 #include "ui/main_model.h"
 
@@ -58,154 +62,128 @@ class Input {
     std::size_t position_ = 0;
 };
 
-constexpr int kMainInputs[] = {1003, 1017, 1011, 1012, 1090, 1091};
-constexpr int kMainClicks[] = {1000, 1001, 1002, 1084, 1087, 1089, 1038, 57670, 57671, 1, 1000, 1001, 1002};
-constexpr int kSliders[] = {1004, 1005, 1085, 1086};
-constexpr int kScrollBars[] = {1042, 1088};
-constexpr int kDialogInputs[] = {1003, 1004, 1005, 1006};
-constexpr int kDialogClicks[] = {1061, 1054, 1065, 1067, 1055, 1052, 1051, 1053, 1060, 1066,
-                                 1068, 1056, 1058, 1057, 1059, 1062, 1063, 1064, 1,    2};
+using namespace main_dialog;
+namespace copy = copy_dialog;
 
-// Types one text into whatever edit has the focus, a keystroke per byte (long
-// texts arrive in one change, as pasted).
+constexpr int kMainInputs[] = {kHoleBasicSize,  kShaftBasicSize, kHoleFreeFirst,
+                               kHoleFreeSecond, kShaftFreeFirst, kShaftFreeSecond};
+constexpr int kMainClicks[] = {kHoleFitRadio,      kHoleGeneralRadio, kHoleFreeRadio, kShaftFitRadio,
+                               kShaftGeneralRadio, kShaftFreeRadio,   kSameBasicSize, kHelpButton,
+                               kCopyButton,        kExitButton,       kHoleFitRadio,  kHoleGeneralRadio,
+                               kHoleFreeRadio};
+constexpr int kSliders[] = {kHoleLetterSlider, kHoleGradeSlider, kShaftLetterSlider, kShaftGradeSlider};
+constexpr int kScrollBars[] = {kHoleClassScroll, kShaftClassScroll};
+constexpr int kDialogInputs[] = {copy::kTitleEdit, copy::kHoleNameEdit, copy::kShaftNameEdit,
+                                 copy::kPreviewEdit};
+constexpr int kDialogClicks[] = {copy::kIncludeTitle,
+                                 copy::kIncludeHoleName,
+                                 copy::kIncludeHoleBasicSize,
+                                 copy::kHoleOmitPhi,
+                                 copy::kIncludeHoleDeviation,
+                                 copy::kIncludeHoleTolerance,
+                                 copy::kIncludeHoleLimits,
+                                 copy::kIncludeHoleMean,
+                                 copy::kIncludeShaftName,
+                                 copy::kIncludeShaftBasicSize,
+                                 copy::kShaftOmitPhi,
+                                 copy::kIncludeShaftDeviation,
+                                 copy::kIncludeShaftTolerance,
+                                 copy::kIncludeShaftLimits,
+                                 copy::kIncludeShaftMean,
+                                 copy::kIncludeFitKind,
+                                 copy::kIncludeFitAmounts,
+                                 copy::kIncludeMeanFit,
+                                 copy::kCopyButton,
+                                 copy::kCancelButton};
+// Focus requests also go to IDs from here on, most of which name no control.
+constexpr int kFirstArbitraryId = 1000;
+
+// Types one text into whatever edit has the focus, at most 64 characters.
 template <typename Model>
 void TypeInto(Model& model, const std::string& text) {
-    constexpr std::size_t kTypedAtMost = 64;
-    for (char c : text.substr(0, kTypedAtMost)) {
-        const ControlState* focused = model.Controls().Find(model.Focus());
-        if (focused == nullptr || !focused->enabled || !IsWritableEdit(focused->kind)) continue;
-        model.OnEditChanged(focused->id, focused->text + c);
-    }
+    TypeKeys(model, std::string_view(text).substr(0, 64));
 }
 
-template <typename Model>
-void Backspace(Model& model, int count) {
-    for (int i = 0; i < count; ++i) {
-        const ControlState* focused = model.Controls().Find(model.Focus());
-        if (focused == nullptr || !focused->enabled || !IsWritableEdit(focused->kind) ||
-            focused->text.empty()) {
-            continue;
-        }
-        std::string text = focused->text;
-        text.pop_back();
-        model.OnEditChanged(focused->id, text);
-    }
-}
-
-class FuzzHost : public DialogHost {
-  public:
-    explicit FuzzHost(Input& input) : input_(input) {}
-    void ShowMessage(std::string_view, std::string_view) override {}
-    void PlaceOnClipboard(std::string_view text) override {
-        if (dialog_ == nullptr) Broken("clipboard without the copy dialog");
-        if (text != dialog_->Preview()) Broken("copied text differs from the preview");
-        if (dialog_->Preview() != AssembleReport(dialog_->Lines(), dialog_->Options())) {
-            Broken("preview differs from the report assembly");
-        }
-    }
-    bool OpenDocument(const std::filesystem::path&) override { return true; }
-    void RunAboutBox() override {}
-    bool RunCopyDialog(CopyModel& dialog) override {
-        dialog_ = &dialog;
-        while (!dialog.Result() && !input_.Empty()) {
-            switch (input_.Byte() % 7) {
-                case 0:
-                    dialog.OnFocus(input_.Pick(kDialogInputs));
-                    TypeInto(dialog, input_.Text());
-                    break;
-                case 1: {
-                    const int id = input_.Pick(kDialogInputs);
-                    dialog.OnEditChanged(id, input_.Text());
-                    break;
-                }
-                case 2:
-                    Backspace(dialog, input_.Byte() % 4);
-                    break;
-                case 3:
-                case 4:
-                    dialog.OnClicked(input_.Pick(kDialogClicks));
-                    break;
-                case 5:
-                    input_.Byte() % 2 ? dialog.OnEnter() : dialog.OnEscape();
-                    break;
-                default:
-                    dialog.OnFocus(static_cast<int>(input_.Byte()) + 1000);
-                    break;
+// What the user does in the copy dialog, driven by the input; after every
+// event the preview must be the report's assembly.
+void DriveCopyDialog(Input& input, CopyModel& dialog) {
+    while (!dialog.Result() && !input.Empty()) {
+        switch (input.Byte() % 7) {
+            case 0:
+                dialog.OnFocus(input.Pick(kDialogInputs));
+                TypeInto(dialog, input.Text());
+                break;
+            case 1: {
+                const int id = input.Pick(kDialogInputs);
+                dialog.OnEditChanged(id, input.Text());
+                break;
             }
-            if (dialog.Preview() != AssembleReport(dialog.Lines(), dialog.Options()))
-                Broken("preview is stale");
+            case 2:
+                Backspaces(dialog, input.Byte() % 4);
+                break;
+            case 3:
+            case 4:
+                dialog.OnClicked(input.Pick(kDialogClicks));
+                break;
+            case 5:
+                input.Byte() % 2 ? dialog.OnEnter() : dialog.OnEscape();
+                break;
+            default:
+                dialog.OnFocus(static_cast<int>(input.Byte()) + kFirstArbitraryId);
+                break;
         }
-        dialog_ = nullptr;
-        return dialog.Result().value_or(false);
+        if (dialog.Preview() != AssembleReport(dialog.Lines(), dialog.Options())) Broken("preview is stale");
     }
+}
 
-  private:
-    Input& input_;
-    CopyModel* dialog_ = nullptr;
-};
-
-struct PanelIds {
-    FeatureKind kind;
-    int size;
-    int radios[3];  // fit, general, free
-    int fitControls[8];
-    int marksAbove8[4];
-    int generalControls[2];
-    int freeControls[4];
-    int deviation;
-};
-
-constexpr PanelIds kPanels[] = {
-    {FeatureKind::Hole,
-     1003,
-     {1000, 1001, 1002},
-     {1004, 1005, 1030, 1031, 1020, 1029, 1047, 1033},
-     {1034, 1035, 1036, 1037},
-     {1044, 1042},
-     {1011, 1012, 1018, 1019},
-     1009},
-    {FeatureKind::Shaft,
-     1017,
-     {1084, 1087, 1089},
-     {1085, 1086, 1111, 1112, 1095, 1104, 1121, 1106},
-     {1107, 1108, 1109, 1110},
-     {1117, 1088},
-     {1090, 1091, 1116, 1093},
-     1114},
-};
+// What the host was asked since the last check: the clipboard only by
+// "コピー", and then exactly the preview.
+void CheckRequests(RecordingHost& host, const std::optional<std::string>& copiedPreview) {
+    const std::vector<std::string> copies = host.ClipboardTexts();
+    if (copies.size() != (copiedPreview ? 1u : 0u)) {
+        Broken("clipboard without the copy dialog's copy", static_cast<int>(copies.size()));
+    }
+    if (copiedPreview && copies[0] != *copiedPreview) Broken("copied text differs from the preview");
+    host.requests.clear();
+}
 
 void CheckInvariants(const MainModel& model) {
     const ControlStates& c = model.Controls();
-    for (const PanelIds& p : kPanels) {
+    for (const FeaturePanel& p : {kHolePanel, kShaftPanel}) {
+        const int radios[] = {p.fitRadio, p.generalRadio, p.freeRadio};
         int checked = 0;
         int mode = -1;
         for (int i = 0; i < 3; ++i) {
-            if (c.At(p.radios[i]).checked) {
+            if (c.At(radios[i]).checked) {
                 ++checked;
                 mode = i;
             }
         }
         if (checked != 1) Broken("radio buttons checked in a panel", checked);
-        for (int id : p.fitControls) {
+        std::vector<int> fitControls = {p.letterSlider, p.gradeSlider, p.letterCaption, p.gradeCaption};
+        fitControls.insert(fitControls.end(), p.letterMarks.begin(), p.letterMarks.end());
+        fitControls.insert(fitControls.end(), p.gradeMarks.begin(), p.gradeMarks.begin() + kGradeIndex8 + 1);
+        for (int id : fitControls) {
             if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
         }
-        for (int id : p.generalControls) {
+        for (int id : {p.classLabel, p.classScroll}) {
             if (c.At(id).enabled != (mode == 1)) Broken("general controls enabled out of mode", id);
         }
-        for (int id : p.freeControls) {
+        for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) {
             if (c.At(id).enabled != (mode == 2)) Broken("free controls enabled out of mode", id);
         }
         const FeatureState& s = model.Feature(p.kind);
         bool restricted = false;
         if (p.kind == FeatureKind::Hole && mode == 0) {
-            const double size = ParseNumber(c.At(p.size).text);
+            const double size = ParseNumber(c.At(p.basicSize).text);
             restricted = KGradeRule(size, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
                              GradeRuleOutcome::Restricted ||
                          NGradeRule(size, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
                              GradeRuleOutcome::Restricted;
         }
-        for (int id : p.marksAbove8) {
-            if (c.At(id).enabled != (mode == 0 && !restricted)) Broken("grade marks 9 to 12", id);
+        for (int g = kGradeIndex8 + 1; g < kGradeCount; ++g) {
+            if (c.At(p.gradeMarks[g]).enabled != (mode == 0 && !restricted))
+                Broken("grade marks 9 to 12", p.gradeMarks[g]);
         }
         if (s.hasLimits && !(s.upperLimit >= s.lowerLimit)) Broken("upper limit below lower limit");
         const std::string& deviation = c.At(p.deviation).text;
@@ -214,7 +192,7 @@ void CheckInvariants(const MainModel& model) {
             Broken("a value from an undefined cell is shown", p.deviation);
         }
     }
-    if (c.At(1038).checked && c.At(1017).text != c.At(1003).text)
+    if (c.At(kSameBasicSize).checked && c.At(kShaftBasicSize).text != c.At(kHoleBasicSize).text)
         Broken("the shaft's size does not follow the hole's");
 }
 
@@ -224,8 +202,15 @@ void CheckInvariants(const MainModel& model) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tolvo;
     Input input(data, size);
-    FuzzHost host(input);
-    MainModel model(host, HelpSearch{{}, "tolvo"});
+    RecordingHost host;
+    std::optional<std::string>
+        copiedPreview;  // of the copy dialog that ended with "コピー" since the last check
+    host.copyDialogUser = [&](CopyModel& dialog) {
+        DriveCopyDialog(input, dialog);
+        if (dialog.Result() == true) copiedPreview = dialog.Preview();
+    };
+    const FolderHelpSearch noHelp({}, "tolvo");
+    MainModel model(host, noHelp);
     CheckInvariants(model);
     while (!input.Empty() && !model.Ended()) {
         switch (input.Byte() % 12) {
@@ -238,7 +223,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 model.OnEditChanged(input.Pick(kMainInputs), input.Text());
                 break;
             case 3:
-                Backspace(model, input.Byte() % 5);
+                Backspaces(model, input.Byte() % 5);
                 break;
             case 4:
             case 5:
@@ -258,7 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 model.OnEnter();
                 break;
             case 9:
-                model.OnFocus(static_cast<int>(input.Byte()) * 5 + 1000);
+                model.OnFocus(static_cast<int>(input.Byte()) * 5 + kFirstArbitraryId);
                 break;
             case 10: {
                 const std::uint8_t b = input.Byte();
@@ -271,10 +256,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             default:
-                model.OnClicked(57671);  // the copy dialog, driven by the following bytes
+                model.OnClicked(kCopyButton);  // the copy dialog, driven by the following bytes
                 break;
         }
         CheckInvariants(model);
+        CheckRequests(host, copiedPreview);
+        copiedPreview.reset();
     }
     return 0;
 }

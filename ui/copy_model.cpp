@@ -6,53 +6,78 @@
 namespace tolvo {
 namespace {
 
+using namespace copy_dialog;
+
+template <typename Options>
 struct FlagBox {
     int id;
-    bool ReportOptions::*flag;
+    bool Options::*flag;
 };
 
-// Check box of the copy dialog for each flag of ReportOptions.
-constexpr std::array<FlagBox, 18> kFlagBoxes = {{
-    {1061, &ReportOptions::includeTitle},
-    {1054, &ReportOptions::includeHoleName},
-    {1065, &ReportOptions::includeHoleBasicSize},
-    {1067, &ReportOptions::holeOmitPhi},
-    {1055, &ReportOptions::includeHoleDeviation},
-    {1052, &ReportOptions::includeHoleTolerance},
-    {1051, &ReportOptions::includeHoleLimits},
-    {1053, &ReportOptions::includeHoleMean},
-    {1060, &ReportOptions::includeShaftName},
-    {1066, &ReportOptions::includeShaftBasicSize},
-    {1068, &ReportOptions::shaftOmitPhi},
-    {1056, &ReportOptions::includeShaftDeviation},
-    {1058, &ReportOptions::includeShaftTolerance},
-    {1057, &ReportOptions::includeShaftLimits},
-    {1059, &ReportOptions::includeShaftMean},
-    {1062, &ReportOptions::includeFitKind},
-    {1063, &ReportOptions::includeFitAmounts},
-    {1064, &ReportOptions::includeMeanFit},
-}};
+// The check boxes of the report's own flags.
+constexpr FlagBox<ReportOptions> kReportBoxes[] = {
+    {kIncludeTitle, &ReportOptions::includeTitle},
+    {kIncludeFitKind, &ReportOptions::includeFitKind},
+    {kIncludeFitAmounts, &ReportOptions::includeFitAmounts},
+    {kIncludeMeanFit, &ReportOptions::includeMeanFit},
+};
+
+// The check boxes of one feature's flags; the first includes its name.
+struct FeatureBoxes {
+    FeatureReportOptions ReportOptions::*feature;
+    std::array<FlagBox<FeatureReportOptions>, 7> boxes;
+};
+
+using F = FeatureReportOptions;
+constexpr FeatureBoxes kFeatureBoxes[] = {
+    {&ReportOptions::hole,
+     {{{kIncludeHoleName, &F::includeName},
+       {kIncludeHoleBasicSize, &F::includeBasicSize},
+       {kHoleOmitPhi, &F::omitPhi},
+       {kIncludeHoleDeviation, &F::includeDeviation},
+       {kIncludeHoleTolerance, &F::includeTolerance},
+       {kIncludeHoleLimits, &F::includeLimits},
+       {kIncludeHoleMean, &F::includeMean}}}},
+    {&ReportOptions::shaft,
+     {{{kIncludeShaftName, &F::includeName},
+       {kIncludeShaftBasicSize, &F::includeBasicSize},
+       {kShaftOmitPhi, &F::omitPhi},
+       {kIncludeShaftDeviation, &F::includeDeviation},
+       {kIncludeShaftTolerance, &F::includeTolerance},
+       {kIncludeShaftLimits, &F::includeLimits},
+       {kIncludeShaftMean, &F::includeMean}}}},
+};
+
+// Calls visit(check box ID, flag) for each of the eighteen check boxes.
+template <typename Options, typename Visit>
+void ForEachFlagBox(Options& options, Visit visit) {
+    for (const auto& box : kReportBoxes) visit(box.id, options.*box.flag);
+    for (const FeatureBoxes& feature : kFeatureBoxes) {
+        for (const auto& box : feature.boxes) visit(box.id, (options.*feature.feature).*box.flag);
+    }
+}
 
 struct TextEdit {
     int edit;
     int enablingBox;  // the check box that includes the text in the report
-    std::string ReportOptions::*text;
+    std::string& (*text)(ReportOptions&);
 };
 
-constexpr std::array<TextEdit, 3> kTextEdits = {{
-    {CopyModel::kTitleEdit, 1061, &ReportOptions::titleText},
-    {CopyModel::kHoleNameEdit, 1054, &ReportOptions::holeNameText},
-    {CopyModel::kShaftNameEdit, 1060, &ReportOptions::shaftNameText},
-}};
+constexpr TextEdit kTextEdits[] = {
+    {kTitleEdit, kIncludeTitle, [](ReportOptions& o) -> std::string& { return o.titleText; }},
+    {kHoleNameEdit, kIncludeHoleName, [](ReportOptions& o) -> std::string& { return o.hole.nameText; }},
+    {kShaftNameEdit, kIncludeShaftName, [](ReportOptions& o) -> std::string& { return o.shaft.nameText; }},
+};
 
 }  // namespace
 
 CopyModel::CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& options)
     : host_(host), lines_(std::move(lines)), controls_(kCopyDialog) {
-    for (const FlagBox& box : kFlagBoxes) controls_.At(box.id).checked = options.*box.flag;
+    ForEachFlagBox(options, [this](int id, bool flag) { controls_.At(id).checked = flag; });
     // A disabled edit keeps showing its text; only its line stays out of the report.
+    ReportOptions texts = options;
     for (const TextEdit& e : kTextEdits) {
-        controls_.At(e.edit).text = options.*e.text;
+        controls_.At(e.edit).text = e.text(texts);
         controls_.At(e.edit).enabled = controls_.At(e.enablingBox).checked;
     }
     RebuildPreview();
@@ -62,8 +87,8 @@ CopyModel::CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& o
 
 ReportOptions CopyModel::Options() const {
     ReportOptions options;
-    for (const FlagBox& box : kFlagBoxes) options.*box.flag = controls_.At(box.id).checked;
-    for (const TextEdit& e : kTextEdits) options.*e.text = controls_.At(e.edit).text;
+    ForEachFlagBox(options, [this](int id, bool& flag) { flag = controls_.At(id).checked; });
+    for (const TextEdit& e : kTextEdits) e.text(options) = controls_.At(e.edit).text;
     return options;
 }
 

@@ -15,13 +15,6 @@ namespace tolvo {
 
 class CopyModel {
   public:
-    static constexpr int kTitleEdit = 1003;
-    static constexpr int kHoleNameEdit = 1004;
-    static constexpr int kShaftNameEdit = 1005;
-    static constexpr int kPreviewEdit = 1006;
-    static constexpr int kCopyButton = 1;
-    static constexpr int kCancelButton = 2;
-
     // Opens the dialog on the lines gathered from the main window and the
     // options of the last copy.
     CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& options);
@@ -40,7 +33,7 @@ class CopyModel {
     std::optional<bool> Result() const { return result_; }
     // The three texts and the eighteen flags as they stand.
     ReportOptions Options() const;
-    const std::string& Preview() const { return controls_.At(kPreviewEdit).text; }
+    const std::string& Preview() const { return controls_.At(copy_dialog::kPreviewEdit).text; }
     // The lines gathered from the main window when the dialog opened.
     const ReportLines& Lines() const { return lines_; }
     // The edit whose whole text the view should select, once.
@@ -54,7 +47,7 @@ class CopyModel {
     DialogHost& host_;
     ReportLines lines_;
     ControlStates controls_;
-    int focus_ = kTitleEdit;
+    int focus_ = copy_dialog::kTitleEdit;
     std::optional<bool> result_;
     std::optional<int> selectAllRequest_;
 };

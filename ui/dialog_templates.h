@@ -3,12 +3,106 @@
 // which controls exist and how they start; the Qt views where each widget goes.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
 namespace tolvo {
 
 inline constexpr int kNoId = -1;  // captions and frames that nothing addresses
+
+// The control IDs of each dialog, named once. tolvo-replay and its scripts
+// address the controls by these numbers in decimal.
+namespace main_dialog {  // template 102
+// hole panel
+inline constexpr int kHoleBasicSize = 1003;
+inline constexpr int kHoleFitRadio = 1000;
+inline constexpr int kHoleLetterCaption = 1030;
+inline constexpr std::array<int, 10> kHoleLetterMarks = {1020, 1021, 1022, 1023, 1024,
+                                                         1025, 1026, 1027, 1028, 1029};  // D..P
+inline constexpr int kHoleLetterSlider = 1004;
+inline constexpr int kHoleGradeSlider = 1005;
+inline constexpr int kHoleGradeCaption = 1031;
+inline constexpr std::array<int, 8> kHoleGradeMarks = {1047, 1043, 1032, 1033,
+                                                       1034, 1035, 1036, 1037};  // 5..12
+inline constexpr int kHoleGeneralRadio = 1001;
+inline constexpr int kHoleClassLabel = 1044;
+inline constexpr int kHoleClassScroll = 1042;
+inline constexpr int kHoleFreeRadio = 1002;
+inline constexpr int kHoleFreeFirst = 1011;
+inline constexpr int kHoleFreeFirstUnit = 1018;
+inline constexpr int kHoleFreeSecond = 1012;
+inline constexpr int kHoleFreeSecondUnit = 1019;
+inline constexpr int kHoleDeviation = 1009;
+inline constexpr int kHoleTolerance = 1010;
+inline constexpr int kHoleLimitSizes = 1008;
+inline constexpr int kHoleMeanValue = 1016;
+// shaft panel
+inline constexpr int kShaftBasicSize = 1017;
+inline constexpr int kSameBasicSize = 1038;  // "穴と同じ基準寸法"
+inline constexpr int kShaftFitRadio = 1084;
+inline constexpr int kShaftLetterCaption = 1111;
+inline constexpr std::array<int, 10> kShaftLetterMarks = {1095, 1096, 1097, 1098, 1099,
+                                                          1100, 1101, 1102, 1103, 1104};  // d..p
+inline constexpr int kShaftLetterSlider = 1085;
+inline constexpr int kShaftGradeSlider = 1086;
+inline constexpr int kShaftGradeCaption = 1112;
+inline constexpr std::array<int, 8> kShaftGradeMarks = {1121, 1120, 1105, 1106,
+                                                        1107, 1108, 1109, 1110};  // 5..12
+inline constexpr int kShaftGeneralRadio = 1087;
+inline constexpr int kShaftClassLabel = 1117;
+inline constexpr int kShaftClassScroll = 1088;
+inline constexpr int kShaftFreeRadio = 1089;
+inline constexpr int kShaftFreeFirst = 1090;
+inline constexpr int kShaftFreeFirstUnit = 1116;
+inline constexpr int kShaftFreeSecond = 1091;
+inline constexpr int kShaftFreeSecondUnit = 1093;
+inline constexpr int kShaftDeviation = 1114;
+inline constexpr int kShaftTolerance = 1115;
+inline constexpr int kShaftLimitSizes = 1113;
+inline constexpr int kShaftMeanValue = 1039;
+// the fit and the commands
+inline constexpr int kFitKindLabel = 1057;
+inline constexpr int kFirstFitCaption = 1007;
+inline constexpr int kFirstFitAmount = 1014;
+inline constexpr int kSecondFitCaption = 1013;
+inline constexpr int kSecondFitAmount = 1015;
+inline constexpr int kMeanFit = 1041;
+inline constexpr int kHelpButton = 57670;
+inline constexpr int kCopyButton = 57671;
+inline constexpr int kExitButton = 1;
+}  // namespace main_dialog
+
+namespace copy_dialog {  // template 130; several IDs mean other controls in the main dialog
+inline constexpr int kIncludeTitle = 1061;
+inline constexpr int kTitleEdit = 1003;
+inline constexpr int kIncludeHoleName = 1054;
+inline constexpr int kHoleNameEdit = 1004;
+inline constexpr int kIncludeHoleBasicSize = 1065;
+inline constexpr int kHoleOmitPhi = 1067;
+inline constexpr int kIncludeHoleDeviation = 1055;
+inline constexpr int kIncludeHoleTolerance = 1052;
+inline constexpr int kIncludeHoleLimits = 1051;
+inline constexpr int kIncludeHoleMean = 1053;
+inline constexpr int kIncludeShaftName = 1060;
+inline constexpr int kShaftNameEdit = 1005;
+inline constexpr int kIncludeShaftBasicSize = 1066;
+inline constexpr int kShaftOmitPhi = 1068;
+inline constexpr int kIncludeShaftDeviation = 1056;
+inline constexpr int kIncludeShaftTolerance = 1058;
+inline constexpr int kIncludeShaftLimits = 1057;
+inline constexpr int kIncludeShaftMean = 1059;
+inline constexpr int kIncludeFitKind = 1062;
+inline constexpr int kIncludeFitAmounts = 1063;
+inline constexpr int kIncludeMeanFit = 1064;
+inline constexpr int kCopyButton = 1;  // "コピー"
+inline constexpr int kCancelButton = 2;
+inline constexpr int kPreviewEdit = 1006;
+}  // namespace copy_dialog
+
+namespace about_dialog {  // template 100
+inline constexpr int kOkButton = 1;
+}  // namespace about_dialog
 
 enum class ControlKind {
     GroupBox,
@@ -30,10 +124,7 @@ enum ControlStyle : unsigned {
     kSunken = 1u << 1,
     kRightAligned = 1u << 2,
     kNoPrefix = 1u << 3,  // '&' is shown, not a mnemonic
-    kThumbUp = 1u << 4,   // slider thumb pointing up
-    kStartsGroup = 1u << 5,
-    kTwoLines = 1u << 6,
-    kAutoScroll = 1u << 7,  // edit scrolls horizontally as the user types
+    kTwoLines = 1u << 4,
 };
 
 // x, y, width, height in dialog units.
@@ -53,7 +144,6 @@ struct ControlTemplate {
 };
 
 struct DialogTemplate {
-    int id;
     std::string_view caption;
     int width;  // dialog units
     int height;
@@ -69,9 +159,6 @@ extern const std::string_view kDialogFontFace;
 inline constexpr int kDialogFontPoints = 9;
 // The About item of the main window's system menu.
 extern const std::string_view kAboutMenuItemText;
-
-// Null when the dialog has no control of that ID.
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

@@ -1,19 +1,23 @@
-// Where Tolvo looks for its help document.
+// Where the help command finds its document. The search touches the file
+// system, so the platform answers it; the main window's model only asks.
 #pragma once
 
 #include <filesystem>
-
-#include "ui/main_model.h"
+#include <optional>
+#include <string_view>
 
 namespace tolvo {
 
-// The folder of the running executable; argv0 is the fallback where the
-// platform cannot tell.
-std::filesystem::path ExecutableFolder(const char* argv0);
+inline constexpr std::string_view kHelpDocumentName = "Tolvo.html";
 
-// The executable's folder, then the installed data folder (share/tolvo beside
-// the executable's bin folder), then the working directory; and the program
-// file's name as the user sees it.
-HelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder);
+class HelpSearch {
+  public:
+    virtual ~HelpSearch() = default;
+    // The document where it is found first; none when it is nowhere.
+    virtual std::optional<std::filesystem::path> FindDocument(std::string_view fileName) const = 0;
+    // The program file's name as the user sees it, named in the message when
+    // the document is missing.
+    virtual std::string_view ProgramFileName() const = 0;
+};
 
 }  // namespace tolvo

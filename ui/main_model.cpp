@@ -1,11 +1,9 @@
 #include "ui/main_model.h"
 
 #include <algorithm>
-#include <system_error>
 #include <utility>
 
 #include "core/feature_evaluation.h"
-#include "core/fit_table.h"
 #include "core/general_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
@@ -13,77 +11,12 @@
 
 namespace tolvo {
 
-// The controls of one feature panel.
-struct MainModel::Panel {
-    FeatureKind kind;
-    int basicSize;
-    int fitRadio;
-    int generalRadio;
-    int freeRadio;
-    int letterSlider;
-    int gradeSlider;
-    int letterCaption;
-    int gradeCaption;
-    std::array<int, kLetterCount> letterMarks;
-    std::array<int, kGradeCount> gradeMarks;  // grades 5..12
-    int classLabel;
-    int classScroll;
-    int freeFirst;
-    int freeSecond;
-    int freeFirstUnit;
-    int freeSecondUnit;
-    int deviation;
-    int tolerance;
-    int limitSizes;
-    int meanValue;
-};
-
 namespace {
 
-using Panel = MainModel::Panel;
-
-constexpr Panel kHole{FeatureKind::Hole,
-                      1003,
-                      1000,
-                      1001,
-                      1002,
-                      1004,
-                      1005,
-                      1030,
-                      1031,
-                      {1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029},
-                      {1047, 1043, 1032, 1033, 1034, 1035, 1036, 1037},
-                      1044,
-                      1042,
-                      1011,
-                      1012,
-                      1018,
-                      1019,
-                      1009,
-                      1010,
-                      1008,
-                      1016};
-constexpr Panel kShaft{FeatureKind::Shaft,
-                       1017,
-                       1084,
-                       1087,
-                       1089,
-                       1085,
-                       1086,
-                       1111,
-                       1112,
-                       {1095, 1096, 1097, 1098, 1099, 1100, 1101, 1102, 1103, 1104},
-                       {1121, 1120, 1105, 1106, 1107, 1108, 1109, 1110},
-                       1117,
-                       1088,
-                       1090,
-                       1091,
-                       1116,
-                       1093,
-                       1114,
-                       1115,
-                       1113,
-                       1039};
+using namespace main_dialog;
+using Panel = FeaturePanel;
+constexpr const Panel& kHole = kHolePanel;
+constexpr const Panel& kShaft = kShaftPanel;
 
 constexpr int kLetterSliderMax = kLetterCount - 1;
 constexpr int kGradeSliderMax = kGradeCount - 1;
@@ -101,8 +34,8 @@ bool IsOnPanel(int id, const Panel& p) {
 
 }  // namespace
 
-MainModel::MainModel(DialogHost& host, HelpSearch help)
-    : host_(host), help_(std::move(help)), controls_(kMainDialog), reportOptions_(DefaultReportOptions()) {
+MainModel::MainModel(DialogHost& host, const HelpSearch& help)
+    : host_(host), help_(help), controls_(kMainDialog), reportOptions_(DefaultReportOptions()) {
     for (const Panel* p : {&kHole, &kShaft}) {
         controls_.At(p->fitRadio).checked = true;
         controls_.At(p->letterSlider).maximum = kLetterSliderMax;
@@ -550,17 +483,13 @@ void MainModel::OnEscape() {
 
 void MainModel::OnHelp() {
     if (ended_) return;
-    for (const std::filesystem::path& folder : help_.folders) {
-        const std::filesystem::path document = folder / std::filesystem::path(kHelpDocumentName);
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(document, error)) continue;
-        if (host_.OpenDocument(document)) return;
-        break;
-    }
+    if (const auto document = help_.FindDocument(kHelpDocumentName);
+        document && host_.OpenDocument(*document))
+        return;
     std::string text(kHelpMissingFirstLine);
     text += '\n';
     text += kHelpMissingBefore;
-    text += help_.programFileName;
+    text += help_.ProgramFileName();
     text += kHelpMissingAfter;
     host_.ShowMessage(kMessageCaption, text);
 }

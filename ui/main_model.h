@@ -5,58 +5,107 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/feature.h"
 #include "core/fit_evaluation.h"
+#include "core/fit_table.h"
 #include "core/messages.h"
 #include "ui/control_states.h"
 #include "ui/dialog_host.h"
+#include "ui/help_search.h"
 #include "ui/report.h"
+#include "ui/scroll_code.h"
 
 namespace tolvo {
 
 // How the main window ended.
 enum class EndResult { Ok, Cancel };
 
-// The notification codes of a class scroll bar.
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, EndScroll };
-
-// Where the help command looks for its document, in order.
-struct HelpSearch {
-    std::vector<std::filesystem::path>
-        folders;                  // executable's folder, installed data folder, working directory
-    std::string programFileName;  // named in the message when the document is missing
+// The controls of one feature panel of the main dialog.
+struct FeaturePanel {
+    FeatureKind kind;
+    int basicSize;
+    int fitRadio;
+    int generalRadio;
+    int freeRadio;
+    int letterSlider;
+    int gradeSlider;
+    int letterCaption;
+    int gradeCaption;
+    std::array<int, kLetterCount> letterMarks;
+    std::array<int, kGradeCount> gradeMarks;  // grades 5..12
+    int classLabel;
+    int classScroll;
+    int freeFirst;
+    int freeSecond;
+    int freeFirstUnit;
+    int freeSecondUnit;
+    int deviation;
+    int tolerance;
+    int limitSizes;
+    int meanValue;
 };
 
-inline constexpr std::string_view kHelpDocumentName = "Tolvo.html";
+namespace main_dialog {
+
+inline constexpr FeaturePanel kHolePanel{.kind = FeatureKind::Hole,
+                                         .basicSize = kHoleBasicSize,
+                                         .fitRadio = kHoleFitRadio,
+                                         .generalRadio = kHoleGeneralRadio,
+                                         .freeRadio = kHoleFreeRadio,
+                                         .letterSlider = kHoleLetterSlider,
+                                         .gradeSlider = kHoleGradeSlider,
+                                         .letterCaption = kHoleLetterCaption,
+                                         .gradeCaption = kHoleGradeCaption,
+                                         .letterMarks = kHoleLetterMarks,
+                                         .gradeMarks = kHoleGradeMarks,
+                                         .classLabel = kHoleClassLabel,
+                                         .classScroll = kHoleClassScroll,
+                                         .freeFirst = kHoleFreeFirst,
+                                         .freeSecond = kHoleFreeSecond,
+                                         .freeFirstUnit = kHoleFreeFirstUnit,
+                                         .freeSecondUnit = kHoleFreeSecondUnit,
+                                         .deviation = kHoleDeviation,
+                                         .tolerance = kHoleTolerance,
+                                         .limitSizes = kHoleLimitSizes,
+                                         .meanValue = kHoleMeanValue};
+inline constexpr FeaturePanel kShaftPanel{.kind = FeatureKind::Shaft,
+                                          .basicSize = kShaftBasicSize,
+                                          .fitRadio = kShaftFitRadio,
+                                          .generalRadio = kShaftGeneralRadio,
+                                          .freeRadio = kShaftFreeRadio,
+                                          .letterSlider = kShaftLetterSlider,
+                                          .gradeSlider = kShaftGradeSlider,
+                                          .letterCaption = kShaftLetterCaption,
+                                          .gradeCaption = kShaftGradeCaption,
+                                          .letterMarks = kShaftLetterMarks,
+                                          .gradeMarks = kShaftGradeMarks,
+                                          .classLabel = kShaftClassLabel,
+                                          .classScroll = kShaftClassScroll,
+                                          .freeFirst = kShaftFreeFirst,
+                                          .freeSecond = kShaftFreeSecond,
+                                          .freeFirstUnit = kShaftFreeFirstUnit,
+                                          .freeSecondUnit = kShaftFreeSecondUnit,
+                                          .deviation = kShaftDeviation,
+                                          .tolerance = kShaftTolerance,
+                                          .limitSizes = kShaftLimitSizes,
+                                          .meanValue = kShaftMeanValue};
+
+}  // namespace main_dialog
 
 class MainModel {
   public:
-    // Control IDs of the main dialog that the handlers address.
-    static constexpr int kHoleBasicSize = 1003;
-    static constexpr int kShaftBasicSize = 1017;
-    static constexpr int kSameBasicSize = 1038;
-    static constexpr int kFitKindLabel = 1057;
-    static constexpr int kFirstFitCaption = 1007;
-    static constexpr int kFirstFitAmount = 1014;
-    static constexpr int kSecondFitCaption = 1013;
-    static constexpr int kSecondFitAmount = 1015;
-    static constexpr int kMeanFit = 1041;
-    static constexpr int kHelpButton = 57670;
-    static constexpr int kCopyButton = 57671;
-    static constexpr int kExitButton = 1;
     // System commands: the About item of the system menu, and Close.
     static constexpr unsigned kAboutCommand = 0x0010;
     static constexpr unsigned kCloseCommand = 0xF060;
 
     // Starts the window: fit mode on both sides, the shaft following the
-    // hole's basic size, placeholders everywhere, the focus in 1003.
-    MainModel(DialogHost& host, HelpSearch help);
+    // hole's basic size, placeholders everywhere, the focus in the hole's
+    // basic size. Both ports must outlive the model.
+    MainModel(DialogHost& host, const HelpSearch& help);
 
     // User actions, each forwarded once by the view. An action on a control
     // that cannot take it (disabled, read-only, unknown) is ignored, and so is
@@ -82,9 +131,9 @@ class MainModel {
     // The edit whose whole text the view should select, once.
     std::optional<int> TakeSelectAllRequest();
 
-    struct Panel;  // the controls of one feature panel
-
   private:
+    using Panel = FeaturePanel;
+
     struct FeatureRecord {
         FeatureState state;
         bool skipVeryCoarseNotice = true;
@@ -130,13 +179,13 @@ class MainModel {
     void RefreshAll();
 
     DialogHost& host_;
-    HelpSearch help_;
+    const HelpSearch& help_;
     ControlStates controls_;
     std::array<FeatureRecord, kFeatureKindCount> features_;
     FitResult fitResult_;
     FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
-    int focus_ = kHoleBasicSize;
+    int focus_ = main_dialog::kHoleBasicSize;
     std::optional<EndResult> ended_;
     std::optional<int> selectAllRequest_;
 };

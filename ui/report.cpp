@@ -44,8 +44,8 @@ std::size_t Cp932Width(std::string_view utf8, std::size_t& index) {
 ReportOptions DefaultReportOptions() {
     ReportOptions options;
     options.titleText = std::string(kMessageCaption);
-    options.holeNameText = std::string(FeatureWord(FeatureKind::Hole));
-    options.shaftNameText = std::string(FeatureWord(FeatureKind::Shaft));
+    options.hole.nameText = std::string(FeatureWord(FeatureKind::Hole));
+    options.shaft.nameText = std::string(FeatureWord(FeatureKind::Shaft));
     return options;
 }
 
@@ -101,19 +101,18 @@ std::string OmitPhi(std::string_view line) {
 
 namespace {
 
-void AppendFeature(std::string& text, const FeatureReportLines& lines, std::string_view name,
-                   bool includeName, bool includeBasicSize, bool omitPhi, bool includeDeviation,
-                   bool includeTolerance, bool includeLimits, bool includeMean) {
+void AppendFeature(std::string& text, const FeatureReportLines& lines, const FeatureReportOptions& o) {
     auto line = [&](const std::string& content) {
         text += content;
         text += kLineEnd;
     };
-    if (includeName) line(std::string(kNameLabel) + std::string(name));
-    if (includeBasicSize) line(omitPhi ? OmitPhi(lines.basicSize) : lines.basicSize);
-    if (includeDeviation) line(lines.deviation);
-    if (includeTolerance) line(lines.tolerance);
-    if (includeLimits) line(omitPhi ? OmitPhi(lines.limits) : lines.limits);
-    if (includeMean) line(omitPhi ? OmitPhi(lines.mean) : lines.mean);
+    auto phiLine = [&](const std::string& content) { line(o.omitPhi ? OmitPhi(content) : content); };
+    if (o.includeName) line(std::string(kNameLabel) + o.nameText);
+    if (o.includeBasicSize) phiLine(lines.basicSize);
+    if (o.includeDeviation) line(lines.deviation);
+    if (o.includeTolerance) line(lines.tolerance);
+    if (o.includeLimits) phiLine(lines.limits);
+    if (o.includeMean) phiLine(lines.mean);
 }
 
 }  // namespace
@@ -125,12 +124,9 @@ std::string AssembleReport(const ReportLines& lines, const ReportOptions& o) {
         text += kLineEnd;
         text += kLineEnd;
     }
-    AppendFeature(text, lines.hole, o.holeNameText, o.includeHoleName, o.includeHoleBasicSize, o.holeOmitPhi,
-                  o.includeHoleDeviation, o.includeHoleTolerance, o.includeHoleLimits, o.includeHoleMean);
+    AppendFeature(text, lines.hole, o.hole);
     text += kLineEnd;
-    AppendFeature(text, lines.shaft, o.shaftNameText, o.includeShaftName, o.includeShaftBasicSize,
-                  o.shaftOmitPhi, o.includeShaftDeviation, o.includeShaftTolerance, o.includeShaftLimits,
-                  o.includeShaftMean);
+    AppendFeature(text, lines.shaft, o.shaft);
     text += kLineEnd;
     if (o.includeFitKind) {
         text += lines.fitKind;

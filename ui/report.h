@@ -7,27 +7,26 @@
 
 namespace tolvo {
 
+// What the report says of one feature.
+struct FeatureReportOptions {
+    std::string nameText;
+    bool includeName = true;
+    bool includeBasicSize = true;
+    bool omitPhi = false;  // of the basic-size, limits and mean lines
+    bool includeDeviation = true;
+    bool includeTolerance = true;
+    bool includeLimits = true;
+    bool includeMean = true;
+    friend bool operator==(const FeatureReportOptions&, const FeatureReportOptions&) = default;
+};
+
 // The user's choices; they live as long as the main window and survive from
 // one copy to the next only through the copy dialog's "コピー" button.
 struct ReportOptions {
     std::string titleText;
-    std::string holeNameText;
-    std::string shaftNameText;
     bool includeTitle = true;
-    bool includeHoleName = true;
-    bool includeHoleBasicSize = true;
-    bool holeOmitPhi = false;
-    bool includeHoleDeviation = true;
-    bool includeHoleTolerance = true;
-    bool includeHoleLimits = true;
-    bool includeHoleMean = true;
-    bool includeShaftName = true;
-    bool includeShaftBasicSize = true;
-    bool shaftOmitPhi = false;
-    bool includeShaftDeviation = true;
-    bool includeShaftTolerance = true;
-    bool includeShaftLimits = true;
-    bool includeShaftMean = true;
+    FeatureReportOptions hole;
+    FeatureReportOptions shaft;
     bool includeFitKind = true;
     bool includeFitAmounts = true;
     bool includeMeanFit = true;

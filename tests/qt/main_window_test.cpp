@@ -20,10 +20,13 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/help_folders.h"
 #include "ui/qt/copy_dialog.h"
 
 namespace tolvo {
 namespace {
+
+using namespace main_dialog;
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -60,7 +63,7 @@ void AcceptMessageBox(QWidget* modal) {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(HelpSearch{{}, "tolvo"});
+        window = std::make_unique<MainWindow>(noHelp);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -94,118 +97,120 @@ class MainWindowTest : public ::testing::Test {
         QTest::mouseRelease(bar, Qt::LeftButton, {}, arrow.center());
     }
 
+    const FolderHelpSearch noHelp{{}, "tolvo"};
     std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, KeysTypedIntoTheHolesSizeChangeTheResultsAndTheLabelsColours) {
-    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
-    EXPECT_EQ(Text(1017), QStringLiteral("25"));
-    EXPECT_EQ(Text(1009), U("74 / 65 μm"));    // D5
-    EXPECT_EQ(Text(1114), U("-65 / -74 μm"));  // d5
-    EXPECT_EQ(Text(1057), U("すきまばめ"));
-    EXPECT_EQ(Text(1014), U("0.148 mm"));
-    auto* label = Widget<QLabel>(1057);
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("25"));
+    EXPECT_EQ(Text(kShaftBasicSize), QStringLiteral("25"));
+    EXPECT_EQ(Text(kHoleDeviation), U("74 / 65 μm"));     // D5
+    EXPECT_EQ(Text(kShaftDeviation), U("-65 / -74 μm"));  // d5
+    EXPECT_EQ(Text(kFitKindLabel), U("すきまばめ"));
+    EXPECT_EQ(Text(kFirstFitAmount), U("0.148 mm"));
+    auto* label = Widget<QLabel>(kFitKindLabel);
     EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     const QImage painted = label->grab().toImage();
     EXPECT_EQ(QColor(painted.pixel(painted.width() / 2, 4)), QColor(0, 0, 255));
 
-    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Backspace);
-    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Backspace);
-    EXPECT_EQ(Text(1057), QString());
+    QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_Backspace);
+    QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_Backspace);
+    EXPECT_EQ(Text(kFitKindLabel), QString());
     EXPECT_NE(QColor(label->grab().toImage().pixel(label->width() / 2, 4)), QColor(0, 0, 255));
 }
 
 TEST_F(MainWindowTest, ARadioClickSwitchesTheEnabledControls) {
-    EXPECT_TRUE(Widget<QSlider>(1004)->isEnabled());
-    EXPECT_FALSE(Widget<QLineEdit>(1011)->isEnabled());
-    QTest::mouseClick(Widget<QRadioButton>(1002), Qt::LeftButton);
-    EXPECT_TRUE(Widget<QRadioButton>(1002)->isChecked());
-    EXPECT_FALSE(Widget<QRadioButton>(1000)->isChecked());
-    EXPECT_FALSE(Widget<QSlider>(1004)->isEnabled());
-    EXPECT_TRUE(Widget<QLineEdit>(1011)->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), window->Control(1011));
+    EXPECT_TRUE(Widget<QSlider>(kHoleLetterSlider)->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>(kHoleFreeFirst)->isEnabled());
+    QTest::mouseClick(Widget<QRadioButton>(kHoleFreeRadio), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>(kHoleFreeRadio)->isChecked());
+    EXPECT_FALSE(Widget<QRadioButton>(kHoleFitRadio)->isChecked());
+    EXPECT_FALSE(Widget<QSlider>(kHoleLetterSlider)->isEnabled());
+    EXPECT_TRUE(Widget<QLineEdit>(kHoleFreeFirst)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->Control(kHoleFreeFirst));
     // a second click on the checked radio keeps it checked
-    QTest::mouseClick(Widget<QRadioButton>(1002), Qt::LeftButton);
-    EXPECT_TRUE(Widget<QRadioButton>(1002)->isChecked());
+    QTest::mouseClick(Widget<QRadioButton>(kHoleFreeRadio), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>(kHoleFreeRadio)->isChecked());
 }
 
 TEST_F(MainWindowTest, ASliderKeyMovesOneStep) {
-    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
-    auto* letter = Widget<QSlider>(1004);
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("25"));
+    auto* letter = Widget<QSlider>(kHoleLetterSlider);
     letter->setFocus();
     QTest::keyClick(letter, Qt::Key_Right);
     EXPECT_EQ(letter->value(), 1);
     EXPECT_EQ(window->Model().Feature(FeatureKind::Hole).letterIndex, 1);
-    EXPECT_EQ(Text(1009), U("49 / 40 μm"));  // E5
+    EXPECT_EQ(Text(kHoleDeviation), U("49 / 40 μm"));  // E5
     QTest::keyClick(letter, Qt::Key_PageUp);
     EXPECT_EQ(letter->value(), 2);
 }
 
 TEST_F(MainWindowTest, AnArrowClickIntoAnUndefinedClassBringsExactlyOneMessage) {
-    QTest::mouseClick(Widget<QRadioButton>(1001), Qt::LeftButton);
-    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("2"));
-    ClickArrow(1042, true);
-    ClickArrow(1042, true);
-    ASSERT_EQ(Text(1044), U("粗級"));
+    QTest::mouseClick(Widget<QRadioButton>(kHoleGeneralRadio), Qt::LeftButton);
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("2"));
+    ClickArrow(kHoleClassScroll, true);
+    ClickArrow(kHoleClassScroll, true);
+    ASSERT_EQ(Text(kHoleClassLabel), U("粗級"));
     ModalAnswerer answerer(AcceptMessageBox);
     answerer.watchedWindow = window.get();
-    ClickArrow(1042, true);
+    ClickArrow(kHoleClassScroll, true);
     EXPECT_EQ(answerer.count, 1);
-    EXPECT_EQ(Text(1044), U("粗級"));
-    EXPECT_EQ(Text(1009), U("±0.2 mm"));
+    EXPECT_EQ(Text(kHoleClassLabel), U("粗級"));
+    EXPECT_EQ(Text(kHoleDeviation), U("±0.2 mm"));
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, EnterReevaluatesAndLeavesTheWindowOpen) {
     // P7 at 0.01 mm: every evaluation of the hole warns
-    Widget<QSlider>(1004)->setFocus();
-    for (int i = 0; i < 9; ++i) QTest::keyClick(Widget<QSlider>(1004), Qt::Key_Right);
-    QTest::mouseClick(Widget<QAbstractButton>(1038), Qt::LeftButton);
+    Widget<QSlider>(kHoleLetterSlider)->setFocus();
+    for (int i = 0; i < 9; ++i) QTest::keyClick(Widget<QSlider>(kHoleLetterSlider), Qt::Key_Right);
+    QTest::mouseClick(Widget<QAbstractButton>(kSameBasicSize), Qt::LeftButton);
     ModalAnswerer answerer(AcceptMessageBox);
     answerer.watchedWindow = window.get();
-    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("0.01"));
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("0.01"));
     const int warnings = answerer.count;
     EXPECT_GE(warnings, 1);
-    auto* exit = Widget<QPushButton>(1);
+    auto* exit = Widget<QPushButton>(kExitButton);
     exit->setFocus();
     QTest::keyClick(exit, Qt::Key_Return);
     EXPECT_EQ(answerer.count, warnings + 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(Text(1003), QStringLiteral("0.01"));
+    EXPECT_EQ(Text(kHoleBasicSize), QStringLiteral("0.01"));
 }
 
 TEST_F(MainWindowTest, EscapeEndsTheWindow) {
-    QTest::keyClick(Widget<QLineEdit>(1003), Qt::Key_Escape);
+    QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
 TEST_F(MainWindowTest, TheExitButtonEndsTheWindow) {
-    QTest::mouseClick(Widget<QPushButton>(1), Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(kExitButton), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
 }
 
 TEST_F(MainWindowTest, TheCopyDialogPutsExactlyItsPreviewOnTheClipboard) {
-    QTest::keyClicks(Widget<QLineEdit>(1003), QStringLiteral("25"));
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("25"));
     QGuiApplication::clipboard()->clear();
     QString preview;
     ModalAnswerer answerer([&preview](QWidget* modal) {
         auto* dialog = qobject_cast<CopyDialog*>(modal);
         if (dialog == nullptr) return;
-        auto* hint = qobject_cast<QLineEdit*>(dialog->Control(1004));
+        auto* hint = qobject_cast<QLineEdit*>(dialog->Control(copy_dialog::kHoleNameEdit));
         QTest::keyClicks(hint, QStringLiteral("-1"));
-        preview = qobject_cast<QPlainTextEdit*>(dialog->Control(1006))->toPlainText();
-        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Control(1)), Qt::LeftButton);
+        preview = qobject_cast<QPlainTextEdit*>(dialog->Control(copy_dialog::kPreviewEdit))->toPlainText();
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog->Control(copy_dialog::kCopyButton)),
+                          Qt::LeftButton);
     });
     answerer.watchedWindow = window.get();
-    QTest::mouseClick(Widget<QPushButton>(57671), Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(kCopyButton), Qt::LeftButton);
     ASSERT_EQ(answerer.count, 1);
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(copied, QString(preview).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
     EXPECT_TRUE(copied.startsWith(U("Tolvo  Ver 1.10\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
-    EXPECT_EQ(window->Model().Report().holeNameText, "穴-1");
+    EXPECT_EQ(window->Model().Report().hole.nameText, "穴-1");
 }
 
 }  // namespace

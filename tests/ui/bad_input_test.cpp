@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "tests/ui/recording_host.h"
+#include "platform/help_folders.h"
+#include "tools/driver/recording_host.h"
 #include "ui/main_model.h"
 
 namespace tolvo {
 namespace {
 
-using testing::RecordingHost;
+using namespace main_dialog;
 
 enum class Reading { Zero, Huge, NegativeHuge, One, TwentyFive };
 
@@ -60,22 +61,23 @@ class BadInputTest : public ::testing::TestWithParam<std::tuple<Edit, BadInput>>
 TEST_P(BadInputTest, ShowsPlaceholdersOrMessagesAndKeepsTheText) {
     const auto& [edit, input] = GetParam();
     RecordingHost host;
-    MainModel model(host, {});
-    const bool hole = edit.deviation == 1009;
+    const FolderHelpSearch noHelp({}, "tolvo");
+    MainModel model(host, noHelp);
+    const bool hole = edit.deviation == kHoleDeviation;
     if (!edit.size) {
-        model.OnClicked(hole ? 1002 : 1089);
-        model.OnClicked(1038);
-        model.OnEditChanged(hole ? 1003 : 1017, "40");
+        model.OnClicked(hole ? kHoleFreeRadio : kShaftFreeRadio);
+        model.OnClicked(kSameBasicSize);
+        model.OnEditChanged(hole ? kHoleBasicSize : kShaftBasicSize, "40");
     } else if (!hole) {
-        model.OnClicked(1038);  // the shaft's own size
+        model.OnClicked(kSameBasicSize);  // the shaft's own size
     }
-    host.messages.clear();
+    host.requests.clear();
     model.OnEditChanged(edit.id, input.text);
 
     EXPECT_EQ(model.Controls().At(edit.id).text, input.text);
     const std::string& deviation = model.Controls().At(edit.deviation).text;
     std::vector<std::string> messages;
-    for (const auto& m : host.messages) messages.push_back(m.text);
+    for (const auto& m : host.Messages()) messages.push_back(m.text);
     const FeatureKind kind = hole ? FeatureKind::Hole : FeatureKind::Shaft;
     switch (input.reading) {
         case Reading::Zero:
@@ -106,22 +108,22 @@ TEST_P(BadInputTest, ShowsPlaceholdersOrMessagesAndKeepsTheText) {
     }
     const FeatureState& state = model.Feature(kind);
     if (state.hasLimits) {
-        EXPECT_GE(state.upperLimit, state.lowerLimit);
+        EXPECT_LE(state.lowerLimit, state.upperLimit);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, BadInputTest,
-                         ::testing::Combine(::testing::Values(Edit{"hole_size", 1003, 1009, true},
-                                                              Edit{"shaft_size", 1017, 1114, true},
-                                                              Edit{"hole_free_first", 1011, 1009, false},
-                                                              Edit{"hole_free_second", 1012, 1009, false},
-                                                              Edit{"shaft_free_first", 1090, 1114, false},
-                                                              Edit{"shaft_free_second", 1091, 1114, false}),
-                                            ::testing::ValuesIn(BadInputs())),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    std::get<1>(info.param).name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Edits, BadInputTest,
+    ::testing::Combine(::testing::Values(Edit{"hole_size", kHoleBasicSize, kHoleDeviation, true},
+                                         Edit{"shaft_size", kShaftBasicSize, kShaftDeviation, true},
+                                         Edit{"hole_free_first", kHoleFreeFirst, kHoleDeviation, false},
+                                         Edit{"hole_free_second", kHoleFreeSecond, kHoleDeviation, false},
+                                         Edit{"shaft_free_first", kShaftFreeFirst, kShaftDeviation, false},
+                                         Edit{"shaft_free_second", kShaftFreeSecond, kShaftDeviation, false}),
+                       ::testing::ValuesIn(BadInputs())),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    });
 
 }  // namespace
 }  // namespace tolvo

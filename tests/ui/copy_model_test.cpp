@@ -4,13 +4,12 @@
 
 #include <string>
 
-#include "tests/ui/recording_host.h"
+#include "platform/help_folders.h"
+#include "tools/driver/recording_host.h"
 #include "ui/main_model.h"
 
 namespace tolvo {
 namespace {
-
-using testing::RecordingHost;
 
 ReportLines SomeLines() {
     const std::string holeSuffix = GeneralClassSuffix("中級");
@@ -30,13 +29,13 @@ class CopyModelTest : public ::testing::Test {
 TEST_F(CopyModelTest, OpensWithThePreviewOfTheOptionsAndTheFocusOnTheTitle) {
     CopyModel dialog(host, SomeLines(), DefaultReportOptions());
     EXPECT_EQ(dialog.Preview(), AssembleReport(SomeLines(), DefaultReportOptions()));
-    EXPECT_EQ(dialog.Controls().At(1003).text, "Tolvo  Ver 1.10");
-    EXPECT_EQ(dialog.Controls().At(1004).text, "穴");
-    EXPECT_EQ(dialog.Controls().At(1005).text, "軸");
-    EXPECT_TRUE(dialog.Controls().At(1061).checked);
-    EXPECT_FALSE(dialog.Controls().At(1067).checked);
-    EXPECT_EQ(dialog.Focus(), 1003);
-    EXPECT_EQ(dialog.TakeSelectAllRequest(), 1003);
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kTitleEdit).text, "Tolvo  Ver 1.10");
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kHoleNameEdit).text, "穴");
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kShaftNameEdit).text, "軸");
+    EXPECT_TRUE(dialog.Controls().At(copy_dialog::kIncludeTitle).checked);
+    EXPECT_FALSE(dialog.Controls().At(copy_dialog::kHoleOmitPhi).checked);
+    EXPECT_EQ(dialog.Focus(), copy_dialog::kTitleEdit);
+    EXPECT_EQ(dialog.TakeSelectAllRequest(), copy_dialog::kTitleEdit);
     EXPECT_EQ(dialog.Options(), DefaultReportOptions());
     EXPECT_FALSE(dialog.Result().has_value());
 }
@@ -46,61 +45,67 @@ TEST_F(CopyModelTest, ADisabledTitleKeepsItsTextUntilTheBoxIsTickedAgain) {
     options.includeTitle = false;
     options.titleText = "Pump housing";
     CopyModel dialog(host, SomeLines(), options);
-    EXPECT_FALSE(dialog.Controls().At(1003).enabled);
-    EXPECT_EQ(dialog.Controls().At(1003).text, "Pump housing");
+    EXPECT_FALSE(dialog.Controls().At(copy_dialog::kTitleEdit).enabled);
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kTitleEdit).text, "Pump housing");
     EXPECT_TRUE(dialog.Preview().starts_with("名称 ： 穴\r\n"));
-    dialog.OnEditChanged(1003, "typed while disabled");
-    EXPECT_EQ(dialog.Controls().At(1003).text, "Pump housing");
-    dialog.OnClicked(1061);
-    EXPECT_TRUE(dialog.Controls().At(1003).enabled);
+    dialog.OnEditChanged(copy_dialog::kTitleEdit, "typed while disabled");
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kTitleEdit).text, "Pump housing");
+    dialog.OnClicked(copy_dialog::kIncludeTitle);
+    EXPECT_TRUE(dialog.Controls().At(copy_dialog::kTitleEdit).enabled);
     EXPECT_TRUE(dialog.Preview().starts_with("Pump housing\r\n\r\n名称 ： 穴\r\n"));
 }
 
 TEST_F(CopyModelTest, RebuildsThePreviewOnEveryKeystrokeAndClick) {
     CopyModel dialog(host, SomeLines(), DefaultReportOptions());
-    dialog.OnEditChanged(1004, "穴A");
+    dialog.OnEditChanged(copy_dialog::kHoleNameEdit, "穴A");
     EXPECT_NE(dialog.Preview().find("名称 ： 穴A\r\n"), std::string::npos);
-    dialog.OnEditChanged(1004, "穴AB");
+    dialog.OnEditChanged(copy_dialog::kHoleNameEdit, "穴AB");
     EXPECT_NE(dialog.Preview().find("名称 ： 穴AB\r\n"), std::string::npos);
-    dialog.OnClicked(1067);
+    dialog.OnClicked(copy_dialog::kHoleOmitPhi);
     EXPECT_NE(dialog.Preview().find("基準寸法 ： 40 mm\r\n許容差 ： ±0.3 mm ( 中級 )"), std::string::npos);
     EXPECT_NE(dialog.Preview().find("基準寸法 ： φ40 mm\r\n許容差 ： +0.02 / -0.01 mm\r\n"),
               std::string::npos);
-    dialog.OnClicked(1054);
-    EXPECT_FALSE(dialog.Controls().At(1004).enabled);
+    dialog.OnClicked(copy_dialog::kIncludeHoleName);
+    EXPECT_FALSE(dialog.Controls().At(copy_dialog::kHoleNameEdit).enabled);
     EXPECT_EQ(dialog.Preview().find("穴AB"), std::string::npos);
     // the preview cannot be typed into
     const std::string preview = dialog.Preview();
-    dialog.OnEditChanged(1006, "edited");
+    dialog.OnEditChanged(copy_dialog::kPreviewEdit, "edited");
     EXPECT_EQ(dialog.Preview(), preview);
 }
 
 TEST_F(CopyModelTest, CopiesExactlyThePreview) {
     CopyModel dialog(host, SomeLines(), DefaultReportOptions());
     for (int id :
-         {1061, 1054, 1065, 1055, 1052, 1051, 1053, 1060, 1066, 1056, 1058, 1057, 1059, 1062, 1063, 1064}) {
+         {copy_dialog::kIncludeTitle, copy_dialog::kIncludeHoleName, copy_dialog::kIncludeHoleBasicSize,
+          copy_dialog::kIncludeHoleDeviation, copy_dialog::kIncludeHoleTolerance,
+          copy_dialog::kIncludeHoleLimits, copy_dialog::kIncludeHoleMean, copy_dialog::kIncludeShaftName,
+          copy_dialog::kIncludeShaftBasicSize, copy_dialog::kIncludeShaftDeviation,
+          copy_dialog::kIncludeShaftTolerance, copy_dialog::kIncludeShaftLimits,
+          copy_dialog::kIncludeShaftMean, copy_dialog::kIncludeFitKind, copy_dialog::kIncludeFitAmounts,
+          copy_dialog::kIncludeMeanFit}) {
         dialog.OnClicked(id);
     }
     EXPECT_EQ(dialog.Preview(), "\r\n\r\n");
-    dialog.OnClicked(CopyModel::kCopyButton);
-    ASSERT_EQ(host.clipboard.size(), 1u);
-    EXPECT_EQ(host.clipboard[0], "\r\n\r\n");
+    dialog.OnClicked(copy_dialog::kCopyButton);
+    ASSERT_EQ(host.ClipboardTexts().size(), 1u);
+    EXPECT_EQ(host.ClipboardTexts()[0], "\r\n\r\n");
     EXPECT_EQ(dialog.Result(), true);
-    dialog.OnClicked(1061);  // nothing happens after the end
-    EXPECT_FALSE(dialog.Controls().At(1061).checked);
+    dialog.OnClicked(copy_dialog::kIncludeTitle);  // nothing happens after the end
+    EXPECT_FALSE(dialog.Controls().At(copy_dialog::kIncludeTitle).checked);
 }
 
 TEST_F(CopyModelTest, EnterCopiesUnlessTheCancelButtonHasTheFocus) {
     {
         CopyModel dialog(host, SomeLines(), DefaultReportOptions());
-        dialog.OnFocus(1004);
+        dialog.OnFocus(copy_dialog::kHoleNameEdit);
         dialog.OnEnter();
         EXPECT_EQ(dialog.Result(), true);
-        EXPECT_EQ(host.clipboard.size(), 1u);
+        EXPECT_EQ(host.ClipboardTexts().size(), 1u);
     }
     {
         CopyModel dialog(host, SomeLines(), DefaultReportOptions());
-        dialog.OnFocus(CopyModel::kCancelButton);
+        dialog.OnFocus(copy_dialog::kCancelButton);
         dialog.OnEnter();
         EXPECT_EQ(dialog.Result(), false);
     }
@@ -108,42 +113,43 @@ TEST_F(CopyModelTest, EnterCopiesUnlessTheCancelButtonHasTheFocus) {
         CopyModel dialog(host, SomeLines(), DefaultReportOptions());
         dialog.OnEscape();
         EXPECT_EQ(dialog.Result(), false);
-        dialog.OnClicked(CopyModel::kCopyButton);
+        dialog.OnClicked(copy_dialog::kCopyButton);
         EXPECT_EQ(dialog.Result(), false);
     }
-    EXPECT_EQ(host.clipboard.size(), 1u);
+    EXPECT_EQ(host.ClipboardTexts().size(), 1u);
 }
 
 // ---- the copy command of the main window ----
 
 class CopyCommandTest : public ::testing::Test {
   protected:
-    CopyCommandTest() : model(host, {}) {}
+    CopyCommandTest() : model(host, noHelp) {}
     void Fill25H7g6() {
-        model.OnSliderPosition(1004, 4);
-        model.OnSliderPosition(1005, 2);
-        model.OnSliderPosition(1085, 3);
-        model.OnSliderPosition(1086, 1);
-        model.OnEditChanged(1003, "25.0");
+        model.OnSliderPosition(main_dialog::kHoleLetterSlider, 4);
+        model.OnSliderPosition(main_dialog::kHoleGradeSlider, 2);
+        model.OnSliderPosition(main_dialog::kShaftLetterSlider, 3);
+        model.OnSliderPosition(main_dialog::kShaftGradeSlider, 1);
+        model.OnEditChanged(main_dialog::kHoleBasicSize, "25.0");
     }
     RecordingHost host;
+    const FolderHelpSearch noHelp{{}, "tolvo"};
     MainModel model;
 };
 
 TEST_F(CopyCommandTest, RefusesWhenThereIsNoFit) {
-    model.OnClicked(MainModel::kCopyButton);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "クリップボードへコピーする内容が不足しています．");
-    EXPECT_EQ(host.messages[0].caption, "Tolvo  Ver 1.10");
+    model.OnClicked(main_dialog::kCopyButton);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].text, "クリップボードへコピーする内容が不足しています．");
+    EXPECT_EQ(host.Messages()[0].caption, "Tolvo  Ver 1.10");
     EXPECT_EQ(host.copyDialogs, 0);
 }
 
 TEST_F(CopyCommandTest, CopiesTheTextsOnScreen) {
     Fill25H7g6();
-    host.copyDialogUser = [](CopyModel& dialog) { dialog.OnClicked(CopyModel::kCopyButton); };
-    model.OnClicked(MainModel::kCopyButton);
-    ASSERT_EQ(host.clipboard.size(), 1u);
-    const std::string& report = host.clipboard[0];
+    host.copyDialogUser = [](CopyModel& dialog) { dialog.OnClicked(copy_dialog::kCopyButton); };
+    model.OnClicked(main_dialog::kCopyButton);
+    ASSERT_EQ(host.ClipboardTexts().size(), 1u);
+    const std::string report = host.ClipboardTexts()[0];
     EXPECT_TRUE(
         report.starts_with("Tolvo  Ver 1.10\r\n\r\n名称 ： 穴\r\n基準寸法 ： φ25 mm\r\n"
                            "許容差 ： 21 / 0 μm ( H7 )\r\n"))
@@ -156,11 +162,11 @@ TEST_F(CopyCommandTest, CopiesTheTextsOnScreen) {
 
 TEST_F(CopyCommandTest, NamesTheGeneralClassAndNothingForFreeInput) {
     Fill25H7g6();
-    model.OnClicked(1001);
-    model.OnClicked(1089);
+    model.OnClicked(main_dialog::kHoleGeneralRadio);
+    model.OnClicked(main_dialog::kShaftFreeRadio);
     std::string report;
     host.copyDialogUser = [&report](CopyModel& dialog) { report = dialog.Preview(); };
-    model.OnClicked(MainModel::kCopyButton);
+    model.OnClicked(main_dialog::kCopyButton);
     EXPECT_NE(report.find("許容差 ： ±0.1 mm ( 精級 )\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("許容差 ： 0 / 0 mm\r\n"), std::string::npos) << report;
 }
@@ -168,20 +174,20 @@ TEST_F(CopyCommandTest, NamesTheGeneralClassAndNothingForFreeInput) {
 TEST_F(CopyCommandTest, KeepsTheOptionsOnlyAfterCopy) {
     Fill25H7g6();
     host.copyDialogUser = [](CopyModel& dialog) {
-        dialog.OnEditChanged(1003, "Bearing seat");
-        dialog.OnClicked(1063);
-        dialog.OnClicked(CopyModel::kCancelButton);
+        dialog.OnEditChanged(copy_dialog::kTitleEdit, "Bearing seat");
+        dialog.OnClicked(copy_dialog::kIncludeFitAmounts);
+        dialog.OnClicked(copy_dialog::kCancelButton);
     };
-    model.OnClicked(MainModel::kCopyButton);
+    model.OnClicked(main_dialog::kCopyButton);
     EXPECT_EQ(model.Report(), DefaultReportOptions());
-    EXPECT_TRUE(host.clipboard.empty());
+    EXPECT_TRUE(host.ClipboardTexts().empty());
 
     host.copyDialogUser = [](CopyModel& dialog) {
-        dialog.OnEditChanged(1003, "Bearing seat");
-        dialog.OnClicked(1063);
-        dialog.OnClicked(CopyModel::kCopyButton);
+        dialog.OnEditChanged(copy_dialog::kTitleEdit, "Bearing seat");
+        dialog.OnClicked(copy_dialog::kIncludeFitAmounts);
+        dialog.OnClicked(copy_dialog::kCopyButton);
     };
-    model.OnClicked(MainModel::kCopyButton);
+    model.OnClicked(main_dialog::kCopyButton);
     EXPECT_EQ(model.Report().titleText, "Bearing seat");
     EXPECT_FALSE(model.Report().includeFitAmounts);
 
@@ -190,7 +196,7 @@ TEST_F(CopyCommandTest, KeepsTheOptionsOnlyAfterCopy) {
         seen = dialog.Options();
         dialog.OnEscape();
     };
-    model.OnClicked(MainModel::kCopyButton);
+    model.OnClicked(main_dialog::kCopyButton);
     EXPECT_EQ(seen.titleText, "Bearing seat");
     EXPECT_FALSE(seen.includeFitAmounts);
     EXPECT_EQ(host.copyDialogs, 3);

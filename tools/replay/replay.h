@@ -6,7 +6,7 @@
 
 #include <iosfwd>
 
-#include "ui/main_model.h"
+#include "ui/help_search.h"
 
 namespace tolvo {
 

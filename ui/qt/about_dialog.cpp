@@ -13,7 +13,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                    Qt::MSWindowsFixedSizeDialogHint);
     const BuiltDialog built = BuildDialog(*this, kAboutDialog);
     for (QLabel* icon : built.icons) icon->setPixmap(windowIcon().pixmap(icon->size()));
-    if (auto* ok = qobject_cast<QPushButton*>(built.widgets.value(1))) {
+    if (auto* ok = qobject_cast<QPushButton*>(built.widgets.value(about_dialog::kOkButton))) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         ok->setFocus();
     }

@@ -6,7 +6,7 @@
 
 #include <QScrollBar>
 
-#include "ui/main_model.h"
+#include "ui/scroll_code.h"
 
 namespace tolvo {
 

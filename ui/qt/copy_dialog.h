@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
+#include <optional>
 
 #include "ui/copy_model.h"
-#include "ui/qt/dialog_builder.h"
+#include "ui/qt/model_view.h"
 
 namespace tolvo {
 
@@ -13,22 +13,15 @@ class CopyDialog : public QDialog {
     Q_OBJECT
   public:
     CopyDialog(CopyModel& model, QWidget* parent);
-    ~CopyDialog() override;
 
-    QWidget* Control(int id) const { return built_.widgets.value(id); }
+    QWidget* Control(int id) const { return view_->Control(id); }
 
   protected:
     void reject() override;  // Escape and the close box
 
   private:
-    template <typename Action>
-    void Forward(Action&& action);
-    void Mirror();
-
     CopyModel& model_;
-    BuiltDialog built_;
-    QHash<QWidget*, int> ids_;
-    bool mirroring_ = false;
+    std::optional<ModelView<CopyModel>> view_;
 };
 
 }  // namespace tolvo

@@ -4,27 +4,26 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_map>
 
 #include "ui/dialog_host.h"
+#include "ui/help_search.h"
 #include "ui/main_model.h"
-#include "ui/qt/dialog_builder.h"
-
-class QLabel;
+#include "ui/qt/model_view.h"
 
 namespace tolvo {
 
 class MainWindow : public QDialog, private DialogHost {
     Q_OBJECT
   public:
-    explicit MainWindow(HelpSearch help, QWidget* parent = nullptr);
+    // The help search must outlive the window.
+    explicit MainWindow(const HelpSearch& help, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const MainModel& Model() const { return *model_; }
-    QWidget* Control(int id) const { return built_.widgets.value(id); }
+    QWidget* Control(int id) const { return view_->Control(id); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,21 +42,16 @@ class MainWindow : public QDialog, private DialogHost {
     void RunAboutBox() override;
     bool RunCopyDialog(CopyModel& dialog) override;
 
-    void Wire();
     // Runs one user action on the model, then mirrors it and ends the window if it has ended.
     template <typename Action>
-    void Forward(Action&& action);
-    void Mirror();
+    void Forward(Action&& action) {
+        view_->Forward(std::forward<Action>(action));
+    }
     void MirrorFitKindLabel();
-    void OnFocusChanged(QWidget* old, QWidget* now);
 
-    BuiltDialog built_;
-    QHash<QWidget*, int> ids_;
+    std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;
-    std::unordered_map<int, std::string> shownTexts_;  // what each text widget shows, to skip unchanged ones
-    std::string shownFitKind_ = "\x01";
-    int busy_ = 0;  // model calls in progress: focus moves then are the view's own
-    bool mirroring_ = false;
+    std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
 };
 
 }  // namespace tolvo

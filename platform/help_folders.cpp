@@ -1,6 +1,7 @@
-#include "ui/help_search.h"
+#include "platform/help_folders.h"
 
 #include <system_error>
+#include <utility>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -9,6 +10,15 @@
 #endif
 
 namespace tolvo {
+
+std::optional<std::filesystem::path> FolderHelpSearch::FindDocument(std::string_view fileName) const {
+    for (const std::filesystem::path& folder : folders_) {
+        std::filesystem::path document = folder / std::filesystem::path(fileName);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(document, error)) return document;
+    }
+    return std::nullopt;
+}
 
 std::filesystem::path ExecutableFolder(const char* argv0) {
     std::error_code error;
@@ -25,22 +35,21 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
     return error ? std::filesystem::path() : program.parent_path();
 }
 
-HelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder) {
-    HelpSearch search;
+FolderHelpSearch DefaultHelpSearch(const std::filesystem::path& executableFolder) {
+    std::vector<std::filesystem::path> folders;
     if (!executableFolder.empty()) {
-        search.folders.push_back(executableFolder);
+        folders.push_back(executableFolder);
         // <prefix>/bin/tolvo finds <prefix>/share/tolvo, wherever the prefix is.
-        search.folders.push_back(executableFolder.parent_path() / "share" / "tolvo");
+        folders.push_back(executableFolder.parent_path() / "share" / "tolvo");
     }
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
-    if (!error) search.folders.push_back(workingDirectory);
+    if (!error) folders.push_back(workingDirectory);
 #if defined(_WIN32)
-    search.programFileName = "Tolvo.exe";
+    return FolderHelpSearch(std::move(folders), "Tolvo.exe");
 #else
-    search.programFileName = "tolvo";
+    return FolderHelpSearch(std::move(folders), "tolvo");
 #endif
-    return search;
 }
 
 }  // namespace tolvo
