@@ -6,6 +6,7 @@
 
 #include "core/fit_table.h"
 #include "core/general_table.h"
+#include "core/iso286_table.h"
 #include "core/number_text.h"
 
 namespace tolvo {
@@ -244,6 +245,59 @@ TEST(EvaluateFeature, KeepsHalfMicrometresOfJsGrades) {
     EXPECT_EQ(js.texts->tolerance, "15 μm");
     EXPECT_EQ(js.texts->limitSizes, "φ7.9925 ～ 8.0075 mm");
     EXPECT_EQ(js.texts->meanValue, "φ8.0000 ± 0.0075 mm  ）");
+}
+
+// The whole ISO 286 system read by the same evaluation: a class named as the
+// user writes it, at a basic size, in the window's fit-mode formats.
+FeatureEvaluation EvaluateWhole(const std::string& className, const std::string& sizeText) {
+    const std::optional<iso286::ToleranceClass> c = iso286::ParseClassName(className);
+    EXPECT_TRUE(c.has_value()) << className;
+    FeatureState state;
+    state.sizeStep = iso286::ClassifySizeStep(ParseNumber(sizeText)).value_or(0);
+    FeatureInputs inputs{sizeText, ToleranceMode::FitClass, c->letterIndex, c->gradeIndex, "", ""};
+    inputs.range = FitClassRange::Whole;
+    return EvaluateFeature(c->kind, state, inputs);
+}
+
+struct WholeRow {
+    const char* className;
+    const char* size;
+    FeatureTexts expected;
+};
+
+class WholeRangeTexts : public ::testing::TestWithParam<WholeRow> {};
+
+TEST_P(WholeRangeTexts, WriteTheFitModeFormats) {
+    const WholeRow& row = GetParam();
+    const FeatureEvaluation e = EvaluateWhole(row.className, row.size);
+    ASSERT_TRUE(e.texts.has_value());
+    EXPECT_EQ(*e.texts, row.expected);
+    EXPECT_TRUE(e.state.hasLimits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, WholeRangeTexts,
+    ::testing::Values(
+        WholeRow{
+            "s6", "400", {"244 / 208 μm", "36 μm", "φ400.2080 ～ 400.2440 mm", "φ400.2260 ± 0.018 mm  ）"}},
+        WholeRow{
+            "H7", "400", {"57 / 0 μm", "57 μm", "φ400.0000 ～ 400.0570 mm", "φ400.0285 ± 0.0285 mm  ）"}},
+        WholeRow{
+            "js01", "2", {"0.15 / -0.15 μm", "0.3 μm", "φ1.9998 ～ 2.0002 mm", "φ2.0000 ± 0.00015 mm  ）"}},
+        WholeRow{"A13",
+                 "330",
+                 {"2090 / 1200 μm", "890 μm", "φ331.2000 ～ 332.0900 mm", "φ331.6450 ± 0.445 mm  ）"}},
+        // the seed's own classes read the same from either table
+        WholeRow{"H7", "40", {"25 / 0 μm", "25 μm", "φ40.0000 ～ 40.0250 mm", "φ40.0125 ± 0.0125 mm  ）"}}));
+
+TEST(EvaluateFeature, ShowsNoValueFromACellTheWholeSystemLeavesUndefined) {
+    for (const auto& [className, size] :
+         {std::pair{"t6", "24"}, std::pair{"a11", "1"}, std::pair{"N9", "1"}, std::pair{"h14", "0.5"}}) {
+        const FeatureEvaluation e = EvaluateWhole(className, size);
+        ASSERT_TRUE(e.texts.has_value());
+        EXPECT_EQ(*e.texts, FeaturePlaceholders()) << className << " at " << size;
+        EXPECT_FALSE(e.state.hasLimits);
+    }
 }
 
 }  // namespace
