@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -29,45 +30,87 @@ struct EndOfScript {};
 
 // ---- text helpers ----
 
-// Splits UTF-8 into code points; a byte that starts no valid sequence is a unit of its own.
-std::vector<std::string> CodePoints(std::string_view text) {
-    std::vector<std::string> points;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 1;
-        if (i + length > text.size()) length = 1;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                length = 1;
-                break;
-            }
-        }
-        points.emplace_back(text.substr(i, length));
-        i += length;
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length a lead byte announces; 1 for a byte that leads nothing.
+std::size_t AnnouncedLength(unsigned char lead) {
+    return lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+}
+
+// A keystroke is one UTF-8 sequence as its lead byte announces it, or a single
+// byte that starts no such sequence (a stray byte is typed and erased alone).
+std::size_t KeystrokeAt(std::string_view text, std::size_t i) {
+    const std::size_t length = AnnouncedLength(static_cast<unsigned char>(text[i]));
+    if (i + length > text.size()) return 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return 1;
     }
-    return points;
+    return length;
 }
 
-std::string WithoutLastCodePoint(const std::string& text) {
-    const std::vector<std::string> points = CodePoints(text);
-    return text.substr(0, text.size() - points.back().size());
+// The length of the last keystroke of a non-empty text, by the same rule read
+// from the end: a byte that is no continuation always starts a keystroke.
+std::size_t LastKeystroke(std::string_view text) {
+    for (std::size_t back = 1; back <= 4 && back <= text.size(); ++back) {
+        const std::size_t start = text.size() - back;
+        if (IsContinuation(static_cast<unsigned char>(text[start]))) continue;
+        return KeystrokeAt(text, start) == back ? back : 1;
+    }
+    return 1;
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
+// The length of the well-formed UTF-8 sequence at text[i]; 0 for a byte that
+// starts none (an overlong form, a surrogate, a code point above U+10FFFF, a
+// sequence cut short or a stray byte).
+std::size_t WellFormedAt(std::string_view text, std::size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return 1;
+    // The second byte's range for each lead byte (RFC 3629, section 4).
+    struct Lead {
+        unsigned char first, last;
+        std::size_t length;
+        unsigned char low, high;
+    };
+    static constexpr Lead kLeads[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+                                      {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+                                      {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+                                      {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
+    for (const Lead& l : kLeads) {
+        if (lead < l.first || lead > l.last) continue;
+        if (i + l.length > text.size()) return 0;
+        const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+        if (second < l.low || second > l.high) return 0;
+        for (std::size_t k = 2; k < l.length; ++k) {
+            if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
+        }
+        return l.length;
+    }
+    return 0;
+}
+
+// Appends text as well-formed UTF-8 without raw control characters: each byte
+// that starts no well-formed sequence becomes U+FFFD, and control characters
+// are escaped as JSON escapes them. In JSON, quotes and backslashes are escaped
+// too. Stops before the first character that would pass `limit` bytes and
+// tells whether it did.
+bool AppendClean(std::string& out, std::string_view text, bool json,
+                 std::size_t limit = std::string_view::npos) {
     static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const std::string& point : CodePoints(text)) {
-        const unsigned char c = static_cast<unsigned char>(point[0]);
-        if (point.size() == 1 && c >= 0x80) {
-            out += "\xEF\xBF\xBD";  // not UTF-8: U+FFFD keeps the output valid JSON
-        } else if (c == '"') {
+    const std::size_t start = out.size();
+    for (std::size_t i = 0; i < text.size();) {
+        if (out.size() - start >= limit) return true;
+        const std::size_t length = WellFormedAt(text, i);
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        if (json && c == '"') {
             out += "\\\"";
-        } else if (c == '\\') {
+        } else if (json && c == '\\') {
             out += "\\\\";
         } else if (c == '\n') {
             out += "\\n";
@@ -80,10 +123,29 @@ void AppendJsonString(std::string& out, std::string_view text) {
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
         } else {
-            out += point;
+            out.append(text.substr(i, length));
         }
+        i += length;
     }
+    return false;
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
+    AppendClean(out, text, true);
+    out += '"';
+}
+
+// A piece of the script or a path in an error message: short, and safe to print.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    std::string out;
+    if (AppendClean(out, text, false, kLongest)) out += "…";
+    return out;
+}
+
+std::string Quoted(std::string_view text) {
+    return '"' + Shown(text) + '"';
 }
 
 std::string HexColour(const Rgb& c) {
@@ -130,6 +192,16 @@ void AppendControls(std::string& out, const ControlStates& controls) {
 
 // ---- the recording host and the script runner ----
 
+// How a number may be written: decimal digits, where allowed after a minus
+// sign or as "0x" and hex digits.
+struct NumberForm {
+    bool negative = false;
+    bool hex = false;
+};
+static constexpr NumberForm kDecimal{};
+static constexpr NumberForm kSignedDecimal{.negative = true};
+static constexpr NumberForm kDecimalOrHex{.hex = true};
+
 class Runner;
 
 class RecordingHost : public DialogHost {
@@ -154,6 +226,7 @@ class Runner {
         std::string line;
         while (NextEvent(line)) {
             if (line.starts_with("dlg ") || line == "dlg") Fail("no copy dialog is open");
+            if (DumpEvent(line)) continue;
             MainEvent(line);
         }
     }
@@ -164,10 +237,7 @@ class Runner {
         std::string line;
         while (!dialog.Result().has_value()) {
             if (!NextEvent(line)) throw EndOfScript{};
-            if (line == "dump") {
-                Dump();
-                continue;
-            }
+            if (DumpEvent(line)) continue;
             if (!line.starts_with("dlg ")) Fail("the copy dialog is open; its events start with \"dlg \"");
             DialogEvent(line.substr(4));
         }
@@ -176,7 +246,7 @@ class Runner {
     }
 
     void Log(std::string entry) { log_.push_back(std::move(entry)); }
-    int LineNumber() const { return lineNumber_; }
+    long long LineNumber() const { return lineNumber_; }
 
     [[noreturn]] void Fail(const std::string& why) const { throw ScriptError(why); }
 
@@ -199,30 +269,38 @@ class Runner {
         return {text.substr(0, blank), text.substr(blank + 1)};
     }
 
-    long long Number(std::string_view text, const char* what) const {
-        long long value = 0;
-        int base = 10;
+    long long Number(std::string_view text, const char* what, NumberForm form) const {
         std::string_view digits = text;
-        bool negative = false;
-        if (digits.starts_with('-')) {
-            negative = true;
-            digits.remove_prefix(1);
-        }
-        if (digits.starts_with("0x") || digits.starts_with("0X")) {
+        const bool negative = form.negative && digits.starts_with('-');
+        if (negative) digits.remove_prefix(1);
+        int base = 10;
+        if (form.hex && (digits.starts_with("0x") || digits.starts_with("0X"))) {
             base = 16;
             digits.remove_prefix(2);
         }
+        long long value = 0;
+        // from_chars would take a second sign itself: the digits must start at once.
+        const bool digitFirst = !digits.empty() && digits.front() != '-';
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) {
-            Fail(std::string("expected ") + what + ", got \"" + std::string(text) + "\"");
+        if (!digitFirst || error != std::errc{} || end != digits.data() + digits.size()) {
+            Fail(std::string("expected ") + what + ", got " + Quoted(text));
         }
         return negative ? -value : value;
     }
 
     int ControlId(std::string_view text) const {
-        const long long id = Number(text, "a control ID");
-        if (id < 0 || id > 0xFFFF) Fail("no control " + std::string(text));
+        const long long id = Number(text, "a control ID", kDecimal);
+        if (id > 0xFFFF) Fail("no control " + std::to_string(id));
         return static_cast<int>(id);
+    }
+
+    // "dump", which takes nothing after it in either window; false for any other event.
+    bool DumpEvent(std::string_view line) {
+        const auto [verb, rest] = SplitWord(line);
+        if (verb != "dump") return false;
+        if (!rest.empty()) Fail("\"dump\" takes nothing after it");
+        Dump();
+        return true;
     }
 
     static const ControlState& Require(const ControlStates& controls, int id, const Runner& runner) {
@@ -262,23 +340,31 @@ class Runner {
         const int id = ControlId(idText);
         RequireWritableEdit(model, id);
         FocusControl(model, id);
+        // A keystroke that changes nothing (with the focus on no writable edit, or
+        // a backspace on an empty one) leaves the window as it was, so every
+        // keystroke after it is lost too: the loops end there.
         if (verb == "set") {
             model.OnEditChanged(id, argument);
         } else if (verb == "type") {
-            for (const std::string& point : CodePoints(argument)) {
-                if (!FocusTakesKeys(model)) continue;  // a keystroke with nowhere to go is lost
+            for (std::size_t i = 0; i < argument.size();) {
+                const std::size_t length = KeystrokeAt(argument, i);
+                if (!FocusTakesKeys(model)) break;
                 const int target = model.Focus();
-                model.OnEditChanged(target, model.Controls().At(target).text + point);
+                edited_.assign(model.Controls().At(target).text);
+                edited_.append(argument.substr(i, length));
+                model.OnEditChanged(target, edited_);
+                i += length;
             }
         } else {
-            const long long count = argument.empty() ? 1 : Number(argument, "a count");
+            const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
             if (count < 0) Fail("a count cannot be negative");
             for (long long n = 0; n < count; ++n) {
-                if (!FocusTakesKeys(model)) continue;
+                if (!FocusTakesKeys(model)) break;
                 const int target = model.Focus();
                 const std::string& text = model.Controls().At(target).text;
-                if (text.empty()) continue;
-                model.OnEditChanged(target, WithoutLastCodePoint(text));
+                if (text.empty()) break;
+                edited_.assign(text, 0, text.size() - LastKeystroke(text));
+                model.OnEditChanged(target, edited_);
             }
         }
         return true;
@@ -297,7 +383,6 @@ class Runner {
 
     void MainEvent(const std::string& line) {
         const auto [verb, rest] = SplitWord(line);
-        if (verb == "dump") return Dump();
         if (model_.Ended()) Fail("the main window has ended");
         if (EditEvent(model_, verb, rest)) return;
         if (verb == "click") return ClickEvent(model_, rest);
@@ -306,8 +391,8 @@ class Runner {
             const auto [idText, position] = SplitWord(rest);
             const int id = ControlId(idText);
             if (Require(model_.Controls(), id, *this).kind != ControlKind::Slider)
-                Fail("control " + std::string(idText) + " is not a slider");
-            const long long pos = Number(position, "a slider position");
+                Fail("control " + std::to_string(id) + " is not a slider");
+            const long long pos = Number(position, "a slider position", kSignedDecimal);
             FocusControl(model_, id);
             model_.OnSliderPosition(id, static_cast<int>(std::clamp<long long>(pos, -1'000'000, 1'000'000)));
             return;
@@ -316,7 +401,7 @@ class Runner {
             const auto [idText, codeText] = SplitWord(rest);
             const int id = ControlId(idText);
             if (Require(model_.Controls(), id, *this).kind != ControlKind::ScrollBar)
-                Fail("control " + std::string(idText) + " is not a scroll bar");
+                Fail("control " + std::to_string(id) + " is not a scroll bar");
             FocusControl(model_, id);
             if (verb == "scroll") {
                 if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
@@ -333,21 +418,24 @@ class Runner {
             for (const auto& [name, code] : kCodes) {
                 if (name == codeText) return model_.OnClassScroll(id, code);
             }
-            Fail("unknown scroll code \"" + std::string(codeText) + "\"");
+            Fail("unknown scroll code " + Quoted(codeText));
         }
         if (verb == "key") {
             if (rest == "enter") return model_.OnEnter();
             if (rest == "escape") return model_.OnEscape();
             if (rest == "f1") return model_.OnHelp();
-            Fail("unknown key \"" + std::string(rest) + "\"");
+            Fail("unknown key " + Quoted(rest));
         }
         if (verb == "syscommand") {
-            const long long command = Number(rest, "a system command");
-            if (command < 0 || command > 0xFFFF) Fail("no system command " + std::string(rest));
+            const long long command = Number(rest, "a system command", kDecimalOrHex);
+            if (command > 0xFFFF) Fail("no system command " + Shown(rest));
             return model_.OnSystemCommand(static_cast<unsigned>(command));
         }
-        if (verb == "about") return model_.OnSystemCommand(MainModel::kAboutCommand);
-        Fail("unknown event \"" + std::string(verb) + "\"");
+        if (verb == "about") {
+            if (!rest.empty()) Fail("\"about\" takes nothing after it");
+            return model_.OnSystemCommand(MainModel::kAboutCommand);
+        }
+        Fail("unknown event " + Quoted(verb));
     }
 
     void DialogEvent(std::string_view line) {
@@ -359,9 +447,9 @@ class Runner {
         if (verb == "key") {
             if (rest == "enter") return dialog.OnEnter();
             if (rest == "escape") return dialog.OnEscape();
-            Fail("unknown key \"" + std::string(rest) + "\" in the copy dialog");
+            Fail("unknown key " + Quoted(rest) + " in the copy dialog");
         }
-        Fail("unknown copy dialog event \"" + std::string(verb) + "\"");
+        Fail("unknown copy dialog event " + Quoted(verb));
     }
 
     void Dump() {
@@ -403,8 +491,9 @@ class Runner {
     RecordingHost host_;
     MainModel model_;
     CopyModel* dialog_ = nullptr;
+    std::string edited_;  // the text a keystroke makes, kept to reuse its memory
     std::vector<std::string> log_;
-    int lineNumber_ = 0;
+    long long lineNumber_ = 0;
 };
 
 void RecordingHost::ShowMessage(std::string_view caption, std::string_view text) {
@@ -456,6 +545,22 @@ int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, con
     }
     out.flush();
     return 0;
+}
+
+int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
+                  const HelpSearch& help) {
+    // A folder opens as a stream on some systems and then reads as empty.
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(script, ignored);
+    std::ifstream in;
+    if (!folder) in.open(script, std::ios::binary);
+    if (!in.is_open()) {
+        const std::u8string path = script.u8string();
+        errors << "tolvo-replay: cannot read " << Shown(std::string(path.begin(), path.end()))
+               << (folder ? ": it is a folder" : "") << '\n';
+        return 2;
+    }
+    return RunReplay(in, out, errors, help);
 }
 
 }  // namespace tolvo
