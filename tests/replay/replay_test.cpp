@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/help_folders.h"
+#include "tests/replay/strict_json.h"
 
 namespace tolvo {
 namespace {
@@ -25,10 +27,21 @@ Outcome Replay(const std::string& script) {
     const FolderHelpSearch noHelp({}, "tolvo");
     outcome.status = RunReplay(in, out, errors, noHelp);
     std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) outcome.dumps.push_back(line);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(strict_json::IsJson(line)) << "not JSON in UTF-8: " << line.substr(0, 200);
+        outcome.dumps.push_back(line);
+    }
     outcome.errors = errors.str();
     return outcome;
 }
+
+std::string Repeated(const std::string& part, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) text += part;
+    return text;
+}
+
+const std::string kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -181,7 +194,202 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"key escape\n# ended\ntype 1003 1\n", 3, "ended"},
         BadEvent{"type 1003 25\nclick 57671\ntype 1003 1\n", 3, "copy dialog is open"},
         BadEvent{"type 1003 25\nclick 57671\ndlg type 1006 x\n", 3, "read-only"},
-        BadEvent{"type 1003 25\nclick 57671\ndlg click 1061\ndlg type 1003 x\n", 4, "disabled"}));
+        BadEvent{"type 1003 25\nclick 57671\ndlg click 1061\ndlg type 1003 x\n", 4, "disabled"},
+        // IDs, counts and positions are decimal; only a system command may be hex too.
+        BadEvent{"click --1000\n", 1, "expected a control ID"},
+        BadEvent{"click 0x3e8\n", 1, "expected a control ID"},
+        BadEvent{"focus -1003\n", 1, "expected a control ID"},
+        BadEvent{"slide 1004 --5\n", 1, "expected a slider position"},
+        BadEvent{"slide 1004 0x5\n", 1, "expected a slider position"},
+        BadEvent{"back 1003 --1\n", 1, "expected a count"},
+        BadEvent{"back 1003 0x1\n", 1, "expected a count"},
+        BadEvent{"back 1003 -1\n", 1, "a count cannot be negative"},
+        BadEvent{"syscommand --16\n", 1, "expected a system command"},
+        BadEvent{"syscommand 0x-10\n", 1, "expected a system command"},
+        BadEvent{"syscommand -0x10\n", 1, "expected a system command"},
+        BadEvent{"dump extra\n", 1, "\"dump\" takes nothing after it"},
+        BadEvent{"type 1003 25\nclick 57671\ndump extra\n", 3, "\"dump\" takes nothing after it"},
+        BadEvent{"about extra\n", 1, "\"about\" takes nothing after it"}));
+
+TEST(Replay, ReadsASystemCommandInDecimalOrHexAndANegativeSliderPosition) {
+    const Outcome o = Replay("syscommand 16\nsyscommand 0x10\nslide 1004 5\nslide 1004 -5\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("log":[{"about":true},{"about":true}])")) << o.dumps.at(0);
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1004":{"pos":0,"min":0,"max":9,"enabled":true})"));
+}
+
+TEST(Replay, AScriptFileThatCannotBeReadIsAnError) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::filesystem::path missing = folder / "tolvo-replay-test-no-such-script";
+    for (const auto& [path, reason] :
+         {std::pair{folder, std::string("is a folder")}, std::pair{missing, std::string("cannot read")}}) {
+        std::ostringstream out;
+        std::ostringstream errors;
+        const FolderHelpSearch noHelp({}, "tolvo");
+        EXPECT_EQ(RunReplayFile(path, out, errors, noHelp), 2) << path;
+        EXPECT_TRUE(errors.str().starts_with("tolvo-replay: cannot read ")) << errors.str();
+        EXPECT_TRUE(Contains(errors.str(), reason)) << errors.str();
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+// ---- backspaces and typing ----
+
+TEST(Replay, BackspacesBeyondTheTextAreLostAtOnce) {
+    // Far more backspaces than there is text: the replay ends, and the edit is empty.
+    const Outcome o = Replay(
+        "click 1002\ntype 1011 0.25\nback 1011 9223372036854775807\ndump\n"
+        "back 1011 4000000000\ndump\ntype 1011 7\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    ASSERT_EQ(o.dumps.size(), 3u);
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1011":{"text":"","enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(1), R"("1011":{"text":"","enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(2), R"("1011":{"text":"7","enabled":true})"));
+}
+
+TEST(Replay, BackspacesFollowTheFocusWhereAHandlerMovesIt) {
+    // "0.3e" reads 0.3 mm, which general tolerances refuse: the hole switches to free input and the focus
+    // moves to its first deviation, where the next backspaces go until it is empty; the rest are lost.
+    const Outcome o = Replay("click 1002\ntype 1011 12\nclick 1001\nset 1003 0.3e1\nback 1003 5\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    const std::string& d = o.dumps.at(0);
+    EXPECT_TRUE(Contains(d, R"("1003":{"text":"0.3e","enabled":true})")) << d;
+    EXPECT_TRUE(Contains(d, R"("1011":{"text":"","enabled":true})")) << d;
+    EXPECT_TRUE(Contains(d, R"("1002":{"checked":true,"enabled":true})")) << d;
+    EXPECT_TRUE(Contains(d, R"("focus":1011)")) << d;
+    EXPECT_TRUE(Contains(d, R"("log":[{"message":"穴の設定エラー：JIS普通公差は使用できません．)")) << d;
+}
+
+// The part of a dump that holds one control.
+std::string ControlIn(const std::string& dump, int id) {
+    const std::string key = "\"" + std::to_string(id) + "\":{";
+    const std::size_t start = dump.find(key);
+    if (start == std::string::npos) return {};
+    return dump.substr(start, dump.find('}', start) - start + 1);
+}
+
+TEST(Replay, ABackspaceRemovesTheLastCharacterOrTheLastStrayByte) {
+    const std::pair<std::string, std::string> kCases[] = {
+        {"25", "2"},
+        {"2φ", "2"},
+        {"2\xF0\x9F\x98\x80", "2"},    // a four-byte character
+        {"2\xFF", "2"},                // a byte that starts nothing
+        {"2\xE2\x82", "2\xE2"},        // a character cut short is two stray bytes
+        {"\xC3\xA9\x80", "\xC3\xA9"},  // a continuation byte after a whole character
+        {"\x80\x80\x80\x80\x80", "\x80\x80\x80\x80"},
+        {"1\xED\xA0\x80", "1"},  // a surrogate's bytes are still typed as one keystroke
+    };
+    for (const auto& [text, expected] : kCases) {
+        const Outcome got = Replay("click 1002\nset 1011 " + text + "\nback 1011\ndump\n");
+        const Outcome want = Replay("click 1002\nset 1011 " + expected + "\ndump\n");
+        ASSERT_EQ(got.status, 0) << got.errors;
+        EXPECT_EQ(ControlIn(got.dumps.at(0), 1011), ControlIn(want.dumps.at(0), 1011)) << text;
+    }
+}
+
+TEST(Replay, Types100000KeystrokesIntoOneEdit) {
+    const std::string text = Repeated("aφ\xFF", 33'334);
+    const Outcome o = Replay("click 1002\ntype 1011 " + text + "\nback 1011 3\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    const std::string shown = Repeated("aφ" + kReplacement, 33'333);
+    EXPECT_EQ(ControlIn(o.dumps.at(0), 1011), "\"1011\":{\"text\":\"" + shown + "\",\"enabled\":true}");
+}
+
+// ---- UTF-8 in dumps and errors ----
+
+TEST(Replay, WritesEveryByteOfAnIllFormedSequenceAsTheReplacementCharacter) {
+    const std::pair<std::string, int> kCases[] = {
+        {"\xFF", 1},
+        {"\xE2\x82", 2},              // cut short
+        {"\xED\xA0\x80", 3},          // a surrogate
+        {"\xED\xBF\xBF", 3},          // a surrogate
+        {"\xC0\x80", 2},              // overlong
+        {"\xC1\xBF", 2},              // overlong
+        {"\xE0\x80\x80", 3},          // overlong
+        {"\xE0\x9F\xBF", 3},          // overlong
+        {"\xF0\x8F\xBF\xBF", 4},      // overlong
+        {"\xF4\x90\x80\x80", 4},      // above U+10FFFF
+        {"\xF5\x80\x80\x80", 4},      // above U+10FFFF
+        {"\xF8\x88\x80\x80\x80", 5},  // no such lead byte
+    };
+    for (const auto& [bytes, replacements] : kCases) {
+        const Outcome o = Replay("click 1002\nset 1011 <" + bytes + ">\ndump\n");
+        ASSERT_EQ(o.status, 0) << o.errors;
+        EXPECT_EQ(ControlIn(o.dumps.at(0), 1011),
+                  "\"1011\":{\"text\":\"<" + Repeated(kReplacement, replacements) + ">\",\"enabled\":true}");
+    }
+}
+
+TEST(Replay, KeepsEveryWellFormedCharacterAsItIs) {
+    const std::string kCharacters[] = {
+        "\xC2\x80",     "\xDF\xBF",         "\xE0\xA0\x80",     "\xED\x9F\xBF", "\xEE\x80\x80",
+        "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF", "～",           "φ"};
+    for (const std::string& character : kCharacters) {
+        const Outcome o = Replay("click 1002\nset 1011 " + character + "\ndump\n");
+        ASSERT_EQ(o.status, 0) << o.errors;
+        EXPECT_EQ(ControlIn(o.dumps.at(0), 1011),
+                  "\"1011\":{\"text\":\"" + character + "\",\"enabled\":true}");
+    }
+}
+
+TEST(Replay, ErrorsAreOneShortLineOfUtf8WhateverTheScriptHolds) {
+    const std::string kScripts[] = {
+        "jump \xED\xA0\x80\n",
+        "click \xC0\x80\n",
+        "key \xF5\x80\x80\x80\n",
+        std::string("ju\0mp\n", 6),
+        std::string("click 10\0\x01\x1B[2J\n", 16),
+        "jump " + std::string(1'000'000, 'x') + "\n",
+        "click " + std::string(1'000'000, '9') + "\n",
+        "back 1003 " + Repeated("\xF0\x9F\x98\x80", 100'000) + "\n",
+        "key " + Repeated("\xE2", 100'000) + "\n",
+    };
+    for (const std::string& script : kScripts) {
+        const Outcome o = Replay(script);
+        const std::string shown = o.errors.substr(0, 80);
+        EXPECT_EQ(o.status, 2) << shown;
+        EXPECT_TRUE(o.errors.starts_with("tolvo-replay: line 1: ")) << shown;
+        EXPECT_TRUE(strict_json::IsUtf8(o.errors)) << shown;
+        EXPECT_LT(o.errors.size(), 300u) << shown;
+        EXPECT_EQ(o.errors.find_first_of(std::string("\0\x01\x1B\r\t", 5)), std::string::npos) << shown;
+        EXPECT_EQ(o.errors.find('\n'), o.errors.size() - 1) << shown;
+    }
+}
+
+TEST(Replay, AnErrorShowsAShortTextAsItIs) {
+    const Outcome o = Replay("type 1003 25\nkey φ \"x\\y\"\n");
+    EXPECT_EQ(o.errors, "tolvo-replay: line 2: unknown key \"φ \"x\\y\"\"\n");
+}
+
+// ---- the checker of JSON in UTF-8 that these tests use ----
+
+TEST(StrictJson, AcceptsJsonInWellFormedUtf8Only) {
+    const std::pair<std::string, bool> kCases[] = {
+        {R"({"a":[1,-0.5e+3,true,false,null,"x\"\u00e9\ud83d\ude00"],"b":{}})", true},
+        {" [ ] ", true},
+        {"\"φ～\"", true},
+        {"", false},
+        {"{", false},
+        {"[1,]", false},
+        {"{\"a\" 1}", false},
+        {"01", false},
+        {"1.", false},
+        {"+1", false},
+        {"nul", false},
+        {"[1] [2]", false},
+        {"\"a\tb\"", false},     // a raw control character
+        {R"("\x41")", false},    // no such escape
+        {R"("\ud800")", false},  // half a surrogate pair
+        {R"("\udc00\ud800")", false},
+        {"\"\xFF\"", false},
+        {"\"\xED\xA0\x80\"", false},
+        {"\"\xC0\x80\"", false},
+        {"\"\xF4\x90\x80\x80\"", false},
+        {"\"\xE2\x82\"", false},
+        {Repeated("[", 65) + Repeated("]", 65), false},  // deeper than any dump
+    };
+    for (const auto& [text, valid] : kCases) EXPECT_EQ(strict_json::IsJson(text), valid) << text;
+}
 
 }  // namespace
 }  // namespace tolvo

@@ -3,16 +3,20 @@
 // with nowhere to go is lost. Shared by tolvo-replay, the tests and the fuzzer.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ui/control_states.h"
 
 namespace tolvo {
 
-// Splits UTF-8 into code points; a byte that starts no valid sequence is a unit of its own.
-std::vector<std::string> CodePoints(std::string_view text);
+// A keystroke is one UTF-8 sequence as its lead byte announces it, or a single
+// byte that starts no such sequence (a stray byte is typed and erased alone).
+// The length of the keystroke that starts at text[i].
+std::size_t KeystrokeAt(std::string_view text, std::size_t i);
+// The length of the last keystroke of a non-empty text, found from its end.
+std::size_t LastKeystroke(std::string_view text);
 
 // Whether keystrokes reach the control that has the focus now.
 template <typename Model>
@@ -21,26 +25,36 @@ bool FocusTakesKeys(const Model& model) {
     return c != nullptr && c->enabled && IsWritableEdit(c->kind);
 }
 
-// One keystroke per code point of the text, appended at the end.
+// A keystroke that changes nothing (the focus on no writable edit, or a
+// backspace on an empty edit) leaves the window as it was, so every keystroke
+// after it is lost too: both loops end there, and N keystrokes cost O(N).
+
+// One keystroke per character of the text, appended at the end.
 template <typename Model>
 void TypeKeys(Model& model, std::string_view text) {
-    for (const std::string& point : CodePoints(text)) {
-        if (!FocusTakesKeys(model)) continue;
+    std::string edited;  // reused, so that a long run of keys does not allocate per key
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = KeystrokeAt(text, i);
+        if (!FocusTakesKeys(model)) break;
         const int target = model.Focus();
-        model.OnEditChanged(target, model.Controls().At(target).text + point);
+        edited.assign(model.Controls().At(target).text);
+        edited.append(text.substr(i, length));
+        model.OnEditChanged(target, edited);
+        i += length;
     }
 }
 
 // Backspaces; one on an empty edit changes nothing.
 template <typename Model>
 void Backspaces(Model& model, long long count) {
+    std::string edited;
     for (long long n = 0; n < count; ++n) {
-        if (!FocusTakesKeys(model)) continue;
+        if (!FocusTakesKeys(model)) break;
         const int target = model.Focus();
         const std::string& text = model.Controls().At(target).text;
-        if (text.empty()) continue;
-        const std::vector<std::string> points = CodePoints(text);
-        model.OnEditChanged(target, text.substr(0, text.size() - points.back().size()));
+        if (text.empty()) break;
+        edited.assign(text, 0, text.size() - LastKeystroke(text));
+        model.OnEditChanged(target, edited);
     }
 }
 

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "core/fit_evaluation.h"
@@ -28,16 +32,60 @@ struct EndOfScript {};
 
 // ---- text helpers ----
 
-void AppendJsonString(std::string& out, std::string_view text) {
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence at text[i]; 0 for a byte that
+// starts none (an overlong form, a surrogate, a code point above U+10FFFF, a
+// sequence cut short or a stray byte).
+std::size_t WellFormedAt(std::string_view text, std::size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return 1;
+    // The second byte's range for each lead byte (RFC 3629, section 4).
+    struct Lead {
+        unsigned char first, last;
+        std::size_t length;
+        unsigned char low, high;
+    };
+    static constexpr Lead kLeads[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+                                      {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+                                      {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+                                      {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
+    for (const Lead& l : kLeads) {
+        if (lead < l.first || lead > l.last) continue;
+        if (i + l.length > text.size()) return 0;
+        const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+        if (second < l.low || second > l.high) return 0;
+        for (std::size_t k = 2; k < l.length; ++k) {
+            if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
+        }
+        return l.length;
+    }
+    return 0;
+}
+
+// Appends text as well-formed UTF-8 without raw control characters: each byte
+// that starts no well-formed sequence becomes U+FFFD, and control characters
+// are escaped as JSON escapes them. In JSON, quotes and backslashes are escaped
+// too. Stops before the first character that would pass `limit` bytes and
+// tells whether it did.
+bool AppendClean(std::string& out, std::string_view text, bool json,
+                 std::size_t limit = std::string_view::npos) {
     static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const std::string& point : CodePoints(text)) {
-        const unsigned char c = static_cast<unsigned char>(point[0]);
-        if (point.size() == 1 && c >= 0x80) {
-            out += "\xEF\xBF\xBD";  // not UTF-8: U+FFFD keeps the output valid JSON
-        } else if (c == '"') {
+    const std::size_t start = out.size();
+    for (std::size_t i = 0; i < text.size();) {
+        if (out.size() - start >= limit) return true;
+        const std::size_t length = WellFormedAt(text, i);
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        if (json && c == '"') {
             out += "\\\"";
-        } else if (c == '\\') {
+        } else if (json && c == '\\') {
             out += "\\\\";
         } else if (c == '\n') {
             out += "\\n";
@@ -50,10 +98,29 @@ void AppendJsonString(std::string& out, std::string_view text) {
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
         } else {
-            out += point;
+            out.append(text.substr(i, length));
         }
+        i += length;
     }
+    return false;
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
+    AppendClean(out, text, true);
+    out += '"';
+}
+
+// A piece of the script or a path in an error message: short, and safe to print.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    std::string out;
+    if (AppendClean(out, text, false, kLongest)) out += "…";
+    return out;
+}
+
+std::string Quoted(std::string_view text) {
+    return '"' + Shown(text) + '"';
 }
 
 std::string HexColour(const Rgb& c) {
@@ -98,6 +165,18 @@ void AppendControls(std::string& out, const ControlStates& controls) {
     out += "}";
 }
 
+// ---- the recording host and the script runner ----
+
+// How a number may be written: decimal digits, where allowed after a minus
+// sign or as "0x" and hex digits.
+struct NumberForm {
+    bool negative = false;
+    bool hex = false;
+};
+static constexpr NumberForm kDecimal{};
+static constexpr NumberForm kSignedDecimal{.negative = true};
+static constexpr NumberForm kDecimalOrHex{.hex = true};
+
 // One entry of the dump's log.
 void AppendRequest(std::string& out, const RecordingHost::Request& request) {
     switch (request.kind) {
@@ -126,8 +205,6 @@ void AppendRequest(std::string& out, const RecordingHost::Request& request) {
     }
 }
 
-// ---- the script runner ----
-
 class Runner {
   public:
     Runner(std::istream& script, std::ostream& out, const HelpSearch& help)
@@ -139,11 +216,12 @@ class Runner {
         std::string line;
         while (NextEvent(line)) {
             if (line.starts_with("dlg ") || line == "dlg") Fail("no copy dialog is open");
+            if (DumpEvent(line)) continue;
             MainEvent(line);
         }
     }
 
-    int LineNumber() const { return lineNumber_; }
+    long long LineNumber() const { return lineNumber_; }
 
   private:
     [[noreturn]] void Fail(const std::string& why) const { throw ScriptError(why); }
@@ -154,10 +232,7 @@ class Runner {
         std::string line;
         while (!dialog.Result().has_value()) {
             if (!NextEvent(line)) throw EndOfScript{};
-            if (line == "dump") {
-                Dump();
-                continue;
-            }
+            if (DumpEvent(line)) continue;
             if (!line.starts_with("dlg ")) Fail("the copy dialog is open; its events start with \"dlg \"");
             DialogEvent(line.substr(4));
         }
@@ -182,30 +257,38 @@ class Runner {
         return {text.substr(0, blank), text.substr(blank + 1)};
     }
 
-    long long Number(std::string_view text, const char* what) const {
-        long long value = 0;
-        int base = 10;
+    long long Number(std::string_view text, const char* what, NumberForm form) const {
         std::string_view digits = text;
-        bool negative = false;
-        if (digits.starts_with('-')) {
-            negative = true;
-            digits.remove_prefix(1);
-        }
-        if (digits.starts_with("0x") || digits.starts_with("0X")) {
+        const bool negative = form.negative && digits.starts_with('-');
+        if (negative) digits.remove_prefix(1);
+        int base = 10;
+        if (form.hex && (digits.starts_with("0x") || digits.starts_with("0X"))) {
             base = 16;
             digits.remove_prefix(2);
         }
+        long long value = 0;
+        // from_chars would take a second sign itself: the digits must start at once.
+        const bool digitFirst = !digits.empty() && digits.front() != '-';
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) {
-            Fail(std::string("expected ") + what + ", got \"" + std::string(text) + "\"");
+        if (!digitFirst || error != std::errc{} || end != digits.data() + digits.size()) {
+            Fail(std::string("expected ") + what + ", got " + Quoted(text));
         }
         return negative ? -value : value;
     }
 
     int ControlId(std::string_view text) const {
-        const long long id = Number(text, "a control ID");
-        if (id < 0 || id > 0xFFFF) Fail("no control " + std::string(text));
+        const long long id = Number(text, "a control ID", kDecimal);
+        if (id > 0xFFFF) Fail("no control " + std::to_string(id));
         return static_cast<int>(id);
+    }
+
+    // "dump", which takes nothing after it in either window; false for any other event.
+    bool DumpEvent(std::string_view line) {
+        const auto [verb, rest] = SplitWord(line);
+        if (verb != "dump") return false;
+        if (!rest.empty()) Fail("\"dump\" takes nothing after it");
+        Dump();
+        return true;
     }
 
     static const ControlState& Require(const ControlStates& controls, int id, const Runner& runner) {
@@ -238,12 +321,15 @@ class Runner {
         const int id = ControlId(idText);
         RequireWritableEdit(model, id);
         FocusControl(model, id);
+        // A keystroke that changes nothing (with the focus on no writable edit, or
+        // a backspace on an empty one) leaves the window as it was, so every
+        // keystroke after it is lost too: the loops end there.
         if (verb == "set") {
             model.OnEditChanged(id, argument);
         } else if (verb == "type") {
             TypeKeys(model, argument);
         } else {
-            const long long count = argument.empty() ? 1 : Number(argument, "a count");
+            const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
             if (count < 0) Fail("a count cannot be negative");
             Backspaces(model, count);
         }
@@ -263,7 +349,6 @@ class Runner {
 
     void MainEvent(const std::string& line) {
         const auto [verb, rest] = SplitWord(line);
-        if (verb == "dump") return Dump();
         if (model_.Ended()) Fail("the main window has ended");
         if (EditEvent(model_, verb, rest)) return;
         if (verb == "click") return ClickEvent(model_, rest);
@@ -272,8 +357,8 @@ class Runner {
             const auto [idText, position] = SplitWord(rest);
             const int id = ControlId(idText);
             if (Require(model_.Controls(), id, *this).kind != ControlKind::Slider)
-                Fail("control " + std::string(idText) + " is not a slider");
-            const long long pos = Number(position, "a slider position");
+                Fail("control " + std::to_string(id) + " is not a slider");
+            const long long pos = Number(position, "a slider position", kSignedDecimal);
             FocusControl(model_, id);
             model_.OnSliderPosition(id, static_cast<int>(std::clamp<long long>(pos, -1'000'000, 1'000'000)));
             return;
@@ -282,7 +367,7 @@ class Runner {
             const auto [idText, codeText] = SplitWord(rest);
             const int id = ControlId(idText);
             if (Require(model_.Controls(), id, *this).kind != ControlKind::ScrollBar)
-                Fail("control " + std::string(idText) + " is not a scroll bar");
+                Fail("control " + std::to_string(id) + " is not a scroll bar");
             FocusControl(model_, id);
             if (verb == "scroll") {
                 if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
@@ -299,21 +384,24 @@ class Runner {
             for (const auto& [name, code] : kCodes) {
                 if (name == codeText) return model_.OnClassScroll(id, code);
             }
-            Fail("unknown scroll code \"" + std::string(codeText) + "\"");
+            Fail("unknown scroll code " + Quoted(codeText));
         }
         if (verb == "key") {
             if (rest == "enter") return model_.OnEnter();
             if (rest == "escape") return model_.OnEscape();
             if (rest == "f1") return model_.OnHelp();
-            Fail("unknown key \"" + std::string(rest) + "\"");
+            Fail("unknown key " + Quoted(rest));
         }
         if (verb == "syscommand") {
-            const long long command = Number(rest, "a system command");
-            if (command < 0 || command > 0xFFFF) Fail("no system command " + std::string(rest));
+            const long long command = Number(rest, "a system command", kDecimalOrHex);
+            if (command > 0xFFFF) Fail("no system command " + Shown(rest));
             return model_.OnSystemCommand(static_cast<unsigned>(command));
         }
-        if (verb == "about") return model_.OnSystemCommand(MainModel::kAboutCommand);
-        Fail("unknown event \"" + std::string(verb) + "\"");
+        if (verb == "about") {
+            if (!rest.empty()) Fail("\"about\" takes nothing after it");
+            return model_.OnSystemCommand(MainModel::kAboutCommand);
+        }
+        Fail("unknown event " + Quoted(verb));
     }
 
     void DialogEvent(std::string_view line) {
@@ -325,9 +413,9 @@ class Runner {
         if (verb == "key") {
             if (rest == "enter") return dialog.OnEnter();
             if (rest == "escape") return dialog.OnEscape();
-            Fail("unknown key \"" + std::string(rest) + "\" in the copy dialog");
+            Fail("unknown key " + Quoted(rest) + " in the copy dialog");
         }
-        Fail("unknown copy dialog event \"" + std::string(verb) + "\"");
+        Fail("unknown copy dialog event " + Quoted(verb));
     }
 
     void Dump() {
@@ -369,7 +457,7 @@ class Runner {
     RecordingHost host_;
     MainModel model_;
     CopyModel* dialog_ = nullptr;
-    int lineNumber_ = 0;
+    long long lineNumber_ = 0;
 };
 
 }  // namespace
@@ -388,6 +476,22 @@ int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, con
     }
     out.flush();
     return 0;
+}
+
+int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
+                  const HelpSearch& help) {
+    // A folder opens as a stream on some systems and then reads as empty.
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(script, ignored);
+    std::ifstream in;
+    if (!folder) in.open(script, std::ios::binary);
+    if (!in.is_open()) {
+        const std::u8string path = script.u8string();
+        errors << "tolvo-replay: cannot read " << Shown(std::string(path.begin(), path.end()))
+               << (folder ? ": it is a folder" : "") << '\n';
+        return 2;
+    }
+    return RunReplay(in, out, errors, help);
 }
 
 }  // namespace tolvo

@@ -4,6 +4,7 @@
 // tests; see README.md for the script language.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 
 #include "ui/help_search.h"
@@ -14,5 +15,9 @@ namespace tolvo {
 // first event a user could not do (the error, with its line number, goes to
 // errors).
 int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, const HelpSearch& help);
+
+// Runs the script in a file; a file that cannot be read is an error (status 2).
+int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
+                  const HelpSearch& help);
 
 }  // namespace tolvo
