@@ -25,11 +25,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The build runs the test programs to list their tests, so the prefix comes first.
 started=$(date +%s%N)
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" -w
 echo "windows: wineboot --init took $(( ($(date +%s%N) - started) / 1000000 )) ms"
+# One server for every program the tests start, instead of one each; its
+# services start now, with no output: started by a test, they would hold the
+# test's output pipe open, and CTest would wait for them.
+"$wineserver" -p
+"$wine" cmd /c exit </dev/null >/dev/null 2>&1
 
 cmake --build --preset windows
 ctest --preset windows
