@@ -112,10 +112,14 @@ TEST(CommandLine, ReadsBatchAndTable) {
     EXPECT_TRUE(std::holds_alternative<Error>(Parse({"--lang"})));
 }
 
-TEST(Quoting, ShowsControlCharactersAndCutsLongTextsBetweenCharacters) {
+TEST(Quoting, ShowsControlCharactersAndBadBytesAndCutsLongTextsBetweenCharacters) {
     EXPECT_EQ(Quoted("a\nb\x7f"), "a?b?");
     const std::string longText = std::string(39, 'x') + "μμ";
-    EXPECT_EQ(Quoted(longText), std::string(39, 'x') + "...");
+    EXPECT_EQ(Quoted(longText), std::string(39, 'x') + "μ...");
+    EXPECT_EQ(Quoted("H\xff"
+                     "7\xe3\x81"),
+              "H?7??");  // bytes that are not UTF-8
+    EXPECT_EQ(Quoted("穴"), "穴");
 }
 
 }  // namespace
