@@ -28,17 +28,10 @@ class WindowAgreement : public ::testing::Test {
   protected:
     WindowAgreement() : model(host, noHelp) {}
 
-    void Set(int id, const std::string& text) {
+    // Gives the control the focus, as a click does, for the action that follows.
+    MainModel& On(int id) {
         model.OnFocus(id);
-        model.OnEditChanged(id, text);
-    }
-    void Click(int id) {
-        model.OnFocus(id);
-        model.OnClicked(id);
-    }
-    void Slide(int id, int position) {
-        model.OnFocus(id);
-        model.OnSliderPosition(id, position);
+        return model;
     }
     const std::string& Text(int id) const { return model.Controls().At(id).text; }
 
@@ -65,11 +58,11 @@ class WindowAgreement : public ::testing::Test {
 };
 
 TEST_F(WindowAgreement, FitClassesH7g6) {
-    Set(kHoleBasicSize, "25");
-    Slide(kHoleLetterSlider, 4);   // H
-    Slide(kHoleGradeSlider, 2);    // 7
-    Slide(kShaftLetterSlider, 3);  // g
-    Slide(kShaftGradeSlider, 1);   // 6
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "25");
+    On(kHoleLetterSlider).OnSliderPosition(kHoleLetterSlider, 4);    // H
+    On(kHoleGradeSlider).OnSliderPosition(kHoleGradeSlider, 2);      // 7
+    On(kShaftLetterSlider).OnSliderPosition(kShaftLetterSlider, 3);  // g
+    On(kShaftGradeSlider).OnSliderPosition(kShaftGradeSlider, 1);    // 6
     ASSERT_EQ(Text(kFitKindLabel), "すきまばめ");
     const fit_test::ProgramRun run = fit_test::RunFit({"25", "H7/g6"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -77,11 +70,11 @@ TEST_F(WindowAgreement, FitClassesH7g6) {
 }
 
 TEST_F(WindowAgreement, FitClassesJS7k6AtTheLargestSeedSize) {
-    Set(kHoleBasicSize, "120");
-    Slide(kHoleLetterSlider, 5);   // JS
-    Slide(kHoleGradeSlider, 2);    // 7
-    Slide(kShaftLetterSlider, 6);  // k
-    Slide(kShaftGradeSlider, 1);   // 6
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "120");
+    On(kHoleLetterSlider).OnSliderPosition(kHoleLetterSlider, 5);    // JS
+    On(kHoleGradeSlider).OnSliderPosition(kHoleGradeSlider, 2);      // 7
+    On(kShaftLetterSlider).OnSliderPosition(kShaftLetterSlider, 6);  // k
+    On(kShaftGradeSlider).OnSliderPosition(kShaftGradeSlider, 1);    // 6
     ASSERT_EQ(Text(kFitKindLabel), "中間ばめ");
     const fit_test::ProgramRun run = fit_test::RunFit({"120", "JS7/k6"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -89,20 +82,20 @@ TEST_F(WindowAgreement, FitClassesJS7k6AtTheLargestSeedSize) {
 }
 
 TEST_F(WindowAgreement, GeneralClassAgainstFreeDeviationsOnTheirOwnSizes) {
-    Click(kSameBasicSize);  // the shaft gets a size of its own
+    On(kSameBasicSize).OnClicked(kSameBasicSize);  // the shaft gets a size of its own
     host.TakeMessages();
-    Set(kHoleBasicSize, "55.5");
-    Set(kShaftBasicSize, "55.25");
-    Click(kHoleGeneralRadio);
-    model.OnFocus(kHoleClassScroll);
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "55.5");
+    On(kShaftBasicSize).OnEditChanged(kShaftBasicSize, "55.25");
+    On(kHoleGeneralRadio).OnClicked(kHoleGeneralRadio);
+    On(kHoleClassScroll);
     for (int i = 0; i < 2; ++i) {
         model.OnClassScroll(kHoleClassScroll, ScrollCode::LineDown);
         model.OnClassScroll(kHoleClassScroll, ScrollCode::EndScroll);
     }
     ASSERT_EQ(Text(kHoleClassLabel), "粗級");
-    Click(kShaftFreeRadio);
-    Set(kShaftFreeFirst, "-0.013");
-    Set(kShaftFreeSecond, "+0.0205");
+    On(kShaftFreeRadio).OnClicked(kShaftFreeRadio);
+    On(kShaftFreeFirst).OnEditChanged(kShaftFreeFirst, "-0.013");
+    On(kShaftFreeSecond).OnEditChanged(kShaftFreeSecond, "+0.0205");
     ASSERT_NE(Text(kFitKindLabel), "");
     EXPECT_TRUE(host.TakeMessages().empty());
     const fit_test::ProgramRun run = fit_test::RunFit({"55.5", "GEN:c/-0.013,+0.0205", "55.25"});
