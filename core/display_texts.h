@@ -41,4 +41,15 @@ inline constexpr std::string_view kFitCaptionPlaceholder = "- ：";
 inline constexpr std::string_view kFitAmountPlaceholder = "-";
 inline constexpr std::string_view kMeanFitPlaceholder = "- )";
 
+// The labels of the copied report's lines (and of tolvo-fit's lines), each
+// followed by the text of the box it reports.
+inline constexpr std::string_view kBasicSizeLabel = "基準寸法 ： ";
+inline constexpr std::string_view kPhi = "φ";
+inline constexpr std::string_view kMillimetres = " mm";
+inline constexpr std::string_view kDeviationLabel = "許容差 ： ";
+inline constexpr std::string_view kToleranceLabel = "公差 ： ";
+inline constexpr std::string_view kLimitsLabel = "許容寸法 ： ";
+inline constexpr std::string_view kMeanLabel = "( 中央値換算 ： ";
+inline constexpr std::string_view kMeanFitLabel = "( 中央値換算の勘合 ： ";
+
 }  // namespace tolvo::display

@@ -76,6 +76,7 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     if (!std::isfinite(maxClearance) || !std::isfinite(minClearance) || !std::isfinite(meanClearance)) {
         return evaluation;
     }
+    n.meanClearance = meanClearance;
     evaluation.numbers = n;
 
     const std::string a = FormatText(display::kFitAmount, {std::fabs(maxClearance)});

@@ -47,6 +47,9 @@ struct FitNumbers {
     double shaftUpperLimit;
     double shaftLowerLimit;
     FitResult result;
+    // The clearance at the mean sizes, rounded to six decimals (negative: an
+    // interference); the text of the mean fit is written from it.
+    double meanClearance;
 };
 
 struct FitEvaluation {

@@ -27,3 +27,15 @@ awk -v t="$tolvo_ms" -v b="$bare_ms" -v j="$jp_ms" -v tm="$tolvo_kib" -v bm="$ba
   printf mem, "memory: resident when mapped", tm, "bare QDialog " size, bm, tm / bm, "< 1.15x"
   printf mem, "memory: resident when mapped", tm, "bare QDialog " size " + Japanese face", jm, tm / jm, "-"
 }'
+
+# tolvo-fit, measured from outside: one query, and the whole table (47,040
+# lines), each beside a trivial C++ program writing as many lines.
+fit_ms=$("$bin/process_probe" "$runs" "$bin/tolvo-fit" 25 H7/g6)
+trivial_ms=$("$bin/process_probe" "$runs" "$bin/trivial_program")
+table_ms=$("$bin/process_probe" "$runs" "$bin/tolvo-fit" --table)
+trivial_table_ms=$("$bin/process_probe" "$runs" "$bin/trivial_program" 47040)
+awk -v f="$fit_ms" -v t="$trivial_ms" -v ft="$table_ms" -v tt="$trivial_table_ms" 'BEGIN {
+  row = "| %-44s | %10.2f ms | %-34s | %10.2f ms | %5.2fx | %-10s |\n"
+  printf row, "tolvo-fit 25 H7/g6: process start to exit", f, "trivial C++ program, one line", t, f / t, "-"
+  printf row, "tolvo-fit --table: all 47,040 cells", ft, "trivial C++ program, 47,040 lines", tt, ft / tt, "-"
+}'

@@ -10,7 +10,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for fuzzer in number events replay; do
+for fuzzer in number events replay fit; do
   mkdir -p "$work/$fuzzer"
   dict=()
   [ -f "fuzz/$fuzzer.dict" ] && dict=(-dict="fuzz/$fuzzer.dict")

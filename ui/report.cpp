@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/display_texts.h"
 #include "core/messages.h"
 #include "core/number_text.h"
 
@@ -10,14 +11,14 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kNameLabel = "名称 ： ";
-constexpr std::string_view kBasicSizeLabel = "基準寸法 ： ";
-constexpr std::string_view kPhi = "φ";
-constexpr std::string_view kMillimetres = " mm";
-constexpr std::string_view kDeviationLabel = "許容差 ： ";
-constexpr std::string_view kToleranceLabel = "公差 ： ";
-constexpr std::string_view kLimitsLabel = "許容寸法 ： ";
-constexpr std::string_view kMeanLabel = "( 中央値換算 ： ";
-constexpr std::string_view kMeanFitLabel = "( 中央値換算の勘合 ： ";
+using display::kBasicSizeLabel;
+using display::kDeviationLabel;
+using display::kLimitsLabel;
+using display::kMeanFitLabel;
+using display::kMeanLabel;
+using display::kMillimetres;
+using display::kPhi;
+using display::kToleranceLabel;
 constexpr std::string_view kSuffixOpen = " ( ";
 constexpr std::string_view kSuffixClose = " )";
 // The labels after which OmitPhi cuts; the basic-size line is the first.

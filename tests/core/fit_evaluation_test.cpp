@@ -120,6 +120,19 @@ TEST(EvaluateFit, StoresTheRoundedLimitSizesAndTheSignedClearances) {
     EXPECT_NEAR(e.numbers->result.minimumClearance, -0.015, 1e-12);
 }
 
+TEST(EvaluateFit, KeepsTheMeanClearanceItsTextIsWrittenFrom) {
+    // H7 / k6 at 25 mm: means 25.0105 and 25.0085.
+    const FitEvaluation clearance = EvaluateFit(kHole25H7, FitFeature(FeatureKind::Shaft, "25", kK, 6));
+    ASSERT_TRUE(clearance.numbers.has_value());
+    EXPECT_EQ(clearance.numbers->meanClearance, 0.002);
+    EXPECT_EQ(clearance.texts.meanFit, "0.002 mm ＜すきま＞ )");
+    // Free shaft +0.03 / +0.02 at 25 mm: mean 25.025, an interference of 0.0145.
+    const FitEvaluation interference = EvaluateFit(kHole25H7, FreeFeature("25", "0.03", "0.02"));
+    ASSERT_TRUE(interference.numbers.has_value());
+    EXPECT_EQ(interference.numbers->meanClearance, -0.0145);
+    EXPECT_EQ(interference.texts.meanFit, "0.0145 mm ＜しめしろ＞ )");
+}
+
 TEST(EvaluateFit, TreatsLimitSizesThatAgreeToSixDecimalsAsEqual) {
     FeatureState hole = kHole25H7;
     FeatureState shaft = FreeFeature("25", "0", "-0.013");

@@ -1,0 +1,357 @@
+// tolvo-fit as a user runs it: outputs, errors, batches and the table.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/iso286_table.h"
+#include "core/version.h"
+#include "tests/fit/run_program.h"
+
+namespace tolvo {
+namespace {
+
+using fit_test::ProgramRun;
+using fit_test::RunFit;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+QJsonObject ParseObject(const std::string& text) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+    EXPECT_TRUE(document.isObject()) << text;
+    return document.object();
+}
+
+struct Example {
+    const char* name;
+    std::vector<std::string> args;
+    std::string out;
+};
+
+// Worked out by hand from the tables of ISO 286-2 and JIS B0405.
+const Example kExamples[] = {
+    {"H7g6_Japanese",
+     {"25", "H7/g6"},
+     "穴 ( H7 )\n"
+     "  基準寸法 ： φ25 mm\n"
+     "  許容差 ： 21 / 0 μm\n"
+     "  公差 ： 21 μm\n"
+     "  許容寸法 ： φ25.0000 ～ 25.0210 mm\n"
+     "  ( 中央値換算 ： φ25.0105 ± 0.0105 mm  ）\n"
+     "軸 ( g6 )\n"
+     "  基準寸法 ： φ25 mm\n"
+     "  許容差 ： -7 / -20 μm\n"
+     "  公差 ： 13 μm\n"
+     "  許容寸法 ： φ24.9800 ～ 24.9930 mm\n"
+     "  ( 中央値換算 ： φ24.9865 ± 0.0065 mm  ）\n"
+     "すきまばめ\n"
+     "  最大すきま ： 0.041 mm\n"
+     "  最小すきま ： 0.007 mm\n"
+     "  ( 中央値換算の勘合 ： 0.024 mm ＜すきま＞ )\n"},
+    {"H7s6_English",
+     {"--lang", "en", "400", "H7/s6"},
+     "hole H7\n"
+     "  basic size:   φ400 mm\n"
+     "  deviations:   57 / 0 μm\n"
+     "  tolerance:    57 μm\n"
+     "  limit sizes:  φ400.0000 ～ 400.0570 mm\n"
+     "  mean size:    φ400.0285 ± 0.0285 mm\n"
+     "shaft s6\n"
+     "  basic size:   φ400 mm\n"
+     "  deviations:   244 / 208 μm\n"
+     "  tolerance:    36 μm\n"
+     "  limit sizes:  φ400.2080 ～ 400.2440 mm\n"
+     "  mean size:    φ400.2260 ± 0.018 mm\n"
+     "interference fit\n"
+     "  max interference: 0.244 mm\n"
+     "  min interference: 0.151 mm\n"
+     "  mean sizes:       0.1975 mm interference\n"},
+    {"JS5h01_Json",
+     {"--json", "12", "js5/h01"},
+     R"({"hole":{"size":12,"class":"JS5","upper":4,"lower":-4,"unit":"um","upperLimit":12.004,)"
+     R"("lowerLimit":11.996,"tolerance":8},"shaft":{"size":12,"class":"h01","upper":0,"lower":-0.5,)"
+     R"("unit":"um","upperLimit":12,"lowerLimit":11.9995,"tolerance":0.5},"fit":{"kind":"transition",)"
+     R"("maxClearance":0.0045,"minClearance":-0.004,"meanClearance":0.00025}})"
+     "\n"},
+    {"GeneralAndFreeWithAShaftSize_Json",
+     {"--json", "30", "GEN:中級/-0.01,+0.02", "30.5"},
+     R"({"hole":{"size":30,"class":"GEN:m","upper":0.2,"lower":-0.2,"unit":"mm","upperLimit":30.2,)"
+     R"("lowerLimit":29.8,"tolerance":0.4},"shaft":{"size":30.5,"class":null,"upper":0.02,"lower":-0.01,)"
+     R"("unit":"mm","upperLimit":30.52,"lowerLimit":30.49,"tolerance":0.03},"fit":{"kind":"interference",)"
+     R"("maxClearance":-0.29,"minClearance":-0.72,"meanClearance":-0.505}})"
+     "\n"},
+    {"GeneralAndFree_Japanese",
+     {"40", "GEN:m/+0.1,+0.1"},
+     "穴 ( 中級 )\n"
+     "  基準寸法 ： φ40 mm\n"
+     "  許容差 ： ±0.3 mm\n"
+     "  公差 ： 0.6 mm\n"
+     "  許容寸法 ： φ39.7 ～ 40.3 mm\n"
+     "  ( 中央値換算 ： φ40 ± 0.3 mm  ）\n"
+     "軸\n"
+     "  基準寸法 ： φ40 mm\n"
+     "  許容差 ： +0.1 / 0 mm\n"
+     "  公差 ： 0.1 mm\n"
+     "  許容寸法 ： φ40 ～ 40.1 mm\n"
+     "  ( 中央値換算 ： φ40.05 ± 0.05 mm  ）\n"
+     "中間ばめ\n"
+     "  最大すきま ： 0.3 mm\n"
+     "  最大しめしろ ： 0.4 mm\n"
+     "  ( 中央値換算の勘合 ： 0.05 mm ＜しめしろ＞ )\n"},
+    {"NoFit_Json",
+     {"--json", "25", "0,0/0,0"},
+     R"({"hole":{"size":25,"class":null,"upper":0,"lower":0,"unit":"mm","upperLimit":25,"lowerLimit":25,)"
+     R"("tolerance":0},"shaft":{"size":25,"class":null,"upper":0,"lower":0,"unit":"mm","upperLimit":25,)"
+     R"("lowerLimit":25,"tolerance":0},"fit":{"kind":null,"maxClearance":0,"minClearance":0,"meanClearance":0}})"
+     "\n"},
+    {"NoFit_English",
+     {"--lang=en", "25", "0,0/0,0"},
+     "hole\n"
+     "  basic size:   φ25 mm\n"
+     "  deviations:   0 / 0 mm\n"
+     "  tolerance:    0 mm\n"
+     "  limit sizes:  φ25 ～ 25 mm\n"
+     "  mean size:    φ25 ± 0 mm\n"
+     "shaft\n"
+     "  basic size:   φ25 mm\n"
+     "  deviations:   0 / 0 mm\n"
+     "  tolerance:    0 mm\n"
+     "  limit sizes:  φ25 ～ 25 mm\n"
+     "  mean size:    φ25 ± 0 mm\n"
+     "no fit (no clearance and no interference)\n"},
+};
+
+class FitExample : public ::testing::TestWithParam<Example> {};
+
+TEST_P(FitExample, PrintsTheWorkedOutResult) {
+    const Example& e = GetParam();
+    const ProgramRun run = RunFit(e.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, e.out);
+    if (e.out.starts_with("{")) {
+        const QJsonObject o = ParseObject(run.out);
+        for (const char* feature : {"hole", "shaft"}) {
+            const QJsonObject f = o[feature].toObject();
+            for (const char* key : {"size", "upper", "lower", "upperLimit", "lowerLimit", "tolerance"}) {
+                EXPECT_TRUE(f[key].isDouble()) << feature << "." << key;
+            }
+            EXPECT_TRUE(f["class"].isString() || f["class"].isNull());
+            EXPECT_TRUE(f["unit"].toString() == "um" || f["unit"].toString() == "mm");
+        }
+        const QJsonObject fit = o["fit"].toObject();
+        EXPECT_TRUE(fit["kind"].isString() || fit["kind"].isNull());
+        EXPECT_EQ(fit.size(), 4);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, FitExample, ::testing::ValuesIn(kExamples),
+                         [](const ::testing::TestParamInfo<Example>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct Failure {
+    const char* name;
+    std::vector<std::string> args;
+    std::string err;
+};
+
+const Failure kFailures[] = {
+    {"UndefinedCell", {"20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
+    {"UndefinedHoleCell", {"5", "K9/h9"}, "K9 is not defined at 5 mm (ISO 286-1)"},
+    {"ZeroSize", {"0", "H7/g6"}, "hole size 0 mm is out of range: a size is over 0 mm"},
+    {"NegativeShaftSize", {"25", "H7/g6", "-3"}, "shaft size -3 mm is out of range: a size is over 0 mm"},
+    {"InfiniteSize", {"1e400", "H7/g6"}, "hole size inf mm is out of range: a size is over 0 mm"},
+    {"IsoSizeOver3150",
+     {"3150.5", "H7/g6"},
+     "hole size 3150.5 mm is out of range: an ISO 286 class is over 0 up to 3150 mm"},
+    {"GeneralSizeUnderHalf",
+     {"0.4", "GEN:m/h7"},
+     "hole size 0.4 mm is out of range: a general class is from 0.5 up to 4000 mm (JIS B0405)"},
+    {"GeneralSizeOver4000",
+     {"20", "H7/GEN:c", "4000.5"},
+     "shaft size 4000.5 mm is out of range: a general class is from 0.5 up to 4000 mm (JIS B0405)"},
+    {"FineOver2000", {"2500", "GEN:f/h7"}, "GEN:精級 is not defined at 2500 mm (JIS B0405)"},
+    {"VeryCoarseUpTo3", {"3", "H7/GEN:極粗級"}, "GEN:極粗級 is not defined at 3 mm (JIS B0405)"},
+    {"TrailingGarbage", {"25x", "H7/g6"}, "size \"25x\" is not a number in mm"},
+    {"CommaDecimal", {"25", "H7/g6", "2,5"}, "shaft size \"2,5\" is not a number in mm"},
+    {"UnknownClass",
+     {"25", "Q7/g6"},
+     "hole class \"Q7\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
+     "(GEN:m) or deviations (+0.02,-0.01)"},
+    {"UnknownGrade",
+     {"25", "H7/g19"},
+     "shaft class \"g19\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
+     "(GEN:m) or deviations (+0.02,-0.01)"},
+    {"NoSlash", {"25", "H7g6"}, "\"H7g6\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)"},
+    {"EmptyShaft", {"25", "H7/"}, "the shaft side of HOLE/SHAFT is empty"},
+    {"BadGeneral",
+     {"25", "GEN:x/g6"},
+     "hole class \"GEN:x\" is not a general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級, "
+     "GEN:極粗級)"},
+    {"BadFree",
+     {"25", "H7/+0.02,abc"},
+     "shaft deviations \"+0.02,abc\": \"abc\" is not a number in mm (write them as +0.02,-0.01)"},
+    {"FreeBeyondDouble", {"25", "1e308,-1e308/g6"}, "hole limit sizes are beyond the range of numbers"},
+    {"TooManyWords", {"25", "H7/g6", "25", "9"}, "too many words after SHAFT_SIZE: \"9\""},
+    {"MissingQuery", {"--json"}, "missing SIZE HOLE/SHAFT, as 25 H7/g6 (see --help)"},
+    {"UnknownOption", {"--colour", "25", "H7/g6"}, "unknown option \"--colour\" (see --help)"},
+    {"BadLanguage", {"--lang", "fr", "25", "H7/g6"}, "--lang \"fr\" is not a language: en or ja"},
+    {"TableWithQuery", {"--table", "25"}, "--table takes no query: \"25\""},
+    {"UnreadableBatch", {"--batch", "/nonexistent/queries.txt"}, "cannot read \"/nonexistent/queries.txt\""},
+};
+
+class FitFailure : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(FitFailure, SaysWhatIsWrongOnOneLineAndPrintsNothing) {
+    const Failure& f = GetParam();
+    const ProgramRun run = RunFit(f.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tolvo-fit: " + f.err + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, FitFailure, ::testing::ValuesIn(kFailures),
+                         [](const ::testing::TestParamInfo<Failure>& info) {
+                             return std::string(info.param.name);
+                         });
+
+std::string WriteTemporary(const std::string& name, const std::string& text) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
+    std::ofstream(file, std::ios::binary) << text;
+    return file.string();
+}
+
+TEST(FitBatch, GoesOnAfterABadLineAndExitsWithOne) {
+    const std::string file = WriteTemporary("tolvo-fit-batch-mixed.txt",
+                                            "# parts list\n"
+                                            "25 H7/g6\n"
+                                            "\n"
+                                            "20 H7/t6\n"
+                                            "   # indented comment\n"
+                                            "400\tH7/s6\r\n"
+                                            "25 H7\n"
+                                            "12 js5/h01");
+    const ProgramRun run = RunFit({"--json", "--batch", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "tolvo-fit: line 4: t6 is not defined at 20 mm (ISO 286-1)\n"
+              "tolvo-fit: line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)\n");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(ParseObject(lines[0])["fit"].toObject()["kind"].toString(), "clearance");
+    EXPECT_EQ(ParseObject(lines[1])["fit"].toObject()["kind"].toString(), "interference");
+    EXPECT_EQ(ParseObject(lines[2])["hole"].toObject()["class"].toString(), "JS5");
+    // Each batch result is the one the single query gives.
+    EXPECT_EQ(lines[0] + "\n", RunFit({"--json", "25", "H7/g6"}).out);
+}
+
+TEST(FitBatch, ReadsStandardInputAndExitsWithZeroWhenEveryLineIsGood) {
+    const std::string file =
+        WriteTemporary("tolvo-fit-batch-good.txt", "25 H7/g6\n# done\n40 GEN:m/+0.1,+0.1\n");
+    const ProgramRun run = RunFit({"--batch", "-"}, file);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0],
+              "穴 ( H7 ) | 基準寸法 ： φ25 mm | 許容差 ： 21 / 0 μm | 公差 ： 21 μm | "
+              "許容寸法 ： φ25.0000 ～ 25.0210 mm | ( 中央値換算 ： φ25.0105 ± 0.0105 mm  ） | "
+              "軸 ( g6 ) | 基準寸法 ： φ25 mm | 許容差 ： -7 / -20 μm | 公差 ： 13 μm | "
+              "許容寸法 ： φ24.9800 ～ 24.9930 mm | ( 中央値換算 ： φ24.9865 ± 0.0065 mm  ） | "
+              "すきまばめ | 最大すきま ： 0.041 mm | 最小すきま ： 0.007 mm | "
+              "( 中央値換算の勘合 ： 0.024 mm ＜すきま＞ )");
+    EXPECT_TRUE(lines[1].starts_with("穴 ( 中級 ) | ")) << lines[1];
+    EXPECT_TRUE(
+        lines[1].ends_with(" | 中間ばめ | 最大すきま ： 0.3 mm | 最大しめしろ ： 0.4 mm | "
+                           "( 中央値換算の勘合 ： 0.05 mm ＜しめしろ＞ )"))
+        << lines[1];
+}
+
+TEST(FitTable, ListsEveryCellOfTheCoreTableExactly) {
+    const ProgramRun run = RunFit({"--table"});
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(iso286::kCellCount));
+    int defined = 0;
+    std::size_t row = 0;
+    for (FeatureKind kind : {FeatureKind::Hole, FeatureKind::Shaft}) {
+        for (int letter = 0; letter < iso286::kLetterCount; ++letter) {
+            for (int grade = 0; grade < iso286::kGradeCount; ++grade) {
+                for (int step = 0; step < iso286::kSizeStepCount; ++step) {
+                    std::istringstream in(lines[row++]);
+                    in.imbue(std::locale::classic());
+                    std::string kindName, letterName, gradeName, upper;
+                    double over = 0, upTo = 0;
+                    in >> kindName >> letterName >> gradeName >> over >> upTo >> upper;
+                    EXPECT_EQ(kindName, kind == FeatureKind::Hole ? "hole" : "shaft");
+                    EXPECT_EQ(letterName, iso286::LetterName(kind, letter));
+                    EXPECT_EQ(gradeName, iso286::GradeName(grade));
+                    EXPECT_EQ(over, iso286::SizeStepBounds(step).over);
+                    EXPECT_EQ(upTo, iso286::SizeStepBounds(step).upTo);
+                    const std::optional<Deviations> cell = iso286::Lookup(kind, letter, grade, step);
+                    if (!cell) {
+                        EXPECT_EQ(upper, "undefined") << lines[row - 1];
+                        continue;
+                    }
+                    ++defined;
+                    double lower = NAN;
+                    in >> lower;
+                    // The shortest text that reads back as the very double of the core table.
+                    EXPECT_EQ(std::stod(upper), cell->upper) << lines[row - 1];
+                    EXPECT_EQ(lower, cell->lower) << lines[row - 1];
+                }
+            }
+        }
+    }
+    EXPECT_EQ(defined, 31565);
+}
+
+TEST(FitTable, WritesOneJsonObjectPerCell) {
+    const ProgramRun run = RunFit({"--json", "--table"});
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(iso286::kCellCount));
+    int defined = 0;
+    for (const std::string& line : lines) {
+        const QJsonObject cell = ParseObject(line);
+        ASSERT_EQ(cell.size(), 7) << line;
+        if (cell["upper"].isNull()) {
+            EXPECT_TRUE(cell["lower"].isNull()) << line;
+            continue;
+        }
+        ++defined;
+        EXPECT_GE(cell["upper"].toDouble(), cell["lower"].toDouble()) << line;
+    }
+    EXPECT_EQ(defined, 31565);
+    // H7 over 18 up to 24 mm.
+    EXPECT_EQ(RunFit({"--table"}).out.find("hole H 7 18 24 21 0\n") != std::string::npos, true);
+}
+
+TEST(FitProgram, AnswersHelpAndVersion) {
+    const ProgramRun help = RunFit({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: tolvo-fit ")) << help.out;
+    const ProgramRun version = RunFit({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tolvo-fit " TOLVO_VERSION "\n");
+}
+
+}  // namespace
+}  // namespace tolvo

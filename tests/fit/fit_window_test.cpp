@@ -1,0 +1,107 @@
+// tolvo-fit and the window agree: the same setting typed into the window's
+// model and asked of tolvo-fit gives the same texts, every one of them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "core/display_texts.h"
+#include "core/number_text.h"
+#include "platform/help_folders.h"
+#include "tests/fit/run_program.h"
+#include "tools/driver/recording_host.h"
+#include "ui/dialog_templates.h"
+#include "ui/main_model.h"
+
+namespace tolvo {
+namespace {
+
+using namespace main_dialog;
+
+struct Panel {
+    int deviation, tolerance, limits, mean;
+};
+constexpr Panel kHolePanel{kHoleDeviation, kHoleTolerance, kHoleLimitSizes, kHoleMeanValue};
+constexpr Panel kShaftPanel{kShaftDeviation, kShaftTolerance, kShaftLimitSizes, kShaftMeanValue};
+
+class WindowAgreement : public ::testing::Test {
+  protected:
+    WindowAgreement() : model(host, noHelp) {}
+
+    // Gives the control the focus, as a click does, for the action that follows.
+    MainModel& On(int id) {
+        model.OnFocus(id);
+        return model;
+    }
+    const std::string& Text(int id) const { return model.Controls().At(id).text; }
+
+    // What tolvo-fit prints for a feature, from the window's boxes.
+    std::string FeatureLines(const std::string& head, FeatureKind kind, const Panel& p) const {
+        return head + "\n" + "  " + std::string(display::kBasicSizeLabel) + std::string(display::kPhi) +
+               FormatG(model.Feature(kind).basicSize) + std::string(display::kMillimetres) + "\n" + "  " +
+               std::string(display::kDeviationLabel) + Text(p.deviation) + "\n" + "  " +
+               std::string(display::kToleranceLabel) + Text(p.tolerance) + "\n" + "  " +
+               std::string(display::kLimitsLabel) + Text(p.limits) + "\n" + "  " +
+               std::string(display::kMeanLabel) + Text(p.mean) + "\n";
+    }
+    std::string WindowText(const std::string& holeHead, const std::string& shaftHead) const {
+        return FeatureLines(holeHead, FeatureKind::Hole, kHolePanel) +
+               FeatureLines(shaftHead, FeatureKind::Shaft, kShaftPanel) + Text(kFitKindLabel) + "\n" + "  " +
+               Text(kFirstFitCaption) + " " + Text(kFirstFitAmount) + "\n" + "  " + Text(kSecondFitCaption) +
+               " " + Text(kSecondFitAmount) + "\n" + "  " + std::string(display::kMeanFitLabel) +
+               Text(kMeanFit) + "\n";
+    }
+
+    RecordingHost host;
+    const FolderHelpSearch noHelp{{}, "tolvo"};
+    MainModel model;
+};
+
+TEST_F(WindowAgreement, FitClassesH7g6) {
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "25");
+    On(kHoleLetterSlider).OnSliderPosition(kHoleLetterSlider, 4);    // H
+    On(kHoleGradeSlider).OnSliderPosition(kHoleGradeSlider, 2);      // 7
+    On(kShaftLetterSlider).OnSliderPosition(kShaftLetterSlider, 3);  // g
+    On(kShaftGradeSlider).OnSliderPosition(kShaftGradeSlider, 1);    // 6
+    ASSERT_EQ(Text(kFitKindLabel), "すきまばめ");
+    const fit_test::ProgramRun run = fit_test::RunFit({"25", "H7/g6"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, WindowText("穴 ( H7 )", "軸 ( g6 )"));
+}
+
+TEST_F(WindowAgreement, FitClassesJS7k6AtTheLargestSeedSize) {
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "120");
+    On(kHoleLetterSlider).OnSliderPosition(kHoleLetterSlider, 5);    // JS
+    On(kHoleGradeSlider).OnSliderPosition(kHoleGradeSlider, 2);      // 7
+    On(kShaftLetterSlider).OnSliderPosition(kShaftLetterSlider, 6);  // k
+    On(kShaftGradeSlider).OnSliderPosition(kShaftGradeSlider, 1);    // 6
+    ASSERT_EQ(Text(kFitKindLabel), "中間ばめ");
+    const fit_test::ProgramRun run = fit_test::RunFit({"120", "JS7/k6"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, WindowText("穴 ( JS7 )", "軸 ( k6 )"));
+}
+
+TEST_F(WindowAgreement, GeneralClassAgainstFreeDeviationsOnTheirOwnSizes) {
+    On(kSameBasicSize).OnClicked(kSameBasicSize);  // the shaft gets a size of its own
+    host.TakeMessages();
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, "55.5");
+    On(kShaftBasicSize).OnEditChanged(kShaftBasicSize, "55.25");
+    On(kHoleGeneralRadio).OnClicked(kHoleGeneralRadio);
+    On(kHoleClassScroll);
+    for (int i = 0; i < 2; ++i) {
+        model.OnClassScroll(kHoleClassScroll, ScrollCode::LineDown);
+        model.OnClassScroll(kHoleClassScroll, ScrollCode::EndScroll);
+    }
+    ASSERT_EQ(Text(kHoleClassLabel), "粗級");
+    On(kShaftFreeRadio).OnClicked(kShaftFreeRadio);
+    On(kShaftFreeFirst).OnEditChanged(kShaftFreeFirst, "-0.013");
+    On(kShaftFreeSecond).OnEditChanged(kShaftFreeSecond, "+0.0205");
+    ASSERT_NE(Text(kFitKindLabel), "");
+    EXPECT_TRUE(host.TakeMessages().empty());
+    const fit_test::ProgramRun run = fit_test::RunFit({"55.5", "GEN:c/-0.013,+0.0205", "55.25"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, WindowText("穴 ( 粗級 )", "軸"));
+}
+
+}  // namespace
+}  // namespace tolvo

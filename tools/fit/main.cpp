@@ -1,0 +1,140 @@
+// tolvo-fit: the calculator on the command line. Exit status 0 on success,
+// 1 when a batch had a bad line, 2 on any other error (nothing on standard
+// output then).
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "core/version.h"
+#include "tools/fit/query.h"
+#include "tools/fit/result.h"
+#include "tools/fit/writers.h"
+
+namespace {
+
+using namespace tolvo::fit;
+
+constexpr std::string_view kUsage =
+    "Usage: tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
+    "       tolvo-fit [--json] [--lang en|ja] --batch FILE|-\n"
+    "       tolvo-fit [--json] --table\n"
+    "\n"
+    "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
+    "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
+    "general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級,\n"
+    "GEN:極粗級) or free deviations in mm (+0.02,-0.01, in either order). Sizes are\n"
+    "in mm; SHAFT_SIZE gives the shaft a basic size of its own.\n"
+    "\n"
+    "  --json         one JSON object per result\n"
+    "  --lang en|ja   text in English or Japanese (the default)\n"
+    "  --batch FILE   one query per line (- reads standard input); blank lines and\n"
+    "                 # comments are skipped; exit status 1 when a line failed\n"
+    "  --table        every cell of the ISO 286 system, one line each\n"
+    "  --help, --version\n"
+    "\n"
+    "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n";
+
+constexpr std::string_view kProgram = "tolvo-fit: ";
+
+int Fail(std::string_view message) {
+    std::cerr << kProgram << message << '\n';
+    return 2;
+}
+
+std::string Write(const Result& result, const Options& options, bool oneLine) {
+    if (options.json) return WriteJson(result);
+    return oneLine ? WriteTextLine(result, options.language) : WriteText(result, options.language);
+}
+
+bool ReadAll(const std::string& file, std::string& text) {
+    if (file == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return false;
+    text = std::move(buffer).str();
+    return true;
+}
+
+int RunBatch(const Options& options, std::string& out) {
+    std::string text;
+    if (!ReadAll(options.batchFile, text)) return Fail("cannot read \"" + Quoted(options.batchFile) + "\"");
+    bool anyFailed = false;
+    std::size_t lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string_view line(text.data() + start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (IsSkippedLine(line)) continue;
+        auto query = ParseQueryLine(line);
+        auto result = std::holds_alternative<Query>(query)
+                          ? Evaluate(std::get<Query>(query))
+                          : std::variant<Result, Error>(std::get<Error>(query));
+        if (auto* e = std::get_if<Error>(&result)) {
+            std::cerr << kProgram << "line " << lineNumber << ": " << e->message << '\n';
+            anyFailed = true;
+            continue;
+        }
+        out += Write(std::get<Result>(result), options, true);
+    }
+    return anyFailed ? 1 : 0;
+}
+
+int Run(const Options& options, std::string& out) {
+    switch (options.action) {
+        case Action::Help:
+            out = kUsage;
+            return 0;
+        case Action::Version:
+            out = "tolvo-fit " TOLVO_VERSION "\n";
+            return 0;
+        case Action::Table:
+            out = WriteTable(options.json);
+            return 0;
+        case Action::Batch:
+            return RunBatch(options, out);
+        case Action::Query:
+            break;
+    }
+    auto query = ParseQuery(std::span<const std::string>(options.words));
+    if (auto* e = std::get_if<Error>(&query)) return Fail(e->message);
+    auto result = Evaluate(std::get<Query>(query));
+    if (auto* e = std::get_if<Error>(&result)) return Fail(e->message);
+    out = Write(std::get<Result>(result), options, false);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // UTF-8 bytes and "\n" line ends as they are, on every system.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    auto options = ParseCommandLine(args);
+    if (auto* e = std::get_if<Error>(&options)) return Fail(e->message);
+    std::string out;
+    const int status = Run(std::get<Options>(options), out);
+    if (status == 2) return status;
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
+        return Fail("cannot write the output");
+    }
+    return status;
+}

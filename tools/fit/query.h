@@ -1,0 +1,71 @@
+// What tolvo-fit is asked: its command line and the queries of its argument
+// list or of a batch file, read into values before anything is evaluated.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/feature.h"
+#include "core/iso286_table.h"
+
+namespace tolvo::fit {
+
+// A one-line message naming the part of the input at fault.
+struct Error {
+    std::string message;
+};
+
+// How one side of HOLE/SHAFT gives its limit deviations.
+enum class SideKind { IsoClass, General, Free };
+
+struct Side {
+    SideKind kind = SideKind::IsoClass;
+    iso286::ToleranceClass isoClass{FeatureKind::Hole, 0, 0};  // IsoClass
+    int generalClass = 0;                                      // General: 0..3, 精級 .. 極粗級
+    std::string firstText;                                     // Free: the two deviations in mm, as written
+    std::string secondText;
+};
+
+struct Query {
+    std::string holeSizeText;  // each a whole number, checked
+    std::string shaftSizeText;
+    Side hole;
+    Side shaft;
+};
+
+enum class Language { Japanese, English };
+enum class Action { Query, Batch, Table, Help, Version };
+
+struct Options {
+    Action action = Action::Query;
+    bool json = false;
+    Language language = Language::Japanese;
+    std::string batchFile;           // Batch: a path, or "-" for standard input
+    std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]
+};
+
+// The arguments after the program name.
+std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> args);
+
+// SIZE HOLE/SHAFT [SHAFT_SIZE]; the shaft takes the hole's size when it has
+// none of its own.
+std::variant<Query, Error> ParseQuery(std::span<const std::string_view> words);
+std::variant<Query, Error> ParseQuery(std::span<const std::string> words);
+// One line of a batch file, its words separated by blanks or tabs.
+std::variant<Query, Error> ParseQueryLine(std::string_view line);
+// Blank lines and lines whose first non-blank character is '#'.
+bool IsSkippedLine(std::string_view line);
+
+// True when the whole text is one decimal number in the "C" conventions:
+// optional sign, digits with an optional point, an optional exponent. "25x"
+// and "2,5" are not.
+bool IsWholeNumber(std::string_view text);
+
+// A piece of the user's input fit to quote in a one-line message: control
+// characters shown as '?', cut short when long.
+std::string Quoted(std::string_view text);
+
+}  // namespace tolvo::fit

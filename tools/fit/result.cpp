@@ -1,0 +1,124 @@
+#include "tools/fit/result.h"
+
+#include <cmath>
+
+#include "core/general_table.h"
+#include "core/iso286_table.h"
+#include "core/number_text.h"
+#include "tools/fit/writers.h"
+
+namespace tolvo::fit {
+namespace {
+
+constexpr double kSmallestGeneralSize = 0.5;
+constexpr double kLargestGeneralSize = 4000.0;
+constexpr std::string_view kGeneralLetters = "fmcv";
+
+std::string_view FeatureName(FeatureKind kind) {
+    return kind == FeatureKind::Hole ? "hole" : "shaft";
+}
+
+Error SizeError(FeatureKind kind, double size, std::string_view range) {
+    return Error{std::string(FeatureName(kind)) + " size " + ShortestNumber(size) +
+                 " mm is out of range: " + std::string(range)};
+}
+
+// A feature's result and its state afterwards, which the fit evaluation reads.
+struct Evaluated {
+    FeatureResult result;
+    FeatureState state;
+};
+
+std::variant<Evaluated, Error> EvaluateSide(FeatureKind kind, const Side& side, std::string_view sizeText) {
+    const double size = ParseNumber(sizeText);
+    FeatureResult result;
+    result.kind = kind;
+    result.side = side;
+    result.basicSize = size;
+    if (!(size > 0.0) || !std::isfinite(size)) {
+        return SizeError(kind, size, "a size is over 0 mm");
+    }
+    FeatureState state;
+    FeatureInputs inputs;
+    inputs.basicSizeText = sizeText;
+    inputs.range = FitClassRange::Whole;
+    switch (side.kind) {
+        case SideKind::IsoClass: {
+            const std::optional<int> step = iso286::ClassifySizeStep(size);
+            if (!step) return SizeError(kind, size, "an ISO 286 class is over 0 up to 3150 mm");
+            const iso286::ToleranceClass& c = side.isoClass;
+            const std::optional<Deviations> cell = iso286::Lookup(kind, c.letterIndex, c.gradeIndex, *step);
+            if (!cell) {
+                return Error{iso286::FormatClassName(c) + " is not defined at " + ShortestNumber(size) +
+                             " mm (ISO 286-1)"};
+            }
+            state.sizeStep = *step;
+            inputs.mode = ToleranceMode::FitClass;
+            inputs.letterPosition = c.letterIndex;
+            inputs.gradePosition = c.gradeIndex;
+            result.upper = cell->upper;
+            result.lower = cell->lower;
+            break;
+        }
+        case SideKind::General: {
+            if (size < kSmallestGeneralSize || size > kLargestGeneralSize) {
+                return SizeError(kind, size, "a general class is from 0.5 up to 4000 mm (JIS B0405)");
+            }
+            state.generalClass = side.generalClass;
+            state.generalSizeRange = ClassifyGeneralSizeRange(size, 0);
+            const std::optional<double> t = GeneralTableLookup(state.generalClass, state.generalSizeRange);
+            if (!t) {
+                return Error{"GEN:" + std::string(GeneralClassName(side.generalClass)) +
+                             " is not defined at " + ShortestNumber(size) + " mm (JIS B0405)"};
+            }
+            inputs.mode = ToleranceMode::General;
+            result.upper = *t;
+            result.lower = -*t;
+            break;
+        }
+        case SideKind::Free:
+            inputs.mode = ToleranceMode::Free;
+            inputs.freeFirstText = side.firstText;
+            inputs.freeSecondText = side.secondText;
+            break;
+    }
+    const FeatureEvaluation evaluation = EvaluateFeature(kind, state, inputs);
+    if (!evaluation.state.hasLimits || !evaluation.texts) {
+        return Error{std::string(FeatureName(kind)) + " limit sizes are beyond the range of numbers"};
+    }
+    if (side.kind == SideKind::Free) {
+        result.upper = evaluation.state.freeUpper;
+        result.lower = evaluation.state.freeLower;
+    }
+    result.tolerance = RoundToSixDecimals(result.upper - result.lower);
+    result.texts = *evaluation.texts;
+    return Evaluated{std::move(result), evaluation.state};
+}
+
+}  // namespace
+
+std::variant<Result, Error> Evaluate(const Query& query) {
+    auto hole = EvaluateSide(FeatureKind::Hole, query.hole, query.holeSizeText);
+    if (auto* e = std::get_if<Error>(&hole)) return *e;
+    auto shaft = EvaluateSide(FeatureKind::Shaft, query.shaft, query.shaftSizeText);
+    if (auto* e = std::get_if<Error>(&shaft)) return *e;
+    Evaluated& h = std::get<Evaluated>(hole);
+    Evaluated& s = std::get<Evaluated>(shaft);
+    Result result{std::move(h.result), std::move(s.result), EvaluateFit(h.state, s.state)};
+    if (!result.fit.numbers) return Error{"the clearances are beyond the range of numbers"};
+    return result;
+}
+
+std::string ClassText(const Side& side) {
+    switch (side.kind) {
+        case SideKind::IsoClass:
+            return iso286::FormatClassName(side.isoClass);
+        case SideKind::General:
+            return "GEN:" + std::string(1, kGeneralLetters[side.generalClass]);
+        case SideKind::Free:
+            break;
+    }
+    return {};
+}
+
+}  // namespace tolvo::fit

@@ -1,0 +1,41 @@
+// A tolvo-fit query evaluated by the window's own core: each feature's texts
+// and numbers, and the fit between them.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "core/feature.h"
+#include "core/feature_evaluation.h"
+#include "core/fit_evaluation.h"
+#include "tools/fit/query.h"
+
+namespace tolvo::fit {
+
+struct FeatureResult {
+    FeatureKind kind = FeatureKind::Hole;
+    Side side;
+    double basicSize = 0.0;  // mm
+    FeatureTexts texts;      // as the window's result boxes show them
+    // The deviations and tolerance in micrometres for an ISO class, in mm
+    // otherwise; the deviations exactly as the table or the user gives them.
+    double upper = 0.0;
+    double lower = 0.0;
+    double tolerance = 0.0;  // upper - lower, rounded to six decimals
+};
+
+struct Result {
+    FeatureResult hole;
+    FeatureResult shaft;
+    FitEvaluation fit;  // numbers always present
+};
+
+// Refuses what the window would never evaluate: a size out of the range of
+// the side's table, a cell the standard leaves undefined, numbers beyond the
+// range of double.
+std::variant<Result, Error> Evaluate(const Query& query);
+
+// "H7", "GEN:m", or empty for free deviations.
+std::string ClassText(const Side& side);
+
+}  // namespace tolvo::fit

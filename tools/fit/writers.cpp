@@ -1,0 +1,246 @@
+#include "tools/fit/writers.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "core/display_texts.h"
+#include "core/general_table.h"
+#include "core/iso286_table.h"
+#include "core/messages.h"
+#include "core/number_text.h"
+
+namespace tolvo::fit {
+namespace {
+
+// The labels of one language; the Japanese ones are the window's and the
+// report's own.
+struct Labels {
+    std::string_view basicSize;
+    std::string_view deviation;
+    std::string_view tolerance;
+    std::string_view limits;
+    std::string_view mean;
+    std::string_view meanFit;
+};
+
+// The English labels, padded so that the values line up.
+constexpr Labels kEnglishLabels{"basic size:   ", "deviations:   ", "tolerance:    ",
+                                "limit sizes:  ", "mean size:    ", "mean sizes:       "};
+
+struct EnglishFitWords {
+    std::string_view kind;
+    std::string_view firstCaption;
+    std::string_view secondCaption;
+};
+
+// In the order of FitKind after None.
+constexpr EnglishFitWords kEnglishFits[] = {
+    {"clearance fit", "max clearance:    ", "min clearance:    "},
+    {"transition fit", "max clearance:    ", "max interference: "},
+    {"interference fit", "max interference: ", "min interference: "},
+};
+
+constexpr std::string_view kJsonFitKinds[] = {"clearance", "transition", "interference"};
+
+struct Block {
+    std::string head;
+    std::vector<std::string> items;
+};
+
+std::string FeatureHead(const FeatureResult& f, Language language) {
+    std::string head(language == Language::English ? (f.kind == FeatureKind::Hole ? "hole" : "shaft")
+                                                   : FeatureWord(f.kind));
+    std::string name;
+    if (f.side.kind == SideKind::IsoClass) name = ClassText(f.side);
+    if (f.side.kind == SideKind::General) {
+        name = language == Language::English ? ClassText(f.side)
+                                             : std::string(GeneralClassName(f.side.generalClass));
+    }
+    if (name.empty()) return head;
+    return language == Language::English ? head + " " + name : head + " ( " + name + " )";
+}
+
+// The mean-value box's text ends by closing the parenthesis its label opens;
+// the English line has no such label.
+std::string WithoutClosingParenthesis(std::string_view meanValue) {
+    constexpr std::string_view kClose = "  ）";
+    if (meanValue.ends_with(kClose)) meanValue.remove_suffix(kClose.size());
+    return std::string(meanValue);
+}
+
+Block FeatureBlock(const FeatureResult& f, Language language) {
+    Block block{FeatureHead(f, language), {}};
+    const std::string size =
+        std::string(display::kPhi) + FormatG(f.basicSize) + std::string(display::kMillimetres);
+    if (language == Language::English) {
+        const Labels& l = kEnglishLabels;
+        block.items = {std::string(l.basicSize) + size, std::string(l.deviation) + f.texts.deviation,
+                       std::string(l.tolerance) + f.texts.tolerance,
+                       std::string(l.limits) + f.texts.limitSizes,
+                       std::string(l.mean) + WithoutClosingParenthesis(f.texts.meanValue)};
+    } else {
+        block.items = {std::string(display::kBasicSizeLabel) + size,
+                       std::string(display::kDeviationLabel) + f.texts.deviation,
+                       std::string(display::kToleranceLabel) + f.texts.tolerance,
+                       std::string(display::kLimitsLabel) + f.texts.limitSizes,
+                       std::string(display::kMeanLabel) + f.texts.meanValue};
+    }
+    return block;
+}
+
+std::string EnglishMeanFit(double meanClearance) {
+    if (meanClearance > 0.0) return FormatG(meanClearance) + " mm clearance";
+    if (meanClearance < 0.0) return FormatG(-meanClearance) + " mm interference";
+    return "0 mm";
+}
+
+Block FitBlock(const FitEvaluation& fit, Language language) {
+    const FitTexts& t = fit.texts;
+    if (language == Language::Japanese) {
+        return {t.kind.empty() ? std::string(display::kFitAmountPlaceholder) : t.kind,
+                {t.firstCaption + " " + t.firstAmount, t.secondCaption + " " + t.secondAmount,
+                 std::string(display::kMeanFitLabel) + t.meanFit}};
+    }
+    if (fit.kind == FitKind::None) return {"no fit (no clearance and no interference)", {}};
+    const EnglishFitWords& w = kEnglishFits[static_cast<int>(fit.kind) - 1];
+    return {std::string(w.kind),
+            {std::string(w.firstCaption) + t.firstAmount, std::string(w.secondCaption) + t.secondAmount,
+             std::string(kEnglishLabels.meanFit) + EnglishMeanFit(fit.numbers->meanClearance)}};
+}
+
+std::vector<Block> Blocks(const Result& result, Language language) {
+    return {FeatureBlock(result.hole, language), FeatureBlock(result.shaft, language),
+            FitBlock(result.fit, language)};
+}
+
+void AppendNumber(std::string& out, std::string_view key, double value) {
+    out += '"';
+    out += key;
+    out += "\":";
+    out += ShortestNumber(value);
+}
+
+void AppendFeatureJson(std::string& out, const FeatureResult& f, double upperLimit, double lowerLimit) {
+    out += '{';
+    AppendNumber(out, "size", f.basicSize);
+    const std::string name = ClassText(f.side);
+    // Class names are ASCII letters, digits and "GEN:": nothing to escape.
+    out += name.empty() ? ",\"class\":null" : ",\"class\":\"" + name + "\"";
+    out += ',';
+    AppendNumber(out, "upper", f.upper);
+    out += ',';
+    AppendNumber(out, "lower", f.lower);
+    out += f.side.kind == SideKind::IsoClass ? ",\"unit\":\"um\"," : ",\"unit\":\"mm\",";
+    AppendNumber(out, "upperLimit", upperLimit);
+    out += ',';
+    AppendNumber(out, "lowerLimit", lowerLimit);
+    out += ',';
+    AppendNumber(out, "tolerance", f.tolerance);
+    out += '}';
+}
+
+}  // namespace
+
+std::string ShortestNumber(double value) {
+    if (value == 0.0) return "0";
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+std::string WriteText(const Result& result, Language language) {
+    std::string out;
+    for (const Block& block : Blocks(result, language)) {
+        out += block.head + "\n";
+        for (const std::string& item : block.items) out += "  " + item + "\n";
+    }
+    return out;
+}
+
+std::string WriteTextLine(const Result& result, Language language) {
+    std::string out;
+    for (const Block& block : Blocks(result, language)) {
+        if (!out.empty()) out += " | ";
+        out += block.head;
+        for (const std::string& item : block.items) out += " | " + item;
+    }
+    return out + "\n";
+}
+
+std::string WriteJson(const Result& result) {
+    const FitNumbers& n = *result.fit.numbers;
+    std::string out = "{\"hole\":";
+    AppendFeatureJson(out, result.hole, n.holeUpperLimit, n.holeLowerLimit);
+    out += ",\"shaft\":";
+    AppendFeatureJson(out, result.shaft, n.shaftUpperLimit, n.shaftLowerLimit);
+    out += ",\"fit\":{\"kind\":";
+    if (result.fit.kind == FitKind::None) {
+        out += "null";
+    } else {
+        out += '"';
+        out += kJsonFitKinds[static_cast<int>(result.fit.kind) - 1];
+        out += '"';
+    }
+    // The window's clearances are differences of limit sizes rounded to six
+    // decimals; rounding them again gives the decimal difference exactly.
+    out += ',';
+    AppendNumber(out, "maxClearance", RoundToSixDecimals(n.result.maximumClearance));
+    out += ',';
+    AppendNumber(out, "minClearance", RoundToSixDecimals(n.result.minimumClearance));
+    out += ',';
+    AppendNumber(out, "meanClearance", n.meanClearance);
+    out += "}}\n";
+    return out;
+}
+
+std::string WriteTable(bool json) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(iso286::kCellCount) * (json ? 100 : 32));
+    for (FeatureKind kind : {FeatureKind::Hole, FeatureKind::Shaft}) {
+        const std::string_view kindName = kind == FeatureKind::Hole ? "hole" : "shaft";
+        for (int letter = 0; letter < iso286::kLetterCount; ++letter) {
+            const std::string_view letterName = iso286::LetterName(kind, letter);
+            for (int grade = 0; grade < iso286::kGradeCount; ++grade) {
+                const std::string_view gradeName = iso286::GradeName(grade);
+                for (int step = 0; step < iso286::kSizeStepCount; ++step) {
+                    const iso286::SizeStep bounds = iso286::SizeStepBounds(step);
+                    const std::optional<Deviations> cell = iso286::Lookup(kind, letter, grade, step);
+                    if (json) {
+                        out += "{\"kind\":\"";
+                        out += kindName;
+                        out += "\",\"letter\":\"";
+                        out += letterName;
+                        out += "\",\"grade\":\"";
+                        out += gradeName;
+                        out += "\",";
+                        AppendNumber(out, "over", bounds.over);
+                        out += ',';
+                        AppendNumber(out, "upTo", bounds.upTo);
+                        if (cell) {
+                            out += ',';
+                            AppendNumber(out, "upper", cell->upper);
+                            out += ',';
+                            AppendNumber(out, "lower", cell->lower);
+                            out += "}\n";
+                        } else {
+                            out += ",\"upper\":null,\"lower\":null}\n";
+                        }
+                        continue;
+                    }
+                    out += kindName;
+                    out += ' ';
+                    out += letterName;
+                    out += ' ';
+                    out += gradeName;
+                    out += ' ' + ShortestNumber(bounds.over) + ' ' + ShortestNumber(bounds.upTo);
+                    out += cell ? ' ' + ShortestNumber(cell->upper) + ' ' + ShortestNumber(cell->lower) + '\n'
+                                : std::string(" undefined\n");
+                }
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace tolvo::fit
