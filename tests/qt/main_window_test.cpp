@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "platform/help_folders.h"
+#include "tests/qt/modal_answerer.h"
 #include "ui/qt/copy_dialog.h"
 
 namespace tolvo {
@@ -30,34 +31,6 @@ using namespace main_dialog;
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-// Answers modal dialogs as a user would while the test waits in a nested loop.
-class ModalAnswerer {
-  public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal != watchedWindow && modal->isVisible() && modal != lastAnswered_) {
-                lastAnswered_ = modal;
-                ++count;
-                answer_(modal);
-                lastAnswered_ = nullptr;
-            }
-        });
-        timer_.start(10);
-    }
-    int count = 0;
-    QWidget* watchedWindow = nullptr;
-
-  private:
-    std::function<void(QWidget*)> answer_;
-    QTimer timer_;
-    QWidget* lastAnswered_ = nullptr;
-};
-
-void AcceptMessageBox(QWidget* modal) {
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::Ok)->click();
 }
 
 class MainWindowTest : public ::testing::Test {
