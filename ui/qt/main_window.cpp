@@ -4,14 +4,12 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
-#include <QUrl>
 
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/copy_dialog.h"
@@ -148,7 +146,7 @@ void MainWindow::PlaceOnClipboard(std::string_view text) {
 }
 
 bool MainWindow::OpenDocument(const std::filesystem::path& file) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+    return helpViewer_.Open(file);
 }
 
 void MainWindow::RunAboutBox() {
