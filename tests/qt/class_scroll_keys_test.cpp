@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/help_folders.h"
-#include "tests/qt/modal_answerer.h"
+#include "tests/qt/window_test_support.h"
 #include "ui/qt/main_window.h"
 
 namespace tolvo {
@@ -22,10 +22,8 @@ using namespace main_dialog;
 class ClassScrollKeysTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(noHelp);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window = ShowMainWindow(noHelp);
+        ASSERT_TRUE(window->isActiveWindow());
     }
     // Both panels in general mode, the hole at the given size: the scroll bars are enabled.
     void GeneralMode(const char* holeSize) {

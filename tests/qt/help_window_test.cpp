@@ -16,7 +16,7 @@
 
 #include "core/messages.h"
 #include "platform/help_folders.h"
-#include "tests/qt/modal_answerer.h"
+#include "tests/qt/window_test_support.h"
 #include "ui/qt/main_window.h"
 
 namespace tolvo {
@@ -25,20 +25,14 @@ namespace {
 // The manual as the build puts it beside the programs.
 const std::filesystem::path kHelpFolder = TOLVO_HELP_FOLDER;
 
-QString U(const std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 class HelpWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(help);
+        window = ShowMainWindow(help);
+        ASSERT_TRUE(window->isActiveWindow());
         QPixmap picture(16, 16);
         picture.fill(Qt::darkBlue);
         window->setWindowIcon(QIcon(picture));
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         window->Help().SetLauncher([this](const QUrl& url) {
             launched.push_back(url);
             return desktopOpens;

@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "platform/help_folders.h"
-#include "tests/qt/modal_answerer.h"
+#include "tests/qt/window_test_support.h"
 #include "ui/qt/copy_dialog.h"
 
 namespace tolvo {
@@ -29,17 +29,11 @@ namespace {
 
 using namespace main_dialog;
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(noHelp);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window = ShowMainWindow(noHelp);
+        ASSERT_TRUE(window->isActiveWindow());
     }
     template <typename T>
     T* Widget(int id) const {

@@ -11,6 +11,7 @@
 #include <QToolTip>
 
 #include "platform/help_folders.h"
+#include "tests/qt/window_test_support.h"
 #include "ui/control_tooltips.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/model_view.h"
@@ -20,17 +21,9 @@ namespace {
 
 using namespace main_dialog;
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 class TooltipsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(noHelp);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void SetUp() override { window = ShowMainWindow(noHelp); }
     const FolderHelpSearch noHelp{{}, "tolvo"};
     std::unique_ptr<MainWindow> window;
 };
