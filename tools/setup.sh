@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool libx11-dev
   locales
   clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 test_locale=de_DE.UTF-8
 

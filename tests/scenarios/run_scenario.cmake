@@ -1,6 +1,7 @@
 # Runs one scenario script through tolvo-replay and compares what it prints
-# with the expected output beside the script.
-execute_process(COMMAND ${REPLAY} ${SCRIPT} OUTPUT_FILE ${ACTUAL} RESULT_VARIABLE status)
+# with the expected output beside the script; in a cross build through the
+# EMULATOR that runs the build's programs (Wine).
+execute_process(COMMAND ${EMULATOR} ${REPLAY} ${SCRIPT} OUTPUT_FILE ${ACTUAL} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "tolvo-replay ${SCRIPT} exited with ${status}")
 endif()
