@@ -6,6 +6,7 @@
 #include "core/version.h"
 #include "platform/help_folders.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,8 +18,9 @@ int main(int argc, char** argv) {
         icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
-    const tolvo::FolderHelpSearch help =
-        tolvo::DefaultHelpSearch(tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr));
+    const std::filesystem::path programFolder = tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
+    tolvo::InstallQtTranslations(programFolder);
+    const tolvo::FolderHelpSearch help = tolvo::DefaultHelpSearch(programFolder);
     tolvo::MainWindow window(help);
     window.exec();
     return 0;

@@ -18,6 +18,8 @@ struct ControlState {
     int minimum = 0;
     int maximum = 0;
     bool enabled = true;
+    bool partial = false;  // input edits: the number was read from only the leading part of the text
+    std::string readAs;    // that part as typed ("25" for "25,5"); empty unless partial
 };
 
 // Edits the user can type into (when enabled).

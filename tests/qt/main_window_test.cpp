@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "platform/help_folders.h"
+#include "tests/qt/window_test_support.h"
 #include "ui/qt/copy_dialog.h"
 
 namespace tolvo {
@@ -28,45 +29,11 @@ namespace {
 
 using namespace main_dialog;
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-// Answers modal dialogs as a user would while the test waits in a nested loop.
-class ModalAnswerer {
-  public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal != watchedWindow && modal->isVisible() && modal != lastAnswered_) {
-                lastAnswered_ = modal;
-                ++count;
-                answer_(modal);
-                lastAnswered_ = nullptr;
-            }
-        });
-        timer_.start(10);
-    }
-    int count = 0;
-    QWidget* watchedWindow = nullptr;
-
-  private:
-    std::function<void(QWidget*)> answer_;
-    QTimer timer_;
-    QWidget* lastAnswered_ = nullptr;
-};
-
-void AcceptMessageBox(QWidget* modal) {
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::Ok)->click();
-}
-
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(noHelp);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window = ShowMainWindow(noHelp);
+        ASSERT_TRUE(window->isActiveWindow());
     }
     template <typename T>
     T* Widget(int id) const {

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
 #include <optional>
 
 namespace tolvo {
@@ -12,6 +14,7 @@ ClassScrollBar::ClassScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     setValue(0);
     setSingleStep(1);
     setPageStep(1);
+    setFocusPolicy(Qt::StrongFocus);  // a scroll bar control of the template is a tab stop
     connect(this, &QAbstractSlider::actionTriggered, this, &ClassScrollBar::OnAction);
 }
 
@@ -76,6 +79,14 @@ void ClassScrollBar::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !CodeForKey(event->key())) return QScrollBar::keyReleaseEvent(event);
     emit notified(ScrollCode::EndScroll);
     event->accept();
+}
+
+void ClassScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 }  // namespace tolvo

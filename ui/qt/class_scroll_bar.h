@@ -1,7 +1,9 @@
 // The small up/down scroll bar that steps the general tolerance class. It
 // keeps no position: it reports the line code when an arrow is pressed (and
 // again on auto-repeat) and the end code when it is released, from the mouse
-// and from the keyboard alike.
+// and from the keyboard alike. It is a tab stop (Up and Down act as the
+// arrows) and frames itself while it has the focus: the style draws no focus
+// mark on a scroll bar.
 #pragma once
 
 #include <QScrollBar>
@@ -22,6 +24,7 @@ class ClassScrollBar : public QScrollBar {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void OnAction(int action);

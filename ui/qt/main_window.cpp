@@ -4,14 +4,12 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
-#include <QUrl>
 
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/copy_dialog.h"
@@ -37,6 +35,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     view_.emplace(*this, kMainDialog, WindowResult);
+    view_->SetTooltips(kMainDialogTooltips);
     if (auto* label = qobject_cast<QLabel*>(Control(main_dialog::kFitKindLabel))) {
         label->setFont(FitKindFont());
         label->setAutoFillBackground(true);
@@ -147,7 +146,7 @@ void MainWindow::PlaceOnClipboard(std::string_view text) {
 }
 
 bool MainWindow::OpenDocument(const std::filesystem::path& file) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+    return helpViewer_.Open(file);
 }
 
 void MainWindow::RunAboutBox() {

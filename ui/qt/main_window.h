@@ -11,6 +11,7 @@
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
 #include "ui/main_model.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
 
 namespace tolvo {
@@ -24,6 +25,7 @@ class MainWindow : public QDialog, private DialogHost {
 
     const MainModel& Model() const { return *model_; }
     QWidget* Control(int id) const { return view_->Control(id); }
+    HelpViewer& Help() { return helpViewer_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +53,8 @@ class MainWindow : public QDialog, private DialogHost {
 
     std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;
-    std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
+    std::optional<std::string> shownFitKind_;
+    HelpViewer helpViewer_{*this};  // the text the label's colours were last set for
 };
 
 }  // namespace tolvo

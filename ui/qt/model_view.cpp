@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include "ui/qt/class_scroll_bar.h"
+#include "ui/qt/partial_number.h"
 
 namespace tolvo {
 
@@ -16,6 +17,13 @@ DialogView::DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate)
     : dialog_(dialog), built_(BuildDialog(dialog, dialogTemplate)) {
     for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it)
         ids_.insert(it.value(), it.key());
+}
+
+void DialogView::SetTooltips(std::span<const ControlTooltip> tooltips) {
+    for (const ControlTooltip& tooltip : tooltips) {
+        tooltips_.insert(tooltip.id, ToQString(tooltip.text));
+        if (QWidget* widget = Control(tooltip.id)) widget->setToolTip(tooltips_.value(tooltip.id));
+    }
 }
 
 void DialogView::Wire(const Gestures& gestures) {
@@ -55,6 +63,16 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
         QWidget* widget = Control(c.id);
         if (widget == nullptr) continue;
         if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
+        if (c.kind == ControlKind::InputEdit) {
+            std::optional<std::string> readAs;
+            if (c.partial) readAs = c.readAs;
+            const auto [shown, first] = shownReadAs_.try_emplace(c.id);
+            if (shown->second != readAs) {
+                shown->second = readAs;
+                if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                    ShowPartialNumber(*edit, readAs, tooltips_.value(c.id));
+            }
+        }
         switch (c.kind) {
             case ControlKind::InputEdit:
             case ControlKind::OutputEdit:
