@@ -211,5 +211,6 @@ const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 2
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
+const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
 
 }  // namespace tolvo

@@ -181,6 +181,10 @@ extern const std::string_view kDialogFontFace;
 inline constexpr int kDialogFontPoints = 9;
 // The About item of the main window's system menu.
 extern const std::string_view kAboutMenuItemText;
+// The checkable item of the main window's context menu that switches the
+// whole ISO 286 range on and off, and its shortcut.
+extern const std::string_view kFullRangeMenuItemText;
+inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {
