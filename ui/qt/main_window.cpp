@@ -35,10 +35,9 @@ std::optional<int> WindowResult(const MainModel& model) {
 
 // The marks of one row of a whole-range scale, every other mark of it: the
 // face is the largest of 7 down to 5 points at which neighbours in a row stay
-// apart, so that "ZA" and "ZC" never touch.
+// apart by at least a digit's width, so that "EF" and "FG" never read as one.
 constexpr int kLargestMarkPoints = 7;
 constexpr int kSmallestMarkPoints = 5;
-constexpr int kMarkGap = 2;  // pixels between two marks of a row
 
 QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
     QFont font = dialogFont;
@@ -51,7 +50,7 @@ QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
             const int halves = (metrics.horizontalAdvance(marks[i]->text()) +
                                 metrics.horizontalAdvance(marks[i + 2]->text())) /
                                2;
-            if (halves + kMarkGap > distance) apart = false;
+            if (halves + metrics.horizontalAdvance(QLatin1Char('0')) > distance) apart = false;
         }
         if (apart) break;
     }
