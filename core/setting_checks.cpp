@@ -4,11 +4,14 @@
 
 #include "core/fit_table.h"
 #include "core/general_table.h"
+#include "core/iso286_table.h"
 
 namespace tolvo {
 namespace {
 
 constexpr double kFitTableMaxSize = 120.0;
+constexpr double kKRuleOver = 3.0;  // mm: K above IT8 is undefined over this size
+constexpr double kNRuleUpTo = 1.0;  // mm: N above IT8 is barred up to this size
 constexpr double kGeneralTableMinSize = 0.5;
 constexpr double kGeneralTableMaxSize = 4000.0;
 
@@ -36,8 +39,9 @@ bool ClassRuleFails(int rulesClass, int generalSizeRange, int generalClass, Tole
 
 }  // namespace
 
-bool FitSizeLimitFails(double basicSize, ToleranceMode mode) {
-    return basicSize > kFitTableMaxSize && mode == ToleranceMode::FitClass;
+bool FitSizeLimitFails(double basicSize, ToleranceMode mode, FitClassRange range) {
+    const double largest = range == FitClassRange::Whole ? iso286::kLargestBasicSize : kFitTableMaxSize;
+    return basicSize > largest && mode == ToleranceMode::FitClass;
 }
 
 bool GeneralSizeLowerLimitFails(double basicSize, ToleranceMode mode) {
@@ -69,6 +73,29 @@ bool VeryCoarseClassFails(int generalSizeRange, int generalClass, ToleranceMode 
 
 bool FineClassFails(int generalSizeRange, int generalClass, ToleranceMode mode) {
     return ClassRuleFails(kFineClass, generalSizeRange, generalClass, mode);
+}
+
+WholeCellCheck CheckWholeCell(FeatureKind kind, int letterIndex, int gradeIndex, int sizeStep) {
+    const auto defined = [&](int g) { return iso286::Lookup(kind, letterIndex, g, sizeStep).has_value(); };
+    WholeCellCheck check;
+    if (defined(gradeIndex)) return check;
+    check.outcome = WholeCellCheck::Outcome::NoGrade;
+    for (int distance = 1; distance < iso286::kGradeCount; ++distance) {
+        for (int g : {gradeIndex - distance, gradeIndex + distance}) {  // the finer grade first
+            if (g < 0 || g >= iso286::kGradeCount || !defined(g)) continue;
+            check.outcome = WholeCellCheck::Outcome::OtherGrade;
+            check.nearestGrade = g;
+            break;
+        }
+        if (check.outcome == WholeCellCheck::Outcome::OtherGrade) break;
+    }
+    if (check.outcome != WholeCellCheck::Outcome::OtherGrade || kind != FeatureKind::Hole) return check;
+    const int grade8 = *iso286::FindGrade("8");
+    const iso286::SizeStep step = iso286::SizeStepBounds(sizeStep);
+    const bool above8 = gradeIndex > grade8 && check.nearestGrade == grade8;
+    check.kRule = above8 && letterIndex == *iso286::FindLetter(kind, "K") && step.over >= kKRuleOver;
+    check.nRule = above8 && letterIndex == *iso286::FindLetter(kind, "N") && step.upTo <= kNRuleUpTo;
+    return check;
 }
 
 bool NonPositiveLimitWarningDue(double lowerLimit) {

@@ -7,8 +7,9 @@
 
 namespace tolvo {
 
-// Fit mode over 120 mm: the fit table ends there.
-bool FitSizeLimitFails(double basicSize, ToleranceMode mode);
+// Fit mode over 120 mm: the fit table ends there. With the whole ISO 286
+// range, fit mode over 3150 mm, where the standard ends.
+bool FitSizeLimitFails(double basicSize, ToleranceMode mode, FitClassRange range = FitClassRange::Seed);
 // General mode over 0 and under 0.5 mm: JIS B0405 wants such tolerances given
 // one by one.
 bool GeneralSizeLowerLimitFails(double basicSize, ToleranceMode mode);
@@ -32,6 +33,21 @@ GradeRuleOutcome NGradeRule(double basicSize, ToleranceMode mode, int letterInde
 bool VeryCoarseClassFails(int generalSizeRange, int generalClass, ToleranceMode mode);
 // General mode with 精級 where the general table has no cell for it (over 2000 mm).
 bool FineClassFails(int generalSizeRange, int generalClass, ToleranceMode mode);
+
+// With the whole ISO 286 range, what the standard answers for a class at a
+// size step: the cell is defined, or its letter has other grades there (the
+// nearest one, the finer on a tie), or the letter has no grade there at all.
+struct WholeCellCheck {
+    enum class Outcome { Defined, OtherGrade, NoGrade };
+    Outcome outcome = Outcome::Defined;
+    int nearestGrade = 0;  // for OtherGrade: the whole-range grade index to move to
+    // For OtherGrade: the hole's K above IT8 over 3 mm or N above IT8 up to
+    // 1 mm, which keep the seed range's own K and N messages.
+    bool kRule = false;
+    bool nRule = false;
+};
+// Indexes must be in range.
+WholeCellCheck CheckWholeCell(FeatureKind kind, int letterIndex, int gradeIndex, int sizeStep);
 
 // A smaller limit size of zero or below deserves a warning (nothing is refused).
 bool NonPositiveLimitWarningDue(double lowerLimit);

@@ -60,3 +60,13 @@ sleep 0.5
 window=$(xdotool search --onlyvisible --name 'Tolvo.exe' | head -n 1)
 shoot about.png
 stop
+
+# The whole ISO 286 range (the real widgets on the offscreen platform, grabbed
+# by tolvo-window-shot; settings in a folder of this run).
+shot=${program%/tolvo}/tolvo-window-shot
+settings=$(mktemp -d)
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-400-H7-s6.png" range \
+  slide:1004:10 slide:1005:8 slide:1085:18 slide:1086:7 type:1003:400
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-2-JS01-h01.png" range \
+  slide:1004:11 slide:1005:0 slide:1085:10 slide:1086:0 type:1003:2
+rm -rf "$settings"

@@ -2,6 +2,8 @@
 
 #include "core/version.h"
 
+#include <array>
+
 namespace tolvo {
 namespace {
 
@@ -9,7 +11,7 @@ namespace {
 constexpr std::string_view kAboutNotice = "このプログラムはフリーウェアです。";
 
 // Main window, in template order (which is the tab order).
-constexpr ControlTemplate kMainControls[] = {
+constexpr ControlTemplate kSeedMainControls[] = {
     {kNoId, ControlKind::GroupBox, " 穴  φ                    mm", {10, 10, 155, 202}, 0},
     {main_dialog::kHoleBasicSize, ControlKind::InputEdit, "", {36, 8, 42, 12}, 0},
     {main_dialog::kHoleFitRadio, ControlKind::Radio, "ＪIＳはめあい公差", {20, 30, 60, 10}, 0},
@@ -105,6 +107,60 @@ constexpr ControlTemplate kMainControls[] = {
     {main_dialog::kExitButton, ControlKind::DefaultPushButton, "終了(&X)", {275, 249, 55, 14}, 0},
 };
 
+// The controls of the whole ISO 286 range, which the window shows in place of
+// the seed marks: each panel's class text left of its sliders, and two
+// staggered rows of marks above the letter slider and below the grade slider,
+// spread over the travel of the slider's handle (the seed marks' outer centres).
+namespace whole_range {
+constexpr int kShaftOffset = 165;  // the shaft panel sits this far right of the hole's
+constexpr int kFirstCentre = 53;
+constexpr int kLastCentre = 145;
+constexpr int kMarkWidth = 8;
+constexpr int kMarkHeight = 6;
+constexpr int kLetterRows[] = {39, 45};
+constexpr int kGradeRows[] = {78, 84};
+constexpr std::size_t kCount = 2 + 2 * (iso286::kLetterCount + iso286::kGradeCount);
+
+template <std::size_t N>
+constexpr void AddMarks(std::array<ControlTemplate, kCount>& out, std::size_t& next,
+                        const std::array<int, N>& ids, int offset, const int (&rows)[2]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const int centre =
+            kFirstCentre + static_cast<int>(i) * (kLastCentre - kFirstCentre) / static_cast<int>(N - 1);
+        out[next++] = {ids[i],
+                       ControlKind::Static,
+                       "",
+                       {offset + centre - kMarkWidth / 2, rows[i % 2], kMarkWidth, kMarkHeight},
+                       kCentred};
+    }
+}
+
+constexpr std::array<ControlTemplate, kCount> Controls() {
+    using namespace main_dialog;
+    std::array<ControlTemplate, kCount> out{};
+    std::size_t next = 0;
+    out[next++] = {kHoleClassText, ControlKind::Static, "", {20, 60, 25, 10}, kCentred};
+    out[next++] = {kShaftClassText, ControlKind::Static, "", {20 + kShaftOffset, 60, 25, 10}, kCentred};
+    AddMarks(out, next, kHoleWholeLetterMarks, 0, kLetterRows);
+    AddMarks(out, next, kHoleWholeGradeMarks, 0, kGradeRows);
+    AddMarks(out, next, kShaftWholeLetterMarks, kShaftOffset, kLetterRows);
+    AddMarks(out, next, kShaftWholeGradeMarks, kShaftOffset, kGradeRows);
+    return out;
+}
+}  // namespace whole_range
+
+template <std::size_t A, std::size_t B>
+constexpr std::array<ControlTemplate, A + B> Join(const ControlTemplate (&first)[A],
+                                                  const std::array<ControlTemplate, B>& second) {
+    std::array<ControlTemplate, A + B> out{};
+    for (std::size_t i = 0; i < A; ++i) out[i] = first[i];
+    for (std::size_t i = 0; i < B; ++i) out[A + i] = second[i];
+    return out;
+}
+
+// The whole-range controls are statics: they come last without changing the tab order.
+constexpr auto kMainControls = Join(kSeedMainControls, whole_range::Controls());
+
 // "クリップボードへコピーする"
 constexpr ControlTemplate kCopyControls[] = {
     {copy_dialog::kIncludeTitle, ControlKind::CheckBox, "タイトル ：", {5, 22, 40, 10}, 0},
@@ -155,5 +211,6 @@ const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 2
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
+const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
 
 }  // namespace tolvo

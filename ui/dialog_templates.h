@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/iso286_table.h"
+
 namespace tolvo {
 
 inline constexpr int kNoId = -1;  // captions and frames that nothing addresses
@@ -14,6 +16,13 @@ inline constexpr int kNoId = -1;  // captions and frames that nothing addresses
 // The control IDs of each dialog, named once. tolvo-replay and its scripts
 // address the controls by these numbers in decimal.
 namespace main_dialog {  // template 102
+// Consecutive IDs from first.
+template <std::size_t N>
+constexpr std::array<int, N> IdRun(int first) {
+    std::array<int, N> ids{};
+    for (std::size_t i = 0; i < N; ++i) ids[i] = first + static_cast<int>(i);
+    return ids;
+}
 // hole panel
 inline constexpr int kHoleBasicSize = 1003;
 inline constexpr int kHoleFitRadio = 1000;
@@ -71,6 +80,19 @@ inline constexpr int kMeanFit = 1041;
 inline constexpr int kHelpButton = 57670;
 inline constexpr int kCopyButton = 57671;
 inline constexpr int kExitButton = 1;
+// Shown only with the whole ISO 286 range (IDs from 2000 on are the extensions').
+inline constexpr int kHoleClassText = 2100;                                        // the hole's class, "H7"
+inline constexpr int kShaftClassText = 2101;                                       // the shaft's class, "h01"
+inline constexpr auto kHoleWholeLetterMarks = IdRun<iso286::kLetterCount>(2102);   // A..ZC
+inline constexpr auto kHoleWholeGradeMarks = IdRun<iso286::kGradeCount>(2130);     // 01..18
+inline constexpr auto kShaftWholeLetterMarks = IdRun<iso286::kLetterCount>(2150);  // a..zc
+inline constexpr auto kShaftWholeGradeMarks = IdRun<iso286::kGradeCount>(2178);    // 01..18
+// The extensions' IDs run from 2000 up to 9999 (the command buttons' 57670 and
+// 57671 are the seed's own): tolvo-replay dumps them only once a script has
+// opted in with an `option` event.
+constexpr bool IsExtensionId(int id) {
+    return id >= 2000 && id < 10000;
+}
 }  // namespace main_dialog
 
 namespace copy_dialog {  // template 130; several IDs mean other controls in the main dialog
@@ -159,6 +181,10 @@ extern const std::string_view kDialogFontFace;
 inline constexpr int kDialogFontPoints = 9;
 // The About item of the main window's system menu.
 extern const std::string_view kAboutMenuItemText;
+// The checkable item of the main window's context menu that switches the
+// whole ISO 286 range on and off, and its shortcut.
+extern const std::string_view kFullRangeMenuItemText;
+inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

@@ -5,6 +5,7 @@
 
 #include "core/feature_evaluation.h"
 #include "core/general_table.h"
+#include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
 #include "ui/copy_model.h"
@@ -32,6 +33,27 @@ bool IsOnPanel(int id, const Panel& p) {
     return id == p.letterSlider || id == p.gradeSlider;
 }
 
+// The slider maxima of a range.
+int LetterSliderMax(FitClassRange range) {
+    return range == FitClassRange::Whole ? iso286::kLetterCount - 1 : kLetterSliderMax;
+}
+int GradeSliderMax(FitClassRange range) {
+    return range == FitClassRange::Whole ? iso286::kGradeCount - 1 : kGradeSliderMax;
+}
+
+// The whole-range index nearest to `index` that the seed range has: itself
+// where it has it, else the nearest in the standard's order, the earlier
+// (a letter nearer A, a finer grade) on a tie: EF goes to E, J to JS.
+int NearestSeedIndex(int index, int count, std::optional<int> (*toSeed)(int)) {
+    for (int distance = 0; distance < count; ++distance) {
+        for (int candidate : {index - distance, index + distance}) {
+            if (candidate < 0 || candidate >= count) continue;
+            if (const std::optional<int> seed = toSeed(candidate)) return *seed;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 MainModel::MainModel(DialogHost& host, const HelpSearch& help)
@@ -40,6 +62,10 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
         controls_.At(p->fitRadio).checked = true;
         controls_.At(p->letterSlider).maximum = kLetterSliderMax;
         controls_.At(p->gradeSlider).maximum = kGradeSliderMax;
+        for (int l = 0; l < iso286::kLetterCount; ++l)
+            controls_.At(p->wholeLetterMarks[l]).text = std::string(iso286::LetterName(p->kind, l));
+        for (int g = 0; g < iso286::kGradeCount; ++g)
+            controls_.At(p->wholeGradeMarks[g]).text = std::string(iso286::GradeName(g));
     }
     controls_.At(kSameBasicSize).checked = true;
     SetEnabled(kShaftBasicSize, false);
@@ -107,7 +133,8 @@ void MainModel::EvaluateFeature(const Panel& p) {
                                controls_.At(p.letterSlider).position,
                                controls_.At(p.gradeSlider).position,
                                Text(p.freeFirst),
-                               Text(p.freeSecond)};
+                               Text(p.freeSecond),
+                               range_};
     FeatureEvaluation evaluation = tolvo::EvaluateFeature(p.kind, StateOf(p), inputs);
     StateOf(p) = evaluation.state;
     if (evaluation.texts) {
@@ -125,7 +152,15 @@ void MainModel::RefreshPanelControls(const Panel& p) {
     const bool fit = *mode == ToleranceMode::FitClass;
     const bool general = *mode == ToleranceMode::General;
     const bool free = *mode == ToleranceMode::Free;
+    RefreshWholeRangeControls(p);
     bool restricted = false;
+    if (range_ == FitClassRange::Whole) {
+        // The seed marks are hidden and keep the states they had.
+        for (int id : {p.letterSlider, p.letterCaption, p.gradeSlider, p.gradeCaption}) SetEnabled(id, fit);
+        for (int id : {p.classLabel, p.classScroll}) SetEnabled(id, general);
+        for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) SetEnabled(id, free);
+        return;
+    }
     if (p.kind == FeatureKind::Hole) {
         const double size = TypedBasicSize(p);
         const FeatureState& s = StateOf(p);
@@ -138,6 +173,25 @@ void MainModel::RefreshPanelControls(const Panel& p) {
         SetEnabled(p.gradeMarks[g], fit && !(g >= kFirstGradeMarkAbove8 && restricted));
     for (int id : {p.classLabel, p.classScroll}) SetEnabled(id, general);
     for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) SetEnabled(id, free);
+}
+
+void MainModel::RefreshWholeRangeControls(const Panel& p) {
+    const bool whole = range_ == FitClassRange::Whole;
+    const bool fit = whole && Mode(p) == ToleranceMode::FitClass;
+    const FeatureState& s = StateOf(p);
+    for (int id : p.wholeLetterMarks) SetEnabled(id, fit);
+    // Grades that do not exist for the letter at the basic size are greyed.
+    const std::optional<int> step = iso286::ClassifySizeStep(TypedBasicSize(p));
+    const bool inRange = s.letterIndex >= 0 && s.letterIndex < iso286::kLetterCount;
+    for (int g = 0; g < iso286::kGradeCount; ++g) {
+        const bool exists = !step || !inRange || iso286::Lookup(p.kind, s.letterIndex, g, *step).has_value();
+        SetEnabled(p.wholeGradeMarks[g], fit && exists);
+    }
+    ControlState& classText = controls_.At(p.classText);
+    classText.enabled = fit;
+    classText.text.clear();
+    if (whole && inRange && s.gradeIndex >= 0 && s.gradeIndex < iso286::kGradeCount)
+        classText.text = iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex});
 }
 
 void MainModel::EvaluateFit() {
@@ -179,8 +233,9 @@ void MainModel::SwitchToFreeInput(const Panel& p) {
 
 bool MainModel::FitSizeLimitCheck(const Panel& p) {
     const std::optional<ToleranceMode> mode = Mode(p);
-    if (!mode || !FitSizeLimitFails(TypedBasicSize(p), *mode)) return false;
-    ShowSettingMessage(p, SettingMessage::FitSizeOver120);
+    if (!mode || !FitSizeLimitFails(TypedBasicSize(p), *mode, range_)) return false;
+    ShowSettingMessage(
+        p, range_ == FitClassRange::Whole ? SettingMessage::FitSizeOver3150 : SettingMessage::FitSizeOver120);
     SwitchToFreeInput(p);
     return true;
 }
@@ -204,6 +259,7 @@ bool MainModel::GeneralSizeLimitChecks(const Panel& p) {
 }
 
 void MainModel::ApplyGradeRules(const Panel& p) {
+    if (range_ == FitClassRange::Whole) return ApplyCellRules(p);
     if (p.kind != FeatureKind::Hole) return;
     struct Rule {
         GradeRuleOutcome (*check)(double, ToleranceMode, int, int);
@@ -220,6 +276,38 @@ void MainModel::ApplyGradeRules(const Panel& p) {
         ShowSettingMessage(p, rule.message);
         s.gradeIndex = kGradeIndex8;
         controls_.At(p.gradeSlider).position = kGradeIndex8;
+    }
+}
+
+void MainModel::ApplyCellRules(const Panel& p) {
+    const double size = TypedBasicSize(p);
+    // Sizes the fit-size limit refuses, and none at all, have no cell to check.
+    if (Mode(p) != ToleranceMode::FitClass || !iso286::ClassifySizeStep(size)) return;
+    FeatureState& s = StateOf(p);
+    if (s.letterIndex < 0 || s.letterIndex >= iso286::kLetterCount || s.gradeIndex < 0 ||
+        s.gradeIndex >= iso286::kGradeCount)
+        return;
+    const WholeCellCheck check = CheckWholeCell(p.kind, s.letterIndex, s.gradeIndex, s.sizeStep);
+    switch (check.outcome) {
+        case WholeCellCheck::Outcome::Defined:
+            return;
+        case WholeCellCheck::Outcome::OtherGrade:
+            if (check.kRule || check.nRule) {
+                ShowSettingMessage(p, check.kRule ? SettingMessage::KGrade : SettingMessage::NGrade);
+            } else {
+                host_.ShowMessage(kMessageCaption,
+                                  UndefinedClassMessageText(
+                                      p.kind, iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex}),
+                                      iso286::GradeName(check.nearestGrade)));
+            }
+            s.gradeIndex = check.nearestGrade;
+            controls_.At(p.gradeSlider).position = check.nearestGrade;
+            return;
+        case WholeCellCheck::Outcome::NoGrade:
+            host_.ShowMessage(kMessageCaption,
+                              UndefinedLetterMessageText(p.kind, iso286::LetterName(p.kind, s.letterIndex)));
+            SwitchToFreeInput(p);
+            return;
     }
 }
 
@@ -330,6 +418,7 @@ void MainModel::OnHoleBasicSizeChanged() {
     // With "穴と同じ基準寸法" the shaft's handler runs to its end first, messages included.
     if (Checked(kSameBasicSize)) SetText(kShaftBasicSize, Text(kHoleBasicSize));
     s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
+    s.sizeStep = iso286::ClassifySizeStep(s.basicSize).value_or(s.sizeStep);
     FitSizeLimitCheck(p);
     if (GeneralSizeLimitChecks(p)) return;
     ApplyGradeRules(p);
@@ -345,12 +434,14 @@ void MainModel::OnShaftBasicSizeChanged() {
     FeatureState& s = StateOf(p);
     s.basicSize = TypedBasicSize(p);
     s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
+    s.sizeStep = iso286::ClassifySizeStep(s.basicSize).value_or(s.sizeStep);
     CheckBasicSize(p);
     FitSizeLimitCheck(p);
     // The hole's check runs here too, so that its message comes before the
     // shaft's class messages when the shaft follows the hole.
     FitSizeLimitCheck(kHole);
     if (GeneralSizeLimitChecks(p)) return;
+    ApplyGradeRules(p);  // the shaft has rules of its own in the whole range only
     s.generalSizeRange = ClassifyGeneralSizeRange(s.basicSize, s.generalSizeRange);
     ApplyClassRules(p, true);
     EvaluateFeature(p);
@@ -400,6 +491,8 @@ void MainModel::OnCopyCommand() {
     };
     auto suffix = [this](const Panel& p) -> std::string {
         const FeatureState& s = StateOf(p);
+        if (Checked(p.fitRadio) && range_ == FitClassRange::Whole)
+            return FitClassSuffix(iso286::LetterName(p.kind, s.letterIndex), iso286::GradeName(s.gradeIndex));
         if (Checked(p.fitRadio))
             return FitClassSuffix(LetterName(p.kind, s.letterIndex), GradeNumber(s.gradeIndex));
         if (Checked(p.generalRadio)) return GeneralClassSuffix(GeneralClassName(s.generalClass));
@@ -505,6 +598,38 @@ void MainModel::OnSystemCommand(unsigned command) {
 void MainModel::OnFocus(int id) {
     const ControlState* control = controls_.Find(id);
     if (!ended_ && control != nullptr && control->enabled && CanTakeFocus(control->kind)) focus_ = id;
+}
+
+void MainModel::MapClassToRange(const Panel& p) {
+    FeatureState& s = StateOf(p);
+    ControlState& letter = controls_.At(p.letterSlider);
+    ControlState& grade = controls_.At(p.gradeSlider);
+    if (range_ == FitClassRange::Whole) {
+        s.letterIndex = iso286::LetterFromSeed(std::clamp(letter.position, 0, kLetterSliderMax));
+        s.gradeIndex = iso286::GradeFromSeed(std::clamp(grade.position, 0, kGradeSliderMax));
+    } else {
+        s.letterIndex = NearestSeedIndex(letter.position, iso286::kLetterCount, iso286::LetterToSeed);
+        s.gradeIndex = NearestSeedIndex(grade.position, iso286::kGradeCount, iso286::GradeToSeed);
+    }
+    letter.maximum = LetterSliderMax(range_);
+    grade.maximum = GradeSliderMax(range_);
+    letter.position = s.letterIndex;
+    grade.position = s.gradeIndex;
+    s.sizeStep = iso286::ClassifySizeStep(TypedBasicSize(p)).value_or(s.sizeStep);
+}
+
+void MainModel::SetFullRange(bool on) {
+    const FitClassRange range = on ? FitClassRange::Whole : FitClassRange::Seed;
+    if (ended_ || range == range_) return;
+    range_ = range;
+    for (const Panel* p : {&kHole, &kShaft}) MapClassToRange(*p);
+    // The other range may end below the size or lack the class: the checks of
+    // a size change run for each feature, then everything as for Enter.
+    for (const Panel* p : {&kHole, &kShaft}) {
+        FitSizeLimitCheck(*p);
+        ApplyGradeRules(*p);
+    }
+    RefreshAll();
 }
 
 std::optional<int> MainModel::TakeSelectAllRequest() {

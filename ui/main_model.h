@@ -12,6 +12,7 @@
 #include "core/feature.h"
 #include "core/fit_evaluation.h"
 #include "core/fit_table.h"
+#include "core/iso286_table.h"
 #include "core/messages.h"
 #include "ui/control_states.h"
 #include "ui/dialog_host.h"
@@ -39,6 +40,9 @@ struct FeaturePanel {
     std::array<int, kGradeCount> gradeMarks;  // grades 5..12
     int classLabel;
     int classScroll;
+    int classText;  // the whole range's class, "H7"
+    std::array<int, iso286::kLetterCount> wholeLetterMarks;
+    std::array<int, iso286::kGradeCount> wholeGradeMarks;
     int freeFirst;
     int freeSecond;
     int freeFirstUnit;
@@ -64,6 +68,9 @@ inline constexpr FeaturePanel kHolePanel{.kind = FeatureKind::Hole,
                                          .gradeMarks = kHoleGradeMarks,
                                          .classLabel = kHoleClassLabel,
                                          .classScroll = kHoleClassScroll,
+                                         .classText = kHoleClassText,
+                                         .wholeLetterMarks = kHoleWholeLetterMarks,
+                                         .wholeGradeMarks = kHoleWholeGradeMarks,
                                          .freeFirst = kHoleFreeFirst,
                                          .freeSecond = kHoleFreeSecond,
                                          .freeFirstUnit = kHoleFreeFirstUnit,
@@ -85,6 +92,9 @@ inline constexpr FeaturePanel kShaftPanel{.kind = FeatureKind::Shaft,
                                           .gradeMarks = kShaftGradeMarks,
                                           .classLabel = kShaftClassLabel,
                                           .classScroll = kShaftClassScroll,
+                                          .classText = kShaftClassText,
+                                          .wholeLetterMarks = kShaftWholeLetterMarks,
+                                          .wholeGradeMarks = kShaftWholeGradeMarks,
                                           .freeFirst = kShaftFreeFirst,
                                           .freeSecond = kShaftFreeSecond,
                                           .freeFirstUnit = kShaftFreeFirstUnit,
@@ -119,6 +129,12 @@ class MainModel {
     void OnHelp();  // F1 or "ヘルプ(F1)"
     void OnSystemCommand(unsigned command);
     void OnFocus(int id);  // the user moved the focus
+    // The window's option "ISO 286 全範囲": off, the seed range of classes;
+    // on, the whole ISO 286 system. Each feature keeps its letter and grade
+    // where the other range has them and otherwise takes the nearest one;
+    // then the size and class checks run and everything is re-evaluated.
+    void SetFullRange(bool on);
+    FitClassRange Range() const { return range_; }
 
     const ControlStates& Controls() const { return controls_; }
     int Focus() const { return focus_; }
@@ -159,7 +175,10 @@ class MainModel {
     void SwitchToFreeInput(const Panel& p);
     bool FitSizeLimitCheck(const Panel& p);
     bool GeneralSizeLimitChecks(const Panel& p);  // true: the handler must end
-    void ApplyGradeRules(const Panel& p);
+    void ApplyGradeRules(const Panel& p);         // in the whole range, ApplyCellRules
+    void ApplyCellRules(const Panel& p);
+    void RefreshWholeRangeControls(const Panel& p);
+    void MapClassToRange(const Panel& p);
     void ApplyClassRules(const Panel& p, bool withMessage);
     void SetGeneralClass(const Panel& p, int generalClass);
     bool StepGeneralClass(const Panel& p, ScrollCode code);  // false: the handler ends
@@ -185,6 +204,7 @@ class MainModel {
     FitResult fitResult_;
     FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
+    FitClassRange range_ = FitClassRange::Seed;
     int focus_ = main_dialog::kHoleBasicSize;
     std::optional<EndResult> ended_;
     std::optional<int> selectAllRequest_;

@@ -51,9 +51,13 @@ ReportOptions DefaultReportOptions() {
 }
 
 std::string FitClassSuffix(std::string_view letterName, int gradeNumber) {
+    return FitClassSuffix(letterName, std::to_string(gradeNumber));
+}
+
+std::string FitClassSuffix(std::string_view letterName, std::string_view gradeName) {
     std::string suffix(kSuffixOpen);
     suffix += letterName;
-    suffix += std::to_string(gradeNumber);
+    suffix += gradeName;
     suffix += kSuffixClose;
     return suffix;
 }

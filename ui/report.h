@@ -80,6 +80,8 @@ ReportLines BuildReportLines(const FeatureReportSource& hole, const FeatureRepor
 
 // " ( H7 )" for a fit class, " ( 中級 )" for a general class.
 std::string FitClassSuffix(std::string_view letterName, int gradeNumber);
+// " ( ZC11 )", " ( h01 )": a class of the whole ISO 286 range, its grade named as in "01".
+std::string FitClassSuffix(std::string_view letterName, std::string_view gradeName);
 std::string GeneralClassSuffix(std::string_view className);
 
 // The report text: lines ended by "\r\n", no line end after the last line.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -178,6 +180,91 @@ TEST_F(MainWindowTest, TheCopyDialogPutsExactlyItsPreviewOnTheClipboard) {
     EXPECT_EQ(copied, QString(preview).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
     EXPECT_TRUE(copied.startsWith(U("Tolvo  Ver 1.10\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
     EXPECT_EQ(window->Model().Report().hole.nameText, "穴-1");
+}
+
+// ---- the whole ISO 286 range ----
+
+bool StoredFullRange() {
+    const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+                             MainWindow::kSettingsName);
+    return settings.value(MainWindow::kFullRangeKey, false).toBool();
+}
+
+class FullRangeWindowTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+                  MainWindow::kSettingsName)
+            .remove(MainWindow::kFullRangeKey);
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        window.reset();
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+                  MainWindow::kSettingsName)
+            .remove(MainWindow::kFullRangeKey);
+    }
+    void PressCtrlR() { QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_R, Qt::ControlModifier); }
+};
+
+TEST_F(FullRangeWindowTest, TheMenuItemIsCheckableWithCtrlR) {
+    QAction* action = window->FullRangeAction();
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), ToQString(kFullRangeMenuItemText));
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_TRUE(action->isCheckable());
+    EXPECT_FALSE(action->isChecked());
+    EXPECT_TRUE(window->actions().contains(action));
+}
+
+TEST_F(FullRangeWindowTest, CtrlRSwitchesTheMarksAndIsRemembered) {
+    EXPECT_TRUE(window->Control(kHoleLetterMarks[0])->isVisible());
+    EXPECT_FALSE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
+    EXPECT_FALSE(window->Control(kHoleClassText)->isVisible());
+    PressCtrlR();
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
+    EXPECT_TRUE(window->FullRangeAction()->isChecked());
+    EXPECT_FALSE(window->Control(kHoleLetterMarks[0])->isVisible());
+    EXPECT_TRUE(window->Control(kShaftWholeGradeMarks[19])->isVisible());
+    EXPECT_EQ(Text(kHoleClassText), U("D5"));
+    EXPECT_EQ(Widget<QSlider>(kHoleLetterSlider)->maximum(), 27);
+    EXPECT_TRUE(StoredFullRange());
+
+    // A new window starts as the last one was left.
+    window = std::make_unique<MainWindow>(noHelp);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
+    EXPECT_TRUE(window->FullRangeAction()->isChecked());
+    EXPECT_TRUE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    PressCtrlR();
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Seed);
+    EXPECT_TRUE(window->Control(kHoleLetterMarks[0])->isVisible());
+    EXPECT_FALSE(StoredFullRange());
+}
+
+// Every other mark of a scale shares a row: neighbours there stay a digit's width apart.
+TEST_F(FullRangeWindowTest, TheMarksOfARowStayApart) {
+    PressCtrlR();
+    for (const FeaturePanel* p : {&kHolePanel, &kShaftPanel}) {
+        std::vector<std::vector<int>> scales = {{p->wholeLetterMarks.begin(), p->wholeLetterMarks.end()},
+                                                {p->wholeGradeMarks.begin(), p->wholeGradeMarks.end()}};
+        for (const std::vector<int>& ids : scales) {
+            for (std::size_t i = 0; i + 2 < ids.size(); ++i) {
+                auto* left = Widget<QLabel>(ids[i]);
+                auto* right = Widget<QLabel>(ids[i + 2]);
+                const int leftInk =
+                    left->geometry().center().x() + left->fontMetrics().horizontalAdvance(left->text()) / 2;
+                const int rightInk = right->geometry().center().x() -
+                                     right->fontMetrics().horizontalAdvance(right->text()) / 2;
+                EXPECT_LE(leftInk + left->fontMetrics().horizontalAdvance(QLatin1Char('0')), rightInk)
+                    << left->text().toStdString() << " " << right->text().toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -209,7 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"syscommand -0x10\n", 1, "expected a system command"},
         BadEvent{"dump extra\n", 1, "\"dump\" takes nothing after it"},
         BadEvent{"type 1003 25\nclick 57671\ndump extra\n", 3, "\"dump\" takes nothing after it"},
-        BadEvent{"about extra\n", 1, "\"about\" takes nothing after it"}));
+        BadEvent{"about extra\n", 1, "\"about\" takes nothing after it"},
+        BadEvent{"option full-range\n", 1, "on or off"}, BadEvent{"option full-range yes\n", 1, "on or off"},
+        BadEvent{"option zoom on\n", 1, "unknown option"},
+        BadEvent{"option full-range on\nslide 1004 28\nclick 1002\nslide 1004 3\n", 4, "disabled"}));
 
 TEST(Replay, ReadsASystemCommandInDecimalOrHexAndANegativeSliderPosition) {
     const Outcome o = Replay("syscommand 16\nsyscommand 0x10\nslide 1004 5\nslide 1004 -5\ndump\n");
@@ -217,6 +220,62 @@ TEST(Replay, ReadsASystemCommandInDecimalOrHexAndANegativeSliderPosition) {
     EXPECT_TRUE(Contains(o.dumps.at(0), R"("log":[{"about":true},{"about":true}])")) << o.dumps.at(0);
     EXPECT_TRUE(Contains(o.dumps.at(0), R"("1004":{"pos":0,"min":0,"max":9,"enabled":true})"));
 }
+
+// ---- the whole ISO 286 range ----
+
+TEST(Replay, TheExtendedDumpBeginsWithTheFirstOption) {
+    const Outcome o = Replay("dump\noption full-range off\ndump\noption full-range on\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    ASSERT_EQ(o.dumps.size(), 3u);
+    EXPECT_FALSE(Contains(o.dumps[0], "\"2100\""));
+    EXPECT_FALSE(Contains(o.dumps[0], "fullRange"));
+    EXPECT_TRUE(o.dumps[1].ends_with(R"("ended":null,"fullRange":false})")) << o.dumps[1];
+    EXPECT_TRUE(Contains(o.dumps[1], R"("2100":{"text":"","enabled":false})"));
+    EXPECT_TRUE(o.dumps[2].ends_with(R"("ended":null,"fullRange":true})")) << o.dumps[2];
+    EXPECT_TRUE(Contains(o.dumps[2], R"("1004":{"pos":4,"min":0,"max":27,"enabled":true})")) << o.dumps[2];
+    EXPECT_TRUE(Contains(o.dumps[2], R"("2100":{"text":"D5","enabled":true})")) << o.dumps[2];
+    EXPECT_TRUE(Contains(o.dumps[2], R"("2102":{"text":"A","enabled":true})")) << o.dumps[2];
+    EXPECT_TRUE(Contains(o.dumps[2], R"("2197":{"text":"18","enabled":true})")) << o.dumps[2];
+    // The command buttons are no extension: they are in every dump.
+    for (const std::string& d : o.dumps) EXPECT_TRUE(Contains(d, R"("57670":{"enabled":true})")) << d;
+}
+
+TEST(Replay, SlidesOverTheWholeRange) {
+    const Outcome o = Replay("option full-range on\nslide 1085 27\nslide 1086 19\nslide 1086 40\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1086":{"pos":19,"min":0,"max":19,"enabled":true})"))
+        << o.dumps[0];
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("2101":{"text":"zc18","enabled":true})")) << o.dumps[0];
+}
+
+// Switching the option on and off again leaves the seed range's window as a
+// script that only said "off" has it.
+class RangeRoundTripTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RangeRoundTripTest, LeavesTheSeedDumpUnchanged) {
+    const std::string events = GetParam();
+    const Outcome once = Replay("option full-range off\n" + events + "dump\n");
+    const Outcome before = Replay("option full-range on\noption full-range off\n" + events + "dump\n");
+    const Outcome after = Replay("option full-range off\n" + events +
+                                 "option full-range on\noption full-range off\nkey enter\ndump\n");
+    const Outcome enter = Replay("option full-range off\n" + events + "key enter\ndump\n");
+    ASSERT_EQ(once.status, 0) << once.errors;
+    ASSERT_EQ(before.status, 0) << before.errors;
+    ASSERT_EQ(after.status, 0) << after.errors;
+    EXPECT_EQ(before.dumps, once.dumps);
+    // Each switch re-evaluates as Enter does: the texts and states are Enter's.
+    ASSERT_EQ(after.dumps.size(), 1u);
+    ASSERT_EQ(enter.dumps.size(), 1u);
+    EXPECT_EQ(after.dumps[0].substr(0, after.dumps[0].find("\"log\"")),
+              enter.dumps[0].substr(0, enter.dumps[0].find("\"log\"")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, RangeRoundTripTest,
+    ::testing::Values("", "type 1003 25\nslide 1004 4\nslide 1005 2\nslide 1085 3\nslide 1086 1\n",
+                      "click 1038\nslide 1004 6\nslide 1005 7\ntype 1003 10\n",
+                      "type 1003 50\nclick 1001\nclick 1089\ntype 1090 0.1\n",
+                      "slide 1004 9\nslide 1005 7\ntype 1003 100\nclick 1087\nscroll 1088 down\n"));
 
 TEST(Replay, AScriptFileThatCannotBeReadIsAnError) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();

@@ -133,10 +133,13 @@ std::string HexColour(const Rgb& c) {
     return s;
 }
 
-void AppendControls(std::string& out, const ControlStates& controls) {
+// The extensions' controls (main_dialog::IsExtensionId) only
+// with `extended`, once the script has opted in with an `option` event.
+void AppendControls(std::string& out, const ControlStates& controls, bool extended) {
     out += "{";
     bool first = true;
     for (const ControlState& c : controls.All()) {
+        if (!extended && main_dialog::IsExtensionId(c.id)) continue;
         if (!first) out += ',';
         first = false;
         out += '"' + std::to_string(c.id) + "\":{";
@@ -397,11 +400,22 @@ class Runner {
             if (command > 0xFFFF) Fail("no system command " + Shown(rest));
             return model_.OnSystemCommand(static_cast<unsigned>(command));
         }
+        if (verb == "option") return OptionEvent(rest);
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
             return model_.OnSystemCommand(MainModel::kAboutCommand);
         }
         Fail("unknown event " + Quoted(verb));
+    }
+
+    // "option NAME on|off", as the window's menu items; the first one opts the
+    // script into the extended dump.
+    void OptionEvent(std::string_view rest) {
+        const auto [name, value] = SplitWord(rest);
+        if (value != "on" && value != "off") Fail("option takes a name and on or off");
+        if (name != "full-range") Fail("unknown option " + Quoted(name));
+        extended_ = true;
+        model_.SetFullRange(value == "on");
     }
 
     void DialogEvent(std::string_view line) {
@@ -420,7 +434,7 @@ class Runner {
 
     void Dump() {
         std::string out = "{\"controls\":";
-        AppendControls(out, model_.Controls());
+        AppendControls(out, model_.Controls(), extended_);
         out += ",\"focus\":" + std::to_string(model_.Focus()) + ",\"fitColors\":";
         if (const auto colors = model_.FitKindLabelColors()) {
             out += "{\"text\":\"" + HexColour(colors->text) + "\",\"background\":\"" +
@@ -437,7 +451,7 @@ class Runner {
         out += "],\"copyDialog\":";
         if (dialog_ != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, dialog_->Controls());
+            AppendControls(out, dialog_->Controls(), extended_);
             out += ",\"focus\":" + std::to_string(dialog_->Focus()) + "}";
         } else {
             out += "null";
@@ -448,6 +462,8 @@ class Runner {
         } else {
             out += *model_.Ended() == EndResult::Ok ? "\"ok\"" : "\"cancel\"";
         }
+        if (extended_)
+            out += model_.Range() == FitClassRange::Whole ? ",\"fullRange\":true" : ",\"fullRange\":false";
         out += "}\n";
         out_ << out;
     }
@@ -458,6 +474,7 @@ class Runner {
     MainModel model_;
     CopyModel* dialog_ = nullptr;
     long long lineNumber_ = 0;
+    bool extended_ = false;  // an `option` event has come
 };
 
 }  // namespace

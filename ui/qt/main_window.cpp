@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 
 #include "ui/qt/about_dialog.h"
@@ -29,7 +31,34 @@ std::optional<int> WindowResult(const MainModel& model) {
     return std::nullopt;
 }
 
+// The marks of one row of a whole-range scale, every other mark of it: the
+// face is the largest of 7 down to 5 points at which neighbours in a row stay
+// apart by at least a digit's width, so that "EF" and "FG" never read as one.
+constexpr int kLargestMarkPoints = 7;
+constexpr int kSmallestMarkPoints = 5;
+
+QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
+    QFont font = dialogFont;
+    for (int points = kLargestMarkPoints; points >= kSmallestMarkPoints; --points) {
+        font.setPointSize(points);
+        const QFontMetrics metrics(font);
+        bool apart = true;
+        for (qsizetype i = 0; i + 2 < marks.size(); ++i) {
+            const int distance = marks[i + 2]->geometry().center().x() - marks[i]->geometry().center().x();
+            const int halves = (metrics.horizontalAdvance(marks[i]->text()) +
+                                metrics.horizontalAdvance(marks[i + 2]->text())) /
+                               2;
+            if (halves + metrics.horizontalAdvance(QLatin1Char('0')) > distance) apart = false;
+        }
+        if (apart) break;
+    }
+    return font;
+}
+
 }  // namespace
+
+const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
+const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
 
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -46,7 +75,24 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     connect(helpKey, &QShortcut::activated, this, [this] { Forward([&] { model_->OnHelp(); }); });
     // Enter anywhere in the window re-evaluates and goes no further.
     qApp->installEventFilter(this);
-    view_->Attach(*model_, [this] { MirrorFitKindLabel(); });
+    // The whole-range option, as the user left it.
+    {
+        const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName,
+                                 kSettingsName);
+        if (settings.value(kFullRangeKey, false).toBool()) model_->SetFullRange(true);
+    }
+    fullRangeAction_ = new QAction(ToQString(kFullRangeMenuItemText), this);
+    fullRangeAction_->setCheckable(true);
+    fullRangeAction_->setChecked(model_->Range() == FitClassRange::Whole);
+    fullRangeAction_->setShortcut(QKeySequence(ToQString(kFullRangeShortcut)));
+    fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(fullRangeAction_);  // the shortcut works with the menu closed
+    connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
+    view_->Attach(*model_, [this] {
+        MirrorFitKindLabel();
+        MirrorRange();
+    });
+    LayOutWholeRangeMarks();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -65,6 +111,46 @@ MainWindow::~MainWindow() {
     // Hiding the window in QDialog's destructor moves the focus; this part of
     // the object is gone by then and must not hear of it.
     qApp->removeEventFilter(this);
+}
+
+void MainWindow::SetFullRange(bool on) {
+    Forward([&] { model_->SetFullRange(on); });
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
+    settings.setValue(kFullRangeKey, model_->Range() == FitClassRange::Whole);
+}
+
+void MainWindow::LayOutWholeRangeMarks() {
+    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
+        const auto layOut = [this](const auto& ids) {
+            QList<QLabel*> marks;
+            for (int id : ids) marks.append(qobject_cast<QLabel*>(Control(id)));
+            const QFont font = MarkFont(this->font(), marks);
+            const QFontMetrics metrics(font);
+            for (QLabel* mark : marks) {
+                const QRect old = mark->geometry();
+                const int width = std::max(old.width(), metrics.horizontalAdvance(mark->text()) + 2);
+                mark->setFont(font);
+                mark->setGeometry(old.center().x() - width / 2, old.top(), width, metrics.height());
+            }
+        };
+        layOut(p->wholeLetterMarks);
+        layOut(p->wholeGradeMarks);
+    }
+}
+
+void MainWindow::MirrorRange() {
+    const FitClassRange range = model_->Range();
+    if (range == shownRange_) return;
+    shownRange_ = range;
+    const bool whole = range == FitClassRange::Whole;
+    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
+        for (int id : p->letterMarks) Control(id)->setVisible(!whole);
+        for (int id : p->gradeMarks) Control(id)->setVisible(!whole);
+        for (int id : p->wholeLetterMarks) Control(id)->setVisible(whole);
+        for (int id : p->wholeGradeMarks) Control(id)->setVisible(whole);
+        Control(p->classText)->setVisible(whole);
+    }
+    if (fullRangeAction_ != nullptr) fullRangeAction_->setChecked(whole);
 }
 
 void MainWindow::MirrorFitKindLabel() {
@@ -108,13 +194,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 #if defined(_WIN32)
-    QDialog::contextMenuEvent(event);  // the About item is in the system menu there
+    // The About item is in the system menu there; the range item is here on every platform.
+    if (view_->IsControl(childAt(event->pos()))) return QDialog::contextMenuEvent(event);
+    QMenu menu(this);
+    menu.addAction(fullRangeAction_);
+    menu.exec(event->globalPos());
 #else
     // Desktops without a system menu of the application's own get the About
     // item from the window's background.
     if (view_->IsControl(childAt(event->pos()))) return;
     QMenu menu(this);
     QAction* about = menu.addAction(ToQString(kAboutMenuItemText));
+    menu.addAction(fullRangeAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 #include "ui/main_model.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
+
+class QAction;
 
 namespace tolvo {
 
@@ -26,6 +29,13 @@ class MainWindow : public QDialog, private DialogHost {
     const MainModel& Model() const { return *model_; }
     QWidget* Control(int id) const { return view_->Control(id); }
     HelpViewer& Help() { return helpViewer_; }
+    // The checkable item "ISO 286 全範囲" of the context menu, with its shortcut.
+    QAction* FullRangeAction() const { return fullRangeAction_; }
+
+    // Where the window's choices are remembered (QSettings: organization and
+    // application "Tolvo"), and the key of the whole-range option there.
+    static const QString kSettingsName;
+    static const QString kFullRangeKey;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,11 +60,17 @@ class MainWindow : public QDialog, private DialogHost {
         view_->Forward(std::forward<Action>(action));
     }
     void MirrorFitKindLabel();
+    // Shows the seed marks or the whole range's marks and class texts.
+    void MirrorRange();
+    void SetFullRange(bool on);
+    void LayOutWholeRangeMarks();
 
     std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;
-    std::optional<std::string> shownFitKind_;
-    HelpViewer helpViewer_{*this};  // the text the label's colours were last set for
+    std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
+    std::optional<FitClassRange> shownRange_;
+    QAction* fullRangeAction_ = nullptr;
+    HelpViewer helpViewer_{*this};
 };
 
 }  // namespace tolvo

@@ -1,0 +1,47 @@
+// Takes a picture of the calculator's window after a few user actions, for
+// the screenshots in docs/ (tools/screenshots.sh): the real widgets, driven
+// as a user drives them, grabbed to a PNG.
+//   tolvo-window-shot OUT.png ACTION...
+// ACTION: "range" (Ctrl+R unless the whole range is on already), "type:ID:TEXT" (keystrokes), "slide:ID:POS".
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <cstdio>
+
+#include "platform/help_folders.h"
+#include "ui/qt/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: tolvo-window-shot OUT.png ACTION...\n", stderr);
+        return 2;
+    }
+    const tolvo::FolderHelpSearch noHelp({}, "tolvo");
+    tolvo::MainWindow window(noHelp);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    for (int i = 2; i < argc; ++i) {
+        const QStringList parts = QString::fromUtf8(argv[i]).split(QLatin1Char(':'));
+        if (parts[0] == QLatin1String("range")) {
+            if (!window.FullRangeAction()->isChecked()) window.FullRangeAction()->trigger();
+        } else if (parts.size() == 3 && parts[0] == QLatin1String("type")) {
+            auto* edit = qobject_cast<QLineEdit*>(window.Control(parts[1].toInt()));
+            if (edit == nullptr) return 2;
+            edit->setFocus();
+            QTest::keyClicks(edit, parts[2]);
+        } else if (parts.size() == 3 && parts[0] == QLatin1String("slide")) {
+            auto* slider = qobject_cast<QSlider*>(window.Control(parts[1].toInt()));
+            if (slider == nullptr) return 2;
+            slider->setFocus();
+            slider->setValue(parts[2].toInt());
+        } else {
+            std::fprintf(stderr, "unknown action %s\n", argv[i]);
+            return 2;
+        }
+    }
+    QTest::qWait(100);
+    return window.grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
+}
