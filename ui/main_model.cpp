@@ -174,6 +174,11 @@ void MainModel::SwitchToFreeInput(const Panel& p) {
     controls_.At(p.generalRadio).checked = false;
     controls_.At(p.freeRadio).checked = true;
     ShowPlaceholders(p);
+    // The limit sizes belong to the refused setting. A general-size refusal
+    // ends its handler here, so the fit must go blank now, not when the
+    // feature is next evaluated.
+    StateOf(p).hasLimits = false;
+    EvaluateFit();
     focus_ = p.freeFirst;
 }
 
