@@ -121,6 +121,16 @@ std::string FormatFixed(double value, int decimals) {
     return ToChars(value, std::chars_format::fixed, decimals);
 }
 
+std::string FormatGKeepingFourDecimals(double value) {
+    std::string g = FormatG(value);
+    std::string fixed = FormatFixed(value, 4);
+    if (!std::isfinite(value) || FormatFixed(ParseNumber(g), 4) == fixed) return g;
+    fixed.erase(fixed.find_last_not_of('0') + 1);
+    if (fixed.back() == '.') fixed.pop_back();
+    if (fixed == "-0") fixed = "0";  // a negative value that rounds to zero
+    return fixed;
+}
+
 double RoundToSixDecimals(double value) {
     return ParseNumber(FormatFixed(value, 6));
 }

@@ -30,6 +30,13 @@ std::string FormatG(double value);
 std::string FormatSignedG(double value);
 // printf("%.*f"): fixed notation with the given number of decimals.
 std::string FormatFixed(double value, int decimals);
+// printf("%g"), unless that would change the value at or above the fourth
+// decimal place (0.1 μm of a size in millimetres): then fixed notation with
+// four decimals, trailing zeros and a trailing point removed ("1000.001",
+// where "%g" writes "1000"). "%g" changes the value there when the number it
+// writes, read back, and the value itself give different "%.4f" texts; so
+// "123.457" stays for 123.45696 (both 123.4570) but 123.45674 is "123.4567".
+std::string FormatGKeepingFourDecimals(double value);
 
 // Rounds to six decimals the way the fit evaluation always has: written with
 // "%f", read back with ParseNumber. Two values that agree to six decimals

@@ -136,6 +136,60 @@ TEST(Format, AgreesWithSnprintfOnManyValues) {
     }
 }
 
+struct FourDecimalsCase {
+    double value;
+    const char* expected;
+};
+
+class FormatGKeepingFourDecimalsTest : public ::testing::TestWithParam<FourDecimalsCase> {};
+
+TEST_P(FormatGKeepingFourDecimalsTest, WritesGUnlessItLosesTheFourthDecimal) {
+    const FourDecimalsCase& c = GetParam();
+    EXPECT_EQ(FormatGKeepingFourDecimals(c.value), c.expected) << "value " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, FormatGKeepingFourDecimalsTest,
+    ::testing::Values(
+        // "%g" is exact enough: byte for byte as before
+        FourDecimalsCase{40.0, "40"}, FourDecimalsCase{39.99, "39.99"}, FourDecimalsCase{40.005, "40.005"},
+        FourDecimalsCase{0.0, "0"}, FourDecimalsCase{-0.05, "-0.05"}, FourDecimalsCase{1e-05, "1e-05"},
+        FourDecimalsCase{0.000123456789, "0.000123457"}, FourDecimalsCase{2e6, "2e+06"},
+        FourDecimalsCase{1e300, "1e+300"}, FourDecimalsCase{4000.0, "4000"},
+        FourDecimalsCase{123.45696, "123.457"},  // 123.4570 either way
+        FourDecimalsCase{1000.00004, "1000"},    // the fifth decimal rounds away
+        // "%g" would lose a digit at or above the fourth decimal
+        FourDecimalsCase{1000.001, "1000.001"}, FourDecimalsCase{123.4571, "123.4571"},
+        FourDecimalsCase{123.45674, "123.4567"}, FourDecimalsCase{1000.00006, "1000.0001"},
+        FourDecimalsCase{3999.9999, "3999.9999"}, FourDecimalsCase{4000.0003, "4000.0003"},
+        FourDecimalsCase{1234567.0, "1234567"}, FourDecimalsCase{1234567.25, "1234567.25"},
+        FourDecimalsCase{-1000.001, "-1000.001"}, FourDecimalsCase{-999.5004, "-999.5004"},
+        FourDecimalsCase{100000.5, "100000.5"},
+        // "%g" writes -5e-05, which is -0.0001 to four decimals; the value is -0.0000
+        FourDecimalsCase{-0.0000499999999, "0"}));
+
+TEST(FormatGKeepingFourDecimals, NeverDiffersFromTheValueAtTheFourthDecimal) {
+    std::mt19937_64 random(4321);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 8);
+    for (int n = 0; n < 20000; ++n) {
+        const double v = mantissa(random) * std::pow(10.0, exponent(random));
+        const std::string text = FormatGKeepingFourDecimals(v);
+        const std::string fixed = FormatFixed(v, 4);
+        const bool gExact = FormatFixed(ParseNumber(FormatG(v)), 4) == fixed;
+        if (gExact) {
+            EXPECT_EQ(text, FormatG(v));
+        } else {
+            EXPECT_EQ(FormatFixed(ParseNumber(text), 4), fixed == "-0.0000" ? "0.0000" : fixed) << v;
+            EXPECT_EQ(text.find('e'), std::string::npos) << v;
+            if (text.find('.') != std::string::npos) {
+                EXPECT_NE(text.back(), '0') << v;
+                EXPECT_NE(text.back(), '.') << v;
+            }
+        }
+    }
+}
+
 TEST(RoundToSixDecimals, MakesValuesThatAgreeToSixDecimalsEqual) {
     EXPECT_EQ(RoundToSixDecimals(0.1 + 0.2), RoundToSixDecimals(0.3));
     EXPECT_EQ(RoundToSixDecimals(25.0 - 0.013), RoundToSixDecimals(24.987));
