@@ -22,7 +22,25 @@ namespace tolvo {
 // library does ("1e400" -> inf); one too small to represent gives a zero of
 // its sign or the nearest subnormal. Callers therefore see infinities: a basic
 // size of inf is "over 120 mm" and "over 4000 mm" like any very large size.
+//
+// The full-width forms a Japanese input method types are read as their ASCII
+// forms: digits "０" to "９", "．", "－", "＋", "ｅ", "Ｅ", and the ideographic
+// space "　" as a blank ("２５．５" is 25.5). Any other character ends the
+// number, as in C.
 double ParseNumber(std::string_view text);
+
+// What ParseNumber reads in a text, and where.
+struct NumberReading {
+    double value = 0.0;
+    // The number's characters as typed (sign, digits, point, exponent,
+    // full-width forms included), without the white space before it; empty
+    // when the text holds no number.
+    std::string_view number;
+    // The text is nothing but the number between white space (ASCII or
+    // ideographic); a blank text is whole too, a text without a number is not.
+    bool whole = true;
+};
+NumberReading ReadNumber(std::string_view text);
 
 // printf("%g"): six significant digits, trailing zeros dropped.
 std::string FormatG(double value);

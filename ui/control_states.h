@@ -18,6 +18,12 @@ struct ControlState {
     int minimum = 0;
     int maximum = 0;
     bool enabled = true;
+    // Input edits read as a number: the text is not wholly the number read
+    // from it ("25,5" computes 25), so the view marks the edit. readAs is what
+    // is computed: the number as typed ("25", "２５" for "２５ｘ"), or "0" when
+    // the text holds no number ("abc"); empty while not partial.
+    bool partial = false;
+    std::string readAs;
 };
 
 // Edits the user can type into (when enabled).

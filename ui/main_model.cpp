@@ -32,6 +32,22 @@ bool IsOnPanel(int id, const Panel& p) {
     return id == p.letterSlider || id == p.gradeSlider;
 }
 
+// The edits whose text is read as a number.
+bool IsNumberEdit(int id) {
+    for (const Panel* p : {&kHole, &kShaft}) {
+        if (id == p->basicSize || id == p->freeFirst || id == p->freeSecond) return true;
+    }
+    return false;
+}
+
+// Marks a number edit whose text is not wholly the number read from it.
+void MarkPartialNumber(ControlState& edit) {
+    const NumberReading reading = ReadNumber(edit.text);
+    edit.partial = !reading.whole;
+    edit.readAs.clear();
+    if (edit.partial) edit.readAs = reading.number.empty() ? "0" : std::string(reading.number);
+}
+
 }  // namespace
 
 MainModel::MainModel(DialogHost& host, const HelpSearch& help)
@@ -54,7 +70,9 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
 // ---- operations on controls ----
 
 void MainModel::SetText(int id, std::string text) {
-    controls_.At(id).text = std::move(text);
+    ControlState& control = controls_.At(id);
+    control.text = std::move(text);
+    if (IsNumberEdit(id)) MarkPartialNumber(control);
     DispatchEditChange(id);
 }
 

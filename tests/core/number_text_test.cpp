@@ -37,13 +37,69 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1.5.2", 1.5}, ParseCase{".", 0}, ParseCase{"-", 0}, ParseCase{"+-1", 0},
                       ParseCase{"- 1", 0}, ParseCase{"\t\n\v\f\r 2", 2}, ParseCase{"1.", 1},
                       ParseCase{"1E3", 1000}, ParseCase{"2.5e-3", 0.0025}, ParseCase{"1,5", 1},
-                      ParseCase{"0,5", 0}, ParseCase{"\xEF\xBC\x92\xEF\xBC\x95", 0},
-                      ParseCase{"\xE3\x80\x80"
-                                "5",
-                                0},
-                      ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
+                      ParseCase{"0,5", 0}, ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
                       ParseCase{"0.000000000000000000000000000001e330", 1e300}, ParseCase{"1e-400", 0},
                       ParseCase{"120.0000000000000001", 120}));
+
+// What a Japanese input method types, read as its ASCII forms; and how much
+// of the text the number is.
+struct ReadCase {
+    const char* text;
+    double value;
+    const char* number;  // as typed
+    bool whole;
+};
+
+class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTest, ReadsFullWidthFormsAndTellsWhetherTheNumberIsTheWholeText) {
+    const ReadCase& c = GetParam();
+    const NumberReading r = ReadNumber(c.text);
+    EXPECT_EQ(r.value, c.value) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(r.number, c.number) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(r.whole, c.whole) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(ParseNumber(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTest,
+    ::testing::Values(
+        // whole numbers
+        ReadCase{"25", 25, "25", true}, ReadCase{"  -2.5e1\t\n", -25, "-2.5e1", true},
+        ReadCase{"1.", 1, "1.", true}, ReadCase{".5", 0.5, ".5", true},
+        ReadCase{"1e400", kInf, "1e400", true}, ReadCase{"２５．５", 25.5, "２５．５", true},
+        ReadCase{"２5.５", 25.5, "２5.５", true}, ReadCase{"－１．５ｅ２", -150, "－１．５ｅ２", true},
+        ReadCase{"＋３Ｅ－１", 0.3, "＋３Ｅ－１", true},
+        ReadCase{"０１２３４５６７８９", 123456789, "０１２３４５６７８９", true},
+        ReadCase{"　２５　", 25, "２５", true},
+        ReadCase{"\xE3\x80\x80"
+                 "5",
+                 5, "5", true},
+        // blank texts are whole: nothing was typed that is not read
+        ReadCase{"", 0, "", true}, ReadCase{"   ", 0, "", true}, ReadCase{"　 \t", 0, "", true},
+        // a number read from only part of the text
+        ReadCase{"25,5", 25, "25", false}, ReadCase{"2x5", 2, "2", false},
+        ReadCase{"２５ｘ", 25, "２５", false}, ReadCase{"２５，５", 25, "２５", false},
+        ReadCase{"２　５", 2, "２", false}, ReadCase{"1e", 1, "1", false}, ReadCase{"２ｅ＋", 2, "２", false},
+        ReadCase{"1.5.2", 1.5, "1.5", false}, ReadCase{"0x10", 0, "0", false},
+        ReadCase{"-25 mm", -25, "-25", false},
+        // no number at all
+        ReadCase{"abc", 0, "", false}, ReadCase{"-", 0, "", false}, ReadCase{"．", 0, "", false},
+        ReadCase{"ｅ５", 0, "", false}, ReadCase{"inf", 0, "", false},
+        // other full-width characters and broken UTF-8 end the number like any other character
+        ReadCase{"\xEF\xBC\x8C"
+                 "5",
+                 0, "", false},
+        ReadCase{"5\xEF\xBC", 5, "5", false}, ReadCase{"\xEF", 0, "", false}));
+
+TEST(ReadNumber, ReadsAMillionFullWidthDigitsAsHuge) {
+    std::string text;
+    for (int i = 0; i < 1'000'000; ++i) text += "\xEF\xBC\x99";
+    const NumberReading r = ReadNumber(text);
+    EXPECT_EQ(r.value, kInf);
+    EXPECT_TRUE(r.whole);
+    EXPECT_EQ(r.number.size(), text.size());
+}
 
 TEST(ParseNumber, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(ParseNumber("-0")));
