@@ -13,12 +13,14 @@ inline constexpr std::string_view kFitLimitSizes = "φ%.4f ～ %.4f mm";
 inline constexpr std::string_view kFitMeanValue = "φ%.4f ± %g mm  ）";
 inline constexpr std::string_view kGeneralDeviation = "±%g mm";
 inline constexpr std::string_view kGeneralTolerance = "%g mm";
-inline constexpr std::string_view kGeneralLimitSizes = "φ%g ～ %g mm";
-inline constexpr std::string_view kGeneralMeanValue = "φ%g ± %g mm  ）";
+// The limit sizes and mean values of general and free modes: "%g", or four
+// decimals where "%g" would lose the 0.1 μm (FormatGKeepingFourDecimals).
+inline constexpr std::string_view kGeneralLimitSizes = "φ%s ～ %s mm";
+inline constexpr std::string_view kGeneralMeanValue = "φ%s ± %s mm  ）";
 inline constexpr std::string_view kFreeDeviation = "%s / %s mm";
 inline constexpr std::string_view kFreeTolerance = "%g mm";
-inline constexpr std::string_view kFreeLimitSizes = "φ%g ～ %g mm";
-inline constexpr std::string_view kFreeMeanValue = "φ%g ± %g mm  ）";
+inline constexpr std::string_view kFreeLimitSizes = "φ%s ～ %s mm";
+inline constexpr std::string_view kFreeMeanValue = "φ%s ± %s mm  ）";
 
 // What a feature's boxes show when there is nothing to show.
 inline constexpr std::string_view kFeaturePlaceholder = " -";

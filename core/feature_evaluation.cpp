@@ -65,6 +65,14 @@ std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, c
         lower};
 }
 
+// A limit-size or mean-value text of general and free modes: two numbers,
+// each with its 0.1 μm kept.
+std::string TwoNumbersText(std::string_view format, double first, double second) {
+    const std::string a = FormatGKeepingFourDecimals(first);
+    const std::string b = FormatGKeepingFourDecimals(second);
+    return FormatText(format, {a, b});
+}
+
 std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
     if (state.generalClass < 0 || state.generalClass >= kGeneralClassCount || state.generalSizeRange < 0 ||
         state.generalSizeRange >= kGeneralSizeRangeCount) {
@@ -78,8 +86,8 @@ std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
     if (!AllFinite({upper, lower})) return std::nullopt;
     return Outcome{
         {FormatText(display::kGeneralDeviation, {t}), FormatText(display::kGeneralTolerance, {t + t}),
-         FormatText(display::kGeneralLimitSizes, {lower, upper}),
-         FormatText(display::kGeneralMeanValue, {state.basicSize, t})},
+         TwoNumbersText(display::kGeneralLimitSizes, lower, upper),
+         TwoNumbersText(display::kGeneralMeanValue, state.basicSize, t)},
         upper,
         lower};
 }
@@ -120,8 +128,8 @@ std::optional<Outcome> EvaluateFree(FeatureState& state, const FeatureInputs& in
     if (!AllFinite({a, b, tolerance, upper, lower, mean})) return std::nullopt;
     return Outcome{{FormatText(display::kFreeDeviation, {upperText, lowerText}),
                     FormatText(display::kFreeTolerance, {tolerance}),
-                    FormatText(display::kFreeLimitSizes, {lower, upper}),
-                    FormatText(display::kFreeMeanValue, {mean, half})},
+                    TwoNumbersText(display::kFreeLimitSizes, lower, upper),
+                    TwoNumbersText(display::kFreeMeanValue, mean, half)},
                    upper,
                    lower};
 }

@@ -15,69 +15,135 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The span of the leading number by the grammar above, without its sign.
+// The full-width forms that read as ASCII, in UTF-8.
+struct FullWidthForm {
+    std::string_view utf8;
+    char ascii;
+};
+constexpr FullWidthForm kFullWidthForms[] = {
+    {"\xEF\xBC\x90", '0'}, {"\xEF\xBC\x91", '1'}, {"\xEF\xBC\x92", '2'}, {"\xEF\xBC\x93", '3'},
+    {"\xEF\xBC\x94", '4'}, {"\xEF\xBC\x95", '5'}, {"\xEF\xBC\x96", '6'}, {"\xEF\xBC\x97", '7'},
+    {"\xEF\xBC\x98", '8'}, {"\xEF\xBC\x99", '9'}, {"\xEF\xBC\x8E", '.'}, {"\xEF\xBC\x8D", '-'},
+    {"\xEF\xBC\x8B", '+'}, {"\xEF\xBD\x85", 'e'}, {"\xEF\xBC\xA5", 'E'}, {"\xE3\x80\x80", ' '},
+};
+
+// One character of the text as the number grammar sees it: its ASCII form
+// and its length in bytes. Bytes of other characters stand for themselves
+// and match nothing in the grammar.
+struct Unit {
+    char c;
+    std::size_t length;
+};
+
+// Reads a text unit by unit; past the end it gives '\0' of length 0.
+class Units {
+  public:
+    explicit Units(std::string_view text) : text_(text) {}
+    Unit At(std::size_t i) const {
+        if (i >= text_.size()) return {'\0', 0};
+        const unsigned char lead = static_cast<unsigned char>(text_[i]);
+        if (lead < 0x80) [[likely]]
+            return {text_[i], 1};
+        if (lead == 0xEF || lead == 0xE3) {
+            folded_ = true;
+            for (const FullWidthForm& f : kFullWidthForms) {
+                if (text_.substr(i, f.utf8.size()) == f.utf8) return {f.ascii, f.utf8.size()};
+            }
+        }
+        return {text_[i], 1};
+    }
+    // Whether a full-width form may have been met so far.
+    bool Folded() const { return folded_; }
+
+  private:
+    std::string_view text_;
+    mutable bool folded_ = false;
+};
+
+// The span of the leading number by the grammar above.
 struct NumberSpan {
     bool negative = false;
-    std::string_view body;  // digits, point and exponent; empty when there is no number
+    std::size_t begin = 0;        // the sign or first character of the number
+    std::size_t end = 0;          // one past it; begin == end when there is no number
+    std::size_t digitsBegin = 0;  // after the sign: digits, point and exponent
+    bool folded = false;          // full-width forms may be among them
+    bool zero = true;             // no digit but 0
     // Decimal exponent of the first significant digit, used only to tell an
     // overflow from an underflow when the value is out of range.
     long long magnitude = 0;
 };
 
+bool IsBlank(Unit u) {
+    return u.length > 0 && IsCSpace(u.c);
+}
+
 NumberSpan ScanNumber(std::string_view text) {
+    const Units units(text);
     NumberSpan span;
     std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i])) ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        span.negative = text[i] == '-';
-        ++i;
+    while (IsBlank(units.At(i))) i += units.At(i).length;
+    span.begin = span.end = i;
+    if (const Unit u = units.At(i); u.c == '+' || u.c == '-') {
+        span.negative = u.c == '-';
+        i += u.length;
     }
-    const std::size_t start = i;
+    span.digitsBegin = i;
     long long integerDigits = 0;
     long long leadingFractionZeros = 0;
     bool significantSeen = false;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        if (text[i] != '0') significantSeen = true;
-        if (significantSeen) ++integerDigits;
-        ++digits;
-        ++i;
+    for (Unit u = units.At(i); IsDigit(u.c); u = units.At(i)) {
+        if (!significantSeen && u.c == '0') {
+            ++digits;
+            i += u.length;
+            continue;
+        }
+        significantSeen = true;
+        // The run of ASCII digits that follows, the common case, at full speed.
+        std::size_t run = i + u.length;
+        while (run < text.size() && IsDigit(text[run])) ++run;
+        const std::size_t count = 1 + (run - i - u.length);
+        integerDigits += static_cast<long long>(count);
+        digits += count;
+        i = run;
     }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
+    if (const Unit point = units.At(i); point.c == '.') {
+        i += point.length;
+        for (Unit u = units.At(i); IsDigit(u.c); u = units.At(i)) {
             if (!significantSeen) {
-                if (text[i] == '0') {
+                if (u.c == '0') {
                     ++leadingFractionZeros;
                 } else {
                     significantSeen = true;
                 }
             }
             ++digits;
-            ++i;
+            i += u.length;
         }
     }
     if (digits == 0) return span;  // no number: not even "." or "-" alone
     std::size_t end = i;
     long long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
+    if (const Unit e = units.At(i); e.c == 'e' || e.c == 'E') {
+        std::size_t j = i + e.length;
         bool negativeExponent = false;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            negativeExponent = text[j] == '-';
-            ++j;
+        if (const Unit sign = units.At(j); sign.c == '+' || sign.c == '-') {
+            negativeExponent = sign.c == '-';
+            j += sign.length;
         }
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) {
-                if (exponent < 1'000'000'000) exponent = exponent * 10 + (text[j] - '0');
-                ++j;
+        if (IsDigit(units.At(j).c)) {
+            for (Unit u = units.At(j); IsDigit(u.c); u = units.At(j)) {
+                if (exponent < 1'000'000'000) exponent = exponent * 10 + (u.c - '0');
+                j += u.length;
             }
             if (negativeExponent) exponent = -exponent;
             end = j;
         }
         // "1e" or "1e+" : the exponent is not part of the number
     }
-    span.body = text.substr(start, end - start);
+    span.end = end;
+    span.folded = units.Folded();
+    span.zero = !significantSeen;
     span.magnitude = (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1) + exponent;
     return span;
 }
@@ -92,19 +158,51 @@ std::string ToChars(double value, std::chars_format format, int precision) {
 
 }  // namespace
 
-double ParseNumber(std::string_view text) {
+NumberReading ReadNumber(std::string_view text) {
     const NumberSpan span = ScanNumber(text);
-    if (span.body.empty()) return 0.0;
+    NumberReading reading;
+    reading.number = text.substr(span.begin, span.end - span.begin);
+    const Units units(text);
+    std::size_t rest = span.end;
+    while (IsBlank(units.At(rest))) rest += units.At(rest).length;
+    reading.whole = rest == text.size() && (span.end > span.begin || span.begin == text.size());
+    if (span.end == span.begin) return reading;
+    // from_chars reads the ASCII forms, in the "C" conventions whatever the
+    // locale is.
+    std::string_view body = text.substr(span.digitsBegin, span.end - span.digitsBegin);
+    std::string folded;
+    if (span.folded) {
+        for (std::size_t k = 0; k < body.size();) {
+            const Unit u = Units(body).At(k);
+            folded += u.c;
+            k += u.length;
+        }
+        body = folded;
+    }
     double value = 0.0;
-    // from_chars reads in the "C" conventions whatever the locale is.
-    const auto result = std::from_chars(span.body.data(), span.body.data() + span.body.size(), value,
-                                        std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
+    // Beyond these magnitudes the value is plainly out of range, which spares
+    // reading a long run of digits again.
+    constexpr long long kAboveLargest = 309;    // 1e309 > 1.8e308
+    constexpr long long kBelowSmallest = -325;  // 1e-325 rounds to 0
+    if (span.zero) {
+        value = 0.0;
+    } else if (span.magnitude >= kAboveLargest) {
+        value = std::numeric_limits<double>::infinity();
+    } else if (span.magnitude <= kBelowSmallest) {
+        value = 0.0;
+    } else if (const auto result =
+                   std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
+               result.ec == std::errc::result_out_of_range) {
         value = span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (result.ec != std::errc{}) {
-        return 0.0;
+        return reading;
     }
-    return span.negative ? -value : value;
+    reading.value = span.negative ? -value : value;
+    return reading;
+}
+
+double ParseNumber(std::string_view text) {
+    return ReadNumber(text).value;
 }
 
 std::string FormatG(double value) {
@@ -119,6 +217,16 @@ std::string FormatSignedG(double value) {
 
 std::string FormatFixed(double value, int decimals) {
     return ToChars(value, std::chars_format::fixed, decimals);
+}
+
+std::string FormatGKeepingFourDecimals(double value) {
+    std::string g = FormatG(value);
+    std::string fixed = FormatFixed(value, 4);
+    if (!std::isfinite(value) || FormatFixed(ParseNumber(g), 4) == fixed) return g;
+    fixed.erase(fixed.find_last_not_of('0') + 1);
+    if (fixed.back() == '.') fixed.pop_back();
+    if (fixed == "-0") fixed = "0";  // a negative value that rounds to zero
+    return fixed;
 }
 
 double RoundToSixDecimals(double value) {

@@ -22,7 +22,25 @@ namespace tolvo {
 // library does ("1e400" -> inf); one too small to represent gives a zero of
 // its sign or the nearest subnormal. Callers therefore see infinities: a basic
 // size of inf is "over 120 mm" and "over 4000 mm" like any very large size.
+//
+// The full-width forms a Japanese input method types are read as their ASCII
+// forms: digits "０" to "９", "．", "－", "＋", "ｅ", "Ｅ", and the ideographic
+// space "　" as a blank ("２５．５" is 25.5). Any other character ends the
+// number, as in C.
 double ParseNumber(std::string_view text);
+
+// What ParseNumber reads in a text, and where.
+struct NumberReading {
+    double value = 0.0;
+    // The number's characters as typed (sign, digits, point, exponent,
+    // full-width forms included), without the white space before it; empty
+    // when the text holds no number.
+    std::string_view number;
+    // The text is nothing but the number between white space (ASCII or
+    // ideographic); a blank text is whole too, a text without a number is not.
+    bool whole = true;
+};
+NumberReading ReadNumber(std::string_view text);
 
 // printf("%g"): six significant digits, trailing zeros dropped.
 std::string FormatG(double value);
@@ -30,6 +48,13 @@ std::string FormatG(double value);
 std::string FormatSignedG(double value);
 // printf("%.*f"): fixed notation with the given number of decimals.
 std::string FormatFixed(double value, int decimals);
+// printf("%g"), unless that would change the value at or above the fourth
+// decimal place (0.1 μm of a size in millimetres): then fixed notation with
+// four decimals, trailing zeros and a trailing point removed ("1000.001",
+// where "%g" writes "1000"). "%g" changes the value there when the number it
+// writes, read back, and the value itself give different "%.4f" texts; so
+// "123.457" stays for 123.45696 (both 123.4570) but 123.45674 is "123.4567".
+std::string FormatGKeepingFourDecimals(double value);
 
 // Rounds to six decimals the way the fit evaluation always has: written with
 // "%f", read back with ParseNumber. Two values that agree to six decimals

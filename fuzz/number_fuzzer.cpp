@@ -19,10 +19,37 @@ locale_t CLocale() {
     return c;
 }
 
+// A Japanese input method's full-width forms of the number's characters
+// (U+FF01..U+FF5E are ASCII plus 0xFEE0) and the ideographic space, as ASCII.
+std::string FoldedFullWidth(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            out += ' ';
+            i += 2;
+            continue;
+        }
+        if (i + 2 < text.size() && byte(0) == 0xEF && (byte(1) & 0xFE) == 0xBC && (byte(2) & 0xC0) == 0x80) {
+            const unsigned codePoint = 0xF000u | ((byte(1) & 0x3Fu) << 6) | (byte(2) & 0x3Fu);
+            const char ascii = static_cast<char>(codePoint - 0xFEE0u);
+            if (std::strchr("0123456789.+-eE", ascii) != nullptr) {
+                out += ascii;
+                i += 2;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 // The C library's reading of the same grammar: it also reads hexadecimal
 // numbers, "inf" and "nan", so it gets only the leading run of characters a
 // decimal number can be made of.
-double Reference(std::string_view text) {
+double Reference(std::string_view typed) {
+    const std::string folded = FoldedFullWidth(typed);
+    const std::string_view text = folded;
     std::size_t end = 0;
     while (end < text.size() && text[end] != '\0' && std::strchr(" \t\n\v\f\r", text[end]) != nullptr) ++end;
     while (end < text.size() && text[end] != '\0' && std::strchr("0123456789.eE+-", text[end]) != nullptr)

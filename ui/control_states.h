@@ -18,8 +18,12 @@ struct ControlState {
     int minimum = 0;
     int maximum = 0;
     bool enabled = true;
-    bool partial = false;  // input edits: the number was read from only the leading part of the text
-    std::string readAs;    // that part as typed ("25" for "25,5"); empty unless partial
+    // Input edits read as a number: the text is not wholly the number read
+    // from it ("25,5" computes 25), so the view marks the edit. readAs is what
+    // is computed: the number as typed ("25", "２５" for "２５ｘ"), or "0" when
+    // the text holds no number ("abc"); empty while not partial.
+    bool partial = false;
+    std::string readAs;
 };
 
 // Edits the user can type into (when enabled).

@@ -54,6 +54,22 @@ int NearestSeedIndex(int index, int count, std::optional<int> (*toSeed)(int)) {
     return 0;
 }
 
+// The edits whose text is read as a number.
+bool IsNumberEdit(int id) {
+    for (const Panel* p : {&kHole, &kShaft}) {
+        if (id == p->basicSize || id == p->freeFirst || id == p->freeSecond) return true;
+    }
+    return false;
+}
+
+// Marks a number edit whose text is not wholly the number read from it.
+void MarkPartialNumber(ControlState& edit) {
+    const NumberReading reading = ReadNumber(edit.text);
+    edit.partial = !reading.whole;
+    edit.readAs.clear();
+    if (edit.partial) edit.readAs = reading.number.empty() ? "0" : std::string(reading.number);
+}
+
 }  // namespace
 
 MainModel::MainModel(DialogHost& host, const HelpSearch& help)
@@ -80,7 +96,9 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
 // ---- operations on controls ----
 
 void MainModel::SetText(int id, std::string text) {
-    controls_.At(id).text = std::move(text);
+    ControlState& control = controls_.At(id);
+    control.text = std::move(text);
+    if (IsNumberEdit(id)) MarkPartialNumber(control);
     DispatchEditChange(id);
 }
 
@@ -228,6 +246,11 @@ void MainModel::SwitchToFreeInput(const Panel& p) {
     controls_.At(p.generalRadio).checked = false;
     controls_.At(p.freeRadio).checked = true;
     ShowPlaceholders(p);
+    // The limit sizes belong to the refused setting. A general-size refusal
+    // ends its handler here, so the fit must go blank now, not when the
+    // feature is next evaluated.
+    StateOf(p).hasLimits = false;
+    EvaluateFit();
     focus_ = p.freeFirst;
 }
 

@@ -99,6 +99,60 @@ INSTANTIATE_TEST_SUITE_P(
               Free("+0.02", "-0.01"),
               {"+0.02 / -0.01 mm", "0.03 mm", "φ39.99 ～ 40.02 mm", "φ40.005 ± 0.015 mm  ）"}}));
 
+// "%g" keeps six significant digits; where that would change a limit size or
+// mean value at the fourth decimal (0.1 μm), free and general modes write
+// four decimals instead. Fit mode always writes four.
+struct SizedRow {
+    const char* size;
+    Setting setting;
+    FeatureTexts expected;
+};
+
+class FeatureTextsKeepFourDecimalsTest : public ::testing::TestWithParam<SizedRow> {};
+
+TEST_P(FeatureTextsKeepFourDecimalsTest, WritesTheFourTextsByteForByte) {
+    const SizedRow& row = GetParam();
+    const FeatureEvaluation e = Evaluate(FeatureKind::Hole, row.size, row.setting);
+    ASSERT_TRUE(e.texts.has_value());
+    EXPECT_EQ(e.texts->deviation, row.expected.deviation);
+    EXPECT_EQ(e.texts->tolerance, row.expected.tolerance);
+    EXPECT_EQ(e.texts->limitSizes, row.expected.limitSizes);
+    EXPECT_EQ(e.texts->meanValue, row.expected.meanValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FeatureTextsKeepFourDecimalsTest,
+    ::testing::Values(
+        SizedRow{"1000",
+                 Free("+0.001", "0"),
+                 {"+0.001 / 0 mm", "0.001 mm", "φ1000 ～ 1000.001 mm", "φ1000.0005 ± 0.0005 mm  ）"}},
+        SizedRow{"123.4567",
+                 Free("+0.0004", ""),
+                 {"+0.0004 / 0 mm", "0.0004 mm", "φ123.4567 ～ 123.4571 mm", "φ123.4569 ± 0.0002 mm  ）"}},
+        // a fifth decimal: "%g" rounds 123.45674 to 123.457, four decimals to 123.4567
+        SizedRow{"123.45674",
+                 Free("", ""),
+                 {"0 / 0 mm", "0 mm", "φ123.4567 ～ 123.4567 mm", "φ123.4567 ± 0 mm  ）"}},
+        // 123.45696 is 123.4570 to four decimals, as "%g" writes it: unchanged
+        SizedRow{
+            "123.45696", Free("", ""), {"0 / 0 mm", "0 mm", "φ123.457 ～ 123.457 mm", "φ123.457 ± 0 mm  ）"}},
+        SizedRow{"1234.5678",
+                 General(kMediumClass),
+                 {"±1.2 mm", "2.4 mm", "φ1233.3678 ～ 1235.7678 mm", "φ1234.5678 ± 1.2 mm  ）"}},
+        SizedRow{"3999.9999",
+                 General(kCoarseClass),
+                 {"±4 mm", "8 mm", "φ3995.9999 ～ 4003.9999 mm", "φ3999.9999 ± 4 mm  ）"}},
+        SizedRow{"4000", General(kCoarseClass), {"±4 mm", "8 mm", "φ3996 ～ 4004 mm", "φ4000 ± 4 mm  ）"}},
+        // exponent form where "%g" would drop digits, kept where it is exact
+        SizedRow{"1234567",
+                 Free("0.5", "0"),
+                 {"+0.5 / 0 mm", "0.5 mm", "φ1234567 ～ 1234567.5 mm", "φ1234567.25 ± 0.25 mm  ）"}},
+        SizedRow{"2e6", Free("", ""), {"0 / 0 mm", "0 mm", "φ2e+06 ～ 2e+06 mm", "φ2e+06 ± 0 mm  ）"}},
+        // a negative limit size
+        SizedRow{"0.5",
+                 Free("-1000.0004", "0"),
+                 {"0 / -1000 mm", "1000 mm", "φ-999.5004 ～ 0.5 mm", "φ-499.5002 ± 500.0002 mm  ）"}}));
+
 TEST(EvaluateFeature, StoresTheLimitSizesInMillimetres) {
     const FeatureEvaluation hole = Evaluate(FeatureKind::Hole, "25", Fit(4, 2));  // H7
     EXPECT_DOUBLE_EQ(hole.state.upperLimit, 25.021);

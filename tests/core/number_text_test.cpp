@@ -37,13 +37,69 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1.5.2", 1.5}, ParseCase{".", 0}, ParseCase{"-", 0}, ParseCase{"+-1", 0},
                       ParseCase{"- 1", 0}, ParseCase{"\t\n\v\f\r 2", 2}, ParseCase{"1.", 1},
                       ParseCase{"1E3", 1000}, ParseCase{"2.5e-3", 0.0025}, ParseCase{"1,5", 1},
-                      ParseCase{"0,5", 0}, ParseCase{"\xEF\xBC\x92\xEF\xBC\x95", 0},
-                      ParseCase{"\xE3\x80\x80"
-                                "5",
-                                0},
-                      ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
+                      ParseCase{"0,5", 0}, ParseCase{"1e400", kInf}, ParseCase{"-1e400", -kInf},
                       ParseCase{"0.000000000000000000000000000001e330", 1e300}, ParseCase{"1e-400", 0},
                       ParseCase{"120.0000000000000001", 120}));
+
+// What a Japanese input method types, read as its ASCII forms; and how much
+// of the text the number is.
+struct ReadCase {
+    const char* text;
+    double value;
+    const char* number;  // as typed
+    bool whole;
+};
+
+class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTest, ReadsFullWidthFormsAndTellsWhetherTheNumberIsTheWholeText) {
+    const ReadCase& c = GetParam();
+    const NumberReading r = ReadNumber(c.text);
+    EXPECT_EQ(r.value, c.value) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(r.number, c.number) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(r.whole, c.whole) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(ParseNumber(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTest,
+    ::testing::Values(
+        // whole numbers
+        ReadCase{"25", 25, "25", true}, ReadCase{"  -2.5e1\t\n", -25, "-2.5e1", true},
+        ReadCase{"1.", 1, "1.", true}, ReadCase{".5", 0.5, ".5", true},
+        ReadCase{"1e400", kInf, "1e400", true}, ReadCase{"２５．５", 25.5, "２５．５", true},
+        ReadCase{"２5.５", 25.5, "２5.５", true}, ReadCase{"－１．５ｅ２", -150, "－１．５ｅ２", true},
+        ReadCase{"＋３Ｅ－１", 0.3, "＋３Ｅ－１", true},
+        ReadCase{"０１２３４５６７８９", 123456789, "０１２３４５６７８９", true},
+        ReadCase{"　２５　", 25, "２５", true},
+        ReadCase{"\xE3\x80\x80"
+                 "5",
+                 5, "5", true},
+        // blank texts are whole: nothing was typed that is not read
+        ReadCase{"", 0, "", true}, ReadCase{"   ", 0, "", true}, ReadCase{"　 \t", 0, "", true},
+        // a number read from only part of the text
+        ReadCase{"25,5", 25, "25", false}, ReadCase{"2x5", 2, "2", false},
+        ReadCase{"２５ｘ", 25, "２５", false}, ReadCase{"２５，５", 25, "２５", false},
+        ReadCase{"２　５", 2, "２", false}, ReadCase{"1e", 1, "1", false}, ReadCase{"２ｅ＋", 2, "２", false},
+        ReadCase{"1.5.2", 1.5, "1.5", false}, ReadCase{"0x10", 0, "0", false},
+        ReadCase{"-25 mm", -25, "-25", false},
+        // no number at all
+        ReadCase{"abc", 0, "", false}, ReadCase{"-", 0, "", false}, ReadCase{"．", 0, "", false},
+        ReadCase{"ｅ５", 0, "", false}, ReadCase{"inf", 0, "", false},
+        // other full-width characters and broken UTF-8 end the number like any other character
+        ReadCase{"\xEF\xBC\x8C"
+                 "5",
+                 0, "", false},
+        ReadCase{"5\xEF\xBC", 5, "5", false}, ReadCase{"\xEF", 0, "", false}));
+
+TEST(ReadNumber, ReadsAMillionFullWidthDigitsAsHuge) {
+    std::string text;
+    for (int i = 0; i < 1'000'000; ++i) text += "\xEF\xBC\x99";
+    const NumberReading r = ReadNumber(text);
+    EXPECT_EQ(r.value, kInf);
+    EXPECT_TRUE(r.whole);
+    EXPECT_EQ(r.number.size(), text.size());
+}
 
 TEST(ParseNumber, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(ParseNumber("-0")));
@@ -136,6 +192,60 @@ TEST(Format, AgreesWithSnprintfOnManyValues) {
         EXPECT_EQ(FormatFixed(v, 4), buffer);
         std::snprintf(buffer, sizeof buffer, "%f", v);
         EXPECT_EQ(FormatFixed(v, 6), buffer);
+    }
+}
+
+struct FourDecimalsCase {
+    double value;
+    const char* expected;
+};
+
+class FormatGKeepingFourDecimalsTest : public ::testing::TestWithParam<FourDecimalsCase> {};
+
+TEST_P(FormatGKeepingFourDecimalsTest, WritesGUnlessItLosesTheFourthDecimal) {
+    const FourDecimalsCase& c = GetParam();
+    EXPECT_EQ(FormatGKeepingFourDecimals(c.value), c.expected) << "value " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, FormatGKeepingFourDecimalsTest,
+    ::testing::Values(
+        // "%g" is exact enough: byte for byte as before
+        FourDecimalsCase{40.0, "40"}, FourDecimalsCase{39.99, "39.99"}, FourDecimalsCase{40.005, "40.005"},
+        FourDecimalsCase{0.0, "0"}, FourDecimalsCase{-0.05, "-0.05"}, FourDecimalsCase{1e-05, "1e-05"},
+        FourDecimalsCase{0.000123456789, "0.000123457"}, FourDecimalsCase{2e6, "2e+06"},
+        FourDecimalsCase{1e300, "1e+300"}, FourDecimalsCase{4000.0, "4000"},
+        FourDecimalsCase{123.45696, "123.457"},  // 123.4570 either way
+        FourDecimalsCase{1000.00004, "1000"},    // the fifth decimal rounds away
+        // "%g" would lose a digit at or above the fourth decimal
+        FourDecimalsCase{1000.001, "1000.001"}, FourDecimalsCase{123.4571, "123.4571"},
+        FourDecimalsCase{123.45674, "123.4567"}, FourDecimalsCase{1000.00006, "1000.0001"},
+        FourDecimalsCase{3999.9999, "3999.9999"}, FourDecimalsCase{4000.0003, "4000.0003"},
+        FourDecimalsCase{1234567.0, "1234567"}, FourDecimalsCase{1234567.25, "1234567.25"},
+        FourDecimalsCase{-1000.001, "-1000.001"}, FourDecimalsCase{-999.5004, "-999.5004"},
+        FourDecimalsCase{100000.5, "100000.5"},
+        // "%g" writes -5e-05, which is -0.0001 to four decimals; the value is -0.0000
+        FourDecimalsCase{-0.0000499999999, "0"}));
+
+TEST(FormatGKeepingFourDecimals, NeverDiffersFromTheValueAtTheFourthDecimal) {
+    std::mt19937_64 random(4321);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 8);
+    for (int n = 0; n < 20000; ++n) {
+        const double v = mantissa(random) * std::pow(10.0, exponent(random));
+        const std::string text = FormatGKeepingFourDecimals(v);
+        const std::string fixed = FormatFixed(v, 4);
+        const bool gExact = FormatFixed(ParseNumber(FormatG(v)), 4) == fixed;
+        if (gExact) {
+            EXPECT_EQ(text, FormatG(v));
+        } else {
+            EXPECT_EQ(FormatFixed(ParseNumber(text), 4), fixed == "-0.0000" ? "0.0000" : fixed) << v;
+            EXPECT_EQ(text.find('e'), std::string::npos) << v;
+            if (text.find('.') != std::string::npos) {
+                EXPECT_NE(text.back(), '0') << v;
+                EXPECT_NE(text.back(), '.') << v;
+            }
+        }
     }
 }
 

@@ -81,9 +81,29 @@ TEST(Replay, SkipsCommentsAndBlankLinesAndTakesTheRestOfTheLineAsText) {
         "type 1090 -0.5 x\n"
         "dump\n");
     ASSERT_EQ(o.status, 0) << o.errors;
-    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1017":{"text":"12 mm and more","enabled":true})"));
-    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1090":{"text":"-0.5 x","enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1017":{"text":"12 mm and more","partial":true,"enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1090":{"text":"-0.5 x","partial":true,"enabled":true})"));
     EXPECT_TRUE(Contains(o.dumps.at(0), R"("1114":{"text":"0 / -0.5 mm","enabled":true})"));
+}
+
+TEST(Replay, MarksAnInputEditWhoseTextIsNotWhollyTheNumberReadFromIt) {
+    const Outcome o = Replay(
+        "type 1003 25,5\ndump\nback 1003 2\ndump\nset 1003 \xEF\xBC\x92\xEF\xBC\x95\xEF\xBD\x98\n"
+        "click 1002\nset 1011 abc\nset 1012  2.5 \ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    // the shaft's size mirrors the hole's, and is marked the same
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1003":{"text":"25,5","partial":true,"enabled":true})"))
+        << o.dumps.at(0);
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1017":{"text":"25,5","partial":true,"enabled":false})"));
+    // computed as 25 mm all the same
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1009":{"text":"74 / 65 μm","enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(1), R"("1003":{"text":"25","enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(1), R"("1017":{"text":"25","enabled":false})"));
+    EXPECT_TRUE(Contains(o.dumps.at(2),
+                         "\"1003\":{\"text\":\"\xEF\xBC\x92\xEF\xBC\x95\xEF\xBD\x98\","
+                         "\"partial\":true,\"enabled\":true}"));
+    EXPECT_TRUE(Contains(o.dumps.at(2), R"("1011":{"text":"abc","partial":true,"enabled":true})"));
+    EXPECT_TRUE(Contains(o.dumps.at(2), R"("1012":{"text":" 2.5 ","enabled":true})"));
 }
 
 TEST(Replay, SendsEachKeystrokeToTheEditThatHasTheFocusAtThatMoment) {
@@ -110,12 +130,12 @@ TEST(Replay, BackspacesChangeOnlyWhatIsThere) {
 TEST(Replay, EscapesTextsForJson) {
     const Outcome o = Replay("click 1038\nset 1017 a\"b\\c\tdump\ndump\n");
     ASSERT_EQ(o.status, 0) << o.errors;
-    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1017":{"text":"a\"b\\c\tdump","enabled":true})"))
+    EXPECT_TRUE(Contains(o.dumps.at(0), R"("1017":{"text":"a\"b\\c\tdump","partial":true,"enabled":true})"))
         << o.dumps.at(0);
     const Outcome invalid = Replay("set 1003 \xff\x01\ndump\n");
     ASSERT_EQ(invalid.status, 0);
-    EXPECT_TRUE(
-        Contains(invalid.dumps.at(0), "\"1003\":{\"text\":\"\xEF\xBF\xBD\\u0001\",\"enabled\":true}"));
+    EXPECT_TRUE(Contains(invalid.dumps.at(0),
+                         "\"1003\":{\"text\":\"\xEF\xBF\xBD\\u0001\",\"partial\":true,\"enabled\":true}"));
 }
 
 TEST(Replay, ReportsTheFitKindLabelsColours) {
@@ -312,7 +332,7 @@ TEST(Replay, BackspacesFollowTheFocusWhereAHandlerMovesIt) {
     const Outcome o = Replay("click 1002\ntype 1011 12\nclick 1001\nset 1003 0.3e1\nback 1003 5\ndump\n");
     ASSERT_EQ(o.status, 0) << o.errors;
     const std::string& d = o.dumps.at(0);
-    EXPECT_TRUE(Contains(d, R"("1003":{"text":"0.3e","enabled":true})")) << d;
+    EXPECT_TRUE(Contains(d, R"("1003":{"text":"0.3e","partial":true,"enabled":true})")) << d;
     EXPECT_TRUE(Contains(d, R"("1011":{"text":"","enabled":true})")) << d;
     EXPECT_TRUE(Contains(d, R"("1002":{"checked":true,"enabled":true})")) << d;
     EXPECT_TRUE(Contains(d, R"("focus":1011)")) << d;
@@ -351,7 +371,8 @@ TEST(Replay, Types100000KeystrokesIntoOneEdit) {
     const Outcome o = Replay("click 1002\ntype 1011 " + text + "\nback 1011 3\ndump\n");
     ASSERT_EQ(o.status, 0) << o.errors;
     const std::string shown = Repeated("aφ" + kReplacement, 33'333);
-    EXPECT_EQ(ControlIn(o.dumps.at(0), 1011), "\"1011\":{\"text\":\"" + shown + "\",\"enabled\":true}");
+    EXPECT_EQ(ControlIn(o.dumps.at(0), 1011),
+              "\"1011\":{\"text\":\"" + shown + "\",\"partial\":true,\"enabled\":true}");
 }
 
 // ---- UTF-8 in dumps and errors ----
@@ -374,8 +395,9 @@ TEST(Replay, WritesEveryByteOfAnIllFormedSequenceAsTheReplacementCharacter) {
     for (const auto& [bytes, replacements] : kCases) {
         const Outcome o = Replay("click 1002\nset 1011 <" + bytes + ">\ndump\n");
         ASSERT_EQ(o.status, 0) << o.errors;
-        EXPECT_EQ(ControlIn(o.dumps.at(0), 1011),
-                  "\"1011\":{\"text\":\"<" + Repeated(kReplacement, replacements) + ">\",\"enabled\":true}");
+        EXPECT_EQ(ControlIn(o.dumps.at(0), 1011), "\"1011\":{\"text\":\"<" +
+                                                      Repeated(kReplacement, replacements) +
+                                                      ">\",\"partial\":true,\"enabled\":true}");
     }
 }
 
@@ -387,7 +409,7 @@ TEST(Replay, KeepsEveryWellFormedCharacterAsItIs) {
         const Outcome o = Replay("click 1002\nset 1011 " + character + "\ndump\n");
         ASSERT_EQ(o.status, 0) << o.errors;
         EXPECT_EQ(ControlIn(o.dumps.at(0), 1011),
-                  "\"1011\":{\"text\":\"" + character + "\",\"enabled\":true}");
+                  "\"1011\":{\"text\":\"" + character + "\",\"partial\":true,\"enabled\":true}");
     }
 }
 

@@ -22,29 +22,37 @@ struct BadInput {
     const char* name;
     std::string text;
     Reading reading;
+    // What the edit tells while its text is not wholly the number read from
+    // it: what is computed; empty when the text is wholly a number or blank.
+    std::string readAs = {};
 };
 
 const std::vector<BadInput>& BadInputs() {
     static const std::vector<BadInput> inputs = {
         {"empty", "", Reading::Zero},
         {"blanks", "   ", Reading::Zero},
-        {"letters", "abc", Reading::Zero},
-        {"hex", "0x10", Reading::Zero},
-        {"inf", "inf", Reading::Zero},
-        {"nan", "nan", Reading::Zero},
+        {"letters", "abc", Reading::Zero, "0"},
+        {"hex", "0x10", Reading::Zero, "0"},
+        {"inf", "inf", Reading::Zero, "0"},
+        {"nan", "nan", Reading::Zero, "0"},
         {"overflow", "1e400", Reading::Huge},
         {"negative_overflow", "-1e400", Reading::NegativeHuge},
         {"negative_zero", "-0", Reading::Zero},
-        {"decimal_comma", "1,5", Reading::One},
-        {"full_width_digits", "２５", Reading::Zero},
+        {"decimal_comma", "1,5", Reading::One, "1"},
+        {"full_width_digits", "２５", Reading::TwentyFive},
+        {"full_width_mixed", "２5", Reading::TwentyFive},
+        {"full_width_sign_and_exponent", "＋２．５Ｅ１", Reading::TwentyFive},
+        {"ideographic_spaces_around", "　２５　", Reading::TwentyFive},
+        {"full_width_then_letter", "２５ｘ", Reading::TwentyFive, "２５"},
+        {"full_width_comma", "１，５", Reading::One, "１"},
         {"ten_thousand_digits", "2" + std::string(9999, '5'), Reading::Huge},
-        {"ten_thousand_letters", "25" + std::string(9998, 'x'), Reading::TwentyFive},
+        {"ten_thousand_letters", "25" + std::string(9998, 'x'), Reading::TwentyFive, "25"},
         {"control_character",
          "\x01"
          "25",
-         Reading::Zero},
+         Reading::Zero, "0"},
         {"leading_tab", "\t25", Reading::TwentyFive},
-        {"line_feed_and_nul", std::string("\n25\0x", 5), Reading::TwentyFive},
+        {"line_feed_and_nul", std::string("\n25\0x", 5), Reading::TwentyFive, "25"},
     };
     return inputs;
 }
@@ -75,6 +83,8 @@ TEST_P(BadInputTest, ShowsPlaceholdersOrMessagesAndKeepsTheText) {
     model.OnEditChanged(edit.id, input.text);
 
     EXPECT_EQ(model.Controls().At(edit.id).text, input.text);
+    EXPECT_EQ(model.Controls().At(edit.id).partial, !input.readAs.empty());
+    EXPECT_EQ(model.Controls().At(edit.id).readAs, input.readAs);
     const std::string& deviation = model.Controls().At(edit.deviation).text;
     std::vector<std::string> messages;
     for (const auto& m : host.Messages()) messages.push_back(m.text);

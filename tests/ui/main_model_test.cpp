@@ -238,7 +238,7 @@ TEST_F(MainModelTest, TheShaftHasNoGradeRules) {
     EXPECT_EQ(Position(kShaftGradeSlider), 7);
 }
 
-TEST_F(MainModelTest, GeneralModeUnderHalfAMillimetreSwitchesToFreeAndKeepsTheFit) {
+TEST_F(MainModelTest, GeneralModeUnderHalfAMillimetreSwitchesToFreeAndShowsNoFit) {
     SeparateShaft();
     Set(kShaftBasicSize, "25");
     Type(kHoleBasicSize, "25");
@@ -250,7 +250,8 @@ TEST_F(MainModelTest, GeneralModeUnderHalfAMillimetreSwitchesToFreeAndKeepsTheFi
     EXPECT_EQ(host.TakeMessages(), std::vector<std::string>{Msg(kHole, SettingMessage::GeneralSizeUnder05)});
     EXPECT_TRUE(Checked(kHoleFreeRadio));
     EXPECT_EQ(FeatureTexts(kHole), kFeaturePlaceholders);
-    EXPECT_EQ(FitTexts(), fitBefore);
+    EXPECT_EQ(FitTexts(), kFitPlaceholders);  // not the fit of the hole's earlier limit sizes
+    EXPECT_FALSE(model.Feature(kHole).hasLimits);
     EXPECT_EQ(model.Focus(), kHoleFreeFirst);
     EXPECT_TRUE(Enabled(kHoleFreeFirst));
     EXPECT_FALSE(Enabled(kHoleClassScroll));
@@ -259,6 +260,58 @@ TEST_F(MainModelTest, GeneralModeUnderHalfAMillimetreSwitchesToFreeAndKeepsTheFi
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_EQ(Text(kHoleDeviation), "24 / 20 μm");  // D5 up to 3 mm
 }
+
+// A general-size refusal ends the handler with the feature's placeholders
+// up; the fit must not be worked out from the limit sizes it had before, nor
+// be copied.
+struct GeneralRefusal {
+    const char* name;
+    bool shaftFollows;
+    std::vector<std::pair<int, std::string>> edits;  // applied in turn after hole general mode
+    std::vector<std::string> lastMessages;
+};
+
+class GeneralRefusalTest : public MainModelTest, public ::testing::WithParamInterface<GeneralRefusal> {};
+
+TEST_P(GeneralRefusalTest, LeavesTheFitPlaceholdersAndNothingToCopy) {
+    const GeneralRefusal& r = GetParam();
+    if (!r.shaftFollows) {
+        SeparateShaft();
+        Set(kShaftBasicSize, "25");
+    }
+    Click(kHoleGeneralRadio);
+    for (std::size_t i = 0; i + 1 < r.edits.size(); ++i) Set(r.edits[i].first, r.edits[i].second);
+    ASSERT_NE(Text(kFitKindLabel), "");  // a fit before the refusal
+    host.TakeMessages();
+    Set(r.edits.back().first, r.edits.back().second);
+    EXPECT_EQ(host.TakeMessages(), r.lastMessages);
+    EXPECT_TRUE(Checked(kHoleFreeRadio));
+    EXPECT_EQ(FeatureTexts(kHole), kFeaturePlaceholders);
+    EXPECT_FALSE(model.Feature(kHole).hasLimits);
+    EXPECT_EQ(FitTexts(), kFitPlaceholders);
+    EXPECT_FALSE(model.FitKindLabelColors().has_value());
+    Click(kCopyButton);
+    EXPECT_EQ(host.TakeMessages(), std::vector<std::string>{std::string(kNothingToCopyMessage)});
+    // the next completed evaluation of the hole brings the fit back
+    Set(kHoleBasicSize, "25");
+    EXPECT_TRUE(model.Feature(kHole).hasLimits);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, GeneralRefusalTest,
+                         ::testing::Values(GeneralRefusal{"over_4000_by_overflow",
+                                                          false,
+                                                          {{kHoleBasicSize, "25"}, {kHoleBasicSize, "1e400"}},
+                                                          {Msg(kHole, SettingMessage::GeneralSizeOver4000)}},
+                                           GeneralRefusal{"under_half_a_millimetre",
+                                                          false,
+                                                          {{kHoleBasicSize, "25"}, {kHoleBasicSize, "0.3"}},
+                                                          {Msg(kHole, SettingMessage::GeneralSizeUnder05)}},
+                                           GeneralRefusal{"following_shaft_refused_first",
+                                                          true,
+                                                          {{kHoleBasicSize, "25"}, {kHoleBasicSize, "5000"}},
+                                                          {Msg(kShaft, SettingMessage::FitSizeOver120),
+                                                           Msg(kHole, SettingMessage::GeneralSizeOver4000)}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainModelTest, GeneralModeLimitsAreHalfAMillimetreAnd4000) {
     Click(kHoleGeneralRadio);

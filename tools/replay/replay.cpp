@@ -151,6 +151,7 @@ void AppendControls(std::string& out, const ControlStates& controls, bool extend
                 out += "\"text\":";
                 AppendJsonString(out, c.text);
                 out += ',';
+                if (c.partial) out += "\"partial\":true,";
                 break;
             case ControlKind::Radio:
             case ControlKind::CheckBox:
