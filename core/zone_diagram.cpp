@@ -229,7 +229,13 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
         for (int i = 0; i <= 2 * kMaxTicks; ++i) {
             const double value = (first + i) * scene.tickStepUm + 0.0;  // no "-0"
             if (value > s.toUm) break;
-            scene.ticks.push_back({value, value - s.shift, FormatG(value)});
+            const double y = value - s.shift;
+            // A tick next to a break would crowd its label against the other side's.
+            const bool nearBreak = std::any_of(
+                scene.breaks.begin(), scene.breaks.end(),
+                [&](const ZoneBreak& b) { return std::fabs(y - b.y) < kZoneBreakKeep * reference / 2; });
+            if (nearBreak) continue;
+            scene.ticks.push_back({value, y, FormatG(value)});
         }
     }
     scene.unit.y = scene.top;

@@ -111,7 +111,7 @@ std::string ZoneLabel(const ZoneFeature& feature);
 // The scale fills kZoneFill of the height with the zones, the zero line and
 // any breaks; a gap wider than kZoneBreakRatio times the taller zone (at
 // least 1 μm) becomes a break with kZoneBreakKeep times that height on each
-// side of it.
+// side of it, and no tick within half that height of the break.
 inline constexpr double kZoneFill = 0.75;
 inline constexpr double kZoneBreakRatio = 4.0;
 inline constexpr double kZoneBreakKeep = 1.0;

@@ -193,6 +193,8 @@ TEST(ZoneDiagram, FarApartZonesBreakTheScale) {
             // The span keeps its true amount although it is drawn shorter.
             EXPECT_DOUBLE_EQ(scene.spans[1].clearanceUm, -c.shaftUpperUm);
             EXPECT_DOUBLE_EQ(scene.spans[1].to - scene.spans[1].from, 42.0);
+            for (const ZoneTick& t : scene.ticks)
+                EXPECT_GE(std::fabs(t.y - scene.breaks[0].y), 10.5) << t.text;
         } else {
             EXPECT_EQ(shaft.top, c.shaftUpperUm);
         }
