@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool libx11-dev
   locales
   clang libclang-rt-14-dev
-  dpkg-dev lintian desktop-file-utils appstream
+  dpkg-dev lintian desktop-file-utils appstream libxml2-utils
   g++-mingw-w64-x86-64-posix googletest wine64
 )
 test_locale=de_DE.UTF-8

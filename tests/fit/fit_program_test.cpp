@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <locale>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -214,6 +215,12 @@ const Failure kFailures[] = {
     {"UnknownOption", {"--colour", "25", "H7/g6"}, "unknown option \"--colour\" (see --help)"},
     {"BadLanguage", {"--lang", "fr", "25", "H7/g6"}, "--lang \"fr\" is not a language: en or ja"},
     {"TableWithQuery", {"--table", "25"}, "--table takes no query: \"25\""},
+    {"SvgWithoutFile", {"25", "H7/g6", "--svg"}, "--svg needs a file"},
+    {"SvgWithBatch", {"--svg", "x.svg", "--batch", "-"}, "--batch and --svg cannot be used together"},
+    {"SvgUnwritable",
+     {"--svg", "/nonexistent/zones.svg", "25", "H7/g6"},
+     "cannot write \"/nonexistent/zones.svg\""},
+    {"SvgOfABadQuery", {"--svg", "never.svg", "20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
     {"UnreadableBatch", {"--batch", "/nonexistent/queries.txt"}, "cannot read \"/nonexistent/queries.txt\""},
 };
 
@@ -355,3 +362,33 @@ TEST(FitProgram, AnswersHelpAndVersion) {
 
 }  // namespace
 }  // namespace tolvo
+
+namespace tolvo::fit_test {
+namespace {
+
+// The diagram goes to its file; what the query prints stays what it was.
+TEST(FitSvg, WritesTheDiagramAndLeavesStandardOutputAsItWas) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("tolvo-fit-zones-" + std::to_string(std::random_device()()) + ".svg");
+    std::filesystem::remove(file);
+    for (const std::vector<std::string>& query :
+         {std::vector<std::string>{"25", "H7/g6"}, std::vector<std::string>{"--json", "25", "H7/p6", "30"}}) {
+        std::vector<std::string> withSvg = {"--svg", file.string()};
+        withSvg.insert(withSvg.end(), query.begin(), query.end());
+        const ProgramRun plain = RunFit(query);
+        const ProgramRun run = RunFit(withSvg);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, plain.out);
+        const std::string svg = ReadFile(file);
+        EXPECT_TRUE(svg.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+        EXPECT_TRUE(svg.ends_with("</svg>\n"));
+        EXPECT_NE(svg.find(">" + query[query.size() == 2 ? 1 : 2].substr(0, 2) + "</text>"),
+                  std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(file.string() + ".tmp"));
+    }
+    std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace tolvo::fit_test

@@ -2,6 +2,7 @@
 // 1 when a batch had a bad line, 2 on any other error (nothing on standard
 // output then).
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #endif
 
 #include "core/version.h"
+#include "core/zone_svg.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/writers.h"
@@ -24,7 +26,7 @@ namespace {
 using namespace tolvo::fit;
 
 constexpr std::string_view kUsage =
-    "Usage: tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
+    "Usage: tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
     "       tolvo-fit [--json] [--lang en|ja] --batch FILE|-\n"
     "       tolvo-fit [--json] --table\n"
     "\n"
@@ -36,6 +38,7 @@ constexpr std::string_view kUsage =
     "\n"
     "  --json         one JSON object per result\n"
     "  --lang en|ja   text in English or Japanese (the default)\n"
+    "  --svg FILE     also write the tolerance-zone diagram as SVG to FILE\n"
     "  --batch FILE   one query per line (- reads standard input); blank lines and\n"
     "                 # comments are skipped; exit status 1 when a line failed\n"
     "  --table        every cell of the ISO 286 system, one line each\n"
@@ -67,6 +70,29 @@ bool ReadAll(const std::string& file, std::string& text) {
     if (in.bad()) return false;
     text = std::move(buffer).str();
     return true;
+}
+
+// Written beside the file and renamed over it, so that a reader never sees
+// half a diagram and a failed write leaves the old file as it was.
+bool WriteFileWhole(const std::string& file, const std::string& text) {
+    const std::filesystem::path target(file);
+    std::filesystem::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) std::filesystem::remove(temporary, error);
+    return !error;
 }
 
 int RunBatch(const Options& options, std::string& out) {
@@ -116,6 +142,12 @@ int Run(const Options& options, std::string& out) {
     if (auto* e = std::get_if<Error>(&query)) return Fail(e->message);
     auto result = Evaluate(std::get<Query>(query));
     if (auto* e = std::get_if<Error>(&result)) return Fail(e->message);
+    if (!options.svgFile.empty()) {
+        const std::string svg =
+            tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
+        if (!WriteFileWhole(options.svgFile, svg))
+            return Fail("cannot write \"" + Quoted(options.svgFile) + "\"");
+    }
     out = Write(std::get<Result>(result), options, false);
     return 0;
 }

@@ -246,6 +246,9 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
             } else {
                 return Error{"--lang \"" + Quoted(value) + "\" is not a language: en or ja"};
             }
+        } else if (arg == "--svg") {
+            if (i + 1 == args.size() || args[i + 1].empty()) return Error{"--svg needs a file"};
+            options.svgFile = std::string(args[++i]);
         } else if (arg == "--batch") {
             if (i + 1 == args.size()) return Error{"--batch needs a file, or - for standard input"};
             batch = true;
@@ -258,6 +261,9 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
     if ((batch || table) && !options.words.empty()) {
         return Error{std::string(batch ? "--batch" : "--table") + " takes no query: \"" +
                      Quoted(options.words.front()) + "\""};
+    }
+    if ((batch || table) && !options.svgFile.empty()) {
+        return Error{std::string(batch ? "--batch" : "--table") + " and --svg cannot be used together"};
     }
     if (batch) {
         options.action = Action::Batch;

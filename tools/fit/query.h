@@ -44,6 +44,7 @@ struct Options {
     bool json = false;
     Language language = Language::Japanese;
     std::string batchFile;           // Batch: a path, or "-" for standard input
+    std::string svgFile;             // Query: where to write the zone diagram; empty: none
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]
 };
 

@@ -109,6 +109,24 @@ std::variant<Result, Error> Evaluate(const Query& query) {
     return result;
 }
 
+ZoneDiagramInput DiagramInput(const Result& result) {
+    auto feature = [](const FeatureResult& f, double upper, double lower) {
+        ZoneFeature z;
+        z.basicSize = f.basicSize;
+        z.upperLimit = upper;
+        z.lowerLimit = lower;
+        z.mode = f.side.kind == SideKind::IsoClass  ? ToleranceMode::FitClass
+                 : f.side.kind == SideKind::General ? ToleranceMode::General
+                                                    : ToleranceMode::Free;
+        if (f.side.kind == SideKind::IsoClass) z.className = iso286::FormatClassName(f.side.isoClass);
+        z.generalClass = f.side.generalClass;
+        return z;
+    };
+    const FitNumbers& n = *result.fit.numbers;
+    return {feature(result.hole, n.holeUpperLimit, n.holeLowerLimit),
+            feature(result.shaft, n.shaftUpperLimit, n.shaftLowerLimit)};
+}
+
 std::string ClassText(const Side& side) {
     switch (side.kind) {
         case SideKind::IsoClass:

@@ -8,6 +8,7 @@
 #include "core/feature.h"
 #include "core/feature_evaluation.h"
 #include "core/fit_evaluation.h"
+#include "core/zone_diagram.h"
 #include "tools/fit/query.h"
 
 namespace tolvo::fit {
@@ -34,6 +35,9 @@ struct Result {
 // the side's table, a cell the standard leaves undefined, numbers beyond the
 // range of double.
 std::variant<Result, Error> Evaluate(const Query& query);
+
+// The two features as the zone diagram draws them, from the fit's limit sizes.
+ZoneDiagramInput DiagramInput(const Result& result);
 
 // "H7", "GEN:m", or empty for free deviations.
 std::string ClassText(const Side& side);

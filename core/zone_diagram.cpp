@@ -1,0 +1,290 @@
+#include "core/zone_diagram.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "core/display_texts.h"
+#include "core/general_table.h"
+#include "core/number_text.h"
+
+namespace tolvo {
+namespace {
+
+// The radio button's text of the free deviations mode.
+constexpr std::string_view kFreeLabel = "自由入力";
+constexpr std::string_view kMicrometres = display::kFitTolerance.substr(2);  // " μm"
+constexpr std::array<std::string_view, kGeneralClassCount> kGeneralFileNames = {"GEN-f", "GEN-m", "GEN-c",
+                                                                                "GEN-v"};
+constexpr std::string_view kFreeFileName = "free";
+
+// Horizontal layout: the scale on the left, then the hole, the two dimension
+// lines, the shaft, and room for the shaft's deviations on the right.
+constexpr double kAxisX = 14.0;
+constexpr double kHoleLeft = 28.0;
+constexpr double kHoleRight = 44.0;
+constexpr double kShaftLeft = 60.0;
+constexpr double kShaftRight = 76.0;
+constexpr double kFirstSpanX = 49.0;
+constexpr double kSecondSpanX = 55.0;
+constexpr double kTextGap = 1.0;
+
+// The drawn height of a scene with nothing but lines at one place.
+constexpr double kEmptySpanUm = 20.0;
+constexpr double kMinimumReferenceUm = 1.0;
+// At most this many ticks: the step is the smallest round one that keeps to it.
+constexpr int kMaxTicks = 9;
+
+// Micrometres from the hole's basic size, to the nanometre, so that limit
+// sizes that agree to six decimals give the same value.
+double Micrometres(double limit, double holeBasicSize) {
+    return std::round((limit - holeBasicSize) * 1e6) / 1e3;
+}
+
+std::string DeviationText(double um) {
+    return (um == 0.0 ? std::string("0") : FormatSignedG(um)) + std::string(kMicrometres);
+}
+
+std::string SizeText(double mm) {
+    return std::string(display::kPhi) + FormatG(mm) + std::string(display::kMillimetres);
+}
+
+struct Interval {
+    double low;
+    double high;
+};
+
+// A continuous piece of the scale: true μm in [fromUm, toUm] drawn at um - shift.
+struct Stretch {
+    double fromUm;
+    double toUm;
+    double shift;
+};
+
+double RoundStep(double atLeast) {
+    double decade = std::pow(10.0, std::floor(std::log10(atLeast)));
+    for (;;) {
+        for (double mantissa : {1.0, 2.0, 5.0}) {
+            if (mantissa * decade >= atLeast * (1.0 - 1e-12)) return mantissa * decade;
+        }
+        decade *= 10.0;
+    }
+}
+
+// The stretches that hold the intervals, each far gap replaced by a break.
+std::vector<Stretch> Stretches(std::vector<Interval> intervals, double reference,
+                               std::vector<ZoneBreak>& breaks) {
+    std::sort(intervals.begin(), intervals.end(),
+              [](const Interval& a, const Interval& b) { return a.low < b.low; });
+    const double keep = kZoneBreakKeep * reference;
+    std::vector<Stretch> stretches{{intervals.front().low, intervals.front().high, 0.0}};
+    for (const Interval& next : intervals) {
+        Stretch& current = stretches.back();
+        if (next.low - current.toUm > kZoneBreakRatio * reference) {
+            current.toUm += keep;
+            const double breakY = current.toUm - current.shift;
+            const double fromUm = next.low - keep;
+            breaks.push_back({breakY, current.toUm, fromUm});
+            stretches.push_back({fromUm, next.high, fromUm - breakY});
+        } else {
+            current.toUm = std::max(current.toUm, next.high);
+        }
+    }
+    return stretches;
+}
+
+ZoneRect MakeZone(FeatureKind kind, const ZoneFeature& feature, double holeBasicSize) {
+    const bool hole = kind == FeatureKind::Hole;
+    ZoneRect zone;
+    zone.kind = kind;
+    zone.left = hole ? kHoleLeft : kShaftLeft;
+    zone.right = hole ? kHoleRight : kShaftRight;
+    zone.upperUm = Micrometres(feature.upperLimit, holeBasicSize);
+    zone.lowerUm = Micrometres(feature.lowerLimit, holeBasicSize);
+    zone.isLine = zone.upperUm == zone.lowerUm;
+    zone.label.text = ZoneLabel(feature);
+    zone.upperText.text = DeviationText(zone.upperUm);
+    if (!zone.isLine) zone.lowerText.text = DeviationText(zone.lowerUm);
+    return zone;
+}
+
+// Places the zone's texts once its drawn positions are known.
+void PlaceZoneTexts(ZoneRect& zone) {
+    const bool hole = zone.kind == FeatureKind::Hole;
+    const double outsideX = hole ? zone.left - kTextGap : zone.right + kTextGap;
+    const TextAlign outside = hole ? TextAlign::End : TextAlign::Start;
+    zone.label.x = (zone.left + zone.right) / 2;
+    zone.label.y = zone.top;
+    zone.label.align = TextAlign::Middle;
+    zone.label.place = TextPlace::Above;
+    zone.upperText.x = zone.lowerText.x = outsideX;
+    zone.upperText.align = zone.lowerText.align = outside;
+    zone.upperText.y = zone.top;
+    zone.upperText.place = zone.isLine ? TextPlace::Center : TextPlace::Above;
+    zone.lowerText.y = zone.bottom;
+    zone.lowerText.place = TextPlace::Below;
+}
+
+FeatureState StateOf(const ZoneFeature& feature) {
+    FeatureState state;
+    state.basicSize = feature.basicSize;
+    state.upperLimit = feature.upperLimit;
+    state.lowerLimit = feature.lowerLimit;
+    state.hasLimits = true;
+    return state;
+}
+
+std::string SpanText(const std::string& caption, double clearanceUm) {
+    return caption + " " + FormatG(std::fabs(clearanceUm)) + std::string(kMicrometres);
+}
+
+// The maximum clearance runs from the shaft's lower limit to the hole's upper
+// limit, the minimum from the shaft's upper limit to the hole's lower limit;
+// the fit evaluation's captions name them by the kind of fit.
+void AddSpans(ZoneScene& scene, const FitEvaluation& fit) {
+    const ZoneRect& hole = scene.zones[0];
+    const ZoneRect& shaft = scene.zones[1];
+    const bool interference = fit.kind == FitKind::Interference;
+    ZoneSpan maximum{kFirstSpanX, shaft.lowerUm, hole.upperUm, 0, 0, hole.upperUm - shaft.lowerUm, {}};
+    ZoneSpan minimum{kSecondSpanX, shaft.upperUm, hole.lowerUm, 0, 0, hole.lowerUm - shaft.upperUm, {}};
+    maximum.text =
+        SpanText(interference ? fit.texts.secondCaption : fit.texts.firstCaption, maximum.clearanceUm);
+    minimum.text =
+        SpanText(interference ? fit.texts.firstCaption : fit.texts.secondCaption, minimum.clearanceUm);
+    scene.spans = {maximum, minimum};
+}
+
+}  // namespace
+
+std::string ZoneLabel(const ZoneFeature& feature) {
+    switch (feature.mode) {
+        case ToleranceMode::FitClass:
+            return feature.className;
+        case ToleranceMode::General:
+            return std::string(GeneralClassName(feature.generalClass));
+        case ToleranceMode::Free:
+            break;
+    }
+    return std::string(kFreeLabel);
+}
+
+ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
+    // A feature without finite limit sizes or a basic size above zero has nothing to draw.
+    ZoneDiagramInput input = given;
+    for (std::optional<ZoneFeature>* f : {&input.hole, &input.shaft}) {
+        if (*f && !(std::isfinite((*f)->upperLimit) && std::isfinite((*f)->lowerLimit) &&
+                    std::isfinite((*f)->basicSize) && (*f)->basicSize > 0.0)) {
+            f->reset();
+        }
+    }
+    ZoneScene scene;
+    scene.axisX = kAxisX;
+    scene.unit = {std::string(kMicrometres.substr(1)), kAxisX, 0.0, TextAlign::Middle, TextPlace::Above};
+    // The hole's basic size is the zero line; a shaft alone is drawn against its own.
+    const double basicSize = input.hole ? input.hole->basicSize : input.shaft ? input.shaft->basicSize : 0.0;
+    if (input.hole) scene.zones.push_back(MakeZone(FeatureKind::Hole, *input.hole, basicSize));
+    if (input.shaft) scene.zones.push_back(MakeZone(FeatureKind::Shaft, *input.shaft, basicSize));
+    if (input.hole || input.shaft) {
+        scene.zeroLabel = {SizeText(basicSize), kZoneLayoutWidth - kTextGap, 0.0, TextAlign::End,
+                           TextPlace::Above};
+    }
+    if (input.hole && input.shaft && input.shaft->basicSize != input.hole->basicSize) {
+        scene.note = "軸（基準寸法 " + SizeText(input.shaft->basicSize) + "）は穴の基準寸法 " +
+                     SizeText(input.hole->basicSize) + " を基準に描いています";
+    }
+
+    std::vector<Interval> intervals{{0.0, 0.0}};
+    double reference = kMinimumReferenceUm;
+    for (const ZoneRect& zone : scene.zones) {
+        intervals.push_back({zone.lowerUm, zone.upperUm});
+        reference = std::max(reference, zone.upperUm - zone.lowerUm);
+    }
+    std::vector<Stretch> stretches = Stretches(intervals, reference, scene.breaks);
+    auto drawn = [&stretches](double um) {
+        for (const Stretch& s : stretches) {
+            if (um <= s.toUm) return um - s.shift;
+        }
+        return um - stretches.back().shift;
+    };
+    // The zero line is drawn at 0.
+    const double zeroShift = drawn(0.0);
+    for (Stretch& s : stretches) s.shift += zeroShift;
+    for (ZoneBreak& b : scene.breaks) b.y -= zeroShift;
+
+    const double contentBottom = drawn(stretches.front().fromUm);
+    const double contentTop = drawn(stretches.back().toUm);
+    const double content = contentTop - contentBottom;
+    const double height = content > 0.0 ? content / kZoneFill : kEmptySpanUm;
+    const double middle = (contentBottom + contentTop) / 2;
+    scene.bottom = middle - height / 2;
+    scene.top = middle + height / 2;
+    stretches.front().fromUm = scene.bottom + stretches.front().shift;
+    stretches.back().toUm = scene.top + stretches.back().shift;
+
+    scene.tickStepUm = RoundStep(height / (kMaxTicks - 1));
+    for (const Stretch& s : stretches) {
+        // Counted, not stepped by value: far from zero a step may be lost in rounding.
+        const double first = std::ceil(s.fromUm / scene.tickStepUm);
+        for (int i = 0; i <= 2 * kMaxTicks; ++i) {
+            const double value = (first + i) * scene.tickStepUm + 0.0;  // no "-0"
+            if (value > s.toUm) break;
+            const double y = value - s.shift;
+            // A tick next to a break would crowd its label against the other side's.
+            const bool nearBreak = std::any_of(
+                scene.breaks.begin(), scene.breaks.end(),
+                [&](const ZoneBreak& b) { return std::fabs(y - b.y) < kZoneBreakKeep * reference / 2; });
+            if (nearBreak) continue;
+            scene.ticks.push_back({value, y, FormatG(value)});
+        }
+    }
+    scene.unit.y = scene.top;
+    scene.zeroY = drawn(0.0);
+    scene.zeroLabel.y = scene.zeroY;
+    for (ZoneRect& zone : scene.zones) {
+        zone.top = drawn(zone.upperUm);
+        zone.bottom = drawn(zone.lowerUm);
+        PlaceZoneTexts(zone);
+    }
+
+    if (input.hole && input.shaft) {
+        const FitEvaluation fit = EvaluateFit(StateOf(*input.hole), StateOf(*input.shaft));
+        if (fit.kind != FitKind::None) {
+            scene.fitKind = fit.kind;
+            scene.fitKindText = fit.texts.kind;
+            AddSpans(scene, fit);
+            for (ZoneSpan& span : scene.spans) {
+                span.from = drawn(span.fromUm);
+                span.to = drawn(span.toUm);
+            }
+        }
+    }
+    return scene;
+}
+
+std::string ProposedZoneFileName(const ZoneDiagramInput& input, std::string_view extension) {
+    auto name = [](const ZoneFeature& f) {
+        switch (f.mode) {
+            case ToleranceMode::FitClass:
+                return f.className;
+            case ToleranceMode::General:
+                return std::string(kGeneralFileNames[std::clamp(f.generalClass, 0, kGeneralClassCount - 1)]);
+            case ToleranceMode::Free:
+                break;
+        }
+        return std::string(kFreeFileName);
+    };
+    std::string stem;
+    if (input.hole) stem = FormatG(input.hole->basicSize) + "_" + name(*input.hole);
+    if (input.shaft) {
+        if (!stem.empty()) stem += "-";
+        if (!input.hole || input.shaft->basicSize != input.hole->basicSize) {
+            stem += FormatG(input.shaft->basicSize) + "_";
+        }
+        stem += name(*input.shaft);
+    }
+    if (stem.empty()) stem = "zones";
+    return stem + "." + std::string(extension);
+}
+
+}  // namespace tolvo
