@@ -1,14 +1,23 @@
 // Fuzzes sequences of user events over the main window and copy dialog
-// models, checking after every event what must always hold on screen.
+// models, checking after every event what must always hold on screen: the
+// structure of the panels, and that every number shown is right (each
+// deviation is its table cell, each limit size the basic size plus its
+// deviation, each fit amount the difference of the limit sizes shown).
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/display_texts.h"
 #include "core/fit_table.h"
+#include "core/general_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
 #include "platform/help_folders.h"
@@ -24,6 +33,19 @@ namespace {
     std::fprintf(stderr, "invariant broken: %s (%d)\n", what, detail);
     std::abort();
 }
+
+// With the texts that break it, cut short, so that the finding can be read
+// from the fuzzer's output alone.
+[[noreturn]] void Broken(const char* what, std::initializer_list<std::string_view> texts) {
+    std::fprintf(stderr, "invariant broken: %s:", what);
+    for (std::string_view text : texts)
+        std::fprintf(stderr, " [%.*s]", static_cast<int>(std::min<std::size_t>(text.size(), 80)),
+                     text.data());
+    std::fprintf(stderr, "\n");
+    std::abort();
+}
+
+constexpr std::size_t kOverflowingDigits = 320;
 
 class Input {
   public:
@@ -52,7 +74,9 @@ class Input {
                 text += Pick(kTokens);
             }
         }
-        if (Byte() % 64 == 0) text += std::string(10000, '7');
+        // Enough digits to overflow a double (more than 309) without making
+        // every later parse of the edit slow.
+        if (Byte() % 64 == 0) text += std::string(kOverflowingDigits, '7');
         return text;
     }
 
@@ -101,7 +125,7 @@ constexpr int kFirstArbitraryId = 1000;
 // Types one text into whatever edit has the focus, at most 64 characters.
 template <typename Model>
 void TypeInto(Model& model, const std::string& text) {
-    TypeKeys(model, std::string_view(text).substr(0, 64));
+    TypeKeys(model, std::string_view(text).substr(0, 16));
 }
 
 // What the user does in the copy dialog, driven by the input; after every
@@ -147,8 +171,288 @@ void CheckRequests(RecordingHost& host, const std::optional<std::string>& copied
     host.requests.clear();
 }
 
+// The main window's controls as the checks read them: dozens of reads after
+// every event, so each finds its control by a table from ID to place in
+// ControlStates::All() (the same for every main window) instead of a search.
+class Screen {
+  public:
+    explicit Screen(const ControlStates& states) : all_(states.All()) {}
+    const ControlState& At(int id) const { return all_[Places(all_)[static_cast<std::size_t>(id)]]; }
+    const std::vector<ControlState>& All() const { return all_; }
+
+  private:
+    static const std::vector<std::size_t>& Places(const std::vector<ControlState>& all) {
+        static const std::vector<std::size_t> places = [&] {
+            std::vector<std::size_t> byId(static_cast<std::size_t>(all.back().id) + 1, 0);
+            for (std::size_t i = 0; i < all.size(); ++i) byId[static_cast<std::size_t>(all[i].id)] = i;
+            return byId;
+        }();
+        return places;
+    }
+    const std::vector<ControlState>& all_;
+};
+
+// ---- the numbers shown ----
+
+// The numbers of a shown text, read back by its display format.
+struct Scanned {
+    std::array<double, 2> values{};
+    int count = 0;
+};
+
+// The length of the plain number at the start of a text ("+0.021", "-13",
+// "1e+06"); 0 when there is none.
+std::size_t NumberLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) ++i;
+    if (i == start) return 0;
+    if (i < text.size() && text[i] == 'e') {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        const std::size_t digits = j;
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+        if (j > digits) i = j;
+    }
+    return i;
+}
+
+// Reads a shown text back by the display format it was written with: the
+// format's literal parts must match byte for byte, and each conversion (%g,
+// %.4f, %s) must be one plain number ("inf", "nan" and junk do not pass).
+// None when the text is not of the format.
+std::optional<Scanned> Scan(std::string_view format, std::string_view text) {
+    Scanned scanned;
+    std::size_t t = 0;
+    for (std::size_t f = 0; f < format.size(); ++f) {
+        if (format[f] != '%') {
+            if (t >= text.size() || text[t] != format[f]) return std::nullopt;
+            ++t;
+            continue;
+        }
+        while (f < format.size() && format[f] != 'g' && format[f] != 'f' && format[f] != 's') ++f;
+        const std::size_t length = NumberLength(text.substr(t));
+        if (length == 0 || scanned.count == 2) return std::nullopt;
+        scanned.values[scanned.count++] = ParseNumber(text.substr(t, length));
+        t += length;
+    }
+    if (t != text.size()) return std::nullopt;
+    return scanned;
+}
+
+// A limit-size text is written to four decimals (0.1 μm) in every mode, so
+// one read back lies within half of that of the true limit size; the slack
+// for the rounding of large doubles is far below a micrometre.
+constexpr double kLimitTextSlack = 0.00005;
+// A fit amount is shown to the micrometre ("%g" has at least three decimals
+// below 1000 mm), and the two limit sizes it is compared with each carry
+// their own slack: an amount that is a micrometre off does not pass.
+constexpr double kFitAmountSlack = 0.0005 + 2 * kLimitTextSlack;
+
+bool Near(double shown, double exact, double slack) {
+    return std::fabs(shown - exact) <= slack + std::fabs(exact) * 1e-12;
+}
+
+// The old tables marked an undefined cell with 999, which once reached the
+// screen as "999 / 999 μm" or "±999 mm". In fit and general mode every number
+// of the deviation and tolerance texts comes from a table, and no cell is 999,
+// so such a number can only be the marker. (Free mode and the basic sizes show
+// what the user typed, where 999 is a fine number.) Numbers computed from a
+// marker, limit sizes and fit amounts, cannot pass the arithmetic checks below.
+bool IsMarker(double value) {
+    return std::fabs(value) == 999.0;
+}
+
+// Texts that are never typed must not hold a number C's printf wrote from an
+// infinity or a NaN.
+bool HoldsNonFinite(std::string_view text) {
+    return text.find("inf") != std::string_view::npos || text.find("nan") != std::string_view::npos;
+}
+
+struct ShownLimits {
+    double lower;
+    double upper;
+};
+
+bool IsFeaturePlaceholder(std::string_view text) {
+    return text == display::kFeaturePlaceholder;
+}
+
+// The limit sizes a feature shows, after checking its deviation, tolerance
+// and limit-size texts against its mode's table or inputs; none while it
+// shows its placeholders.
+std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePanel& p, ToleranceMode mode,
+                                               double basicSize, const FeatureState& s) {
+    const std::string& deviation = c.At(p.deviation).text;
+    const std::string& tolerance = c.At(p.tolerance).text;
+    const std::string& limits = c.At(p.limitSizes).text;
+    const bool placeholders = IsFeaturePlaceholder(deviation);
+    if (IsFeaturePlaceholder(tolerance) != placeholders || IsFeaturePlaceholder(limits) != placeholders ||
+        (c.At(p.meanValue).text == display::kMeanValuePlaceholder) != placeholders) {
+        Broken("a feature shows values and placeholders at once", p.deviation);
+    }
+    if (placeholders) return std::nullopt;
+
+    std::string_view deviationFormat = display::kFreeDeviation;
+    std::string_view toleranceFormat = display::kFreeTolerance;
+    std::string_view limitsFormat = display::kFreeLimitSizes;
+    if (mode == ToleranceMode::FitClass) {
+        deviationFormat = display::kFitDeviation;
+        toleranceFormat = display::kFitTolerance;
+        limitsFormat = display::kFitLimitSizes;
+    } else if (mode == ToleranceMode::General) {
+        deviationFormat = display::kGeneralDeviation;
+        toleranceFormat = display::kGeneralTolerance;
+        limitsFormat = display::kGeneralLimitSizes;
+    }
+    const std::optional<Scanned> d = Scan(deviationFormat, deviation);
+    const std::optional<Scanned> t = Scan(toleranceFormat, tolerance);
+    const std::optional<Scanned> l = Scan(limitsFormat, limits);
+    if (!d || !t || !l) Broken("a result text is not of its mode's format", p.deviation);
+    const ShownLimits shown{l->values[0], l->values[1]};
+
+    double upperDeviation = 0.0;  // mm
+    double lowerDeviation = 0.0;
+    if (mode == ToleranceMode::FitClass) {
+        // The shown letter and grade are the sliders' positions; the size
+        // range is the shown basic size's.
+        const int letter = c.At(p.letterSlider).position;
+        const int grade = c.At(p.gradeSlider).position;
+        const int sizeRange = ClassifyFitSizeRange(basicSize, s.fitSizeRange);
+        const std::optional<Deviations> cell = FitTableLookup(p.kind, sizeRange, letter, grade);
+        if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
+        if (FitCellBarredAt(p.kind, basicSize, letter, grade)) Broken("a barred cell is shown", p.deviation);
+        if (d->values[0] != cell->upper || d->values[1] != cell->lower)
+            Broken("the deviation is not the table cell of the shown class and size",
+                   {c.At(p.basicSize).text, deviation});
+        if (IsMarker(d->values[0]) || IsMarker(d->values[1]) || IsMarker(t->values[0]))
+            Broken("a value from an undefined cell is shown", p.deviation);
+        if (t->values[0] != cell->upper - cell->lower) Broken("the tolerance is not the cell's", p.tolerance);
+        upperDeviation = cell->upper * 0.001;
+        lowerDeviation = cell->lower * 0.001;
+    } else if (mode == ToleranceMode::General) {
+        const double value = d->values[0];
+        bool inTable = false;
+        for (int k = 0; k < kGeneralClassCount; ++k) {
+            for (int r = 0; r < kGeneralSizeRangeCount; ++r) inTable |= GeneralTableLookup(k, r) == value;
+        }
+        if (!inTable || IsMarker(value) || IsMarker(t->values[0]))
+            Broken("a general deviation that is no cell of the table", p.deviation);
+        if (t->values[0] != value + value)
+            Broken("the general tolerance is not twice the deviation", p.tolerance);
+        upperDeviation = value;
+        lowerDeviation = -value;
+    } else {
+        // The free deviations as the evaluation orders them: two equal
+        // entries mean the first one and zero.
+        const double a = ParseNumber(c.At(p.freeFirst).text);
+        double b = ParseNumber(c.At(p.freeSecond).text);
+        if (a == b) b = 0.0;
+        upperDeviation = std::max(a, b);
+        lowerDeviation = std::min(a, b);
+    }
+    if (!Near(shown.lower, basicSize + lowerDeviation, kLimitTextSlack) ||
+        !Near(shown.upper, basicSize + upperDeviation, kLimitTextSlack)) {
+        Broken("a limit size is not the basic size plus its deviation",
+               {c.At(p.basicSize).text, deviation, limits});
+    }
+    return shown;
+}
+
+// The fit area: placeholders throughout, or a kind with the captions of that
+// kind and amounts that are the differences of the limit sizes both features
+// show.
+void CheckFitNumbers(const Screen& c, const std::optional<ShownLimits>& hole,
+                     const std::optional<ShownLimits>& shaft) {
+    const std::string& kind = c.At(kFitKindLabel).text;
+    const std::string& firstCaption = c.At(kFirstFitCaption).text;
+    const std::string& secondCaption = c.At(kSecondFitCaption).text;
+    const std::string& firstAmount = c.At(kFirstFitAmount).text;
+    const std::string& secondAmount = c.At(kSecondFitAmount).text;
+    if (kind == display::kFitKindPlaceholder) {
+        if (firstCaption != display::kFitCaptionPlaceholder ||
+            secondCaption != display::kFitCaptionPlaceholder ||
+            firstAmount != display::kFitAmountPlaceholder || secondAmount != display::kFitAmountPlaceholder ||
+            c.At(kMeanFit).text != display::kMeanFitPlaceholder) {
+            Broken("the fit area shows amounts without a kind");
+        }
+        return;
+    }
+    if (!hole || !shaft) {
+        Broken("a fit is shown beside a feature without limit sizes",
+               {c.At(kHoleLimitSizes).text, c.At(kShaftLimitSizes).text, kind, firstAmount, secondAmount});
+    }
+    struct KindCaptions {
+        std::string_view kind;
+        std::string_view first;
+        std::string_view second;
+    };
+    static constexpr KindCaptions kKinds[] = {
+        {display::kClearanceFit, display::kMaxClearanceCaption, display::kMinClearanceCaption},
+        {display::kTransitionFit, display::kMaxClearanceCaption, display::kMaxInterferenceCaption},
+        {display::kInterferenceFit, display::kMaxInterferenceCaption, display::kMinInterferenceCaption},
+    };
+    const auto match = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                    [&](const KindCaptions& k) { return k.kind == kind; });
+    if (match == std::end(kKinds) || match->first != firstCaption || match->second != secondCaption)
+        Broken("the fit's captions are not those of its kind");
+
+    const double maxClearance = hole->upper - shaft->lower;
+    const double minClearance = hole->lower - shaft->upper;
+    // What each caption names, as a positive amount when the caption is right.
+    const auto expected = [&](std::string_view caption) {
+        if (caption == display::kMaxClearanceCaption) return maxClearance;
+        if (caption == display::kMinClearanceCaption) return minClearance;
+        if (caption == display::kMaxInterferenceCaption) return -minClearance;
+        return -maxClearance;  // 最小しめしろ
+    };
+    for (const auto& [caption, amount] :
+         {std::pair{&firstCaption, &firstAmount}, {&secondCaption, &secondAmount}}) {
+        const std::optional<Scanned> shown = Scan(display::kFitAmount, *amount);
+        if (!shown) Broken("a fit amount is not of its format");
+        if (!Near(shown->values[0], expected(*caption), kFitAmountSlack))
+            Broken("a fit amount is not the difference of the limit sizes shown",
+                   {c.At(kHoleLimitSizes).text, c.At(kShaftLimitSizes).text, *caption, *amount});
+    }
+}
+
+// No text the program writes (every control but the input edits) holds an
+// infinity or a NaN.
+void CheckNoNonFinite(const Screen& c) {
+    for (const ControlState& control : c.All()) {
+        if (control.kind != ControlKind::InputEdit && HoldsNonFinite(control.text))
+            Broken("a shown text holds inf or nan", control.id);
+    }
+}
+
+// The report lines the copy dialog opens with. The preview is their assembly
+// with the options (checked after every dialog event) and the clipboard gets
+// the preview (checked after every main window event), so these checks cover
+// every part of both that the user did not type: the title and names are the
+// user's own texts, where "inf" is a fine word.
+void CheckReportLines(const ReportLines& lines, const Screen& main) {
+    for (const FeatureReportLines* f : {&lines.hole, &lines.shaft}) {
+        for (const std::string* line : {&f->basicSize, &f->deviation, &f->tolerance, &f->limits, &f->mean}) {
+            if (HoldsNonFinite(*line)) Broken("a report line holds inf or nan");
+        }
+    }
+    for (const std::string* line : {&lines.fitKind, &lines.fitAmounts, &lines.meanFit}) {
+        if (HoldsNonFinite(*line)) Broken("a report line holds inf or nan");
+    }
+    // The deviation and tolerance lines repeat the shown texts, checked on
+    // screen for the marker.
+    for (const auto& [panel, f] : {std::pair{&kHolePanel, &lines.hole}, {&kShaftPanel, &lines.shaft}}) {
+        if (f->deviation.find(main.At(panel->deviation).text) == std::string::npos ||
+            f->tolerance.find(main.At(panel->tolerance).text) == std::string::npos) {
+            Broken("a report line differs from the shown text");
+        }
+    }
+}
+
 void CheckInvariants(const MainModel& model) {
-    const ControlStates& c = model.Controls();
+    const Screen c(model.Controls());
+    std::array<std::optional<ShownLimits>, kFeatureKindCount> shown;
     for (const FeaturePanel& p : {kHolePanel, kShaftPanel}) {
         const int radios[] = {p.fitRadio, p.generalRadio, p.freeRadio};
         int checked = 0;
@@ -160,11 +464,14 @@ void CheckInvariants(const MainModel& model) {
             }
         }
         if (checked != 1) Broken("radio buttons checked in a panel", checked);
-        std::vector<int> fitControls = {p.letterSlider, p.gradeSlider, p.letterCaption, p.gradeCaption};
-        fitControls.insert(fitControls.end(), p.letterMarks.begin(), p.letterMarks.end());
-        fitControls.insert(fitControls.end(), p.gradeMarks.begin(), p.gradeMarks.begin() + kGradeIndex8 + 1);
-        for (int id : fitControls) {
+        for (int id : {p.letterSlider, p.gradeSlider, p.letterCaption, p.gradeCaption}) {
             if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
+        }
+        for (int id : p.letterMarks) {
+            if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
+        }
+        for (int g = 0; g <= kGradeIndex8; ++g) {
+            if (c.At(p.gradeMarks[g]).enabled != (mode == 0)) Broken("fit controls enabled out of mode", g);
         }
         for (int id : {p.classLabel, p.classScroll}) {
             if (c.At(id).enabled != (mode == 1)) Broken("general controls enabled out of mode", id);
@@ -173,12 +480,12 @@ void CheckInvariants(const MainModel& model) {
             if (c.At(id).enabled != (mode == 2)) Broken("free controls enabled out of mode", id);
         }
         const FeatureState& s = model.Feature(p.kind);
+        const double basicSize = ParseNumber(c.At(p.basicSize).text);
         bool restricted = false;
         if (p.kind == FeatureKind::Hole && mode == 0) {
-            const double size = ParseNumber(c.At(p.basicSize).text);
-            restricted = KGradeRule(size, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
+            restricted = KGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
                              GradeRuleOutcome::Restricted ||
-                         NGradeRule(size, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
+                         NGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
                              GradeRuleOutcome::Restricted;
         }
         for (int g = kGradeIndex8 + 1; g < kGradeCount; ++g) {
@@ -186,14 +493,14 @@ void CheckInvariants(const MainModel& model) {
                 Broken("grade marks 9 to 12", p.gradeMarks[g]);
         }
         if (s.hasLimits && !(s.upperLimit >= s.lowerLimit)) Broken("upper limit below lower limit");
-        const std::string& deviation = c.At(p.deviation).text;
-        if (deviation.find("999 / 999") != std::string::npos ||
-            deviation.find("±999 ") != std::string::npos) {
-            Broken("a value from an undefined cell is shown", p.deviation);
-        }
+        constexpr ToleranceMode kModes[] = {ToleranceMode::FitClass, ToleranceMode::General,
+                                            ToleranceMode::Free};
+        shown[Index(p.kind)] = CheckFeatureNumbers(c, p, kModes[mode], basicSize, s);
     }
     if (c.At(kSameBasicSize).checked && c.At(kShaftBasicSize).text != c.At(kHoleBasicSize).text)
         Broken("the shaft's size does not follow the hole's");
+    CheckFitNumbers(c, shown[Index(FeatureKind::Hole)], shown[Index(FeatureKind::Shaft)]);
+    CheckNoNonFinite(c);
 }
 
 }  // namespace
@@ -204,13 +511,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Input input(data, size);
     RecordingHost host;
     std::optional<std::string>
-        copiedPreview;  // of the copy dialog that ended with "コピー" since the last check
+        copiedPreview;                  // of the copy dialog that ended with "コピー" since the last check
+    const MainModel* window = nullptr;  // set once the model exists; the dialog opens from its handlers
     host.copyDialogUser = [&](CopyModel& dialog) {
+        CheckReportLines(dialog.Lines(), Screen(window->Controls()));
         DriveCopyDialog(input, dialog);
         if (dialog.Result() == true) copiedPreview = dialog.Preview();
     };
     const FolderHelpSearch noHelp({}, "tolvo");
     MainModel model(host, noHelp);
+    window = &model;
     CheckInvariants(model);
     while (!input.Empty() && !model.Ended()) {
         switch (input.Byte() % 12) {

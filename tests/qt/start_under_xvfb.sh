@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built program on an X server, waits for its main window to be
-# mapped, presses Escape in it and expects the process to end.
+# mapped, presses Escape in it and expects the process to end with status 0
+# (under the sanitizers a leak or an error report at exit makes it nonzero).
 set -euo pipefail
 program=$1
 title='Tolvo （はめあい）   Ver 1.10'
@@ -22,9 +23,14 @@ xdotool windowfocus --sync "$window"
 xdotool key --clearmodifiers Escape
 for _ in $(seq 1 50); do
   if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid" || true
-    echo "the program ended"
+    status=0
+    wait "$pid" || status=$?
     trap - EXIT
+    if [ "$status" -ne 0 ]; then
+      echo "the program ended with status $status"
+      exit 1
+    fi
+    echo "the program ended"
     exit 0
   fi
   sleep 0.1
