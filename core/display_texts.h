@@ -26,10 +26,12 @@ inline constexpr std::string_view kFreeMeanValue = "φ%s ± %s mm  ）";
 inline constexpr std::string_view kFeaturePlaceholder = " -";
 inline constexpr std::string_view kMeanValuePlaceholder = " - ）";
 
-// The fit area.
-inline constexpr std::string_view kFitAmount = "%g mm";
-inline constexpr std::string_view kMeanClearance = "%g mm ＜すきま＞ )";
-inline constexpr std::string_view kMeanInterference = "%g mm ＜しめしろ＞ )";
+// The fit area. Its amounts are "%g", or four decimals where "%g" would lose
+// the 0.1 μm (FormatGKeepingFourDecimals): an amount of 1000 mm or more
+// between a hole and a shaft of different basic sizes must still read to the μm.
+inline constexpr std::string_view kFitAmount = "%s mm";
+inline constexpr std::string_view kMeanClearance = "%s mm ＜すきま＞ )";
+inline constexpr std::string_view kMeanInterference = "%s mm ＜しめしろ＞ )";
 inline constexpr std::string_view kMeanZero = "0 mm )";
 inline constexpr std::string_view kClearanceFit = "すきまばめ";
 inline constexpr std::string_view kTransitionFit = "中間ばめ";

@@ -36,8 +36,10 @@ bool HasFitInputs(const FeatureState& feature) {
 }
 
 std::string MeanFitText(double meanClearance) {
-    if (meanClearance > 0.0) return FormatText(display::kMeanClearance, {meanClearance});
-    if (meanClearance < 0.0) return FormatText(display::kMeanInterference, {-meanClearance});
+    if (meanClearance > 0.0)
+        return FormatText(display::kMeanClearance, {FormatGKeepingFourDecimals(meanClearance)});
+    if (meanClearance < 0.0)
+        return FormatText(display::kMeanInterference, {FormatGKeepingFourDecimals(-meanClearance)});
     return std::string(display::kMeanZero);
 }
 
@@ -79,8 +81,10 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     n.meanClearance = meanClearance;
     evaluation.numbers = n;
 
-    const std::string a = FormatText(display::kFitAmount, {std::fabs(maxClearance)});
-    const std::string b = FormatText(display::kFitAmount, {std::fabs(minClearance)});
+    const std::string a =
+        FormatText(display::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(maxClearance))});
+    const std::string b =
+        FormatText(display::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(minClearance))});
     FitTexts& t = evaluation.texts;
     if (maxClearance > 0.0 && minClearance >= 0.0) {
         evaluation.kind = FitKind::Clearance;

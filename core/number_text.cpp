@@ -221,8 +221,11 @@ std::string FormatFixed(double value, int decimals) {
 
 std::string FormatGKeepingFourDecimals(double value) {
     std::string g = FormatG(value);
+    // Half a unit of the fourth decimal; a hair less, so that the binary
+    // neighbours of an exact half (1000.00005) count as exactly half.
+    constexpr double kVisible = 0.00005 * (1 - 1e-9);
+    if (!std::isfinite(value) || std::fabs(ParseNumber(g) - value) < kVisible) return g;
     std::string fixed = FormatFixed(value, 4);
-    if (!std::isfinite(value) || FormatFixed(ParseNumber(g), 4) == fixed) return g;
     fixed.erase(fixed.find_last_not_of('0') + 1);
     if (fixed.back() == '.') fixed.pop_back();
     if (fixed == "-0") fixed = "0";  // a negative value that rounds to zero

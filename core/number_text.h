@@ -52,8 +52,9 @@ std::string FormatFixed(double value, int decimals);
 // decimal place (0.1 μm of a size in millimetres): then fixed notation with
 // four decimals, trailing zeros and a trailing point removed ("1000.001",
 // where "%g" writes "1000"). "%g" changes the value there when the number it
-// writes, read back, and the value itself give different "%.4f" texts; so
-// "123.457" stays for 123.45696 (both 123.4570) but 123.45674 is "123.4567".
+// writes, read back, is half a unit of the fourth decimal (0.00005) or more
+// away from the value: "123.457" stays for 123.45696 but 123.45674 is
+// "123.4567", and an exact "%g" text such as "0.00045" is never rounded.
 std::string FormatGKeepingFourDecimals(double value);
 
 // Rounds to six decimals the way the fit evaluation always has: written with

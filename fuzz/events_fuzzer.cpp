@@ -18,6 +18,7 @@
 #include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/general_table.h"
+#include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
 #include "platform/help_folders.h"
@@ -283,7 +284,7 @@ bool IsFeaturePlaceholder(std::string_view text) {
 // and limit-size texts against its mode's table or inputs; none while it
 // shows its placeholders.
 std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePanel& p, ToleranceMode mode,
-                                               double basicSize, const FeatureState& s) {
+                                               double basicSize, const FeatureState& s, FitClassRange range) {
     const std::string& deviation = c.At(p.deviation).text;
     const std::string& tolerance = c.At(p.tolerance).text;
     const std::string& limits = c.At(p.limitSizes).text;
@@ -319,10 +320,19 @@ std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePan
         // range is the shown basic size's.
         const int letter = c.At(p.letterSlider).position;
         const int grade = c.At(p.gradeSlider).position;
-        const int sizeRange = ClassifyFitSizeRange(basicSize, s.fitSizeRange);
-        const std::optional<Deviations> cell = FitTableLookup(p.kind, sizeRange, letter, grade);
-        if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
-        if (FitCellBarredAt(p.kind, basicSize, letter, grade)) Broken("a barred cell is shown", p.deviation);
+        std::optional<Deviations> cell;
+        if (range == FitClassRange::Whole) {
+            // The whole system: the shown basic size's step (a size beyond 3150 mm keeps the last one).
+            const int step = iso286::ClassifySizeStep(basicSize).value_or(s.sizeStep);
+            cell = iso286::Lookup(p.kind, letter, grade, step);
+            if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
+        } else {
+            const int sizeRange = ClassifyFitSizeRange(basicSize, s.fitSizeRange);
+            cell = FitTableLookup(p.kind, sizeRange, letter, grade);
+            if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
+            if (FitCellBarredAt(p.kind, basicSize, letter, grade))
+                Broken("a barred cell is shown", p.deviation);
+        }
         if (d->values[0] != cell->upper || d->values[1] != cell->lower)
             Broken("the deviation is not the table cell of the shown class and size",
                    {c.At(p.basicSize).text, deviation});
@@ -495,7 +505,7 @@ void CheckInvariants(const MainModel& model) {
         if (s.hasLimits && !(s.upperLimit >= s.lowerLimit)) Broken("upper limit below lower limit");
         constexpr ToleranceMode kModes[] = {ToleranceMode::FitClass, ToleranceMode::General,
                                             ToleranceMode::Free};
-        shown[Index(p.kind)] = CheckFeatureNumbers(c, p, kModes[mode], basicSize, s);
+        shown[Index(p.kind)] = CheckFeatureNumbers(c, p, kModes[mode], basicSize, s, model.Range());
     }
     if (c.At(kSameBasicSize).checked && c.At(kShaftBasicSize).text != c.At(kHoleBasicSize).text)
         Broken("the shaft's size does not follow the hole's");
@@ -540,7 +550,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 model.OnClicked(input.Pick(kMainClicks));
                 break;
             case 6:
-                model.OnSliderPosition(input.Pick(kSliders), static_cast<int>(input.Byte() % 16) - 3);
+                model.OnSliderPosition(input.Pick(kSliders), static_cast<int>(input.Byte() % 32) - 3);
                 break;
             case 7: {
                 const int id = input.Pick(kScrollBars);
@@ -559,6 +569,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::uint8_t b = input.Byte();
                 if (b == 255)
                     model.OnEscape();
+                else if (b >= 240)
+                    model.SetFullRange(b % 2 == 0);  // the range option, as its menu item and Ctrl+R
                 else if (b % 3 == 0)
                     model.OnHelp();
                 else

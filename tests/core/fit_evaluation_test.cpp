@@ -100,6 +100,13 @@ INSTANTIATE_TEST_SUITE_P(
                               FitFeature(FeatureKind::Shaft, "30", kHShaft, 6),
                               {"しまりばめ", "最大しめしろ ：", "5 mm", "最小しめしろ ：", "4.966 mm",
                                "4.983 mm ＜しめしろ＞ )"}},
+                      // amounts of 1000 mm or more keep the micrometre "%g" would drop
+                      FitCase{"over1000",
+                              FitKind::Interference,
+                              FitFeature(FeatureKind::Hole, "120", kH, 7),
+                              FreeFeature("1205", "1", "0"),
+                              {"しまりばめ", "最大しめしろ ：", "1086 mm", "最小しめしろ ：", "1084.965 mm",
+                               "1085.4825 mm ＜しめしろ＞ )"}},
                       // amounts below 1e-4 mm come in exponent form
                       FitCase{"tiny",
                               FitKind::Clearance,
