@@ -338,7 +338,10 @@ std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePan
                    {c.At(p.basicSize).text, deviation});
         if (IsMarker(d->values[0]) || IsMarker(d->values[1]) || IsMarker(t->values[0]))
             Broken("a value from an undefined cell is shown", p.deviation);
-        if (t->values[0] != cell->upper - cell->lower) Broken("the tolerance is not the cell's", p.tolerance);
+        // "%g" of a difference of tenths of a micrometre (IT01..IT2) is that
+        // difference to six digits, not the double it was computed as
+        if (!Near(t->values[0], cell->upper - cell->lower, 1e-9))
+            Broken("the tolerance is not the cell's", p.tolerance);
         upperDeviation = cell->upper * 0.001;
         lowerDeviation = cell->lower * 0.001;
     } else if (mode == ToleranceMode::General) {
@@ -460,6 +463,29 @@ void CheckReportLines(const ReportLines& lines, const Screen& main) {
     }
 }
 
+// The seed range's letter and grade marks: enabled in fit mode, grades 9 to
+// 12 of the hole greyed while the K or N rule restricts it to grade 8.
+void CheckSeedMarks(const Screen& c, const FeaturePanel& p, int mode, double basicSize,
+                    const FeatureState& s) {
+    for (int id : p.letterMarks) {
+        if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
+    }
+    for (int g = 0; g <= kGradeIndex8; ++g) {
+        if (c.At(p.gradeMarks[g]).enabled != (mode == 0)) Broken("fit controls enabled out of mode", g);
+    }
+    bool restricted = false;
+    if (p.kind == FeatureKind::Hole && mode == 0) {
+        restricted = KGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
+                         GradeRuleOutcome::Restricted ||
+                     NGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
+                         GradeRuleOutcome::Restricted;
+    }
+    for (int g = kGradeIndex8 + 1; g < kGradeCount; ++g) {
+        if (c.At(p.gradeMarks[g]).enabled != (mode == 0 && !restricted))
+            Broken("grade marks 9 to 12", p.gradeMarks[g]);
+    }
+}
+
 void CheckInvariants(const MainModel& model) {
     const Screen c(model.Controls());
     std::array<std::optional<ShownLimits>, kFeatureKindCount> shown;
@@ -477,12 +503,6 @@ void CheckInvariants(const MainModel& model) {
         for (int id : {p.letterSlider, p.gradeSlider, p.letterCaption, p.gradeCaption}) {
             if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
         }
-        for (int id : p.letterMarks) {
-            if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
-        }
-        for (int g = 0; g <= kGradeIndex8; ++g) {
-            if (c.At(p.gradeMarks[g]).enabled != (mode == 0)) Broken("fit controls enabled out of mode", g);
-        }
         for (int id : {p.classLabel, p.classScroll}) {
             if (c.At(id).enabled != (mode == 1)) Broken("general controls enabled out of mode", id);
         }
@@ -491,16 +511,21 @@ void CheckInvariants(const MainModel& model) {
         }
         const FeatureState& s = model.Feature(p.kind);
         const double basicSize = ParseNumber(c.At(p.basicSize).text);
-        bool restricted = false;
-        if (p.kind == FeatureKind::Hole && mode == 0) {
-            restricted = KGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
-                             GradeRuleOutcome::Restricted ||
-                         NGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
-                             GradeRuleOutcome::Restricted;
-        }
-        for (int g = kGradeIndex8 + 1; g < kGradeCount; ++g) {
-            if (c.At(p.gradeMarks[g]).enabled != (mode == 0 && !restricted))
-                Broken("grade marks 9 to 12", p.gradeMarks[g]);
+        if (model.Range() == FitClassRange::Whole) {
+            // The seed's marks are hidden and keep their states; the whole
+            // range's grade marks are greyed where the letter has no such grade
+            // at the typed size (no size, nothing greyed).
+            const std::optional<int> step = iso286::ClassifySizeStep(basicSize);
+            for (int id : p.wholeLetterMarks) {
+                if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
+            }
+            for (int g = 0; g < iso286::kGradeCount; ++g) {
+                const bool exists = !step || iso286::Lookup(p.kind, s.letterIndex, g, *step).has_value();
+                if (c.At(p.wholeGradeMarks[g]).enabled != (mode == 0 && exists))
+                    Broken("a grade mark greyed or not against the table", p.wholeGradeMarks[g]);
+            }
+        } else {
+            CheckSeedMarks(c, p, mode, basicSize, s);
         }
         if (s.hasLimits && !(s.upperLimit >= s.lowerLimit)) Broken("upper limit below lower limit");
         constexpr ToleranceMode kModes[] = {ToleranceMode::FitClass, ToleranceMode::General,
