@@ -43,6 +43,13 @@ std::string MeanFitText(double meanClearance) {
 
 }  // namespace
 
+FitKind KindOfFit(const FitResult& result) {
+    if (result.maximumClearance > 0.0) {
+        return result.minimumClearance >= 0.0 ? FitKind::Clearance : FitKind::Transition;
+    }
+    return result.minimumClearance < 0.0 ? FitKind::Interference : FitKind::None;
+}
+
 std::string_view FitKindText(FitKind kind) {
     const FitKindLook* look = LookOf(kind);
     return look ? look->text : display::kFitKindPlaceholder;
@@ -82,24 +89,27 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     const std::string a = FormatText(display::kFitAmount, {std::fabs(maxClearance)});
     const std::string b = FormatText(display::kFitAmount, {std::fabs(minClearance)});
     FitTexts& t = evaluation.texts;
-    if (maxClearance > 0.0 && minClearance >= 0.0) {
-        evaluation.kind = FitKind::Clearance;
-        t = {{}, std::string(display::kMaxClearanceCaption), a, std::string(display::kMinClearanceCaption), b,
-             {}};
-    } else if (maxClearance > 0.0) {
-        evaluation.kind = FitKind::Transition;
-        t = {{}, std::string(display::kMaxClearanceCaption),
-             a,  std::string(display::kMaxInterferenceCaption),
-             b,  {}};
-    } else if (minClearance < 0.0) {
-        evaluation.kind = FitKind::Interference;
-        t = {{}, std::string(display::kMaxInterferenceCaption),
-             b,  std::string(display::kMinInterferenceCaption),
-             a,  {}};
-    } else {
-        // Both are 0 (max - min is the sum of the tolerances, never negative):
-        // no clearance and no interference, so the placeholders stay.
-        return evaluation;
+    evaluation.kind = KindOfFit(n.result);
+    switch (evaluation.kind) {
+        case FitKind::Clearance:
+            t = {{}, std::string(display::kMaxClearanceCaption),
+                 a,  std::string(display::kMinClearanceCaption),
+                 b,  {}};
+            break;
+        case FitKind::Transition:
+            t = {{}, std::string(display::kMaxClearanceCaption),
+                 a,  std::string(display::kMaxInterferenceCaption),
+                 b,  {}};
+            break;
+        case FitKind::Interference:
+            t = {{}, std::string(display::kMaxInterferenceCaption),
+                 b,  std::string(display::kMinInterferenceCaption),
+                 a,  {}};
+            break;
+        case FitKind::None:
+            // Both are 0 (max - min is the sum of the tolerances, never negative):
+            // no clearance and no interference, so the placeholders stay.
+            return evaluation;
     }
     t.kind = std::string(FitKindText(evaluation.kind));
     t.meanFit = MeanFitText(meanClearance);

@@ -1,0 +1,279 @@
+#include "core/fit_finder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "core/fit_table.h"
+#include "core/number_text.h"
+#include "core/preferred_fits.h"
+
+namespace tolvo {
+namespace {
+
+constexpr double kNanometresPerMillimetre = 1e6;
+constexpr double kNanometresPerMicrometre = 1e3;
+constexpr double kLargestSeedSize = 120.0;
+// Limit sizes and wanted clearances are compared in whole nanometres; beyond
+// a kilometre nothing is a sensible fit, and int64 keeps every difference.
+constexpr double kLargestMagnitude = 1e6;
+
+long long Nanometres(double roundedMillimetres) {
+    return std::llround(roundedMillimetres * kNanometresPerMillimetre);
+}
+
+// One setting of a side at the basic size, its limit sizes as the fit
+// evaluation rounds them.
+struct Cell {
+    std::optional<iso286::ToleranceClass> isoClass;
+    double upper;  // mm
+    double lower;
+    long long upperNm;
+    long long lowerNm;
+    int grade;  // the whole system's grade index; 0 for a general or free side
+};
+
+Cell MakeCell(double upperLimit, double lowerLimit, std::optional<iso286::ToleranceClass> isoClass) {
+    const double upper = RoundToSixDecimals(upperLimit);
+    const double lower = RoundToSixDecimals(lowerLimit);
+    return {
+        isoClass, upper, lower, Nanometres(upper), Nanometres(lower), isoClass ? isoClass->gradeIndex : 0};
+}
+
+// A fixed side's limits must be finite and within the compared magnitudes.
+bool SensibleLimit(double limit) {
+    return std::isfinite(limit) && std::fabs(limit) <= kLargestMagnitude;
+}
+
+// The limit sizes of a class as the feature evaluation works them out.
+Cell ClassCell(const iso286::ToleranceClass& c, const Deviations& d, double size) {
+    return MakeCell(d.upper * 0.001 + size, d.lower * 0.001 + size, c);
+}
+
+// Every defined class of a searched side in the standard's order (letters,
+// then grades), so that a cell's index is its place in the stable order.
+std::vector<Cell> SearchedCells(FeatureKind kind, const FitRequirement& r) {
+    std::vector<Cell> cells;
+    const bool basisHole = kind == FeatureKind::Hole && r.basis == FitBasis::Hole;
+    const bool basisShaft = kind == FeatureKind::Shaft && r.basis == FitBasis::Shaft;
+    // -1: every letter.
+    const int basisLetter =
+        basisHole || basisShaft ? iso286::FindLetter(kind, basisHole ? "H" : "h").value_or(-1) : -1;
+    const double size = r.basicSize;
+    if (r.range == FitClassRange::Whole) {
+        const int step = *iso286::ClassifySizeStep(size);
+        cells.reserve(iso286::kLetterCount * iso286::kGradeCount);
+        for (int letter = 0; letter < iso286::kLetterCount; ++letter) {
+            if (basisLetter >= 0 && letter != basisLetter) continue;
+            for (int grade = 0; grade < iso286::kGradeCount; ++grade) {
+                const std::optional<Deviations> d = iso286::Lookup(kind, letter, grade, step);
+                if (d) cells.push_back(ClassCell({kind, letter, grade}, *d, size));
+            }
+        }
+        return cells;
+    }
+    const int fitRange = ClassifyFitSizeRange(size, 0);
+    cells.reserve(kLetterCount * kGradeCount);
+    for (int seedLetter = 0; seedLetter < kLetterCount; ++seedLetter) {
+        const int letter = iso286::LetterFromSeed(seedLetter);
+        if (basisLetter >= 0 && letter != basisLetter) continue;
+        for (int seedGrade = 0; seedGrade < kGradeCount; ++seedGrade) {
+            const std::optional<Deviations> d = FitTableLookup(kind, fitRange, seedLetter, seedGrade);
+            if (!d || FitCellBarredAt(kind, size, seedLetter, seedGrade)) continue;
+            cells.push_back(ClassCell({kind, letter, iso286::GradeFromSeed(seedGrade)}, *d, size));
+        }
+    }
+    return cells;
+}
+
+// What ranks a pair, in whole nanometres; hole and shaft are cell indexes.
+struct Candidate {
+    long long span;
+    long long offCentre;
+    int gradeSum;
+    std::uint16_t hole;
+    std::uint16_t shaft;
+    bool common;
+};
+
+bool RanksBefore(const Candidate& a, const Candidate& b) {
+    if (a.common != b.common) return a.common;
+    if (a.gradeSum != b.gradeSum) return a.gradeSum > b.gradeSum;
+    if (a.span != b.span) return a.span > b.span;
+    if (a.offCentre != b.offCentre) return a.offCentre < b.offCentre;
+    if (a.hole != b.hole) return a.hole < b.hole;
+    return a.shaft < b.shaft;
+}
+
+struct Miss {
+    long long below;
+    long long above;
+    Candidate candidate;
+};
+
+bool MissBefore(const Miss& a, const Miss& b) {
+    const long long ta = a.below + a.above;
+    const long long tb = b.below + b.above;
+    if (ta != tb) return ta < tb;
+    return RanksBefore(a.candidate, b.candidate);
+}
+
+// The pairing of the two sides' cells: the hot loop runs on these flat
+// arrays and allocates nothing.
+class Pairing {
+  public:
+    Pairing(const std::vector<Cell>& holes, const std::vector<Cell>& shafts, long long wantMin,
+            long long wantMax)
+        : holes_(holes), shafts_(shafts), wantMin_(wantMin), wantMax_(wantMax) {}
+
+    Candidate Rank(std::size_t h, std::size_t s, long long minNm, long long maxNm) const {
+        const Cell& hole = holes_[h];
+        const Cell& shaft = shafts_[s];
+        const bool common = hole.isoClass && shaft.isoClass && IsCommonFit(*hole.isoClass, *shaft.isoClass);
+        return {maxNm - minNm,
+                std::llabs(minNm + maxNm - wantMin_ - wantMax_),
+                hole.grade + shaft.grade,
+                static_cast<std::uint16_t>(h),
+                static_cast<std::uint16_t>(s),
+                common};
+    }
+
+    // Counts the meeting pairs and keeps the closest misses.
+    std::size_t CountAndMisses(std::array<Miss, kMissCount>& misses, int& missCount) const {
+        std::size_t meeting = 0;
+        for (std::size_t h = 0; h < holes_.size(); ++h) {
+            const long long holeUpper = holes_[h].upperNm;
+            const long long holeLower = holes_[h].lowerNm;
+            for (std::size_t s = 0; s < shafts_.size(); ++s) {
+                const long long minNm = holeLower - shafts_[s].upperNm;
+                const long long maxNm = holeUpper - shafts_[s].lowerNm;
+                const long long below = minNm < wantMin_ ? wantMin_ - minNm : 0;
+                const long long above = maxNm > wantMax_ ? maxNm - wantMax_ : 0;
+                if (below == 0 && above == 0) {
+                    ++meeting;
+                    continue;
+                }
+                if (missCount == kMissCount) {
+                    const Miss& worst = misses[kMissCount - 1];
+                    if (below + above > worst.below + worst.above) continue;
+                }
+                const Miss miss{below, above, Rank(h, s, minNm, maxNm)};
+                int at = missCount;
+                while (at > 0 && MissBefore(miss, misses[at - 1])) --at;
+                if (at == kMissCount) continue;
+                const int last = std::min(missCount, kMissCount - 1);
+                for (int k = last; k > at; --k) misses[k] = misses[k - 1];
+                misses[at] = miss;
+                if (missCount < kMissCount) ++missCount;
+            }
+        }
+        return meeting;
+    }
+
+    void Meeting(std::vector<Candidate>& out) const {
+        for (std::size_t h = 0; h < holes_.size(); ++h) {
+            const long long holeUpper = holes_[h].upperNm;
+            const long long holeLower = holes_[h].lowerNm;
+            for (std::size_t s = 0; s < shafts_.size(); ++s) {
+                const long long minNm = holeLower - shafts_[s].upperNm;
+                const long long maxNm = holeUpper - shafts_[s].lowerNm;
+                if (minNm >= wantMin_ && maxNm <= wantMax_) out.push_back(Rank(h, s, minNm, maxNm));
+            }
+        }
+    }
+
+    FoundFit Row(const Candidate& c) const {
+        const Cell& hole = holes_[c.hole];
+        const Cell& shaft = shafts_[c.shaft];
+        FitResult clearances{hole.upper - shaft.lower, hole.lower - shaft.upper};
+        return {hole.isoClass,
+                shaft.isoClass,
+                KindOfFit(clearances),
+                clearances.minimumClearance,
+                clearances.maximumClearance,
+                c.common};
+    }
+
+  private:
+    const std::vector<Cell>& holes_;
+    const std::vector<Cell>& shafts_;
+    long long wantMin_;
+    long long wantMax_;
+};
+
+FinderProblem CheckRequirement(const FitRequirement& r) {
+    const bool searched = !r.fixedHole || !r.fixedShaft;
+    if (!(r.basicSize > 0.0) || !iso286::ClassifySizeStep(r.basicSize) ||
+        (searched && r.range == FitClassRange::Seed && r.basicSize > kLargestSeedSize)) {
+        return FinderProblem::SizeOutOfRange;
+    }
+    if (std::isnan(r.wanted.minimum) || std::isnan(r.wanted.maximum)) return FinderProblem::WantedNotANumber;
+    if (r.wanted.minimum > r.wanted.maximum) return FinderProblem::WantedReversed;
+    for (const std::optional<FixedFeature>& fixed : {r.fixedHole, r.fixedShaft}) {
+        if (fixed && (!SensibleLimit(fixed->upperLimit) || !SensibleLimit(fixed->lowerLimit))) {
+            return FinderProblem::FixedOutOfRange;
+        }
+    }
+    return FinderProblem::None;
+}
+
+std::vector<Cell> SideCells(FeatureKind kind, const std::optional<FixedFeature>& fixed,
+                            const FitRequirement& r) {
+    if (!fixed) return SearchedCells(kind, r);
+    return {MakeCell(fixed->upperLimit, fixed->lowerLimit, fixed->isoClass)};
+}
+
+}  // namespace
+
+long long SixDecimalNanometres(double millimetres) {
+    if (std::isnan(millimetres)) return 0;
+    return Nanometres(RoundToSixDecimals(std::clamp(millimetres, -kLargestMagnitude, kLargestMagnitude)));
+}
+
+std::optional<FixedFeature> FixFeature(FeatureKind kind, const FeatureState& state, ToleranceMode mode,
+                                       FitClassRange range, std::string label) {
+    if (!state.hasLimits) return std::nullopt;
+    FixedFeature fixed{state.upperLimit, state.lowerLimit, std::move(label), std::nullopt};
+    if (mode != ToleranceMode::FitClass) return fixed;
+    if (range == FitClassRange::Whole) {
+        fixed.isoClass = iso286::ToleranceClass{kind, state.letterIndex, state.gradeIndex};
+    } else {
+        fixed.isoClass = iso286::ToleranceClass{kind, iso286::LetterFromSeed(state.letterIndex),
+                                                iso286::GradeFromSeed(state.gradeIndex)};
+    }
+    return fixed;
+}
+
+FitSearch FindFits(const FitRequirement& requirement) {
+    FitSearch search;
+    search.problem = CheckRequirement(requirement);
+    if (search.problem != FinderProblem::None) return search;
+
+    const std::vector<Cell> holes = SideCells(FeatureKind::Hole, requirement.fixedHole, requirement);
+    const std::vector<Cell> shafts = SideCells(FeatureKind::Shaft, requirement.fixedShaft, requirement);
+    const Pairing pairing(holes, shafts, SixDecimalNanometres(requirement.wanted.minimum),
+                          SixDecimalNanometres(requirement.wanted.maximum));
+
+    std::array<Miss, kMissCount> misses{};
+    int missCount = 0;
+    std::vector<Candidate> meeting;
+    meeting.reserve(pairing.CountAndMisses(misses, missCount));
+    pairing.Meeting(meeting);
+    std::sort(meeting.begin(), meeting.end(), RanksBefore);
+
+    search.fits.reserve(meeting.size());
+    for (const Candidate& c : meeting) search.fits.push_back(pairing.Row(c));
+    for (int k = 0; k < missCount; ++k) {
+        const Miss& m = misses[k];
+        const MissEnd end = m.below > 0 && m.above > 0 ? MissEnd::Both
+                            : m.below > 0              ? MissEnd::BelowMinimum
+                                                       : MissEnd::AboveMaximum;
+        search.misses.push_back({pairing.Row(m.candidate),
+                                 static_cast<double>(m.below) / kNanometresPerMicrometre,
+                                 static_cast<double>(m.above) / kNanometresPerMicrometre, end});
+    }
+    return search;
+}
+
+}  // namespace tolvo
