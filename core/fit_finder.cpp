@@ -31,14 +31,16 @@ struct Cell {
     double lower;
     long long upperNm;
     long long lowerNm;
-    int grade;  // the whole system's grade index; 0 for a general or free side
+    int grade;         // the whole system's grade index; 0 for a general or free side
+    bool inCommonFit;  // the class stands in a commonly used fit
 };
 
 Cell MakeCell(double upperLimit, double lowerLimit, std::optional<iso286::ToleranceClass> isoClass) {
     const double upper = RoundToSixDecimals(upperLimit);
     const double lower = RoundToSixDecimals(lowerLimit);
-    return {
-        isoClass, upper, lower, Nanometres(upper), Nanometres(lower), isoClass ? isoClass->gradeIndex : 0};
+    const int grade = isoClass ? isoClass->gradeIndex : 0;
+    const bool inCommonFit = isoClass && InCommonFit(*isoClass);
+    return {isoClass, upper, lower, Nanometres(upper), Nanometres(lower), grade, inCommonFit};
 }
 
 // A fixed side's limits must be finite and within the compared magnitudes.
@@ -87,23 +89,25 @@ std::vector<Cell> SearchedCells(FeatureKind kind, const FitRequirement& r) {
     return cells;
 }
 
-// What ranks a pair, in whole nanometres; hole and shaft are cell indexes.
+// What ranks a pair, packed so that one comparison of two words orders it:
+// `high` holds the first three keys, `low` the centring and the two cell
+// indexes (a cell's index is its place in the stable order). Every magnitude
+// fits its field: limit sizes are held within kLargestMagnitude.
 struct Candidate {
-    long long span;
-    long long offCentre;
-    int gradeSum;
-    std::uint16_t hole;
-    std::uint16_t shaft;
-    bool common;
+    std::uint64_t high;
+    std::uint64_t low;
+    bool Common() const { return (high >> 63) == 0; }
+    std::size_t Hole() const { return static_cast<std::size_t>((low >> kCellBits) & kCellMask); }
+    std::size_t Shaft() const { return static_cast<std::size_t>(low & kCellMask); }
+
+    static constexpr int kCellBits = 10;  // 560 classes a side
+    static constexpr std::uint64_t kCellMask = (1u << kCellBits) - 1;
+    static constexpr int kSpanBits = 56;
+    static constexpr std::uint64_t kGradeSumLimit = 127;  // 7 bits
 };
 
 bool RanksBefore(const Candidate& a, const Candidate& b) {
-    if (a.common != b.common) return a.common;
-    if (a.gradeSum != b.gradeSum) return a.gradeSum > b.gradeSum;
-    if (a.span != b.span) return a.span > b.span;
-    if (a.offCentre != b.offCentre) return a.offCentre < b.offCentre;
-    if (a.hole != b.hole) return a.hole < b.hole;
-    return a.shaft < b.shaft;
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
 }
 
 struct Miss {
@@ -130,13 +134,15 @@ class Pairing {
     Candidate Rank(std::size_t h, std::size_t s, long long minNm, long long maxNm) const {
         const Cell& hole = holes_[h];
         const Cell& shaft = shafts_[s];
-        const bool common = hole.isoClass && shaft.isoClass && IsCommonFit(*hole.isoClass, *shaft.isoClass);
-        return {maxNm - minNm,
-                std::llabs(minNm + maxNm - wantMin_ - wantMax_),
-                hole.grade + shaft.grade,
-                static_cast<std::uint16_t>(h),
-                static_cast<std::uint16_t>(s),
-                common};
+        const bool common =
+            hole.inCommonFit && shaft.inCommonFit && IsCommonFit(*hole.isoClass, *shaft.isoClass);
+        const auto span = static_cast<std::uint64_t>(maxNm - minNm);
+        const auto offCentre = static_cast<std::uint64_t>(std::llabs(minNm + maxNm - wantMin_ - wantMax_));
+        const auto gradeSum = static_cast<std::uint64_t>(hole.grade + shaft.grade);
+        constexpr std::uint64_t spanLimit = (std::uint64_t{1} << Candidate::kSpanBits) - 1;
+        return {(std::uint64_t{common ? 0u : 1u} << 63) |
+                    ((Candidate::kGradeSumLimit - gradeSum) << Candidate::kSpanBits) | (spanLimit - span),
+                (offCentre << (2 * Candidate::kCellBits)) | (h << Candidate::kCellBits) | s};
     }
 
     // Counts the meeting pairs and keeps the closest misses.
@@ -184,15 +190,15 @@ class Pairing {
     }
 
     FoundFit Row(const Candidate& c) const {
-        const Cell& hole = holes_[c.hole];
-        const Cell& shaft = shafts_[c.shaft];
+        const Cell& hole = holes_[c.Hole()];
+        const Cell& shaft = shafts_[c.Shaft()];
         FitResult clearances{hole.upper - shaft.lower, hole.lower - shaft.upper};
         return {hole.isoClass,
                 shaft.isoClass,
                 KindOfFit(clearances),
                 clearances.minimumClearance,
                 clearances.maximumClearance,
-                c.common};
+                c.Common()};
     }
 
   private:

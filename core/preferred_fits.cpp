@@ -111,6 +111,10 @@ int ClassKey(const iso286::ToleranceClass& c) {
 
 constexpr int kClassKeyCount = iso286::kLetterCount * iso286::kGradeCount;
 
+int KindKey(const iso286::ToleranceClass& c) {
+    return Index(c.kind) * kClassKeyCount + ClassKey(c);
+}
+
 int PairKey(const iso286::ToleranceClass& hole, const iso286::ToleranceClass& shaft) {
     return ClassKey(hole) * kClassKeyCount + ClassKey(shaft);
 }
@@ -131,7 +135,28 @@ const std::vector<int>& CommonPairKeys() {
     return keys;
 }
 
+// The classes of the pairs, as sorted keys, holes before shafts.
+const std::vector<int>& CommonClassKeys() {
+    static const std::vector<int> keys = [] {
+        std::vector<int> k;
+        for (const CommonFitEntry& e : kCommonFits) {
+            for (std::string_view name : {e.hole, e.shaft}) {
+                if (const auto c = iso286::ParseClassName(name)) k.push_back(KindKey(*c));
+            }
+        }
+        std::sort(k.begin(), k.end());
+        k.erase(std::unique(k.begin(), k.end()), k.end());
+        return k;
+    }();
+    return keys;
+}
+
 }  // namespace
+
+bool InCommonFit(const iso286::ToleranceClass& toleranceClass) {
+    const std::vector<int>& keys = CommonClassKeys();
+    return std::binary_search(keys.begin(), keys.end(), KindKey(toleranceClass));
+}
 
 std::span<const CommonFitEntry> CommonFitEntries() {
     return kCommonFits;

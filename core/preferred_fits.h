@@ -24,6 +24,9 @@ struct CommonFitEntry {
 // shaft basis (h5, h6, h7, h8, h9). A pair in both lists stands twice.
 std::span<const CommonFitEntry> CommonFitEntries();
 
+// True when the class is the hole or the shaft of a pair in either list.
+bool InCommonFit(const iso286::ToleranceClass& toleranceClass);
+
 // True when the pair stands in either list.
 bool IsCommonFit(const iso286::ToleranceClass& hole, const iso286::ToleranceClass& shaft);
 

@@ -12,6 +12,7 @@ bin=build-bench/bin
 echo "| measure                                      |        value | baseline                           |        value |  ratio | goal       |"
 echo "|----------------------------------------------|--------------|------------------------------------|--------------|--------|------------|"
 "$bin/tolvo_bench" 2>/dev/null
+"$bin/finder_bench"
 
 # Start-up on an X server, measured from outside both processes.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
