@@ -146,47 +146,47 @@ class Pairing {
     }
 
     // Counts the meeting pairs and keeps the closest misses.
-    std::size_t CountAndMisses(std::array<Miss, kMissCount>& misses, int& missCount) const {
-        std::size_t meeting = 0;
+    // Calls visit(h, s, minNm, maxNm) for every pair of cells.
+    template <typename Visit>
+    void ForEachPair(Visit&& visit) const {
         for (std::size_t h = 0; h < holes_.size(); ++h) {
             const long long holeUpper = holes_[h].upperNm;
             const long long holeLower = holes_[h].lowerNm;
             for (std::size_t s = 0; s < shafts_.size(); ++s) {
-                const long long minNm = holeLower - shafts_[s].upperNm;
-                const long long maxNm = holeUpper - shafts_[s].lowerNm;
-                const long long below = minNm < wantMin_ ? wantMin_ - minNm : 0;
-                const long long above = maxNm > wantMax_ ? maxNm - wantMax_ : 0;
-                if (below == 0 && above == 0) {
-                    ++meeting;
-                    continue;
-                }
-                if (missCount == kMissCount) {
-                    const Miss& worst = misses[kMissCount - 1];
-                    if (below + above > worst.below + worst.above) continue;
-                }
-                const Miss miss{below, above, Rank(h, s, minNm, maxNm)};
-                int at = missCount;
-                while (at > 0 && MissBefore(miss, misses[at - 1])) --at;
-                if (at == kMissCount) continue;
-                const int last = std::min(missCount, kMissCount - 1);
-                for (int k = last; k > at; --k) misses[k] = misses[k - 1];
-                misses[at] = miss;
-                if (missCount < kMissCount) ++missCount;
+                visit(h, s, holeLower - shafts_[s].upperNm, holeUpper - shafts_[s].lowerNm);
             }
         }
+    }
+
+    std::size_t CountAndMisses(std::array<Miss, kMissCount>& misses, int& missCount) const {
+        std::size_t meeting = 0;
+        ForEachPair([&](std::size_t h, std::size_t s, long long minNm, long long maxNm) {
+            const long long below = minNm < wantMin_ ? wantMin_ - minNm : 0;
+            const long long above = maxNm > wantMax_ ? maxNm - wantMax_ : 0;
+            if (below == 0 && above == 0) {
+                ++meeting;
+                return;
+            }
+            if (missCount == kMissCount) {
+                const Miss& worst = misses[kMissCount - 1];
+                if (below + above > worst.below + worst.above) return;
+            }
+            const Miss miss{below, above, Rank(h, s, minNm, maxNm)};
+            int at = missCount;
+            while (at > 0 && MissBefore(miss, misses[at - 1])) --at;
+            if (at == kMissCount) return;
+            const int last = std::min(missCount, kMissCount - 1);
+            for (int k = last; k > at; --k) misses[k] = misses[k - 1];
+            misses[at] = miss;
+            if (missCount < kMissCount) ++missCount;
+        });
         return meeting;
     }
 
     void Meeting(std::vector<Candidate>& out) const {
-        for (std::size_t h = 0; h < holes_.size(); ++h) {
-            const long long holeUpper = holes_[h].upperNm;
-            const long long holeLower = holes_[h].lowerNm;
-            for (std::size_t s = 0; s < shafts_.size(); ++s) {
-                const long long minNm = holeLower - shafts_[s].upperNm;
-                const long long maxNm = holeUpper - shafts_[s].lowerNm;
-                if (minNm >= wantMin_ && maxNm <= wantMax_) out.push_back(Rank(h, s, minNm, maxNm));
-            }
-        }
+        ForEachPair([&](std::size_t h, std::size_t s, long long minNm, long long maxNm) {
+            if (minNm >= wantMin_ && maxNm <= wantMax_) out.push_back(Rank(h, s, minNm, maxNm));
+        });
     }
 
     FoundFit Row(const Candidate& c) const {
