@@ -242,12 +242,17 @@ std::optional<FixedFeature> FixFeature(FeatureKind kind, const FeatureState& sta
     if (!state.hasLimits) return std::nullopt;
     FixedFeature fixed{state.upperLimit, state.lowerLimit, std::move(label), std::nullopt};
     if (mode != ToleranceMode::FitClass) return fixed;
-    if (range == FitClassRange::Whole) {
-        fixed.isoClass = iso286::ToleranceClass{kind, state.letterIndex, state.gradeIndex};
-    } else {
-        fixed.isoClass = iso286::ToleranceClass{kind, iso286::LetterFromSeed(state.letterIndex),
-                                                iso286::GradeFromSeed(state.gradeIndex)};
+    const bool whole = range == FitClassRange::Whole;
+    const int letters = whole ? iso286::kLetterCount : kLetterCount;
+    const int grades = whole ? iso286::kGradeCount : kGradeCount;
+    // Positions the table has no class for never give limit sizes; refuse them all the same.
+    if (state.letterIndex < 0 || state.letterIndex >= letters || state.gradeIndex < 0 ||
+        state.gradeIndex >= grades) {
+        return std::nullopt;
     }
+    fixed.isoClass = whole ? iso286::ToleranceClass{kind, state.letterIndex, state.gradeIndex}
+                           : iso286::ToleranceClass{kind, iso286::LetterFromSeed(state.letterIndex),
+                                                    iso286::GradeFromSeed(state.gradeIndex)};
     return fixed;
 }
 

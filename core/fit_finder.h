@@ -39,7 +39,9 @@ struct FixedFeature {
 };
 
 // The fixed form of a feature's current setting; none while it has no limit
-// sizes. A seed-range class is given in the whole system's letters and grades.
+// sizes (or, in fit tolerance class mode, slider positions outside the
+// range's table). A seed-range class is given in the whole system's letters
+// and grades.
 std::optional<FixedFeature> FixFeature(FeatureKind kind, const FeatureState& state, ToleranceMode mode,
                                        FitClassRange range, std::string label);
 
