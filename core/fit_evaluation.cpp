@@ -16,12 +16,26 @@ struct FitKindLook {
     FitKind kind;
     std::string_view text;
     LabelColors colors;
+    std::string_view firstCaption;  // the captions of the two amounts
+    std::string_view secondCaption;
 };
 
 constexpr std::array<FitKindLook, 3> kFitKindLooks = {{
-    {FitKind::Clearance, display::kClearanceFit, {kWhite, {0, 0, 255}}},
-    {FitKind::Transition, display::kTransitionFit, {kBlack, {255, 255, 0}}},
-    {FitKind::Interference, display::kInterferenceFit, {kWhite, {255, 0, 0}}},
+    {FitKind::Clearance,
+     display::kClearanceFit,
+     {kWhite, {0, 0, 255}},
+     display::kMaxClearanceCaption,
+     display::kMinClearanceCaption},
+    {FitKind::Transition,
+     display::kTransitionFit,
+     {kBlack, {255, 255, 0}},
+     display::kMaxClearanceCaption,
+     display::kMaxInterferenceCaption},
+    {FitKind::Interference,
+     display::kInterferenceFit,
+     {kWhite, {255, 0, 0}},
+     display::kMaxInterferenceCaption,
+     display::kMinInterferenceCaption},
 }};
 
 const FitKindLook* LookOf(FitKind kind) {
@@ -44,6 +58,13 @@ std::string MeanFitText(double meanClearance) {
 }
 
 }  // namespace
+
+FitKind KindOfFit(const FitResult& result) {
+    if (result.maximumClearance > 0.0) {
+        return result.minimumClearance >= 0.0 ? FitKind::Clearance : FitKind::Transition;
+    }
+    return result.minimumClearance < 0.0 ? FitKind::Interference : FitKind::None;
+}
 
 std::string_view FitKindText(FitKind kind) {
     const FitKindLook* look = LookOf(kind);
@@ -86,25 +107,19 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     const std::string b =
         FormatText(display::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(minClearance))});
     FitTexts& t = evaluation.texts;
-    if (maxClearance > 0.0 && minClearance >= 0.0) {
-        evaluation.kind = FitKind::Clearance;
-        t = {{}, std::string(display::kMaxClearanceCaption), a, std::string(display::kMinClearanceCaption), b,
-             {}};
-    } else if (maxClearance > 0.0) {
-        evaluation.kind = FitKind::Transition;
-        t = {{}, std::string(display::kMaxClearanceCaption),
-             a,  std::string(display::kMaxInterferenceCaption),
-             b,  {}};
-    } else if (minClearance < 0.0) {
-        evaluation.kind = FitKind::Interference;
-        t = {{}, std::string(display::kMaxInterferenceCaption),
-             b,  std::string(display::kMinInterferenceCaption),
-             a,  {}};
-    } else {
-        // Both are 0 (max - min is the sum of the tolerances, never negative):
-        // no clearance and no interference, so the placeholders stay.
-        return evaluation;
-    }
+    evaluation.kind = KindOfFit(n.result);
+    const FitKindLook* look = LookOf(evaluation.kind);
+    // None: both are 0 (max - min is the sum of the tolerances, never
+    // negative): no clearance and no interference, so the placeholders stay.
+    if (!look) return evaluation;
+    // An interference fit names its larger amount, the minimum clearance, first.
+    const bool minimumFirst = evaluation.kind == FitKind::Interference;
+    t = {{},
+         std::string(look->firstCaption),
+         minimumFirst ? b : a,
+         std::string(look->secondCaption),
+         minimumFirst ? a : b,
+         {}};
     t.kind = std::string(FitKindText(evaluation.kind));
     t.meanFit = MeanFitText(meanClearance);
     return evaluation;

@@ -23,6 +23,11 @@ enum class FitKind {
     Interference,
 };
 
+// The kind of a fit from its clearances (limit sizes rounded to six
+// decimals): clearance when max > 0 and min >= 0, transition when max > 0
+// and min < 0, interference when max <= 0 and min < 0, None when both are 0.
+FitKind KindOfFit(const FitResult& result);
+
 // The label text of a fit kind: "すきまばめ", "中間ばめ", "しまりばめ"; empty for None.
 std::string_view FitKindText(FitKind kind);
 

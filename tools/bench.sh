@@ -18,6 +18,7 @@ mkdir -p "$settings_on/Tolvo"
 printf '[General]\nfullRange=true\n' >"$settings_on/Tolvo/Tolvo.conf"
 trap 'rm -rf "$settings_off" "$settings_on"' EXIT
 XDG_CONFIG_HOME=$settings_off "$bin/tolvo_bench" 2>/dev/null
+"$bin/finder_bench"
 
 # Start-up on an X server, measured from outside both processes.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

@@ -17,6 +17,7 @@
 
 #include "core/version.h"
 #include "core/zone_svg.h"
+#include "tools/fit/find.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/writers.h"
@@ -29,6 +30,10 @@ constexpr std::string_view kUsage =
     "Usage: tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
     "       tolvo-fit [--json] [--lang en|ja] --batch FILE|-\n"
     "       tolvo-fit [--json] --table\n"
+    "       tolvo-fit [--json] [--lang en|ja] --find SIZE MIN MAX [--basis hole|shaft|any]\n"
+    "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
+    "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT --measured HOLE[,HOLE...] SHAFT[,SHAFT...]\n"
+    "                 [--want MIN MAX]\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
@@ -42,9 +47,21 @@ constexpr std::string_view kUsage =
     "  --batch FILE   one query per line (- reads standard input); blank lines and\n"
     "                 # comments are skipped; exit status 1 when a line failed\n"
     "  --table        every cell of the ISO 286 system, one line each\n"
+    "  --find SIZE MIN MAX\n"
+    "                 every pair of classes whose clearance lies within MIN..MAX mm\n"
+    "                 (negative: interference), ranked, commonly used fits (*) first,\n"
+    "                 then the five closest misses; --basis hole (H holes) or shaft\n"
+    "                 (h shafts); --hole/--shaft CLASS fixes that side; --full-range\n"
+    "                 searches the whole ISO 286 system, not D..P grades 5..12;\n"
+    "                 --limit N shows the first N fits\n"
+    "  --measured HOLES SHAFTS\n"
+    "                 measured sizes in mm (comma-separated) against the pair's limit\n"
+    "                 sizes, and the clearance of each hole with each shaft; --want\n"
+    "                 MIN MAX marks whether each pair gives that clearance\n"
     "  --help, --version\n"
     "\n"
-    "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n";
+    "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
+    "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n";
 
 constexpr std::string_view kProgram = "tolvo-fit: ";
 
@@ -135,6 +152,14 @@ int Run(const Options& options, std::string& out) {
             return 0;
         case Action::Batch:
             return RunBatch(options, out);
+        case Action::Find: {
+            auto report = Find(options);
+            if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
+            const FindReport& r = std::get<FindReport>(report);
+            out = options.json ? WriteFindJson(r, options.find.limit)
+                               : WriteFindText(r, options.language, options.find.limit);
+            return 0;
+        }
         case Action::Query:
             break;
     }
@@ -147,6 +172,13 @@ int Run(const Options& options, std::string& out) {
             tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
         if (!WriteFileWhole(options.svgFile, svg))
             return Fail("cannot write \"" + Quoted(options.svgFile) + "\"");
+    }
+    if (options.measured.given) {
+        auto report = CheckParts(std::get<Result>(std::move(result)), options.measured);
+        if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
+        const MeasuredReport& r = std::get<MeasuredReport>(report);
+        out = options.json ? WriteMeasuredJson(r) : WriteMeasuredText(r, options.language);
+        return 0;
     }
     out = Write(std::get<Result>(result), options, false);
     return 0;

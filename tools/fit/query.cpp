@@ -1,6 +1,7 @@
 #include "tools/fit/query.h"
 
 #include <array>
+#include <optional>
 
 #include "core/general_table.h"
 
@@ -106,13 +107,6 @@ std::variant<Side, Error> ParseIsoSide(FeatureKind kind, std::string_view text) 
     return side;
 }
 
-std::variant<Side, Error> ParseSide(FeatureKind kind, std::string_view text) {
-    if (text.empty()) return Error{"the " + std::string(FeatureName(kind)) + " side of HOLE/SHAFT is empty"};
-    if (text.starts_with(kGeneralPrefix)) return ParseGeneralSide(kind, text);
-    if (text.find(',') != std::string_view::npos) return ParseFreeSide(kind, text);
-    return ParseIsoSide(kind, text);
-}
-
 std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
     if (words.size() < 2) return Error{"a query is SIZE HOLE/SHAFT [SHAFT_SIZE], as 25 H7/g6"};
     if (words.size() > 3) return Error{"too many words after SHAFT_SIZE: \"" + Quoted(words[3]) + "\""};
@@ -141,7 +135,130 @@ std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
     return query;
 }
 
+// The value after an option; an error naming what it needs when there is none.
+std::optional<std::string_view> NextValue(std::span<const std::string_view> args, std::size_t& i) {
+    if (i + 1 == args.size()) return std::nullopt;
+    return args[++i];
+}
+
+// --basis, --hole, --shaft, --full-range, --limit. None: not one of them; an
+// empty message: read.
+std::optional<Error> ParseFindOption(std::span<const std::string_view> args, std::size_t& i,
+                                     FindOptions& find) {
+    const std::string_view arg = args[i];
+    if (arg == "--full-range") {
+        find.fullRange = true;
+        return Error{};
+    }
+    if (arg == "--basis") {
+        const auto value = NextValue(args, i);
+        if (value == "hole") {
+            find.basis = FitBasis::Hole;
+        } else if (value == "shaft") {
+            find.basis = FitBasis::Shaft;
+        } else if (value == "any") {
+            find.basis = FitBasis::Any;
+        } else {
+            return Error{"--basis needs hole, shaft or any" +
+                         (value ? ", not \"" + Quoted(*value) + "\"" : "")};
+        }
+        return Error{};
+    }
+    if (arg == "--hole" || arg == "--shaft") {
+        const auto value = NextValue(args, i);
+        if (!value) return Error{std::string(arg) + " needs a class: H7, GEN:m or +0.02,-0.01"};
+        (arg == "--hole" ? find.holeText : find.shaftText) = std::string(*value);
+        return Error{};
+    }
+    if (arg == "--limit") {
+        const auto value = NextValue(args, i);
+        std::size_t n = 0;
+        bool digits = value && !value->empty() && value->size() <= 9;
+        for (char c : value.value_or("")) {
+            digits = digits && IsDigit(c);
+            if (digits) n = n * 10 + static_cast<std::size_t>(c - '0');
+        }
+        if (!digits || n == 0) {
+            return Error{"--limit needs a whole number of fits, 1 or more" +
+                         (value ? ", not \"" + Quoted(*value) + "\"" : "")};
+        }
+        find.limit = n;
+        return Error{};
+    }
+    return std::nullopt;
+}
+
+// Numbers in mm separated by commas: "25.012,25.015".
+std::optional<std::vector<std::string>> NumberList(std::string_view text) {
+    std::vector<std::string> numbers;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view part =
+            text.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        if (!IsWholeNumber(part)) return std::nullopt;
+        numbers.emplace_back(part);
+        if (comma == std::string_view::npos) return numbers;
+        start = comma + 1;
+    }
+}
+
+// --measured HOLE[,HOLE...] SHAFT[,SHAFT...] and --want MIN MAX, as --find's.
+std::optional<Error> ParseMeasuredOption(std::span<const std::string_view> args, std::size_t& i,
+                                         MeasuredOptions& measured) {
+    const std::string_view arg = args[i];
+    if (arg == "--measured") {
+        const auto holes = NextValue(args, i);
+        const auto shafts = NextValue(args, i);
+        if (!shafts) return Error{"--measured needs the measured holes and shafts in mm, as 25.012 24.985"};
+        auto holeList = NumberList(*holes);
+        auto shaftList = NumberList(*shafts);
+        if (!holeList || !shaftList) {
+            return Error{"--measured \"" + Quoted(holeList ? *shafts : *holes) +
+                         "\" is not a list of sizes in mm (25.012 or 25.012,25.015)"};
+        }
+        measured.given = true;
+        measured.holeTexts = std::move(*holeList);
+        measured.shaftTexts = std::move(*shaftList);
+        return Error{};
+    }
+    if (arg == "--want") {
+        const auto min = NextValue(args, i);
+        const auto max = NextValue(args, i);
+        if (!max) return Error{"--want needs the wanted clearance in mm, MIN MAX, as 0.010 0.040"};
+        for (std::string_view v : {*min, *max}) {
+            if (!IsWholeNumber(v)) return Error{"--want \"" + Quoted(v) + "\" is not a clearance in mm"};
+        }
+        measured.wantMinText = std::string(*min);
+        measured.wantMaxText = std::string(*max);
+        return Error{};
+    }
+    return std::nullopt;
+}
+
+// SIZE MIN MAX after --find, each a number.
+std::variant<Options, Error> CheckFindWords(const Options& options) {
+    if (options.words.size() != 3) {
+        return Error{"a search is --find SIZE MIN MAX (mm, a clearance range), as --find 25 0.010 0.040"};
+    }
+    const char* names[] = {"size", "minimum clearance", "maximum clearance"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!IsWholeNumber(options.words[k])) {
+            return Error{std::string(names[k]) + " \"" + Quoted(options.words[k]) +
+                         "\" is not a number in mm"};
+        }
+    }
+    return options;
+}
+
 }  // namespace
+
+std::variant<Side, Error> ParseSide(FeatureKind kind, std::string_view text) {
+    if (text.empty()) return Error{"the " + std::string(FeatureName(kind)) + " side of HOLE/SHAFT is empty"};
+    if (text.starts_with(kGeneralPrefix)) return ParseGeneralSide(kind, text);
+    if (text.find(',') != std::string_view::npos) return ParseFreeSide(kind, text);
+    return ParseIsoSide(kind, text);
+}
 
 bool IsWholeNumber(std::string_view text) {
     std::size_t i = 0;
@@ -211,6 +328,9 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
     Options options;
     bool batch = false;
     bool table = false;
+    bool find = false;
+    bool want = false;
+    std::string findOption;  // the last option that only --find takes
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -253,9 +373,28 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
             if (i + 1 == args.size()) return Error{"--batch needs a file, or - for standard input"};
             batch = true;
             options.batchFile = std::string(args[++i]);
+        } else if (arg == "--find") {
+            find = true;
+        } else if (auto findError = ParseFindOption(args, i, options.find)) {
+            if (!findError->message.empty()) return *findError;
+            findOption = std::string(arg);
+        } else if (auto measuredError = ParseMeasuredOption(args, i, options.measured)) {
+            if (!measuredError->message.empty()) return *measuredError;
+            if (arg == "--want") want = true;
         } else {
             return Error{"unknown option \"" + Quoted(arg) + "\" (see --help)"};
         }
+    }
+    if (find && (batch || table))
+        return Error{std::string(batch ? "--batch" : "--table") + " and --find cannot be used together"};
+    if (!find && !findOption.empty()) return Error{findOption + " is used with --find SIZE MIN MAX"};
+    if (want && !options.measured.given) return Error{"--want is used with --measured"};
+    if (options.measured.given && (find || batch || table)) {
+        return Error{"--measured is used with one query: SIZE HOLE/SHAFT --measured HOLE SHAFT"};
+    }
+    if (find) {
+        options.action = Action::Find;
+        return CheckFindWords(options);
     }
     if (batch && table) return Error{"--batch and --table cannot be used together"};
     if ((batch || table) && !options.words.empty()) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/feature.h"
+#include "core/fit_finder.h"
 #include "core/iso286_table.h"
 
 namespace tolvo::fit {
@@ -37,7 +38,25 @@ struct Query {
 };
 
 enum class Language { Japanese, English };
-enum class Action { Query, Batch, Table, Help, Version };
+enum class Action { Query, Batch, Table, Find, Help, Version };
+
+// What --find reads besides SIZE MIN MAX (in Options::words).
+struct FindOptions {
+    FitBasis basis = FitBasis::Any;
+    std::string holeText;  // --hole / --shaft: the fixed side as written; empty: searched
+    std::string shaftText;
+    bool fullRange = false;  // the whole ISO 286 system instead of the seed's classes
+    std::size_t limit = 0;   // at most this many fits; 0: all
+};
+
+// --measured HOLE[,HOLE...] SHAFT[,SHAFT...] and --want MIN MAX after a query.
+struct MeasuredOptions {
+    bool given = false;
+    std::vector<std::string> holeTexts;
+    std::vector<std::string> shaftTexts;
+    std::string wantMinText;  // both empty: no wanted range
+    std::string wantMaxText;
+};
 
 struct Options {
     Action action = Action::Query;
@@ -45,11 +64,16 @@ struct Options {
     Language language = Language::Japanese;
     std::string batchFile;           // Batch: a path, or "-" for standard input
     std::string svgFile;             // Query: where to write the zone diagram; empty: none
-    std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]
+    std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
+    FindOptions find;
+    MeasuredOptions measured;
 };
 
 // The arguments after the program name.
 std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> args);
+
+// One side of HOLE/SHAFT: an ISO class, GEN:x or free deviations "+a,-b".
+std::variant<Side, Error> ParseSide(FeatureKind kind, std::string_view text);
 
 // SIZE HOLE/SHAFT [SHAFT_SIZE]; the shaft takes the hole's size when it has
 // none of its own.

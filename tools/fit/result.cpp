@@ -23,13 +23,10 @@ Error SizeError(FeatureKind kind, double size, std::string_view range) {
                  " mm is out of range: " + std::string(range)};
 }
 
-// A feature's result and its state afterwards, which the fit evaluation reads.
-struct Evaluated {
-    FeatureResult result;
-    FeatureState state;
-};
+}  // namespace
 
-std::variant<Evaluated, Error> EvaluateSide(FeatureKind kind, const Side& side, std::string_view sizeText) {
+std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& side,
+                                                std::string_view sizeText) {
     const double size = ParseNumber(sizeText);
     FeatureResult result;
     result.kind = kind;
@@ -92,18 +89,16 @@ std::variant<Evaluated, Error> EvaluateSide(FeatureKind kind, const Side& side, 
     }
     result.tolerance = RoundToSixDecimals(result.upper - result.lower);
     result.texts = *evaluation.texts;
-    return Evaluated{std::move(result), evaluation.state};
+    return EvaluatedSide{std::move(result), evaluation.state};
 }
-
-}  // namespace
 
 std::variant<Result, Error> Evaluate(const Query& query) {
     auto hole = EvaluateSide(FeatureKind::Hole, query.hole, query.holeSizeText);
     if (auto* e = std::get_if<Error>(&hole)) return *e;
     auto shaft = EvaluateSide(FeatureKind::Shaft, query.shaft, query.shaftSizeText);
     if (auto* e = std::get_if<Error>(&shaft)) return *e;
-    Evaluated& h = std::get<Evaluated>(hole);
-    Evaluated& s = std::get<Evaluated>(shaft);
+    EvaluatedSide& h = std::get<EvaluatedSide>(hole);
+    EvaluatedSide& s = std::get<EvaluatedSide>(shaft);
     Result result{std::move(h.result), std::move(s.result), EvaluateFit(h.state, s.state)};
     if (!result.fit.numbers) return Error{"the clearances are beyond the range of numbers"};
     return result;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "core/feature.h"
@@ -30,6 +31,16 @@ struct Result {
     FeatureResult shaft;
     FitEvaluation fit;  // numbers always present
 };
+
+// One side evaluated at its size, and the feature's state afterwards, which
+// the fit evaluation reads.
+struct EvaluatedSide {
+    FeatureResult result;
+    FeatureState state;
+};
+// Refuses as Evaluate does.
+std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& side,
+                                                std::string_view sizeText);
 
 // Refuses what the window would never evaluate: a size out of the range of
 // the side's table, a cell the standard leaves undefined, numbers beyond the

@@ -48,19 +48,6 @@ struct Block {
     std::vector<std::string> items;
 };
 
-std::string FeatureHead(const FeatureResult& f, Language language) {
-    std::string head(language == Language::English ? (f.kind == FeatureKind::Hole ? "hole" : "shaft")
-                                                   : FeatureWord(f.kind));
-    std::string name;
-    if (f.side.kind == SideKind::IsoClass) name = ClassText(f.side);
-    if (f.side.kind == SideKind::General) {
-        name = language == Language::English ? ClassText(f.side)
-                                             : std::string(GeneralClassName(f.side.generalClass));
-    }
-    if (name.empty()) return head;
-    return language == Language::English ? head + " " + name : head + " ( " + name + " )";
-}
-
 // The mean-value box's text ends by closing the parenthesis its label opens;
 // the English line has no such label.
 std::string WithoutClosingParenthesis(std::string_view meanValue) {
@@ -141,6 +128,19 @@ void AppendFeatureJson(std::string& out, const FeatureResult& f, double upperLim
 }
 
 }  // namespace
+
+std::string FeatureHead(const FeatureResult& f, Language language) {
+    std::string head(language == Language::English ? (f.kind == FeatureKind::Hole ? "hole" : "shaft")
+                                                   : FeatureWord(f.kind));
+    std::string name;
+    if (f.side.kind == SideKind::IsoClass) name = ClassText(f.side);
+    if (f.side.kind == SideKind::General) {
+        name = language == Language::English ? ClassText(f.side)
+                                             : std::string(GeneralClassName(f.side.generalClass));
+    }
+    if (name.empty()) return head;
+    return language == Language::English ? head + " " + name : head + " ( " + name + " )";
+}
 
 std::string ShortestNumber(double value) {
     if (value == 0.0) return "0";

@@ -13,6 +13,9 @@ namespace tolvo::fit {
 // conventions whatever the locale; a negative zero is written "0".
 std::string ShortestNumber(double value);
 
+// The head line of a feature: "穴 ( H7 )", "軸 ( 中級 )", "軸"; "hole H7" in English.
+std::string FeatureHead(const FeatureResult& f, Language language);
+
 // A few lines, each ended by "\n".
 std::string WriteText(const Result& result, Language language);
 // The same items on one line (for a batch), separated by " | ", ended by "\n".

@@ -1,0 +1,381 @@
+#include "tools/fit/find.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/display_texts.h"
+#include "core/number_text.h"
+#include "tools/fit/writers.h"
+
+namespace tolvo::fit {
+namespace {
+
+constexpr double kLargestSeedSize = 120.0;
+// In the order of FitKind after None: the JSON members and the English words.
+constexpr std::string_view kFitKindWords[] = {"clearance", "transition", "interference"};
+
+std::string_view KindWord(FitKind kind, Language language) {
+    if (kind == FitKind::None) return language == Language::English ? "none" : "-";
+    return language == Language::English ? kFitKindWords[static_cast<int>(kind) - 1] : FitKindText(kind);
+}
+
+std::string Millimetres(double value) {
+    return ShortestNumber(RoundToSixDecimals(value));
+}
+
+std::string Micrometres(double value) {
+    return ShortestNumber(std::round(value * 1000.0) / 1000.0);
+}
+
+// A number for the text columns: fixed notation, trailing zeros dropped
+// ("-0.0005", never "-5e-04").
+std::string Decimal(double value, int decimals) {
+    std::string text = FormatFixed(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+std::string TextMillimetres(double value) {
+    return Decimal(RoundToSixDecimals(value), 6);
+}
+
+std::string TextMicrometres(double value) {
+    return Decimal(value, 3);
+}
+
+std::optional<FixedFeature> FixedSide(FeatureKind kind, const std::string& text, const std::string& sizeText,
+                                      std::string& label, std::optional<Error>& error) {
+    if (text.empty()) return std::nullopt;
+    auto side = ParseSide(kind, text);
+    if (auto* e = std::get_if<Error>(&side)) {
+        error = *e;
+        return std::nullopt;
+    }
+    const Side& s = std::get<Side>(side);
+    auto evaluated = EvaluateSide(kind, s, sizeText);
+    if (auto* e = std::get_if<Error>(&evaluated)) {
+        error = *e;
+        return std::nullopt;
+    }
+    const FeatureState& state = std::get<EvaluatedSide>(evaluated).state;
+    label = ClassText(s);
+    FixedFeature fixed{state.upperLimit, state.lowerLimit, label, std::nullopt};
+    if (s.kind == SideKind::IsoClass) fixed.isoClass = s.isoClass;
+    return fixed;
+}
+
+Error ReversedError(const ClearanceRange& wanted) {
+    return Error{"the minimum clearance " + ShortestNumber(wanted.minimum) + " mm is above the maximum " +
+                 ShortestNumber(wanted.maximum) + " mm"};
+}
+
+Error ProblemError(const FitRequirement& r, FinderProblem problem) {
+    switch (problem) {
+        case FinderProblem::SizeOutOfRange:
+            if (r.range == FitClassRange::Seed && r.basicSize > kLargestSeedSize && r.basicSize <= 3150) {
+                return Error{"size " + ShortestNumber(r.basicSize) +
+                             " mm is out of range: the classes D to P, grades 5 to 12 are up to 120 mm "
+                             "(--full-range searches the whole ISO 286 system)"};
+            }
+            return Error{"size " + ShortestNumber(r.basicSize) +
+                         " mm is out of range: a search is over 0 up to 3150 mm"};
+        case FinderProblem::WantedReversed:
+            return ReversedError(r.wanted);
+        case FinderProblem::WantedNotANumber:
+            return Error{"the wanted clearance is not a number"};
+        case FinderProblem::FixedOutOfRange:
+        case FinderProblem::None:
+            break;
+    }
+    return Error{"the fixed side's limit sizes are beyond the range of numbers"};
+}
+
+// What a row shows of a side: its class, the fixed side's label, or nothing for free deviations.
+std::string SideName(const std::optional<iso286::ToleranceClass>& c, const std::string& fixedLabel) {
+    return c ? iso286::FormatClassName(*c) : fixedLabel;
+}
+
+// Columns as a terminal shows them: a character of three or more UTF-8 bytes
+// (kana, kanji, full-width forms) takes two columns.
+std::size_t DisplayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        width += c >= 0xE0 ? 2 : 1;
+    }
+    return width;
+}
+
+using Table = std::vector<std::vector<std::string>>;
+
+std::string Aligned(const Table& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t k = 0; k < row.size(); ++k) widths[k] = std::max(widths[k], DisplayWidth(row[k]));
+    }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            line += row[k];
+            if (k + 1 < row.size()) line += std::string(widths[k] - DisplayWidth(row[k]) + 2, ' ');
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + "\n";
+    }
+    return out;
+}
+
+std::string MissText(const FitMiss& m, Language language) {
+    const bool en = language == Language::English;
+    const std::string below = TextMicrometres(m.belowBy) + " μm";
+    const std::string above = TextMicrometres(m.aboveBy) + " μm";
+    switch (m.end) {
+        case MissEnd::BelowMinimum:
+            return en ? below + " below the minimum" : "最小を " + below + " 下回る";
+        case MissEnd::AboveMaximum:
+            return en ? above + " above the maximum" : "最大を " + above + " 上回る";
+        case MissEnd::Both:
+            break;
+    }
+    return en ? below + " below the minimum and " + above + " above the maximum"
+              : "最小を " + below + " 下回り、最大を " + above + " 上回る";
+}
+
+std::vector<std::string> Cells(const FoundFit& f, const FindReport& r, Language language) {
+    // A fixed side with free deviations is shown as it was written.
+    const std::string hole = r.holeLabel.empty() ? r.holeText : r.holeLabel;
+    const std::string shaft = r.shaftLabel.empty() ? r.shaftText : r.shaftLabel;
+    return {f.common ? "*" : " ",
+            SideName(f.hole, hole),
+            SideName(f.shaft, shaft),
+            TextMillimetres(f.minimumClearance),
+            TextMillimetres(f.maximumClearance),
+            std::string(KindWord(f.kind, language))};
+}
+
+void AppendFitJson(std::string& out, const FoundFit& f, const FindReport& r) {
+    const auto name = [](const std::string& n) { return n.empty() ? std::string("null") : "\"" + n + "\""; };
+    out += "{\"hole\":" + name(SideName(f.hole, r.holeLabel)) +
+           ",\"shaft\":" + name(SideName(f.shaft, r.shaftLabel));
+    out += ",\"kind\":";
+    out += f.kind == FitKind::None ? std::string("null")
+                                   : "\"" + std::string(kFitKindWords[static_cast<int>(f.kind) - 1]) + "\"";
+    out += ",\"minClearance\":" + Millimetres(f.minimumClearance);
+    out += ",\"maxClearance\":" + Millimetres(f.maximumClearance);
+    out += f.common ? ",\"common\":true" : ",\"common\":false";
+}
+
+std::string PlaceText(const MeasuredPart& p, Language language) {
+    const bool en = language == Language::English;
+    const std::string by = TextMicrometres(p.outsideBy) + " μm";
+    switch (p.place) {
+        case MeasuredPlace::Inside:
+            return en ? "inside" : "範囲内";
+        case MeasuredPlace::AboveUpper:
+            return en ? "outside: " + by + " above the upper limit"
+                      : "範囲外：上の許容寸法を " + by + " 超える";
+        case MeasuredPlace::BelowLower:
+            break;
+    }
+    return en ? "outside: " + by + " below the lower limit" : "範囲外：下の許容寸法を " + by + " 下回る";
+}
+
+constexpr std::string_view kPlaceWords[] = {"inside", "above", "below"};
+
+void AppendPartsJson(std::string& out, const FeatureResult& f, double upper, double lower,
+                     const std::vector<MeasuredPart>& parts) {
+    const std::string name = ClassText(f.side);
+    out += "{\"class\":" + (name.empty() ? std::string("null") : "\"" + name + "\"");
+    out +=
+        ",\"upperLimit\":" + Millimetres(upper) + ",\"lowerLimit\":" + Millimetres(lower) + ",\"measured\":[";
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const MeasuredPart& p = parts[k];
+        if (k) out += ',';
+        out += "{\"size\":" + ShortestNumber(p.size) + ",\"place\":\"";
+        out += kPlaceWords[static_cast<int>(p.place)];
+        out += "\",\"outside\":" + Micrometres(p.outsideBy) + "}";
+    }
+    out += "]}";
+}
+
+}  // namespace
+
+std::variant<FindReport, Error> Find(const Options& options) {
+    FindReport report;
+    FitRequirement& r = report.requirement;
+    r.basicSize = ParseNumber(options.words[0]);
+    r.wanted = {ParseNumber(options.words[1]), ParseNumber(options.words[2])};
+    r.basis = options.find.basis;
+    r.range = options.find.fullRange ? FitClassRange::Whole : FitClassRange::Seed;
+    std::optional<Error> error;
+    r.fixedHole =
+        FixedSide(FeatureKind::Hole, options.find.holeText, options.words[0], report.holeLabel, error);
+    if (error) return *error;
+    r.fixedShaft =
+        FixedSide(FeatureKind::Shaft, options.find.shaftText, options.words[0], report.shaftLabel, error);
+    if (error) return *error;
+    report.holeText = options.find.holeText;
+    report.shaftText = options.find.shaftText;
+    report.search = FindFits(r);
+    if (report.search.problem != FinderProblem::None) return ProblemError(r, report.search.problem);
+    return report;
+}
+
+std::string WriteFindText(const FindReport& report, Language language, std::size_t limit) {
+    const bool en = language == Language::English;
+    const FitSearch& s = report.search;
+    const std::size_t shown = limit ? std::min(limit, s.fits.size()) : s.fits.size();
+    std::string out = en ? "fits meeting the requirement: " + std::to_string(s.fits.size())
+                         : "条件を満たすはめあい ： " + std::to_string(s.fits.size());
+    if (shown < s.fits.size())
+        out +=
+            en ? " (first " + std::to_string(shown) + " shown)" : "（先頭 " + std::to_string(shown) + " 件）";
+    out += "\n";
+    const std::vector<std::string> head =
+        en ? std::vector<std::string>{" ", "hole", "shaft", "min mm", "max mm", "kind"}
+           : std::vector<std::string>{" ", "穴", "軸", "最小すきま mm", "最大すきま mm", "種類"};
+    Table table{head};
+    for (std::size_t k = 0; k < shown; ++k) table.push_back(Cells(s.fits[k], report, language));
+    std::string misses;
+    if (!s.misses.empty()) {
+        table.push_back({});
+        for (const FitMiss& m : s.misses) {
+            auto row = Cells(m.fit, report, language);
+            row.push_back(MissText(m, language));
+            table.push_back(row);
+        }
+    }
+    std::string body = Aligned(table);
+    if (!s.misses.empty()) {
+        // The blank row parts the fits from the misses, with its title.
+        const std::string title = en ? "closest misses:\n" : "条件を外れる近いもの ：\n";
+        const std::size_t blank = body.find("\n\n");
+        body.replace(blank, 2, "\n" + title);
+    }
+    return out + body;
+}
+
+std::string WriteFindJson(const FindReport& report, std::size_t limit) {
+    const FitRequirement& r = report.requirement;
+    const FitSearch& s = report.search;
+    constexpr std::string_view kBases[] = {"hole", "shaft", "any"};
+    std::string out = "{\"size\":" + ShortestNumber(r.basicSize) +
+                      ",\"min\":" + ShortestNumber(r.wanted.minimum) +
+                      ",\"max\":" + ShortestNumber(r.wanted.maximum) + ",\"basis\":\"";
+    out += kBases[static_cast<int>(r.basis)];
+    out += r.range == FitClassRange::Whole ? "\",\"range\":\"whole\"" : "\",\"range\":\"seed\"";
+    out += ",\"count\":" + std::to_string(s.fits.size()) + ",\"fits\":[";
+    const std::size_t shown = limit ? std::min(limit, s.fits.size()) : s.fits.size();
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (k) out += ',';
+        AppendFitJson(out, s.fits[k], report);
+        out += '}';
+    }
+    out += "],\"misses\":[";
+    constexpr std::string_view kEnds[] = {"below", "above", "both"};
+    for (std::size_t k = 0; k < s.misses.size(); ++k) {
+        const FitMiss& m = s.misses[k];
+        if (k) out += ',';
+        AppendFitJson(out, m.fit, report);
+        out +=
+            ",\"below\":" + Micrometres(m.belowBy) + ",\"above\":" + Micrometres(m.aboveBy) + ",\"end\":\"";
+        out += kEnds[static_cast<int>(m.end)];
+        out += "\"}";
+    }
+    return out + "]}\n";
+}
+
+std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOptions& measured) {
+    MeasuredReport report{std::move(result), {}, {}, std::nullopt, {}};
+    for (const auto& [texts, sizes] :
+         {std::pair{&measured.holeTexts, &report.holes}, std::pair{&measured.shaftTexts, &report.shafts}}) {
+        for (const std::string& text : *texts) {
+            const double size = ParseNumber(text);
+            if (!std::isfinite(size) || std::fabs(size) > 1e6) {
+                return Error{"measured size \"" + Quoted(text) + "\" is beyond the range of sizes"};
+            }
+            sizes->push_back(size);
+        }
+    }
+    if (!measured.wantMinText.empty()) {
+        const ClearanceRange wanted{ParseNumber(measured.wantMinText), ParseNumber(measured.wantMaxText)};
+        if (wanted.minimum > wanted.maximum) {
+            return ReversedError(wanted);
+        }
+        report.wanted = wanted;
+    }
+    const FitNumbers& n = *report.result.fit.numbers;
+    report.check = CheckMeasured({n.holeUpperLimit, n.holeLowerLimit, n.shaftUpperLimit, n.shaftLowerLimit},
+                                 report.holes, report.shafts, report.wanted);
+    return report;
+}
+
+std::string WriteMeasuredText(const MeasuredReport& report, Language language) {
+    const bool en = language == Language::English;
+    const std::string limitsLabel = en ? "limit sizes: " : std::string(display::kLimitsLabel);
+    std::string out;
+    const struct {
+        const FeatureResult& feature;
+        const std::vector<MeasuredPart>& parts;
+    } sides[] = {{report.result.hole, report.check.holes}, {report.result.shaft, report.check.shafts}};
+    for (const auto& side : sides) {
+        out +=
+            FeatureHead(side.feature, language) + "  " + limitsLabel + side.feature.texts.limitSizes + "\n";
+        Table table;
+        for (const MeasuredPart& p : side.parts)
+            table.push_back({" ", TextMillimetres(p.size), PlaceText(p, language)});
+        out += Aligned(table);
+    }
+    out += en ? "pairs" : "組合せ";
+    if (report.wanted) {
+        const std::string range = TextMillimetres(report.wanted->minimum) + " ～ " +
+                                  TextMillimetres(report.wanted->maximum) + " mm";
+        out += en ? " (wanted clearance " + range + ")" : "（求めるすきま " + range + "）";
+    }
+    out += "\n";
+    Table table;
+    for (const MeasuredPair& p : report.check.pairs) {
+        const double c = p.clearance;
+        std::string amount = c < 0 ? (en ? "interference " : "しめしろ ") + TextMillimetres(-c)
+                                   : (en ? "clearance " : "すきま ") + TextMillimetres(c);
+        std::vector<std::string> row{" ",
+                                     TextMillimetres(report.check.holes[p.hole].size) + " / " +
+                                         TextMillimetres(report.check.shafts[p.shaft].size),
+                                     amount + " mm"};
+        if (p.meetsWanted)
+            row.push_back(*p.meetsWanted ? (en ? "meets" : "条件内") : (en ? "misses" : "条件外"));
+        table.push_back(row);
+    }
+    return out + Aligned(table);
+}
+
+std::string WriteMeasuredJson(const MeasuredReport& report) {
+    const FitNumbers& n = *report.result.fit.numbers;
+    std::string out = "{\"hole\":";
+    AppendPartsJson(out, report.result.hole, n.holeUpperLimit, n.holeLowerLimit, report.check.holes);
+    out += ",\"shaft\":";
+    AppendPartsJson(out, report.result.shaft, n.shaftUpperLimit, n.shaftLowerLimit, report.check.shafts);
+    out += ",\"wanted\":";
+    out += report.wanted ? "{\"min\":" + ShortestNumber(report.wanted->minimum) +
+                               ",\"max\":" + ShortestNumber(report.wanted->maximum) + "}"
+                         : std::string("null");
+    out += ",\"pairs\":[";
+    for (std::size_t k = 0; k < report.check.pairs.size(); ++k) {
+        const MeasuredPair& p = report.check.pairs[k];
+        if (k) out += ',';
+        out += "{\"hole\":" + std::to_string(p.hole) + ",\"shaft\":" + std::to_string(p.shaft) +
+               ",\"clearance\":" + ShortestNumber(p.clearance) + ",\"meets\":";
+        out += p.meetsWanted ? (*p.meetsWanted ? "true" : "false") : "null";
+        out += '}';
+    }
+    out += report.check.allGood ? "],\"allGood\":true}\n" : "],\"allGood\":false}\n";
+    return out;
+}
+
+}  // namespace tolvo::fit
