@@ -31,6 +31,19 @@ void Row(const char* what, double value, const char* unit, const char* baseline,
                 baseline, baselineValue, unit, value / baselineValue, goal);
 }
 
+// One keystroke into the edit, alternating a digit and a backspace, and a
+// repaint of the window: the median time of one.
+double KeystrokeWithRepaint(QWidget& window, QLineEdit& edit, Qt::Key digit) {
+    bool longer = true;
+    return MedianNanoseconds(
+        [&] {
+            QTest::keyClick(&edit, longer ? digit : Qt::Key_Backspace);
+            longer = !longer;
+            window.repaint();
+        },
+        9, 0.05);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,28 +99,14 @@ int main(int argc, char** argv) {
     auto* edit = static_cast<QLineEdit*>(window.Control(kHoleBasicSize));
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_2);
-    longer = true;
-    const double windowKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(edit, longer ? Qt::Key_5 : Qt::Key_Backspace);
-            longer = !longer;
-            window.repaint();
-        },
-        9, 0.05);
+    const double windowKey = KeystrokeWithRepaint(window, *edit, Qt::Key_5);
     // The toolkit's floor: the same keystroke and repaint in a bare dialog of the same size.
     QDialog bare;
     bare.setFixedSize(window.size());
     auto* bareEdit = new QLineEdit(&bare);
     bare.show();
     bareEdit->setFocus();
-    longer = true;
-    const double bareKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(bareEdit, longer ? Qt::Key_5 : Qt::Key_Backspace);
-            longer = !longer;
-            bare.repaint();
-        },
-        9, 0.05);
+    const double bareKey = KeystrokeWithRepaint(bare, *bareEdit, Qt::Key_5);
     Row("window: one keystroke in 1003, with repaint", windowKey / 1000, "us",
         "bare QDialog + QLineEdit, same", bareKey / 1000, "< 1000 us");
 
@@ -121,14 +120,7 @@ int main(int argc, char** argv) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("40"));
-    longer = true;
-    const double wholeKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(edit, longer ? Qt::Key_0 : Qt::Key_Backspace);
-            longer = !longer;
-            window.repaint();
-        },
-        9, 0.05);
+    const double wholeKey = KeystrokeWithRepaint(window, *edit, Qt::Key_0);
     Row("window, whole range: one keystroke, 40 <-> 400", wholeKey / 1000, "us",
         "bare QDialog + QLineEdit, same", bareKey / 1000, "< 1000 us");
     return sink == 42 ? 1 : 0;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/display_texts.h"
+#include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "platform/help_folders.h"
 #include "tests/fit/run_program.h"
@@ -102,6 +105,70 @@ TEST_F(WindowAgreement, GeneralClassAgainstFreeDeviationsOnTheirOwnSizes) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, WindowText("穴 ( 粗級 )", "軸"));
 }
+
+// The whole ISO 286 range in the window (MainModel::SetFullRange) against
+// tolvo-fit, which always reads the whole range. A side is an ISO class as the
+// window names it, a general tolerance class ("GEN:" and the number of steps
+// down from 精級), or free deviations ("FREE:upper,lower").
+struct WholeRangeCase {
+    const char* size;
+    const char* hole;
+    const char* shaft;
+    std::vector<std::string> arguments;  // of tolvo-fit
+    const char* holeHead;
+    const char* shaftHead;
+};
+
+class WholeRangeAgreement : public WindowAgreement, public ::testing::WithParamInterface<WholeRangeCase> {
+  protected:
+    // Sets one panel to a side of the case, as a user does.
+    void SetSide(const FeaturePanel& p, FeatureKind kind, const std::string& side) {
+        if (side.starts_with("GEN:")) {
+            On(p.generalRadio).OnClicked(p.generalRadio);
+            On(p.classScroll);
+            for (int i = 0; i < std::stoi(side.substr(4)); ++i) {
+                model.OnClassScroll(p.classScroll, ScrollCode::LineDown);
+                model.OnClassScroll(p.classScroll, ScrollCode::EndScroll);
+            }
+        } else if (side.starts_with("FREE:")) {
+            const std::size_t comma = side.find(',');
+            On(p.freeRadio).OnClicked(p.freeRadio);
+            On(p.freeFirst).OnEditChanged(p.freeFirst, side.substr(5, comma - 5));
+            On(p.freeSecond).OnEditChanged(p.freeSecond, side.substr(comma + 1));
+        } else {
+            const std::optional<iso286::ToleranceClass> c = iso286::ParseClassName(side);
+            ASSERT_TRUE(c && c->kind == kind) << side;
+            On(p.letterSlider).OnSliderPosition(p.letterSlider, c->letterIndex);
+            On(p.gradeSlider).OnSliderPosition(p.gradeSlider, c->gradeIndex);
+        }
+    }
+};
+
+TEST_P(WholeRangeAgreement, TheSameTextsAsTheWindow) {
+    const WholeRangeCase& c = GetParam();
+    model.SetFullRange(true);
+    On(kHoleBasicSize).OnEditChanged(kHoleBasicSize, c.size);
+    SetSide(main_dialog::kHolePanel, FeatureKind::Hole, c.hole);
+    SetSide(main_dialog::kShaftPanel, FeatureKind::Shaft, c.shaft);
+    ASSERT_TRUE(host.TakeMessages().empty());  // every class of the table is defined at its size
+    ASSERT_NE(Text(kFitKindLabel), "");
+    const fit_test::ProgramRun run = fit_test::RunFit(c.arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, WindowText(c.holeHead, c.shaftHead));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WholeRange, WholeRangeAgreement,
+    ::testing::Values(WholeRangeCase{"400", "H7", "s6", {"400", "H7/s6"}, "穴 ( H7 )", "軸 ( s6 )"},
+                      // tolvo-fit reads a js on the hole's side as JS
+                      WholeRangeCase{"12", "JS5", "h01", {"12", "js5/h01"}, "穴 ( JS5 )", "軸 ( h01 )"},
+                      WholeRangeCase{"2500", "D11", "h11", {"2500", "D11/h11"}, "穴 ( D11 )", "軸 ( h11 )"},
+                      WholeRangeCase{"0.5", "H1", "js01", {"0.5", "H1/js01"}, "穴 ( H1 )", "軸 ( js01 )"},
+                      WholeRangeCase{"3150", "G7", "h6", {"3150", "G7/h6"}, "穴 ( G7 )", "軸 ( h6 )"},
+                      WholeRangeCase{"2", "ZC11", "a11", {"2", "ZC11/a11"}, "穴 ( ZC11 )", "軸 ( a11 )"},
+                      WholeRangeCase{"400", "GEN:1", "s6", {"400", "GEN:m/s6"}, "穴 ( 中級 )", "軸 ( s6 )"},
+                      WholeRangeCase{
+                          "10", "FREE:+0.1,0", "zc11", {"10", "+0.1,0/zc11"}, "穴", "軸 ( zc11 )"}));
 
 }  // namespace
 }  // namespace tolvo

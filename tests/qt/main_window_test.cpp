@@ -219,8 +219,9 @@ TEST_F(FullRangeWindowTest, TheMenuItemIsCheckableWithCtrlR) {
 
 TEST_F(FullRangeWindowTest, CtrlRSwitchesTheMarksAndIsRemembered) {
     EXPECT_TRUE(window->Control(kHoleLetterMarks[0])->isVisible());
-    EXPECT_FALSE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
-    EXPECT_FALSE(window->Control(kHoleClassText)->isVisible());
+    // The whole range's controls are made only once the option is first on.
+    EXPECT_EQ(window->Control(kHoleWholeLetterMarks[0]), nullptr);
+    EXPECT_EQ(window->Control(kHoleClassText), nullptr);
     PressCtrlR();
     EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
     EXPECT_TRUE(window->FullRangeAction()->isChecked());
@@ -243,7 +244,34 @@ TEST_F(FullRangeWindowTest, CtrlRSwitchesTheMarksAndIsRemembered) {
     PressCtrlR();
     EXPECT_EQ(window->Model().Range(), FitClassRange::Seed);
     EXPECT_TRUE(window->Control(kHoleLetterMarks[0])->isVisible());
+    EXPECT_FALSE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
+    EXPECT_FALSE(window->Control(kShaftClassText)->isVisible());
     EXPECT_FALSE(StoredFullRange());
+
+    // On again: the controls made before are shown with the model's states.
+    PressCtrlR();
+    EXPECT_TRUE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
+    EXPECT_EQ(Text(kHoleWholeLetterMarks[0]), U("A"));
+    EXPECT_EQ(Text(kShaftClassText), U("d5"));
+}
+
+// Made while the window is on screen, the whole range's controls get the
+// model's texts and enabled states at once, and the marks keep their face.
+TEST_F(FullRangeWindowTest, TheWholeRangeControlsMadeLateMirrorTheModel) {
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), QStringLiteral("10"));
+    Widget<QSlider>(kHoleLetterSlider)->setValue(6);  // K: over 3 mm IT3 to IT8 only
+    PressCtrlR();
+    ASSERT_EQ(Text(kHoleClassText), U("K5"));
+    EXPECT_FALSE(Widget<QLabel>(kHoleWholeGradeMarks[0])->isEnabled());  // K01
+    for (const FeaturePanel* p : {&kHolePanel, &kShaftPanel}) {
+        for (std::size_t g = 0; g < p->wholeGradeMarks.size(); ++g) {
+            const int id = p->wholeGradeMarks[g];
+            EXPECT_EQ(Text(id), ToQString(window->Model().Controls().At(id).text)) << id;
+            EXPECT_EQ(Widget<QLabel>(id)->isEnabled(), window->Model().Controls().At(id).enabled) << id;
+            EXPECT_LT(Widget<QLabel>(id)->font().pointSize(), window->font().pointSize()) << id;
+        }
+        EXPECT_EQ(Text(p->classText), ToQString(window->Model().Controls().At(p->classText).text));
+    }
 }
 
 // Every other mark of a scale shares a row: neighbours there stay a digit's width apart.

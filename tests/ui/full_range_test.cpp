@@ -8,9 +8,7 @@
 
 #include "core/iso286_table.h"
 #include "core/messages.h"
-#include "platform/help_folders.h"
-#include "tools/driver/recording_host.h"
-#include "ui/main_model.h"
+#include "tests/ui/model_fixture.h"
 
 namespace tolvo {
 namespace {
@@ -20,43 +18,14 @@ using namespace main_dialog;
 constexpr FeatureKind kHole = FeatureKind::Hole;
 constexpr FeatureKind kShaft = FeatureKind::Shaft;
 
-const FeaturePanel& PanelOf(FeatureKind kind) {
-    return kind == kHole ? kHolePanel : kShaftPanel;
-}
+using model_test::PanelOf;
 
-class FullRangeTest : public ::testing::Test {
+class FullRangeTest : public model_test::MainModelFixture {
   protected:
-    FullRangeTest() : model(host, noHelp) { model.SetFullRange(true); }
+    FullRangeTest() { model.SetFullRange(true); }
 
-    void Set(int id, const std::string& text) {
-        model.OnFocus(id);
-        model.OnEditChanged(id, text);
-    }
-    void Click(int id) {
-        model.OnFocus(id);
-        model.OnClicked(id);
-    }
-    void Slide(int id, int position) {
-        model.OnFocus(id);
-        model.OnSliderPosition(id, position);
-    }
-    // Moves both sliders of a panel to a class named as in "zc11".
-    void SelectClass(FeatureKind kind, const std::string& name) {
-        const std::optional<iso286::ToleranceClass> c = iso286::ParseClassName(name);
-        ASSERT_TRUE(c && c->kind == kind) << name;
-        Slide(PanelOf(kind).letterSlider, c->letterIndex);
-        Slide(PanelOf(kind).gradeSlider, c->gradeIndex);
-    }
     void SeparateShaft() { Click(kSameBasicSize); }
-    const std::string& Text(int id) const { return model.Controls().At(id).text; }
-    bool Enabled(int id) const { return model.Controls().At(id).enabled; }
-    bool Checked(int id) const { return model.Controls().At(id).checked; }
-    int Position(int id) const { return model.Controls().At(id).position; }
     std::string ClassText(FeatureKind kind) const { return Text(PanelOf(kind).classText); }
-
-    RecordingHost host;
-    const FolderHelpSearch noHelp{{}, "tolvo"};
-    MainModel model;
 };
 
 TEST_F(FullRangeTest, SpansTwentyEightLettersAndTwentyGrades) {

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "platform/help_folders.h"
-#include "tools/driver/recording_host.h"
+#include "tests/ui/model_fixture.h"
 #include "tools/driver/user_events.h"
 
 namespace tolvo {
@@ -24,38 +23,8 @@ std::string Msg(FeatureKind kind, SettingMessage message) {
     return SettingMessageText(kind, message);
 }
 
-// Drives the model as a user does: a click or a keystroke goes where the
-// focus is, exactly as in the window.
-class MainModelTest : public ::testing::Test {
+class MainModelTest : public model_test::MainModelFixture {
   protected:
-    MainModelTest() : model(host, noHelp) {}
-
-    // One keystroke per character, each into the edit that has the focus then.
-    void Type(int id, const std::string& text) {
-        model.OnFocus(id);
-        TypeKeys(model, text);
-    }
-    void Set(int id, const std::string& text) {
-        model.OnFocus(id);
-        model.OnEditChanged(id, text);
-    }
-    void Click(int id) {
-        model.OnFocus(id);
-        model.OnClicked(id);
-    }
-    void Slide(int id, int position) {
-        model.OnFocus(id);
-        model.OnSliderPosition(id, position);
-    }
-    void Scroll(int id, ScrollCode code) {
-        model.OnFocus(id);
-        model.OnClassScroll(id, code);
-        model.OnClassScroll(id, ScrollCode::EndScroll);
-    }
-    const std::string& Text(int id) const { return model.Controls().At(id).text; }
-    bool Enabled(int id) const { return model.Controls().At(id).enabled; }
-    bool Checked(int id) const { return model.Controls().At(id).checked; }
-    int Position(int id) const { return model.Controls().At(id).position; }
     std::vector<std::string> FeatureTexts(FeatureKind kind) const {
         if (kind == kHole)
             return {Text(kHoleDeviation), Text(kHoleTolerance), Text(kHoleLimitSizes), Text(kHoleMeanValue)};
@@ -70,10 +39,6 @@ class MainModelTest : public ::testing::Test {
         Click(kSameBasicSize);
         host.TakeMessages();
     }
-
-    RecordingHost host;
-    const FolderHelpSearch noHelp{{}, "tolvo"};
-    MainModel model;
 };
 
 const std::vector<std::string> kFeaturePlaceholders = {" -", " -", " -", " - ）"};

@@ -182,45 +182,80 @@ void PlaceCaptionAroundEdit(QDialog& dialog, const ControlTemplate& frame, const
 
 }  // namespace
 
-BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
+namespace {
+
+// One control of the template at its rectangle.
+QWidget* PlaceControl(QDialog& dialog, std::span<const ControlTemplate> controls, std::size_t i,
+                      const BuiltDialog& built, const QFontMetrics& metrics) {
+    const ControlTemplate& t = controls[i];
+    QWidget* widget = CreateWidget(t, dialog);
+    if (i + 1 < controls.size() && CaptionAroundEdit(t, controls[i + 1])) {
+        static_cast<QGroupBox*>(widget)->setTitle(QString());
+        PlaceCaptionAroundEdit(dialog, t, ToPixels(controls[i + 1].rect, built.scale));
+    }
+    QRect rect = ToPixels(t.rect, built.scale);
+    // A static keeps its top; it grows to the font's line so that descenders show.
+    if (t.kind == ControlKind::Static && !(t.style & kTwoLines)) {
+        rect.setHeight(std::max(rect.height(), metrics.height()));
+        if (t.rect.width <= kMarkWidth) {
+            rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(ShownText(t)) + 1));
+        }
+    }
+    widget->setGeometry(rect);
+    if (!IsTabStop(t.kind) && widget->focusPolicy() == Qt::StrongFocus)
+        widget->setFocusPolicy(Qt::ClickFocus);
+    // Frames are drawn first so that the controls on them stay clickable.
+    if (t.kind == ControlKind::GroupBox) widget->lower();
+    return widget;
+}
+
+void Register(BuiltDialog& built, const ControlTemplate& t, QWidget* widget) {
+    if (t.id != kNoId) built.widgets.insert(t.id, widget);
+    if (t.kind == ControlKind::Icon) built.icons.append(static_cast<QLabel*>(widget));
+}
+
+bool IsDeferred(const ControlTemplate& t, DeferredControl deferred) {
+    return deferred != nullptr && t.id != kNoId && t.kind == ControlKind::Static && deferred(t.id);
+}
+
+}  // namespace
+
+BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred) {
     BuiltDialog built;
     dialog.setFont(DialogFont());
     built.scale = ScaleToFit(dialogTemplate, dialog.font());
-    const int lineHeight = QFontMetrics(dialog.font()).height();
+    const QFontMetrics metrics(dialog.font());
     dialog.setWindowTitle(ToQString(dialogTemplate.caption));
     QWidget* previous = nullptr;
     const std::span<const ControlTemplate> controls = dialogTemplate.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& t = controls[i];
-        const bool captionAroundEdit = i + 1 < controls.size() && CaptionAroundEdit(t, controls[i + 1]);
-        QWidget* widget = CreateWidget(t, dialog);
-        if (captionAroundEdit) {
-            static_cast<QGroupBox*>(widget)->setTitle(QString());
-            PlaceCaptionAroundEdit(dialog, t, ToPixels(controls[i + 1].rect, built.scale));
-        }
-        QRect rect = ToPixels(t.rect, built.scale);
-        // A static keeps its top; it grows to the font's line so that descenders show.
-        if (t.kind == ControlKind::Static && !(t.style & kTwoLines)) {
-            rect.setHeight(std::max(rect.height(), lineHeight));
-            if (t.rect.width <= kMarkWidth) {
-                rect.setWidth(
-                    std::max(rect.width(), QFontMetrics(dialog.font()).horizontalAdvance(ShownText(t)) + 1));
-            }
-        }
-        widget->setGeometry(rect);
-        if (!IsTabStop(t.kind) && widget->focusPolicy() == Qt::StrongFocus)
-            widget->setFocusPolicy(Qt::ClickFocus);
+        if (IsDeferred(t, deferred)) continue;
+        QWidget* widget = PlaceControl(dialog, controls, i, built, metrics);
         if (IsTabStop(t.kind)) {
             if (previous != nullptr) QWidget::setTabOrder(previous, widget);
             previous = widget;
         }
-        // Frames are drawn first so that the controls on them stay clickable.
-        if (t.kind == ControlKind::GroupBox) widget->lower();
-        if (t.id != kNoId) built.widgets.insert(t.id, widget);
-        if (t.kind == ControlKind::Icon) built.icons.append(static_cast<QLabel*>(widget));
+        Register(built, t, widget);
     }
     dialog.setFixedSize(ToPixels({0, 0, dialogTemplate.width, dialogTemplate.height}, built.scale).size());
     return built;
+}
+
+QList<int> BuildDeferred(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred,
+                         BuiltDialog& built) {
+    QList<int> ids;
+    const QFontMetrics metrics(dialog.font());
+    const std::span<const ControlTemplate> controls = dialogTemplate.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& t = controls[i];
+        if (!IsDeferred(t, deferred) || built.widgets.contains(t.id)) continue;
+        QWidget* widget = PlaceControl(dialog, controls, i, built, metrics);
+        widget->hide();
+        Register(built, t, widget);
+        ids.append(t.id);
+    }
+    return ids;
 }
 
 }  // namespace tolvo

@@ -23,7 +23,17 @@ struct BuiltDialog {
     double scale = 1.5;            // pixels per dialog unit
 };
 
-// Creates the widgets as children of the dialog and fixes the dialog's size.
-BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
+// Which controls of a template are built later, by ID (none when null).
+using DeferredControl = bool (*)(int id);
+
+// Creates the widgets as children of the dialog and fixes the dialog's size;
+// the deferred controls (statics only: they hold no place in the tab order)
+// are left out.
+BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                        DeferredControl deferred = nullptr);
+// Creates the deferred controls left out by BuildDialog, at the same scale,
+// hidden; returns their IDs.
+QList<int> BuildDeferred(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred,
+                         BuiltDialog& built);
 
 }  // namespace tolvo

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <algorithm>
 
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/copy_dialog.h"
@@ -55,6 +56,17 @@ QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
     return font;
 }
 
+// The class texts and marks of the whole ISO 286 range: built only once the
+// option is first on, so that a window that never shows them never makes them.
+bool IsWholeRangeControl(int id) {
+    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
+        if (id == p->classText || std::ranges::find(p->wholeLetterMarks, id) != p->wholeLetterMarks.end() ||
+            std::ranges::find(p->wholeGradeMarks, id) != p->wholeGradeMarks.end())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
@@ -63,7 +75,7 @@ const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    view_.emplace(*this, kMainDialog, WindowResult);
+    view_.emplace(*this, kMainDialog, WindowResult, IsWholeRangeControl);
     view_->SetTooltips(kMainDialogTooltips);
     if (auto* label = qobject_cast<QLabel*>(Control(main_dialog::kFitKindLabel))) {
         label->setFont(FitKindFont());
@@ -79,7 +91,10 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     {
         const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName,
                                  kSettingsName);
-        if (settings.value(kFullRangeKey, false).toBool()) model_->SetFullRange(true);
+        if (settings.value(kFullRangeKey, false).toBool()) {
+            BuildWholeRangeControls();
+            model_->SetFullRange(true);
+        }
     }
     fullRangeAction_ = new QAction(ToQString(kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
@@ -92,7 +107,6 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
         MirrorFitKindLabel();
         MirrorRange();
     });
-    LayOutWholeRangeMarks();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -114,16 +128,23 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::SetFullRange(bool on) {
+    if (on) BuildWholeRangeControls();
     Forward([&] { model_->SetFullRange(on); });
     QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
     settings.setValue(kFullRangeKey, model_->Range() == FitClassRange::Whole);
 }
 
-void MainWindow::LayOutWholeRangeMarks() {
+void MainWindow::BuildWholeRangeControls() {
+    if (Control(main_dialog::kHoleClassText) != nullptr) return;
+    view_->BuildDeferred();
     for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
         const auto layOut = [this](const auto& ids) {
+            // The marks' texts are the model's from its start; the face is chosen by them.
             QList<QLabel*> marks;
-            for (int id : ids) marks.append(qobject_cast<QLabel*>(Control(id)));
+            for (int id : ids) {
+                marks.append(qobject_cast<QLabel*>(Control(id)));
+                marks.back()->setText(ToQString(model_->Controls().At(id).text));
+            }
             const QFont font = MarkFont(this->font(), marks);
             const QFontMetrics metrics(font);
             for (QLabel* mark : marks) {
@@ -146,6 +167,7 @@ void MainWindow::MirrorRange() {
     for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
         for (int id : p->letterMarks) Control(id)->setVisible(!whole);
         for (int id : p->gradeMarks) Control(id)->setVisible(!whole);
+        if (Control(p->classText) == nullptr) continue;  // never on yet
         for (int id : p->wholeLetterMarks) Control(id)->setVisible(whole);
         for (int id : p->wholeGradeMarks) Control(id)->setVisible(whole);
         Control(p->classText)->setVisible(whole);

@@ -63,7 +63,8 @@ class MainWindow : public QDialog, private DialogHost {
     // Shows the seed marks or the whole range's marks and class texts.
     void MirrorRange();
     void SetFullRange(bool on);
-    void LayOutWholeRangeMarks();
+    // Builds the whole range's class texts and marks (once) and lays out the marks.
+    void BuildWholeRangeControls();
 
     std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;

@@ -13,8 +13,11 @@
 
 namespace tolvo {
 
-DialogView::DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), built_(BuildDialog(dialog, dialogTemplate)) {
+DialogView::DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred)
+    : dialog_(dialog),
+      built_(BuildDialog(dialog, dialogTemplate, deferred)),
+      template_(dialogTemplate),
+      deferred_(deferred) {
     for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it)
         ids_.insert(it.value(), it.key());
 }
@@ -26,34 +29,48 @@ void DialogView::SetTooltips(std::span<const ControlTooltip> tooltips) {
     }
 }
 
-void DialogView::Wire(const Gestures& gestures) {
-    for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it) {
-        const int id = it.key();
-        QWidget* widget = it.value();
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && !edit->isReadOnly()) {
-            QObject::connect(edit, &QLineEdit::textEdited, &connections_,
-                             [edited = gestures.edited, id](const QString& text) { edited(id, text); });
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QObject::connect(button, &QAbstractButton::clicked, &connections_,
-                             [clicked = gestures.clicked, id] { clicked(id); });
-        } else if (auto* slider = qobject_cast<QSlider*>(widget); slider != nullptr && gestures.slid) {
-            QObject::connect(slider, &QSlider::valueChanged, &connections_,
-                             [slid = gestures.slid, id](int position) { slid(id, position); });
-            // The end of a drag reports the position once more, as the platform does.
-            QObject::connect(slider, &QSlider::sliderReleased, &connections_,
-                             [slid = gestures.slid, id, slider] { slid(id, slider->value()); });
-        } else if (auto* scroll = qobject_cast<ClassScrollBar*>(widget);
-                   scroll != nullptr && gestures.scrolled) {
-            QObject::connect(scroll, &ClassScrollBar::notified, &connections_,
-                             [scrolled = gestures.scrolled, id](ScrollCode code) { scrolled(id, code); });
-        }
+void DialogView::BuildDeferred() {
+    for (int id : tolvo::BuildDeferred(dialog_, template_, deferred_, built_)) {
+        QWidget* widget = Control(id);
+        ids_.insert(widget, id);
+        if (const auto tooltip = tooltips_.constFind(id); tooltip != tooltips_.cend())
+            widget->setToolTip(*tooltip);
+        WireWidget(id, widget);
     }
+}
+
+void DialogView::Wire(Gestures gestures) {
+    gestures_ = std::move(gestures);
+    for (auto it = built_.widgets.cbegin(); it != built_.widgets.cend(); ++it)
+        WireWidget(it.key(), it.value());
     QObject::connect(qApp, &QApplication::focusChanged, &connections_,
-                     [this, focused = gestures.focused](QWidget*, QWidget* now) {
+                     [this, focused = gestures_.focused](QWidget*, QWidget* now) {
                          if (busy_ > 0 || mirroring_ || now == nullptr) return;
                          const int id = ids_.value(now, kNoId);
                          if (id != kNoId) focused(id);
                      });
+}
+
+void DialogView::WireWidget(int id, QWidget* widget) {
+    const Gestures& gestures = gestures_;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && !edit->isReadOnly()) {
+        if (!gestures.edited) return;
+        QObject::connect(edit, &QLineEdit::textEdited, &connections_,
+                         [edited = gestures.edited, id](const QString& text) { edited(id, text); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (!gestures.clicked) return;
+        QObject::connect(button, &QAbstractButton::clicked, &connections_,
+                         [clicked = gestures.clicked, id] { clicked(id); });
+    } else if (auto* slider = qobject_cast<QSlider*>(widget); slider != nullptr && gestures.slid) {
+        QObject::connect(slider, &QSlider::valueChanged, &connections_,
+                         [slid = gestures.slid, id](int position) { slid(id, position); });
+        // The end of a drag reports the position once more, as the platform does.
+        QObject::connect(slider, &QSlider::sliderReleased, &connections_,
+                         [slid = gestures.slid, id, slider] { slid(id, slider->value()); });
+    } else if (auto* scroll = qobject_cast<ClassScrollBar*>(widget); scroll != nullptr && gestures.scrolled) {
+        QObject::connect(scroll, &ClassScrollBar::notified, &connections_,
+                         [scrolled = gestures.scrolled, id](ScrollCode code) { scrolled(id, code); });
+    }
 }
 
 void DialogView::MirrorStates(const ControlStates& controls, int focus, std::optional<int> selectAll) {

@@ -22,12 +22,16 @@ namespace tolvo {
 // The part that knows no model.
 class DialogView {
   public:
-    DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate);
+    // The deferred controls are built only when BuildDeferred is called.
+    DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred = nullptr);
 
     QWidget* Control(int id) const { return built_.widgets.value(id); }
     bool IsControl(QWidget* widget) const { return ids_.contains(widget); }
     // Gives the controls their tooltips; an input edit shows its own while partial.
     void SetTooltips(std::span<const ControlTooltip> tooltips);
+    // Builds the deferred controls (once; hidden) with their tooltips and gestures;
+    // the next mirroring gives them their states.
+    void BuildDeferred();
 
   protected:
     // The gestures of the widgets, by control ID.
@@ -38,7 +42,7 @@ class DialogView {
         std::function<void(int, ScrollCode)> scrolled;
         std::function<void(int)> focused;
     };
-    void Wire(const Gestures& gestures);
+    void Wire(Gestures gestures);
     void MirrorStates(const ControlStates& controls, int focus, std::optional<int> selectAll);
 
     QDialog& dialog_;
@@ -47,6 +51,11 @@ class DialogView {
     bool mirroring_ = false;
 
   private:
+    void WireWidget(int id, QWidget* widget);
+
+    const DialogTemplate& template_;
+    DeferredControl deferred_;
+    Gestures gestures_;
     QHash<QWidget*, int> ids_;
     std::unordered_map<int, std::string> shownTexts_;  // what each text widget shows, to skip unchanged ones
     // The part each input edit shows as read (none while its whole text is the number).
@@ -62,8 +71,9 @@ class ModelView : public DialogView {
   public:
     using Result = std::optional<int> (*)(const Model&);
 
-    ModelView(QDialog& dialog, const DialogTemplate& dialogTemplate, Result result)
-        : DialogView(dialog, dialogTemplate), result_(result) {}
+    ModelView(QDialog& dialog, const DialogTemplate& dialogTemplate, Result result,
+              DeferredControl deferred = nullptr)
+        : DialogView(dialog, dialogTemplate, deferred), result_(result) {}
 
     // Forwards the widgets' gestures to the model from now on and mirrors it.
     // afterMirror runs at the end of every mirroring.
