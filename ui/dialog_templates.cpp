@@ -227,13 +227,13 @@ constexpr ControlTemplate kFinderControls[] = {
      {10, 84, 295, 10},
      0},
     {finder_dialog::kResults, ControlKind::ListBox, "", {10, 95, 295, 125}, 0},
-    {kNoId, ControlKind::GroupBox, "実測チェック（主画面の穴と軸）", {5, 225, 305, 92}, 0},
+    {kNoId, ControlKind::GroupBox, "実測チェック（主画面の穴と軸）", {5, 225, 305, 117}, 0},
     {kNoId, ControlKind::Static, "穴の実測値", {12, 239, 42, 10}, 0},
     {finder_dialog::kMeasuredHoles, ControlKind::InputEdit, "", {56, 237, 245, 12}, 0},
     {kNoId, ControlKind::Static, "軸の実測値", {12, 254, 42, 10}, 0},
     {finder_dialog::kMeasuredShafts, ControlKind::InputEdit, "", {56, 252, 245, 12}, 0},
-    {finder_dialog::kMeasuredResults, ControlKind::PreviewEdit, "", {12, 268, 289, 45}, 0},
-    {finder_dialog::kCloseButton, ControlKind::PushButton, "閉じる", {255, 321, 50, 14}, 0},
+    {finder_dialog::kMeasuredResults, ControlKind::PreviewEdit, "", {12, 268, 289, 70}, 0},
+    {finder_dialog::kCloseButton, ControlKind::PushButton, "閉じる", {255, 346, 50, 14}, 0},
 };
 
 }  // namespace
@@ -241,7 +241,7 @@ constexpr ControlTemplate kFinderControls[] = {
 const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269, kMainControls};
 const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
-const DialogTemplate kFinderDialog = {"はめあい検索", 315, 340, kFinderControls};
+const DialogTemplate kFinderDialog = {"はめあい検索", 315, 365, kFinderControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
