@@ -69,4 +69,11 @@ XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-400
   slide:1004:10 slide:1005:8 slide:1085:18 slide:1086:7 type:1003:400
 XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-2-JS01-h01.png" range \
   slide:1004:11 slide:1005:0 slide:1085:10 slide:1086:0 type:1003:2
+# The fit finder: a clearance and an interference requirement, with measured parts.
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-clearance.png" type:1003:25 \
+  slide:1004:4 slide:1005:2 slide:1085:3 slide:1086:1 finder ftype:2301:0.005 ftype:2302:0.05 \
+  "ftype:2311:25.012, 25.023" "ftype:2312:24.985, 24.992"
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-interference.png" type:1003:25 \
+  slide:1004:4 slide:1005:2 slide:1085:9 slide:1086:1 finder fclick:2305 ftype:2301:-0.035 ftype:2302:-0.001 \
+  ftype:2311:25.010 "ftype:2312:25.030, 25.040"
 rm -rf "$settings"

@@ -203,14 +203,49 @@ constexpr ControlTemplate kAboutControls[] = {
     {kNoId, ControlKind::Static, "", {40, 30, 127, 20}, kTwoLines},
 };
 
+// "はめあい検索"
+constexpr ControlTemplate kFinderControls[] = {
+    {kNoId, ControlKind::Static, "基準寸法 φ", {10, 10, 42, 10}, 0},
+    {finder_dialog::kBasicSize, ControlKind::InputEdit, "", {54, 8, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {101, 10, 12, 10}, 0},
+    {kNoId, ControlKind::Static, "すきま 最小", {10, 26, 42, 10}, 0},
+    {finder_dialog::kWantedMinimum, ControlKind::InputEdit, "", {54, 24, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "mm ～ 最大", {101, 26, 38, 10}, 0},
+    {finder_dialog::kWantedMaximum, ControlKind::InputEdit, "", {141, 24, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "mm（負の値はしめしろ）", {188, 26, 100, 10}, 0},
+    {kNoId, ControlKind::GroupBox, "探す側", {5, 40, 300, 28}, 0},
+    {finder_dialog::kHoleBasis, ControlKind::Radio, "穴基準", {12, 52, 42, 10}, 0},
+    {finder_dialog::kShaftBasis, ControlKind::Radio, "軸基準", {57, 52, 42, 10}, 0},
+    {finder_dialog::kAnyBasis, ControlKind::Radio, "両方", {102, 52, 34, 10}, 0},
+    {finder_dialog::kFixHole, ControlKind::Radio, "穴を固定", {139, 52, 50, 10}, 0},
+    {finder_dialog::kFixShaft, ControlKind::Radio, "軸を固定", {192, 52, 50, 10}, 0},
+    {finder_dialog::kWholeRange, ControlKind::CheckBox, "全範囲", {248, 52, 50, 10}, 0},
+    {finder_dialog::kMessage, ControlKind::Static, "", {10, 72, 295, 10}, 0},
+    {kNoId,
+     ControlKind::Static,
+     "◎ 常用するはめあい（ダブルクリックか Enter で主画面へ）",
+     {10, 84, 295, 10},
+     0},
+    {finder_dialog::kResults, ControlKind::ListBox, "", {10, 95, 295, 125}, 0},
+    {kNoId, ControlKind::GroupBox, "実測チェック（主画面の穴と軸）", {5, 225, 305, 117}, 0},
+    {kNoId, ControlKind::Static, "穴の実測値", {12, 239, 42, 10}, 0},
+    {finder_dialog::kMeasuredHoles, ControlKind::InputEdit, "", {56, 237, 245, 12}, 0},
+    {kNoId, ControlKind::Static, "軸の実測値", {12, 254, 42, 10}, 0},
+    {finder_dialog::kMeasuredShafts, ControlKind::InputEdit, "", {56, 252, 245, 12}, 0},
+    {finder_dialog::kMeasuredResults, ControlKind::PreviewEdit, "", {12, 268, 289, 70}, 0},
+    {finder_dialog::kCloseButton, ControlKind::PushButton, "閉じる", {255, 346, 50, 14}, 0},
+};
+
 }  // namespace
 
 const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269, kMainControls};
 const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
+const DialogTemplate kFinderDialog = {"はめあい検索", 315, 365, kFinderControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
+const std::string_view kFinderMenuItemText = "はめあい検索";
 const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
 
 }  // namespace tolvo

@@ -1,4 +1,4 @@
-// The three dialog templates of Tolvo as data: every control with its ID,
+// The dialog templates of Tolvo as data: every control with its ID,
 // kind, text, rectangle in dialog units and style. The models take from them
 // which controls exist and how they start; the Qt views where each widget goes.
 #pragma once
@@ -122,6 +122,24 @@ inline constexpr int kCancelButton = 2;
 inline constexpr int kPreviewEdit = 1006;
 }  // namespace copy_dialog
 
+namespace finder_dialog {                    // "はめあい検索", non-modal beside the main window
+inline constexpr int kBasicSize = 2300;      // mm, both features
+inline constexpr int kWantedMinimum = 2301;  // mm of clearance, negative: an interference
+inline constexpr int kWantedMaximum = 2302;
+inline constexpr int kHoleBasis = 2303;  // the basis radios, one checked
+inline constexpr int kShaftBasis = 2304;
+inline constexpr int kAnyBasis = 2305;
+inline constexpr int kFixHole = 2306;  // the main window's hole as it stands
+inline constexpr int kFixShaft = 2307;
+inline constexpr int kWholeRange = 2308;     // search the whole ISO 286 system
+inline constexpr int kMessage = 2309;        // why nothing is searched, when so
+inline constexpr int kResults = 2310;        // the list of rows
+inline constexpr int kMeasuredHoles = 2311;  // "25.012, 25.020"
+inline constexpr int kMeasuredShafts = 2312;
+inline constexpr int kMeasuredResults = 2313;  // one line per part and per pair
+inline constexpr int kCloseButton = 2314;
+}  // namespace finder_dialog
+
 namespace about_dialog {  // template 100
 inline constexpr int kOkButton = 1;
 }  // namespace about_dialog
@@ -139,6 +157,7 @@ enum class ControlKind {
     PushButton,
     DefaultPushButton,
     Icon,
+    ListBox,  // a list of rows the model holds apart from its control state
 };
 
 enum ControlStyle : unsigned {
@@ -172,9 +191,10 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;  // template order, which is the tab order
 };
 
-extern const DialogTemplate kMainDialog;   // 102, the calculator
-extern const DialogTemplate kCopyDialog;   // 130, "クリップボードへコピーする"
-extern const DialogTemplate kAboutDialog;  // 100
+extern const DialogTemplate kMainDialog;    // 102, the calculator
+extern const DialogTemplate kCopyDialog;    // 130, "クリップボードへコピーする"
+extern const DialogTemplate kAboutDialog;   // 100
+extern const DialogTemplate kFinderDialog;  // "はめあい検索"
 
 // All three dialogs use this face at 9 points.
 extern const std::string_view kDialogFontFace;
@@ -185,6 +205,9 @@ extern const std::string_view kAboutMenuItemText;
 // whole ISO 286 range on and off, and its shortcut.
 extern const std::string_view kFullRangeMenuItemText;
 inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
+// The context-menu item that opens the fit finder, and its shortcut.
+extern const std::string_view kFinderMenuItemText;
+inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {
@@ -196,6 +219,7 @@ constexpr bool IsTabStop(ControlKind kind) {
         case ControlKind::ScrollBar:
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton:
+        case ControlKind::ListBox:
             return true;
         default:
             return false;

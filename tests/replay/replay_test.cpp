@@ -232,7 +232,42 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"about extra\n", 1, "\"about\" takes nothing after it"},
         BadEvent{"option full-range\n", 1, "on or off"}, BadEvent{"option full-range yes\n", 1, "on or off"},
         BadEvent{"option zoom on\n", 1, "unknown option"},
-        BadEvent{"option full-range on\nslide 1004 28\nclick 1002\nslide 1004 3\n", 4, "disabled"}));
+        BadEvent{"option full-range on\nslide 1004 28\nclick 1002\nslide 1004 3\n", 4, "disabled"},
+        // the finder dialog
+        BadEvent{"fnd type 2301 0.01\n", 1, "no finder dialog is open"},
+        BadEvent{"finder\n", 1, "finder takes open"},
+        BadEvent{"finder open\nfnd jump\n", 2, "unknown finder event"},
+        BadEvent{"finder open\nfnd click 2313\n", 2, "not a button"},
+        BadEvent{"finder open\nfnd choose 0\n", 2, "no row 0"},
+        BadEvent{"type 1003 25\nfinder open\nfnd set 2301 0.001\nfnd set 2302 0.0015\nfnd choose 0\n", 5,
+                 "row 0 holds no pair"},
+        BadEvent{"finder open\nfnd close\nfnd click 2305\n", 3, "no finder dialog is open"},
+        BadEvent{"type 1003 25\nclick 57671\nfinder open\n", 3, "copy dialog is open"}));
+
+TEST(Replay, TheFinderDumpBeginsWithTheFirstFinderEventAndFollowsTheMainWindow) {
+    const Outcome o = Replay(
+        "type 1003 25\ndump\nfinder open\nfnd type 2301 0.01\nfnd type 2302 0.04\ndump\n"
+        "fnd choose 0\nclick 1084\nfnd click 2307\ndump\nfnd close\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    ASSERT_EQ(o.dumps.size(), 4u);
+    EXPECT_FALSE(Contains(o.dumps[0], "finder"));
+    // The finder's own opt-in adds no main-window extension.
+    EXPECT_FALSE(Contains(o.dumps[1], "\"2100\""));
+    EXPECT_FALSE(Contains(o.dumps[1], "fullRange"));
+    EXPECT_TRUE(
+        Contains(o.dumps[1], R"("ended":null,"finder":{"controls":{"2300":{"text":"25","enabled":true},)"))
+        << o.dumps[1];
+    EXPECT_TRUE(Contains(o.dumps[1], R"("rows":[{"text":")")) << o.dumps[1];
+    EXPECT_TRUE(Contains(o.dumps[1], R"(,"choosable":true})")) << o.dumps[1];
+    EXPECT_TRUE(Contains(o.dumps[1], R"(],"focus":2302}})")) << o.dumps[1];
+    // The first row, H5/f5, is in the main window; the fixed shaft is what it shows.
+    EXPECT_TRUE(Contains(o.dumps[2], R"("1014":{"text":"0.038 mm","enabled":true})")) << o.dumps[2];
+    EXPECT_TRUE(Contains(o.dumps[2], R"("2307":{"checked":true,"enabled":true})")) << o.dumps[2];
+    EXPECT_TRUE(
+        Contains(o.dumps[2], R"({"text":"　 H5 / f5　すきまばめ　0.02 ～ 0.038 mm","choosable":true})"))
+        << o.dumps[2];
+    EXPECT_TRUE(o.dumps[3].ends_with(R"("ended":null,"finder":null})")) << o.dumps[3];
+}
 
 TEST(Replay, ReadsASystemCommandInDecimalOrHexAndANegativeSliderPosition) {
     const Outcome o = Replay("syscommand 16\nsyscommand 0x10\nslide 1004 5\nslide 1004 -5\ndump\n");

@@ -18,6 +18,7 @@
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
 #include "ui/copy_model.h"
+#include "ui/finder_model.h"
 #include "ui/main_model.h"
 
 namespace tolvo {
@@ -221,7 +222,13 @@ class Runner {
         while (NextEvent(line)) {
             if (line.starts_with("dlg ") || line == "dlg") Fail("no copy dialog is open");
             if (DumpEvent(line)) continue;
-            MainEvent(line);
+            if (line.starts_with("fnd ") || line == "fnd") {
+                FinderEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
+            } else {
+                MainEvent(line);
+            }
+            // The non-modal finder follows the main window (its fixed side, the measured check).
+            if (finder_) finder_->Refresh();
         }
     }
 
@@ -402,6 +409,12 @@ class Runner {
             return model_.OnSystemCommand(static_cast<unsigned>(command));
         }
         if (verb == "option") return OptionEvent(rest);
+        if (verb == "finder") {
+            if (rest != "open") Fail("finder takes open");
+            finderUsed_ = true;
+            if (!finder_) finder_.emplace(model_);
+            return;
+        }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
             return model_.OnSystemCommand(MainModel::kAboutCommand);
@@ -431,6 +444,33 @@ class Runner {
             Fail("unknown key " + Quoted(rest) + " in the copy dialog");
         }
         Fail("unknown copy dialog event " + Quoted(verb));
+    }
+
+    // The events of the non-modal finder dialog, "fnd ..." (the prefix removed).
+    void FinderEvent(std::string_view line) {
+        if (model_.Ended()) Fail("the main window has ended");
+        if (!finder_) Fail("no finder dialog is open");
+        FinderAction(*finder_, line);
+        if (finder_->Closed()) finder_.reset();
+    }
+
+    void FinderAction(FinderModel& finder, std::string_view line) {
+        const auto [verb, rest] = SplitWord(line);
+        if (EditEvent(finder, verb, rest)) return;
+        if (verb == "click") return ClickEvent(finder, rest);
+        if (verb == "focus") return FocusControl(finder, ControlId(rest));
+        if (verb == "choose") {
+            const long long row = Number(rest, "a row number", kDecimal);
+            const auto& rows = finder.Rows();
+            if (row >= static_cast<long long>(rows.size())) Fail("no row " + std::to_string(row));
+            if (!rows[static_cast<std::size_t>(row)].fit)
+                Fail("row " + std::to_string(row) + " holds no pair");
+            finder.OnFocus(finder_dialog::kResults);
+            finder.OnChooseRow(static_cast<int>(row));
+            return;
+        }
+        if (verb == "close" && rest.empty()) return finder.OnEscape();
+        Fail("unknown finder event " + Quoted(verb));
     }
 
     void Dump() {
@@ -465,8 +505,29 @@ class Runner {
         }
         if (extended_)
             out += model_.Range() == FitClassRange::Whole ? ",\"fullRange\":true" : ",\"fullRange\":false";
+        if (finderUsed_) AppendFinder(out);
         out += "}\n";
         out_ << out;
+    }
+
+    void AppendFinder(std::string& out) const {
+        out += ",\"finder\":";
+        if (!finder_) {
+            out += "null";
+            return;
+        }
+        out += "{\"controls\":";
+        AppendControls(out, finder_->Controls(), true);
+        out += ",\"rows\":[";
+        bool first = true;
+        for (const FinderRow& row : finder_->Rows()) {
+            if (!first) out += ',';
+            first = false;
+            out += "{\"text\":";
+            AppendJsonString(out, row.text);
+            out += row.fit ? ",\"choosable\":true}" : ",\"choosable\":false}";
+        }
+        out += "],\"focus\":" + std::to_string(finder_->Focus()) + "}";
     }
 
     std::istream& script_;
@@ -475,7 +536,9 @@ class Runner {
     MainModel model_;
     CopyModel* dialog_ = nullptr;
     long long lineNumber_ = 0;
-    bool extended_ = false;  // an `option` event has come
+    bool extended_ = false;              // an `option` event has come
+    std::optional<FinderModel> finder_;  // while the finder dialog is open
+    bool finderUsed_ = false;            // a `finder` event has come
 };
 
 }  // namespace

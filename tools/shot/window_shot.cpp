@@ -2,7 +2,10 @@
 // the screenshots in docs/ (tools/screenshots.sh): the real widgets, driven
 // as a user drives them, grabbed to a PNG.
 //   tolvo-window-shot OUT.png ACTION...
-// ACTION: "range" (Ctrl+R unless the whole range is on already), "type:ID:TEXT" (keystrokes), "slide:ID:POS".
+// ACTION: "range" (Ctrl+R unless the whole range is on already), "type:ID:TEXT" (keystrokes), "slide:ID:POS";
+// "finder" (Ctrl+F), then "ftype:ID:TEXT" and "fclick:ID" in the finder. With the finder open, it is the
+// finder that is grabbed.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -27,8 +30,19 @@ int main(int argc, char** argv) {
         const QStringList parts = QString::fromUtf8(argv[i]).split(QLatin1Char(':'));
         if (parts[0] == QLatin1String("range")) {
             if (!window.FullRangeAction()->isChecked()) window.FullRangeAction()->trigger();
-        } else if (parts.size() == 3 && parts[0] == QLatin1String("type")) {
-            auto* edit = qobject_cast<QLineEdit*>(window.Control(parts[1].toInt()));
+        } else if (parts[0] == QLatin1String("finder")) {
+            window.FinderAction()->trigger();
+            if (!QTest::qWaitForWindowExposed(window.Finder())) return 1;
+        } else if (parts.size() == 2 && parts[0] == QLatin1String("fclick") && window.Finder()) {
+            auto* button = qobject_cast<QAbstractButton*>(window.Finder()->Control(parts[1].toInt()));
+            if (button == nullptr) return 2;
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else if (parts.size() == 3 &&
+                   (parts[0] == QLatin1String("type") || parts[0] == QLatin1String("ftype"))) {
+            QWidget* control = parts[0] == QLatin1String("type") ? window.Control(parts[1].toInt())
+                               : window.Finder()                 ? window.Finder()->Control(parts[1].toInt())
+                                                                 : nullptr;
+            auto* edit = qobject_cast<QLineEdit*>(control);
             if (edit == nullptr) return 2;
             edit->setFocus();
             QTest::keyClicks(edit, parts[2]);
@@ -43,5 +57,6 @@ int main(int argc, char** argv) {
         }
     }
     QTest::qWait(100);
-    return window.grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
+    QWidget* shown = window.Finder() ? static_cast<QWidget*>(window.Finder()) : &window;
+    return shown->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
 }

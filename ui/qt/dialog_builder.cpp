@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -88,6 +89,11 @@ QWidget* CreateWidget(const ControlTemplate& t, QDialog& dialog) {
         }
         case ControlKind::ScrollBar:
             return new ClassScrollBar(&dialog);
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(&dialog);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            return list;
+        }
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton: {
             auto* button = new QPushButton(text, &dialog);

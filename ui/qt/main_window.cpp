@@ -103,9 +103,16 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(fullRangeAction_);  // the shortcut works with the menu closed
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
+    finderAction_ = new QAction(ToQString(kFinderMenuItemText), this);
+    finderAction_->setShortcut(QKeySequence(ToQString(kFinderShortcut)));
+    finderAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(finderAction_);
+    connect(finderAction_, &QAction::triggered, this, [this] { OpenFinder(); });
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
         MirrorRange();
+        // The non-modal finder follows the window (its fixed side, the measured check).
+        if (finder_) finder_->Follow();
     });
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -125,6 +132,7 @@ MainWindow::~MainWindow() {
     // Hiding the window in QDialog's destructor moves the focus; this part of
     // the object is gone by then and must not hear of it.
     qApp->removeEventFilter(this);
+    delete finder_;  // it works on the model, which goes before the window's children
 }
 
 void MainWindow::SetFullRange(bool on) {
@@ -132,6 +140,17 @@ void MainWindow::SetFullRange(bool on) {
     Forward([&] { model_->SetFullRange(on); });
     QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
     settings.setValue(kFullRangeKey, model_->Range() == FitClassRange::Whole);
+}
+
+void MainWindow::OpenFinder() {
+    if (finder_) {
+        finder_->raise();
+        finder_->activateWindow();
+        return;
+    }
+    finder_ = new FinderDialog(*model_, this, [this] { view_->Mirror(); });
+    connect(finder_, &QDialog::finished, finder_, &QObject::deleteLater);
+    finder_->show();
 }
 
 void MainWindow::BuildWholeRangeControls() {
@@ -220,6 +239,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (view_->IsControl(childAt(event->pos()))) return QDialog::contextMenuEvent(event);
     QMenu menu(this);
     menu.addAction(fullRangeAction_);
+    menu.addAction(finderAction_);
     menu.exec(event->globalPos());
 #else
     // Desktops without a system menu of the application's own get the About
@@ -228,6 +248,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* about = menu.addAction(ToQString(kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
+    menu.addAction(finderAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
 #include "ui/main_model.h"
+#include "ui/qt/finder_dialog.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
 
@@ -31,6 +33,9 @@ class MainWindow : public QDialog, private DialogHost {
     HelpViewer& Help() { return helpViewer_; }
     // The checkable item "ISO 286 全範囲" of the context menu, with its shortcut.
     QAction* FullRangeAction() const { return fullRangeAction_; }
+    // The context-menu item "はめあい検索" (Ctrl+F), and the finder while it is open.
+    QAction* FinderAction() const { return finderAction_; }
+    FinderDialog* Finder() const { return finder_; }
 
     // Where the window's choices are remembered (QSettings: organization and
     // application "Tolvo"), and the key of the whole-range option there.
@@ -65,12 +70,15 @@ class MainWindow : public QDialog, private DialogHost {
     void SetFullRange(bool on);
     // Builds the whole range's class texts and marks (once) and lays out the marks.
     void BuildWholeRangeControls();
+    void OpenFinder();
 
     std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;
     std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
     std::optional<FitClassRange> shownRange_;
     QAction* fullRangeAction_ = nullptr;
+    QAction* finderAction_ = nullptr;
+    QPointer<FinderDialog> finder_;
     HelpViewer helpViewer_{*this};
 };
 

@@ -1,0 +1,404 @@
+#include "ui/finder_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
+
+#include "core/general_table.h"
+#include "core/measured_check.h"
+#include "core/number_text.h"
+#include "core/setting_checks.h"
+
+namespace tolvo {
+namespace {
+
+using namespace finder_dialog;
+constexpr const FeaturePanel& kHole = main_dialog::kHolePanel;
+constexpr const FeaturePanel& kShaft = main_dialog::kShaftPanel;
+
+struct BasisRadio {
+    int id;
+    FitBasis basis;
+    std::optional<FeatureKind> fixed;
+};
+constexpr BasisRadio kBasisRadios[] = {
+    {kHoleBasis, FitBasis::Hole, std::nullopt},     {kShaftBasis, FitBasis::Shaft, std::nullopt},
+    {kAnyBasis, FitBasis::Any, std::nullopt},       {kFixHole, FitBasis::Any, FeatureKind::Hole},
+    {kFixShaft, FitBasis::Any, FeatureKind::Shaft},
+};
+
+constexpr std::string_view kCommonMark = "◎ ";
+constexpr std::string_view kNoMark = "　 ";
+
+bool Blank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The number a text holds when it is nothing but that number.
+std::optional<double> WholeNumber(std::string_view text) {
+    const NumberReading reading = ReadNumber(text);
+    if (reading.number.empty() || !reading.whole) return std::nullopt;
+    return reading.value;
+}
+
+std::string NotANumber(std::string_view text) {
+    return "「" + std::string(text) + "」は数値として読めません";
+}
+
+std::string Millimetres(double value) {
+    return FormatGKeepingFourDecimals(RoundToSixDecimals(value));
+}
+
+std::string Micrometres(double value) {
+    return FormatG(std::round(value * 1000.0) / 1000.0) + " μm";
+}
+
+std::string SideText(const std::optional<iso286::ToleranceClass>& c,
+                     const std::optional<FixedFeature>& fixed) {
+    if (c) return iso286::FormatClassName(*c);
+    return fixed ? fixed->label : std::string();
+}
+
+std::string MissText(const FitMiss& m) {
+    switch (m.end) {
+        case MissEnd::BelowMinimum:
+            return "最小を " + Micrometres(m.belowBy) + " 下回る";
+        case MissEnd::AboveMaximum:
+            return "最大を " + Micrometres(m.aboveBy) + " 上回る";
+        case MissEnd::Both:
+            break;
+    }
+    return "最小を " + Micrometres(m.belowBy) + " 下回り、最大を " + Micrometres(m.aboveBy) + " 上回る";
+}
+
+std::string PlaceText(const MeasuredPart& part) {
+    switch (part.place) {
+        case MeasuredPlace::Inside:
+            return "範囲内";
+        case MeasuredPlace::AboveUpper:
+            return "範囲外（上の許容寸法を " + Micrometres(part.outsideBy) + " 超える）";
+        case MeasuredPlace::BelowLower:
+            break;
+    }
+    return "範囲外（下の許容寸法を " + Micrometres(part.outsideBy) + " 下回る）";
+}
+
+// The sizes of a comma-separated list as typed; blank items are passed over.
+struct MeasuredList {
+    std::vector<std::string> texts;
+    std::vector<double> sizes;
+    std::optional<std::string> bad;  // the first item that is not a number
+};
+
+MeasuredList ReadMeasuredList(std::string_view text) {
+    std::string commas(text);
+    // The full-width comma and the ideographic one, as an input method types them.
+    for (std::string_view wide : {std::string_view("，"), std::string_view("、")}) {
+        for (std::size_t at; (at = commas.find(wide)) != std::string::npos;)
+            commas.replace(at, wide.size(), ",");
+    }
+    MeasuredList list;
+    std::string_view rest = commas;
+    for (;;) {
+        const std::size_t comma = rest.find(',');
+        std::string_view item = rest.substr(0, comma);
+        if (!Blank(item)) {
+            const std::optional<double> size = WholeNumber(item);
+            if (!size || !std::isfinite(*size)) {
+                list.bad = std::string(item);
+                return list;
+            }
+            const std::size_t first = item.find_first_not_of(" \t");
+            item = item.substr(first, item.find_last_not_of(" \t") - first + 1);
+            list.texts.emplace_back(item);
+            list.sizes.push_back(*size);
+        }
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    return list;
+}
+
+// Whether the main window takes a class on a feature without a message: the
+// seed range's K and N grade rules, or the whole range's defined cells.
+bool TakenQuietly(const MainModel& main, const FeaturePanel& p, int letter, int grade) {
+    const double size = main.Feature(p.kind).basicSize;
+    if (main.Range() == FitClassRange::Whole) {
+        const std::optional<int> step = iso286::ClassifySizeStep(size);
+        return !step ||
+               CheckWholeCell(p.kind, letter, grade, *step).outcome == WholeCellCheck::Outcome::Defined;
+    }
+    if (p.kind != FeatureKind::Hole) return true;
+    return KGradeRule(size, ToleranceMode::FitClass, letter, grade) != GradeRuleOutcome::Violated &&
+           NGradeRule(size, ToleranceMode::FitClass, letter, grade) != GradeRuleOutcome::Violated;
+}
+
+// The main window keeps the last limit sizes while its basic size is blank; they are no longer shown.
+bool HasLimits(const FeatureState& s) {
+    return s.hasLimits && s.basicSize > 0.0;
+}
+
+bool InSeed(const iso286::ToleranceClass& c) {
+    return iso286::LetterToSeed(c.letterIndex) && iso286::GradeToSeed(c.gradeIndex);
+}
+
+}  // namespace
+
+struct FinderModel::Inputs {
+    FitRequirement requirement;
+    std::string sizeText;
+};
+
+FinderModel::FinderModel(MainModel& main) : main_(main), controls_(kFinderDialog) {
+    controls_.At(kBasicSize).text = main_.Controls().At(main_dialog::kHoleBasicSize).text;
+    controls_.At(kHoleBasis).checked = true;
+    controls_.At(kWholeRange).checked = main_.Range() == FitClassRange::Whole;
+    Update();
+    selectAllRequest_ = kWantedMinimum;
+}
+
+std::optional<FixedFeature> FinderModel::Fixed(const FeaturePanel& p) const {
+    const ControlStates& c = main_.Controls();
+    const FeatureState& s = main_.Feature(p.kind);
+    if (!HasLimits(s)) return std::nullopt;
+    if (c.At(p.fitRadio).checked) {
+        std::string label;
+        if (main_.Range() == FitClassRange::Whole) {
+            label = iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex});
+        } else if (s.letterIndex >= 0 && s.letterIndex < kLetterCount && s.gradeIndex >= 0 &&
+                   s.gradeIndex < kGradeCount) {
+            label = iso286::FormatClassName(
+                {p.kind, iso286::LetterFromSeed(s.letterIndex), iso286::GradeFromSeed(s.gradeIndex)});
+        }
+        return FixFeature(p.kind, s, ToleranceMode::FitClass, main_.Range(), label);
+    }
+    if (c.At(p.generalRadio).checked) {
+        return FixFeature(p.kind, s, ToleranceMode::General, main_.Range(),
+                          "普通公差 " + std::string(GeneralClassName(s.generalClass)));
+    }
+    return FixFeature(p.kind, s, ToleranceMode::Free, main_.Range(),
+                      FormatSignedG(s.freeUpper) + "/" + FormatSignedG(s.freeLower));
+}
+
+std::optional<FinderModel::Inputs> FinderModel::ReadInputs() {
+    std::string& message = controls_.At(kMessage).text;
+    Inputs in;
+    in.sizeText = controls_.At(kBasicSize).text;
+    const std::string& minimum = controls_.At(kWantedMinimum).text;
+    const std::string& maximum = controls_.At(kWantedMaximum).text;
+    if (Blank(in.sizeText)) {
+        message = "基準寸法を入力してください";
+        return std::nullopt;
+    }
+    for (const std::string* text : {&std::as_const(in.sizeText), &minimum, &maximum}) {
+        if (!Blank(*text) && !WholeNumber(*text)) {
+            message = NotANumber(*text);
+            return std::nullopt;
+        }
+    }
+    if (Blank(minimum) || Blank(maximum)) {
+        message = "欲しいすきまの最小と最大を mm で入力してください（しめしろは負の値）";
+        return std::nullopt;
+    }
+    FitRequirement& r = in.requirement;
+    r.basicSize = *WholeNumber(in.sizeText);
+    r.wanted = {*WholeNumber(minimum), *WholeNumber(maximum)};
+    r.range = controls_.At(kWholeRange).checked ? FitClassRange::Whole : FitClassRange::Seed;
+    for (const BasisRadio& radio : kBasisRadios) {
+        if (!controls_.At(radio.id).checked) continue;
+        r.basis = radio.basis;
+        if (!radio.fixed) break;
+        const FeaturePanel& p = *radio.fixed == FeatureKind::Hole ? kHole : kShaft;
+        const std::string_view side = p.kind == FeatureKind::Hole ? "穴" : "軸";
+        std::optional<FixedFeature> fixed = Fixed(p);
+        if (!fixed) {
+            message = "主画面の" + std::string(side) + "に許容寸法がないため固定できません";
+            return std::nullopt;
+        }
+        const double mainSize = main_.Feature(p.kind).basicSize;
+        if (mainSize != r.basicSize) {
+            message = "基準寸法が主画面の" + std::string(side) + "（" + FormatG(mainSize) + " mm）と違います";
+            return std::nullopt;
+        }
+        (p.kind == FeatureKind::Hole ? r.fixedHole : r.fixedShaft) = std::move(fixed);
+    }
+    return in;
+}
+
+void FinderModel::Update() {
+    rows_.clear();
+    search_ = {};
+    controls_.At(kMessage).text.clear();
+    const std::optional<Inputs> in = ReadInputs();
+    std::optional<ClearanceRange> wanted;
+    if (in) {
+        search_ = FindFits(in->requirement);
+        const FitRequirement& r = in->requirement;
+        switch (search_.problem) {
+            case FinderProblem::None:
+                wanted = r.wanted;
+                break;
+            case FinderProblem::SizeOutOfRange:
+                controls_.At(kMessage).text =
+                    r.range == FitClassRange::Seed
+                        ? "基準寸法は 0 を超え 120 mm 以下です（全範囲なら 3150 mm 以下）"
+                        : "基準寸法は 0 を超え 3150 mm 以下です";
+                break;
+            case FinderProblem::WantedReversed:
+                controls_.At(kMessage).text = "最小のすきまが最大を上回っています";
+                break;
+            case FinderProblem::WantedNotANumber:  // the edits never read as NaN
+            case FinderProblem::FixedOutOfRange:
+                controls_.At(kMessage).text = "固定する側の許容寸法が大きすぎます";
+                break;
+        }
+    }
+    if (wanted) {
+        const auto row = [&](const FoundFit& f) {
+            return std::string(f.common ? kCommonMark : kNoMark) +
+                   SideText(f.hole, in->requirement.fixedHole) + " / " +
+                   SideText(f.shaft, in->requirement.fixedShaft) + "　" + std::string(FitKindText(f.kind)) +
+                   "　" + Millimetres(f.minimumClearance) + " ～ " + Millimetres(f.maximumClearance) + " mm";
+        };
+        const std::size_t listed = std::min<std::size_t>(search_.fits.size(), kListedFits);
+        for (std::size_t k = 0; k < listed; ++k) rows_.push_back({row(search_.fits[k]), search_.fits[k]});
+        if (search_.fits.size() > listed)
+            rows_.push_back({"…ほか " + std::to_string(search_.fits.size() - listed) + " 件", std::nullopt});
+        if (search_.fits.empty()) rows_.push_back({"条件を満たす組合せはありません", std::nullopt});
+        if (!search_.misses.empty()) rows_.push_back({"― 条件に届かない近いもの ―", std::nullopt});
+        for (const FitMiss& m : search_.misses)
+            rows_.push_back({row(m.fit) + "（" + MissText(m) + "）", m.fit});
+    }
+    UpdateMeasured(wanted);
+}
+
+void FinderModel::UpdateMeasured(const std::optional<ClearanceRange>& wanted) {
+    std::string& out = controls_.At(kMeasuredResults).text;
+    out.clear();
+    const MeasuredList holes = ReadMeasuredList(controls_.At(kMeasuredHoles).text);
+    const MeasuredList shafts = ReadMeasuredList(controls_.At(kMeasuredShafts).text);
+    for (const MeasuredList* list : {&holes, &shafts}) {
+        if (list->bad) {
+            out = NotANumber(*list->bad);
+            return;
+        }
+    }
+    const FeatureState& hole = main_.Feature(FeatureKind::Hole);
+    const FeatureState& shaft = main_.Feature(FeatureKind::Shaft);
+    for (const auto& [list, state, side] :
+         {std::tuple{&holes, &hole, "穴"}, std::tuple{&shafts, &shaft, "軸"}}) {
+        if (!list->sizes.empty() && !HasLimits(*state)) {
+            out = "主画面の" + std::string(side) + "に許容寸法がありません";
+            return;
+        }
+    }
+    const PairLimits limits{hole.upperLimit, hole.lowerLimit, shaft.upperLimit, shaft.lowerLimit};
+    const MeasuredCheck check = CheckMeasured(limits, holes.sizes, shafts.sizes, wanted);
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < check.holes.size(); ++k)
+        lines.push_back("穴 " + holes.texts[k] + "：" + PlaceText(check.holes[k]));
+    for (std::size_t k = 0; k < check.shafts.size(); ++k)
+        lines.push_back("軸 " + shafts.texts[k] + "：" + PlaceText(check.shafts[k]));
+    for (const MeasuredPair& pair : check.pairs) {
+        std::string line = "穴 " + holes.texts[pair.hole] + " と軸 " + shafts.texts[pair.shaft] + "：";
+        line += pair.clearance < 0 ? "しめしろ " + Millimetres(-pair.clearance) + " mm"
+                                   : "すきま " + Millimetres(pair.clearance) + " mm";
+        if (pair.meetsWanted) line += *pair.meetsWanted ? "、条件を満たす" : "、条件を外れる";
+        lines.push_back(std::move(line));
+    }
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0) out += "\r\n";
+        out += lines[k];
+    }
+}
+
+void FinderModel::Refresh() {
+    if (Open()) Update();
+}
+
+void FinderModel::OnEditChanged(int id, std::string_view text) {
+    const ControlState* control = controls_.Find(id);
+    if (!Open() || control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return;
+    controls_.At(id).text = std::string(text);
+    Update();
+}
+
+void FinderModel::OnClicked(int id) {
+    const ControlState* control = controls_.Find(id);
+    if (!Open() || control == nullptr || !control->enabled) return;
+    if (id == kCloseButton) {
+        closed_ = true;
+        return;
+    }
+    if (control->kind == ControlKind::Radio) {
+        for (const BasisRadio& radio : kBasisRadios) controls_.At(radio.id).checked = radio.id == id;
+    } else if (control->kind == ControlKind::CheckBox) {
+        controls_.At(id).checked = !control->checked;
+    } else {
+        return;
+    }
+    Update();
+}
+
+void FinderModel::OnFocus(int id) {
+    const ControlState* control = controls_.Find(id);
+    if (Open() && control != nullptr && control->enabled && CanTakeFocus(control->kind)) focus_ = id;
+}
+
+void FinderModel::OnEscape() {
+    closed_ = true;
+}
+
+void FinderModel::ApplyClass(const FeaturePanel& p, const iso286::ToleranceClass& c) {
+    if (!main_.Controls().At(p.fitRadio).checked) main_.OnClicked(p.fitRadio);
+    // The main window may refuse fit mode at this size (and has said so).
+    if (!main_.Controls().At(p.fitRadio).checked) return;
+    const bool whole = main_.Range() == FitClassRange::Whole;
+    const int letter = whole ? c.letterIndex : iso286::LetterToSeed(c.letterIndex).value_or(0);
+    const int grade = whole ? c.gradeIndex : iso286::GradeToSeed(c.gradeIndex).value_or(0);
+    const int oldLetter = main_.Controls().At(p.letterSlider).position;
+    const int oldGrade = main_.Controls().At(p.gradeSlider).position;
+    // One slider moves after the other: the order whose step between passes
+    // through a class the window takes without a message, where there is one.
+    const bool letterFirst =
+        TakenQuietly(main_, p, letter, oldGrade) || !TakenQuietly(main_, p, oldLetter, grade);
+    if (letterFirst) {
+        main_.OnSliderPosition(p.letterSlider, letter);
+        main_.OnSliderPosition(p.gradeSlider, grade);
+    } else {
+        main_.OnSliderPosition(p.gradeSlider, grade);
+        main_.OnSliderPosition(p.letterSlider, letter);
+    }
+}
+
+bool FinderModel::OnChooseRow(int row) {
+    if (!Open() || row < 0 || row >= static_cast<int>(rows_.size()) || !rows_[row].fit) return false;
+    const FoundFit fit = *rows_[row].fit;
+    const std::string sizeText = controls_.At(kBasicSize).text;
+    const std::optional<double> size = WholeNumber(sizeText);
+    if (!size) return false;
+    // The range first, so that neither the size nor a class is refused on the way.
+    bool needsWhole = FitSizeLimitFails(*size, ToleranceMode::FitClass, FitClassRange::Seed);
+    for (const auto& c : {fit.hole, fit.shaft}) needsWhole = needsWhole || (c && !InSeed(*c));
+    if (needsWhole && main_.Range() == FitClassRange::Seed) main_.SetFullRange(true);
+    if (main_.Feature(FeatureKind::Hole).basicSize != *size)
+        main_.OnEditChanged(main_dialog::kHoleBasicSize, sizeText);
+    if (!main_.Controls().At(main_dialog::kSameBasicSize).checked &&
+        main_.Feature(FeatureKind::Shaft).basicSize != *size)
+        main_.OnEditChanged(main_dialog::kShaftBasicSize, sizeText);
+    // A fixed side's row holds no class for it in general or free mode, and
+    // its own class in fit mode: either way it stays as it is.
+    const bool holeFixed = controls_.At(kFixHole).checked;
+    const bool shaftFixed = controls_.At(kFixShaft).checked;
+    if (fit.hole && !holeFixed) ApplyClass(kHole, *fit.hole);
+    if (fit.shaft && !shaftFixed) ApplyClass(kShaft, *fit.shaft);
+    Update();
+    return true;
+}
+
+std::optional<int> FinderModel::TakeSelectAllRequest() {
+    return std::exchange(selectAllRequest_, std::nullopt);
+}
+
+}  // namespace tolvo
