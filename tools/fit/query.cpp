@@ -123,11 +123,8 @@ std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
     const std::string_view pair = words[1];
     const std::size_t slash = pair.find('/');
     if (slash == std::string_view::npos || pair.find('/', slash + 1) != std::string_view::npos) {
-        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "\"" + std::string&&.
-        std::string message = "\"";
-        message += Quoted(pair);
-        message += "\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)";
-        return Error{std::move(message)};
+        return Error{"\"" + Quoted(pair) +
+                     "\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)"};
     }
     auto hole = ParseSide(FeatureKind::Hole, pair.substr(0, slash));
     if (auto* e = std::get_if<Error>(&hole)) return *e;
