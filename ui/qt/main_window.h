@@ -14,6 +14,7 @@
 #include "ui/main_model.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
+#include "ui/qt/zone_window.h"
 
 class QAction;
 
@@ -31,16 +32,21 @@ class MainWindow : public QDialog, private DialogHost {
     HelpViewer& Help() { return helpViewer_; }
     // The checkable item "ISO 286 全範囲" of the context menu, with its shortcut.
     QAction* FullRangeAction() const { return fullRangeAction_; }
+    // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
+    QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
+    ZoneWindow& ZoneDiagram() const { return *zoneWindow_; }
 
     // Where the window's choices are remembered (QSettings: organization and
     // application "Tolvo"), and the key of the whole-range option there.
     static const QString kSettingsName;
     static const QString kFullRangeKey;
+    static const QString kZoneDiagramKey;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;  // Escape
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 #if defined(_WIN32)
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -63,6 +69,8 @@ class MainWindow : public QDialog, private DialogHost {
     // Shows the seed marks or the whole range's marks and class texts.
     void MirrorRange();
     void SetFullRange(bool on);
+    void SetZoneDiagram(bool on);
+    void MirrorZoneDiagram();
     void LayOutWholeRangeMarks();
 
     std::optional<ModelView<MainModel>> view_;
@@ -70,6 +78,9 @@ class MainWindow : public QDialog, private DialogHost {
     std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
     std::optional<FitClassRange> shownRange_;
     QAction* fullRangeAction_ = nullptr;
+    QAction* zoneDiagramAction_ = nullptr;
+    ZoneWindow* zoneWindow_ = nullptr;
+    bool zoneWindowPlaced_ = false;
     HelpViewer helpViewer_{*this};
 };
 
