@@ -69,4 +69,11 @@ XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-400
   slide:1004:10 slide:1005:8 slide:1085:18 slide:1086:7 type:1003:400
 XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/full-range-2-JS01-h01.png" range \
   slide:1004:11 slide:1005:0 slide:1085:10 slide:1086:0 type:1003:2
+# The tolerance-zone diagram beside the window, 25 mm H7 with g6, k6 and p6, light and dark.
+for palette in light dark; do
+  for fit in clearance:3 transition:6 interference:9; do
+    XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/zones-${fit%%:*}-$palette.png" \
+      $([ $palette = dark ] && echo dark) zones slide:1004:4 slide:1005:2 slide:1085:${fit##*:} slide:1086:1 type:1003:25
+  done
+done
 rm -rf "$settings"

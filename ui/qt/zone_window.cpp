@@ -58,7 +58,8 @@ class Frame {
     double bottom_ = 0.0;
 };
 
-void DrawText(QPainter& p, const Frame& f, const ZoneText& t) {
+// rise: pixels further up, for a text that must clear a tick label below it.
+void DrawText(QPainter& p, const Frame& f, const ZoneText& t, double rise = 0.0) {
     if (t.text.empty()) return;
     const QString text = ToQString(t.text);
     const QFontMetricsF metrics(p.font());
@@ -66,7 +67,7 @@ void DrawText(QPainter& p, const Frame& f, const ZoneText& t) {
     double x = f.X(t.x);
     if (t.align == TextAlign::Middle) x -= width / 2.0;
     if (t.align == TextAlign::End) x -= width;
-    double y = f.Y(t.y);
+    double y = f.Y(t.y) - rise;
     const double gap = metrics.height() * 0.25;
     if (t.place == TextPlace::Above) y -= gap + metrics.descent();
     if (t.place == TextPlace::Center) y += (metrics.ascent() - metrics.descent()) / 2.0;
@@ -97,7 +98,7 @@ void DrawAxis(QPainter& p, const Frame& f, const ZoneScene& scene, const QColor&
                            y + (metrics.ascent() - metrics.descent()) / 2.0),
                    text);
     }
-    DrawText(p, f, scene.unit);
+    DrawText(p, f, scene.unit, metrics.height() / 2.0);
 }
 
 void DrawZone(QPainter& p, const Frame& f, const ZoneRect& zone) {
