@@ -31,6 +31,19 @@ void Row(const char* what, double value, const char* unit, const char* baseline,
                 baseline, baselineValue, unit, value / baselineValue, goal);
 }
 
+// One keystroke into the edit, typing KEY and deleting it in turn, then the repaint.
+template <typename Repaint>
+double KeystrokeNanoseconds(QLineEdit* edit, Qt::Key key, Repaint repaint) {
+    bool typing = true;
+    return MedianNanoseconds(
+        [&] {
+            QTest::keyClick(edit, typing ? key : Qt::Key_Backspace);
+            typing = !typing;
+            repaint();
+        },
+        9, 0.05);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,28 +99,14 @@ int main(int argc, char** argv) {
     auto* edit = static_cast<QLineEdit*>(window.Control(kHoleBasicSize));
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_2);
-    longer = true;
-    const double windowKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(edit, longer ? Qt::Key_5 : Qt::Key_Backspace);
-            longer = !longer;
-            window.repaint();
-        },
-        9, 0.05);
+    const double windowKey = KeystrokeNanoseconds(edit, Qt::Key_5, [&] { window.repaint(); });
     // The toolkit's floor: the same keystroke and repaint in a bare dialog of the same size.
     QDialog bare;
     bare.setFixedSize(window.size());
     auto* bareEdit = new QLineEdit(&bare);
     bare.show();
     bareEdit->setFocus();
-    longer = true;
-    const double bareKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(bareEdit, longer ? Qt::Key_5 : Qt::Key_Backspace);
-            longer = !longer;
-            bare.repaint();
-        },
-        9, 0.05);
+    const double bareKey = KeystrokeNanoseconds(bareEdit, Qt::Key_5, [&] { bare.repaint(); });
     Row("window: one keystroke in 1003, with repaint", windowKey / 1000, "us",
         "bare QDialog + QLineEdit, same", bareKey / 1000, "< 1000 us");
 
@@ -121,14 +120,7 @@ int main(int argc, char** argv) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("40"));
-    longer = true;
-    const double wholeKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(edit, longer ? Qt::Key_0 : Qt::Key_Backspace);
-            longer = !longer;
-            window.repaint();
-        },
-        9, 0.05);
+    const double wholeKey = KeystrokeNanoseconds(edit, Qt::Key_0, [&] { window.repaint(); });
     Row("window, whole range: one keystroke, 40 <-> 400", wholeKey / 1000, "us",
         "bare QDialog + QLineEdit, same", bareKey / 1000, "< 1000 us");
 
@@ -144,15 +136,10 @@ int main(int argc, char** argv) {
     auto* zonedEdit = static_cast<QLineEdit*>(zoned.Control(kHoleBasicSize));
     zonedEdit->setFocus();
     QTest::keyClick(zonedEdit, Qt::Key_2);
-    longer = true;
-    const double zonedKey = MedianNanoseconds(
-        [&] {
-            QTest::keyClick(zonedEdit, longer ? Qt::Key_5 : Qt::Key_Backspace);
-            longer = !longer;
-            zoned.repaint();
-            zoned.ZoneDiagram().repaint();
-        },
-        9, 0.05);
+    const double zonedKey = KeystrokeNanoseconds(zonedEdit, Qt::Key_5, [&] {
+        zoned.repaint();
+        zoned.ZoneDiagram().repaint();
+    });
     Row("window + zone diagram: one keystroke, repaint", zonedKey / 1000, "us",
         "bare QDialog + QLineEdit, same", bareKey / 1000, "< 2000 us");
     return sink == 42 ? 1 : 0;
