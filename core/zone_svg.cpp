@@ -11,12 +11,6 @@
 namespace tolvo {
 namespace {
 
-// Okabe-Ito orange and sky blue, with darker outlines: told apart with every
-// common kind of colour blindness, and readable on white.
-constexpr std::string_view kHoleFill = "#E69F00";
-constexpr std::string_view kHoleStroke = "#8A5F00";
-constexpr std::string_view kShaftFill = "#56B4E9";
-constexpr std::string_view kShaftStroke = "#1B6A99";
 constexpr std::string_view kInk = "#222222";
 constexpr std::string_view kGuide = "#888888";
 // A generic family last, Japanese faces before it for the labels.
@@ -131,8 +125,8 @@ void WriteAxis(Writer& w, const ZoneScene& scene) {
 
 void WriteZone(Writer& w, const ZoneRect& zone) {
     const bool hole = zone.kind == FeatureKind::Hole;
-    const std::string_view fill = hole ? kHoleFill : kShaftFill;
-    const std::string_view stroke = hole ? kHoleStroke : kShaftStroke;
+    const std::string_view fill = hole ? kZoneHoleFill : kZoneShaftFill;
+    const std::string_view stroke = hole ? kZoneHoleStroke : kZoneShaftStroke;
     const double left = w.X(zone.left), right = w.X(zone.right);
     if (zone.isLine) {
         w.Line(left, w.Y(zone.top), right, w.Y(zone.top), stroke, 3.0);

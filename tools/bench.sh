@@ -14,9 +14,11 @@ echo "|----------------------------------------------|--------------|-----------
 # Tolvo's remembered settings live in folders of this run: none (the option off), and the option on.
 settings_off=$(mktemp -d)
 settings_on=$(mktemp -d)
-mkdir -p "$settings_on/Tolvo"
+settings_zones=$(mktemp -d)
+mkdir -p "$settings_on/Tolvo" "$settings_zones/Tolvo"
 printf '[General]\nfullRange=true\n' >"$settings_on/Tolvo/Tolvo.conf"
-trap 'rm -rf "$settings_off" "$settings_on"' EXIT
+printf '[General]\nzoneDiagram=true\n' >"$settings_zones/Tolvo/Tolvo.conf"
+trap 'rm -rf "$settings_off" "$settings_on" "$settings_zones"' EXIT
 XDG_CONFIG_HOME=$settings_off "$bin/tolvo_bench" 2>/dev/null
 "$bin/finder_bench"
 
@@ -24,10 +26,12 @@ XDG_CONFIG_HOME=$settings_off "$bin/tolvo_bench" 2>/dev/null
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 read -r tolvo_ms tolvo_kib width height < <(XDG_CONFIG_HOME=$settings_off xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
 read -r whole_ms whole_kib _ _ < <(XDG_CONFIG_HOME=$settings_on xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
+# With the diagram shown: until both windows are mapped.
+read -r zones_ms zones_kib _ _ < <(XDG_CONFIG_HOME=$settings_zones STARTUP_PROBE_WINDOWS=2 xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
 read -r bare_ms bare_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height")
 read -r jp_ms jp_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height" japanese)
 awk -v t="$tolvo_ms" -v b="$bare_ms" -v j="$jp_ms" -v tm="$tolvo_kib" -v bm="$bare_kib" -v jm="$jp_kib" \
-    -v w="$whole_ms" -v wm="$whole_kib" \
+    -v w="$whole_ms" -v wm="$whole_kib" -v z="$zones_ms" -v zm="$zones_kib" \
     -v size="${width}x${height}" 'BEGIN {
   row = "| %-44s | %10.1f ms | %-34s | %10.1f ms | %5.2fx | %-10s |\n"
   mem = "| %-44s | %9.0f KiB | %-34s | %9.0f KiB | %5.2fx | %-10s |\n"
@@ -39,6 +43,8 @@ awk -v t="$tolvo_ms" -v b="$bare_ms" -v j="$jp_ms" -v tm="$tolvo_kib" -v bm="$ba
   printf row, "start-up, whole ISO 286 range on", w, "bare QDialog " size " + Japanese face", j, w / j, "-"
   printf mem, "memory, whole ISO 286 range on", wm, "bare QDialog " size, bm, wm / bm, "< 1.15x"
   printf mem, "memory, whole ISO 286 range on", wm, "bare QDialog " size " + Japanese face", jm, wm / jm, "-"
+  printf row, "start-up, zone diagram shown (both mapped)", z, "bare QDialog " size " + Japanese face", j, z / j, "< 1.15x"
+  printf mem, "memory, zone diagram shown", zm, "bare QDialog " size " + Japanese face", jm, zm / jm, "-"
 }'
 
 # tolvo-fit, measured from outside: one query, and the whole table (47,040

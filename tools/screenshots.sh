@@ -76,4 +76,11 @@ XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-clearan
 XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-interference.png" type:1003:25 \
   slide:1004:4 slide:1005:2 slide:1085:9 slide:1086:1 finder fclick:2305 ftype:2301:-0.035 ftype:2302:-0.001 \
   ftype:2311:25.010 "ftype:2312:25.030, 25.040"
+# The tolerance-zone diagram beside the window, 25 mm H7 with g6, k6 and p6, light and dark.
+for palette in light dark; do
+  for fit in clearance:3 transition:6 interference:9; do
+    XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/zones-${fit%%:*}-$palette.png" \
+      $([ $palette = dark ] && echo dark) zones slide:1004:4 slide:1005:2 slide:1085:${fit##*:} slide:1086:1 type:1003:25
+  done
+done
 rm -rf "$settings"

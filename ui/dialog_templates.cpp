@@ -247,5 +247,10 @@ const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
 const std::string_view kFinderMenuItemText = "はめあい検索";
 const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
+const std::string_view kZoneDiagramMenuItemText = "公差域図";
+const std::string_view kZoneCopyImageText = "画像としてコピー(&C)";
+const std::string_view kZoneSaveSvgText = "SVG として保存(&S)...";
+const std::string_view kZoneSavePngText = "PNG として保存(&P)...";
+const std::string_view kZoneSaveFailedText = "ファイルに保存できませんでした。";
 
 }  // namespace tolvo

@@ -208,6 +208,14 @@ inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
 // The context-menu item that opens the fit finder, and its shortcut.
 extern const std::string_view kFinderMenuItemText;
 inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
+// The checkable item of that menu that shows the tolerance-zone diagram (also
+// the diagram window's title), its shortcut, and the diagram's own menu.
+extern const std::string_view kZoneDiagramMenuItemText;
+inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
+extern const std::string_view kZoneCopyImageText;
+extern const std::string_view kZoneSaveSvgText;
+extern const std::string_view kZoneSavePngText;
+extern const std::string_view kZoneSaveFailedText;
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

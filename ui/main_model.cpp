@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/display_texts.h"
 #include "core/feature_evaluation.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
@@ -653,6 +654,32 @@ void MainModel::SetFullRange(bool on) {
         ApplyGradeRules(*p);
     }
     RefreshAll();
+}
+
+std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
+    const FeatureState& s = Feature(p.kind);
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!s.hasLimits || !mode || Text(p.limitSizes) == display::kFeaturePlaceholder) return std::nullopt;
+    ZoneFeature z;
+    z.basicSize = s.basicSize;
+    z.upperLimit = s.upperLimit;
+    z.lowerLimit = s.lowerLimit;
+    z.mode = *mode;
+    z.generalClass = s.generalClass;
+    if (*mode == ToleranceMode::FitClass) {
+        // The seed range keeps its own slider indexes; the class name needs the whole system's.
+        const bool whole = range_ == FitClassRange::Whole;
+        const int letter = whole ? s.letterIndex : iso286::LetterFromSeed(s.letterIndex);
+        const int grade = whole ? s.gradeIndex : iso286::GradeFromSeed(s.gradeIndex);
+        if (letter < 0 || letter >= iso286::kLetterCount || grade < 0 || grade >= iso286::kGradeCount)
+            return std::nullopt;
+        z.className = iso286::FormatClassName({p.kind, letter, grade});
+    }
+    return z;
+}
+
+ZoneDiagramInput MainModel::ZoneInput() const {
+    return {ZoneFeatureOf(kHole), ZoneFeatureOf(kShaft)};
 }
 
 std::optional<int> MainModel::TakeSelectAllRequest() {

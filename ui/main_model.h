@@ -14,6 +14,7 @@
 #include "core/fit_table.h"
 #include "core/iso286_table.h"
 #include "core/messages.h"
+#include "core/zone_diagram.h"
 #include "ui/control_states.h"
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
@@ -135,6 +136,13 @@ class MainModel {
     // then the size and class checks run and everything is re-evaluated.
     void SetFullRange(bool on);
     FitClassRange Range() const { return range_; }
+    // The window's option "公差域図": whether the tolerance-zone diagram is
+    // shown. It changes nothing else in the window.
+    void SetZoneDiagram(bool on) { zoneDiagram_ = on; }
+    bool ZoneDiagramShown() const { return zoneDiagram_; }
+    // The features as the diagram draws them: each only while it shows values.
+    ZoneDiagramInput ZoneInput() const;
+    ZoneScene Zones() const { return BuildZoneScene(ZoneInput()); }
 
     const ControlStates& Controls() const { return controls_; }
     int Focus() const { return focus_; }
@@ -183,6 +191,7 @@ class MainModel {
     void SetGeneralClass(const Panel& p, int generalClass);
     bool StepGeneralClass(const Panel& p, ScrollCode code);  // false: the handler ends
     FeatureState& StateOf(const Panel& p);
+    std::optional<ZoneFeature> ZoneFeatureOf(const Panel& p) const;
     FeatureRecord& FeatureOf(const Panel& p);
 
     // Handlers.
@@ -205,6 +214,7 @@ class MainModel {
     FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
     FitClassRange range_ = FitClassRange::Seed;
+    bool zoneDiagram_ = false;
     int focus_ = main_dialog::kHoleBasicSize;
     std::optional<EndResult> ended_;
     std::optional<int> selectAllRequest_;

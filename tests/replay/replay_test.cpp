@@ -231,7 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"type 1003 25\nclick 57671\ndump extra\n", 3, "\"dump\" takes nothing after it"},
         BadEvent{"about extra\n", 1, "\"about\" takes nothing after it"},
         BadEvent{"option full-range\n", 1, "on or off"}, BadEvent{"option full-range yes\n", 1, "on or off"},
-        BadEvent{"option zoom on\n", 1, "unknown option"},
+        BadEvent{"option zoom on\n", 1, "unknown option"}, BadEvent{"option zone-diagram\n", 1, "on or off"},
+        BadEvent{"option zone-diagram 1\n", 1, "on or off"},
         BadEvent{"option full-range on\nslide 1004 28\nclick 1002\nslide 1004 3\n", 4, "disabled"},
         // the finder dialog
         BadEvent{"fnd type 2301 0.01\n", 1, "no finder dialog is open"},
@@ -284,9 +285,9 @@ TEST(Replay, TheExtendedDumpBeginsWithTheFirstOption) {
     ASSERT_EQ(o.dumps.size(), 3u);
     EXPECT_FALSE(Contains(o.dumps[0], "\"2100\""));
     EXPECT_FALSE(Contains(o.dumps[0], "fullRange"));
-    EXPECT_TRUE(o.dumps[1].ends_with(R"("ended":null,"fullRange":false})")) << o.dumps[1];
+    EXPECT_TRUE(o.dumps[1].ends_with(R"("ended":null,"fullRange":false,"zoneDiagram":null})")) << o.dumps[1];
     EXPECT_TRUE(Contains(o.dumps[1], R"("2100":{"text":"","enabled":false})"));
-    EXPECT_TRUE(o.dumps[2].ends_with(R"("ended":null,"fullRange":true})")) << o.dumps[2];
+    EXPECT_TRUE(o.dumps[2].ends_with(R"("ended":null,"fullRange":true,"zoneDiagram":null})")) << o.dumps[2];
     EXPECT_TRUE(Contains(o.dumps[2], R"("1004":{"pos":4,"min":0,"max":27,"enabled":true})")) << o.dumps[2];
     EXPECT_TRUE(Contains(o.dumps[2], R"("2100":{"text":"D5","enabled":true})")) << o.dumps[2];
     EXPECT_TRUE(Contains(o.dumps[2], R"("2102":{"text":"A","enabled":true})")) << o.dumps[2];
@@ -505,6 +506,83 @@ TEST(StrictJson, AcceptsJsonInWellFormedUtf8Only) {
         {Repeated("[", 65) + Repeated("]", 65), false},  // deeper than any dump
     };
     for (const auto& [text, valid] : kCases) EXPECT_EQ(strict_json::IsJson(text), valid) << text;
+}
+
+// ---- the tolerance-zone diagram ----
+
+// 25 mm H7/g6 in the seed range: H = letter 4, grade 7 = 2; g = 3, grade 6 = 1.
+const std::string kH7g6At25 = "slide 1004 4\nslide 1005 2\nslide 1085 3\nslide 1086 1\ntype 1003 25\n";
+
+std::string ZoneDiagramPart(const std::string& dump) {
+    const std::size_t at = dump.find(",\"zoneDiagram\":");
+    return at == std::string::npos ? std::string() : dump.substr(at);
+}
+
+TEST(Replay, TheZoneDiagramOptionShowsTheSceneAndHidesItAgain) {
+    const Outcome o =
+        Replay(kH7g6At25 + "dump\noption zone-diagram on\ndump\noption zone-diagram off\ndump\n" +
+               "option zone-diagram off\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    ASSERT_EQ(o.dumps.size(), 4u);
+    EXPECT_FALSE(Contains(o.dumps[0], "zoneDiagram"));
+    EXPECT_TRUE(Contains(o.dumps[1], R"("fullRange":false,"zoneDiagram":{)")) << o.dumps[1];
+    EXPECT_EQ(ZoneDiagramPart(o.dumps[2]), R"(,"zoneDiagram":null})");
+    EXPECT_EQ(o.dumps[3], o.dumps[2]);
+    // The option changes nothing else in the window.
+    EXPECT_EQ(o.dumps[1].substr(0, o.dumps[1].find(",\"zoneDiagram\":")),
+              o.dumps[2].substr(0, o.dumps[2].find(",\"zoneDiagram\":")));
+}
+
+TEST(Replay, TheZoneDiagramOfH7g6At25mm) {
+    const Outcome o = Replay("option zone-diagram on\n" + kH7g6At25 + "dump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    EXPECT_EQ(
+        ZoneDiagramPart(o.dumps.at(0)),
+        R"(,"zoneDiagram":{"zeroLine":"φ25 mm","zones":[)"
+        R"({"feature":"hole","label":"H7","upper":21,"lower":0,"upperText":"+21 μm","lowerText":"0 μm"},)"
+        R"({"feature":"shaft","label":"g6","upper":-7,"lower":-20,"upperText":"-7 μm","lowerText":"-20 μm"}],)"
+        R"("fit":{"kind":"clearance","kindText":"すきまばめ","spans":[)"
+        R"({"from":-20,"to":21,"amount":41,"text":"最大すきま ： 41 μm"},)"
+        R"({"from":-7,"to":0,"amount":7,"text":"最小すきま ： 7 μm"}]},"note":""}})");
+}
+
+TEST(Replay, TheZoneDiagramNamesTheClassInTheWholeRangeToo) {
+    // H7/p6 at 25 mm with the whole range's indexes: H = 10, IT7 = 8; p = 16, IT6 = 7.
+    const Outcome o = Replay(
+        "option full-range on\noption zone-diagram on\nslide 1004 10\nslide 1005 8\nslide 1085 16\n"
+        "slide 1086 7\ntype 1003 25\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    const std::string part = ZoneDiagramPart(o.dumps.at(0));
+    EXPECT_TRUE(Contains(part, R"({"feature":"hole","label":"H7","upper":21,"lower":0,)")) << part;
+    EXPECT_TRUE(Contains(part, R"({"feature":"shaft","label":"p6","upper":35,"lower":22,)")) << part;
+    EXPECT_TRUE(Contains(part, R"("fit":{"kind":"interference",)")) << part;
+}
+
+TEST(Replay, TheZoneDiagramDrawsOnlyTheFeatureThatShowsValues) {
+    // The shaft's own basic size emptied: only the hole; then general and free.
+    const Outcome o = Replay("option zone-diagram on\n" + kH7g6At25 +
+                             "click 1038\nset 1017 \ndump\nclick 1001\nclick 1089\nset 1017 25\n"
+                             "set 1090 0.01\nset 1091 -0.005\ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    ASSERT_EQ(o.dumps.size(), 2u);
+    EXPECT_EQ(
+        ZoneDiagramPart(o.dumps[0]),
+        R"(,"zoneDiagram":{"zeroLine":"φ25 mm","zones":[)"
+        R"({"feature":"hole","label":"H7","upper":21,"lower":0,"upperText":"+21 μm","lowerText":"0 μm"}],)"
+        R"("fit":null,"note":""}})");
+    const std::string part = ZoneDiagramPart(o.dumps[1]);
+    EXPECT_TRUE(Contains(part, R"({"feature":"hole","label":"精級","upper":100,"lower":-100,)")) << part;
+    EXPECT_TRUE(Contains(part, R"({"feature":"shaft","label":"自由入力","upper":10,"lower":-5,)")) << part;
+    EXPECT_TRUE(Contains(part, R"({"from":10,"to":-100,"amount":-110,"text":"最大しめしろ ： 110 μm"})"))
+        << part;
+}
+
+TEST(Replay, TheZoneDiagramWithoutValuesIsTheZeroLineAlone) {
+    const Outcome o = Replay("option zone-diagram on\ndump\n" + kH7g6At25 + "set 1003 \ndump\n");
+    ASSERT_EQ(o.status, 0) << o.errors;
+    for (const std::string& d : o.dumps)
+        EXPECT_EQ(ZoneDiagramPart(d), R"(,"zoneDiagram":{"zeroLine":"","zones":[],"fit":null,"note":""}})")
+            << d;
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "core/fit_evaluation.h"
+#include "core/number_text.h"
+#include "core/zone_diagram.h"
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
 #include "ui/copy_model.h"
@@ -183,6 +185,61 @@ static constexpr NumberForm kSignedDecimal{.negative = true};
 static constexpr NumberForm kDecimalOrHex{.hex = true};
 
 // One entry of the dump's log.
+std::string_view FitKindName(FitKind kind) {
+    switch (kind) {
+        case FitKind::Clearance:
+            return "clearance";
+        case FitKind::Transition:
+            return "transition";
+        case FitKind::Interference:
+            return "interference";
+        case FitKind::None:
+            break;
+    }
+    return "none";
+}
+
+// The tolerance-zone diagram as data: the values in μm, not the layout.
+void AppendZoneScene(std::string& out, const ZoneScene& scene) {
+    out += "{\"zeroLine\":";
+    AppendJsonString(out, scene.zeroLabel.text);
+    out += ",\"zones\":[";
+    for (std::size_t i = 0; i < scene.zones.size(); ++i) {
+        const ZoneRect& z = scene.zones[i];
+        if (i > 0) out += ',';
+        out += z.kind == FeatureKind::Hole ? "{\"feature\":\"hole\"" : "{\"feature\":\"shaft\"";
+        out += ",\"label\":";
+        AppendJsonString(out, z.label.text);
+        out += ",\"upper\":" + FormatG(z.upperUm) + ",\"lower\":" + FormatG(z.lowerUm) + ",\"upperText\":";
+        AppendJsonString(out, z.upperText.text);
+        out += ",\"lowerText\":";
+        AppendJsonString(out, z.lowerText.text);
+        out += '}';
+    }
+    out += "],\"fit\":";
+    if (scene.spans.empty()) {
+        out += "null";
+    } else {
+        out += "{\"kind\":\"";
+        out += FitKindName(scene.fitKind);
+        out += "\",\"kindText\":";
+        AppendJsonString(out, scene.fitKindText);
+        out += ",\"spans\":[";
+        for (std::size_t i = 0; i < scene.spans.size(); ++i) {
+            const ZoneSpan& span = scene.spans[i];
+            if (i > 0) out += ',';
+            out += "{\"from\":" + FormatG(span.fromUm) + ",\"to\":" + FormatG(span.toUm) +
+                   ",\"amount\":" + FormatG(span.clearanceUm) + ",\"text\":";
+            AppendJsonString(out, span.text);
+            out += '}';
+        }
+        out += "]}";
+    }
+    out += ",\"note\":";
+    AppendJsonString(out, scene.note);
+    out += '}';
+}
+
 void AppendRequest(std::string& out, const RecordingHost::Request& request) {
     switch (request.kind) {
         case RecordingHost::Kind::Message:
@@ -427,9 +484,14 @@ class Runner {
     void OptionEvent(std::string_view rest) {
         const auto [name, value] = SplitWord(rest);
         if (value != "on" && value != "off") Fail("option takes a name and on or off");
-        if (name != "full-range") Fail("unknown option " + Quoted(name));
+        if (name == "full-range") {
+            model_.SetFullRange(value == "on");
+        } else if (name == "zone-diagram") {
+            model_.SetZoneDiagram(value == "on");
+        } else {
+            Fail("unknown option " + Quoted(name));
+        }
         extended_ = true;
-        model_.SetFullRange(value == "on");
     }
 
     void DialogEvent(std::string_view line) {
@@ -503,8 +565,15 @@ class Runner {
         } else {
             out += *model_.Ended() == EndResult::Ok ? "\"ok\"" : "\"cancel\"";
         }
-        if (extended_)
+        if (extended_) {
             out += model_.Range() == FitClassRange::Whole ? ",\"fullRange\":true" : ",\"fullRange\":false";
+            out += ",\"zoneDiagram\":";
+            if (model_.ZoneDiagramShown()) {
+                AppendZoneScene(out, model_.Zones());
+            } else {
+                out += "null";
+            }
+        }
         if (finderUsed_) AppendFinder(out);
         out += "}\n";
         out_ << out;

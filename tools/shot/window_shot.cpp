@@ -2,14 +2,18 @@
 // the screenshots in docs/ (tools/screenshots.sh): the real widgets, driven
 // as a user drives them, grabbed to a PNG.
 //   tolvo-window-shot OUT.png ACTION...
-// ACTION: "range" (Ctrl+R unless the whole range is on already), "type:ID:TEXT" (keystrokes), "slide:ID:POS";
-// "finder" (Ctrl+F), then "ftype:ID:TEXT" and "fclick:ID" in the finder. With the finder open, it is the
-// finder that is grabbed.
+// ACTION: "range" (Ctrl+R unless the whole range is on already), "zones" (Ctrl+D unless the diagram is shown
+// already), "dark" (the Fusion style with a dark palette; first), "type:ID:TEXT" (keystrokes),
+// "slide:ID:POS"; "finder" (Ctrl+F), then "ftype:ID:TEXT" and "fclick:ID" in the finder. With the finder
+// open, it is the finder that is grabbed; with the diagram shown, the picture holds the window and the
+// diagram's window beside it.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSlider>
+#include <QStyleFactory>
 #include <QTest>
 #include <cstdio>
 
@@ -22,13 +26,31 @@ int main(int argc, char** argv) {
         std::fputs("usage: tolvo-window-shot OUT.png ACTION...\n", stderr);
         return 2;
     }
+    if (argc > 2 && QString::fromUtf8(argv[2]) == QLatin1String("dark")) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette dark;
+        const QColor window(0x2B, 0x2B, 0x2B), base(0x1E, 0x1E, 0x1E), text(0xE8, 0xE8, 0xE8);
+        for (auto role : {QPalette::Window, QPalette::Button}) dark.setColor(role, window);
+        for (auto role : {QPalette::Base, QPalette::AlternateBase}) dark.setColor(role, base);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, text);
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+        dark.setColor(QPalette::Highlight, QColor(0x3D, 0x7A, 0xC6));
+        QApplication::setPalette(dark);
+    }
     const tolvo::FolderHelpSearch noHelp({}, "tolvo");
     tolvo::MainWindow window(noHelp);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromUtf8(argv[i]).split(QLatin1Char(':'));
-        if (parts[0] == QLatin1String("range")) {
+        if (parts[0] == QLatin1String("dark")) {
+            continue;
+        } else if (parts[0] == QLatin1String("zones")) {
+            if (!window.ZoneDiagramAction()->isChecked()) window.ZoneDiagramAction()->trigger();
+        } else if (parts[0] == QLatin1String("range")) {
             if (!window.FullRangeAction()->isChecked()) window.FullRangeAction()->trigger();
         } else if (parts[0] == QLatin1String("finder")) {
             window.FinderAction()->trigger();
@@ -57,6 +79,16 @@ int main(int argc, char** argv) {
         }
     }
     QTest::qWait(100);
-    QWidget* shown = window.Finder() ? static_cast<QWidget*>(window.Finder()) : &window;
-    return shown->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
+    if (window.Finder()) return window.Finder()->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
+    const QPixmap main = window.grab();
+    if (!window.ZoneDiagram().isVisible()) return main.save(QString::fromUtf8(argv[1])) ? 0 : 1;
+    constexpr int kGap = 8;
+    const QPixmap zones = window.ZoneDiagram().grab();
+    QPixmap both(main.width() + kGap + zones.width(), std::max(main.height(), zones.height()));
+    both.fill(QApplication::palette().color(QPalette::Window).darker(140));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + kGap, 0, zones);
+    painter.end();
+    return both.save(QString::fromUtf8(argv[1])) ? 0 : 1;
 }

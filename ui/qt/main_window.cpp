@@ -71,6 +71,7 @@ bool IsWholeRangeControl(int id) {
 
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
 const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
+const QString MainWindow::kZoneDiagramKey = QStringLiteral("zoneDiagram");
 
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -95,6 +96,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
             BuildWholeRangeControls();
             model_->SetFullRange(true);
         }
+        if (settings.value(kZoneDiagramKey, false).toBool()) model_->SetZoneDiagram(true);
     }
     fullRangeAction_ = new QAction(ToQString(kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
@@ -103,6 +105,16 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(fullRangeAction_);  // the shortcut works with the menu closed
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
+    // The tolerance-zone diagram, a tool window of its own: the dialog itself stays as it is.
+    zoneWindow_ = new ZoneWindow(this);
+    zoneWindow_->closed = [this] { SetZoneDiagram(false); };
+    zoneDiagramAction_ = new QAction(ToQString(kZoneDiagramMenuItemText), this);
+    zoneDiagramAction_->setCheckable(true);
+    zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
+    zoneDiagramAction_->setShortcut(QKeySequence(ToQString(kZoneDiagramShortcut)));
+    zoneDiagramAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(zoneDiagramAction_);
+    connect(zoneDiagramAction_, &QAction::triggered, this, [this](bool on) { SetZoneDiagram(on); });
     finderAction_ = new QAction(ToQString(kFinderMenuItemText), this);
     finderAction_->setShortcut(QKeySequence(ToQString(kFinderShortcut)));
     finderAction_->setShortcutContext(Qt::WindowShortcut);
@@ -111,6 +123,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
         MirrorRange();
+        MirrorZoneDiagram();
         // The non-modal finder follows the window (its fixed side, the measured check).
         if (finder_) finder_->Follow();
     });
@@ -140,6 +153,35 @@ void MainWindow::SetFullRange(bool on) {
     Forward([&] { model_->SetFullRange(on); });
     QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
     settings.setValue(kFullRangeKey, model_->Range() == FitClassRange::Whole);
+}
+
+void MainWindow::SetZoneDiagram(bool on) {
+    model_->SetZoneDiagram(on);
+    view_->Mirror();
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
+    settings.setValue(kZoneDiagramKey, model_->ZoneDiagramShown());
+}
+
+// The diagram follows every model action, while the main window is on screen.
+void MainWindow::MirrorZoneDiagram() {
+    const bool shown = model_->ZoneDiagramShown() && isVisible();
+    if (zoneDiagramAction_ != nullptr) zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
+    if (zoneWindow_ == nullptr) return;
+    if (shown) {
+        zoneWindow_->SetInput(model_->ZoneInput());
+        if (!zoneWindow_->isVisible()) {
+            if (!zoneWindowPlaced_) zoneWindow_->PlaceBeside(*this);
+            zoneWindowPlaced_ = true;
+            zoneWindow_->show();
+        }
+    } else if (zoneWindow_->isVisible() && !model_->ZoneDiagramShown()) {
+        zoneWindow_->hide();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    MirrorZoneDiagram();
 }
 
 void MainWindow::OpenFinder() {
@@ -240,6 +282,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(zoneDiagramAction_);
     menu.exec(event->globalPos());
 #else
     // Desktops without a system menu of the application's own get the About
@@ -249,6 +292,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QAction* about = menu.addAction(ToQString(kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(zoneDiagramAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });
     }

@@ -16,6 +16,7 @@
 #include "ui/qt/finder_dialog.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
+#include "ui/qt/zone_window.h"
 
 class QAction;
 
@@ -36,16 +37,21 @@ class MainWindow : public QDialog, private DialogHost {
     // The context-menu item "はめあい検索" (Ctrl+F), and the finder while it is open.
     QAction* FinderAction() const { return finderAction_; }
     FinderDialog* Finder() const { return finder_; }
+    // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
+    QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
+    ZoneWindow& ZoneDiagram() const { return *zoneWindow_; }
 
     // Where the window's choices are remembered (QSettings: organization and
     // application "Tolvo"), and the key of the whole-range option there.
     static const QString kSettingsName;
     static const QString kFullRangeKey;
+    static const QString kZoneDiagramKey;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;  // Escape
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 #if defined(_WIN32)
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -71,6 +77,8 @@ class MainWindow : public QDialog, private DialogHost {
     // Builds the whole range's class texts and marks (once) and lays out the marks.
     void BuildWholeRangeControls();
     void OpenFinder();
+    void SetZoneDiagram(bool on);
+    void MirrorZoneDiagram();
 
     std::optional<ModelView<MainModel>> view_;
     std::unique_ptr<MainModel> model_;
@@ -79,6 +87,9 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* fullRangeAction_ = nullptr;
     QAction* finderAction_ = nullptr;
     QPointer<FinderDialog> finder_;
+    QAction* zoneDiagramAction_ = nullptr;
+    ZoneWindow* zoneWindow_ = nullptr;
+    bool zoneWindowPlaced_ = false;
     HelpViewer helpViewer_{*this};
 };
 

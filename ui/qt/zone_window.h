@@ -1,0 +1,87 @@
+// The tolerance-zone diagram beside the calculator: a non-modal tool window
+// that paints the model's scene with QPainter (vector, so it scales and stays
+// crisp on HiDPI screens), in the palette's ink, and copies or saves it.
+#pragma once
+
+#include <QImage>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/zone_diagram.h"
+
+class QMimeData;
+class QPainter;
+
+namespace tolvo {
+
+// Paints the scene into the rectangle: ink and background from the palette
+// (WindowText on Base), the zones in their fixed fills.
+void PaintZoneScene(QPainter& painter, const QRectF& area, const ZoneScene& scene, const QPalette& palette);
+
+// The light look a copied or saved picture has, whatever the desktop's theme:
+// dark ink on white, as the SVG.
+QPalette ZoneExportPalette();
+
+// The scene as a picture of the given size in device-independent pixels.
+QImage RenderZoneImage(const ZoneScene& scene, QSize size, const QPalette& palette,
+                       qreal devicePixelRatio = 1.0);
+
+// What "画像としてコピー" puts on the clipboard: a PNG image and the SVG
+// document as "image/svg+xml".
+std::unique_ptr<QMimeData> ZoneMimeData(const ZoneScene& scene);
+
+// Writes the scene to a file, as SVG when its name ends in ".svg" (any case),
+// else as PNG. False when the file cannot be written.
+bool SaveZoneDiagram(const ZoneScene& scene, const QString& path);
+
+class ZoneView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ZoneView(QWidget* parent = nullptr);
+    void SetScene(ZoneScene scene);
+    const ZoneScene& Scene() const { return scene_; }
+    QSize sizeHint() const override { return {480, 320}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    ZoneScene scene_;
+};
+
+class ZoneWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // A tool window of the parent: it stays above it and goes with it.
+    explicit ZoneWindow(QWidget* parent);
+
+    // What the diagram shows; repaints at once.
+    void SetInput(const ZoneDiagramInput& input);
+    const ZoneDiagramInput& Input() const { return input_; }
+    ZoneView& View() { return *view_; }
+    // Places the window beside the top right corner of the main window.
+    void PlaceBeside(const QWidget& mainWindow);
+
+    // The context menu's commands. The file dialog is asked through
+    // askSaveFile (proposed path in, chosen path out, empty: cancelled), so
+    // that tests run without a real dialog.
+    void CopyImage();
+    bool SaveAs(const QString& extension);
+    std::function<QString(QWidget*, const QString& proposed, const QString& filter)> askSaveFile;
+
+    // The user closed the window with its title bar button.
+    std::function<void()> closed;
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    ZoneDiagramInput input_;
+    ZoneView* view_ = nullptr;
+};
+
+}  // namespace tolvo
