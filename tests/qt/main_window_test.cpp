@@ -1,6 +1,7 @@
 // The wiring of the real widgets: a key typed into a real edit reaches the
 // model, and the model's answer reaches the real widgets.
 #include "ui/qt/main_window.h"
+#include "core/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -178,7 +179,8 @@ TEST_F(MainWindowTest, TheCopyDialogPutsExactlyItsPreviewOnTheClipboard) {
     ASSERT_EQ(answerer.count, 1);
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(copied, QString(preview).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
-    EXPECT_TRUE(copied.startsWith(U("Tolvo  Ver 1.10\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
+    EXPECT_TRUE(copied.startsWith(
+        U(std::string(kMessageCaption) + "\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
     EXPECT_EQ(window->Model().Report().hole.nameText, "穴-1");
 }
 

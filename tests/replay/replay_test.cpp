@@ -1,4 +1,5 @@
 #include "tools/replay/replay.h"
+#include "core/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,8 @@ TEST(Replay, SendsEachKeystrokeToTheEditThatHasTheFocusAtThatMoment) {
     EXPECT_TRUE(Contains(d, R"("focus":1011)"));
     EXPECT_TRUE(Contains(
         d,
-        R"("log":[{"message":"軸の設定エラー：120mmを超える寸法のJISはめあい公差を Tolvo はサポートしていません.","caption":"Tolvo  Ver 1.10"},{"message":"穴の設定エラー)"));
+        R"("log":[{"message":"軸の設定エラー：120mmを超える寸法のJISはめあい公差を Tolvo はサポートしていません.","caption":")" +
+            std::string(kMessageCaption) + R"("},{"message":"穴の設定エラー)"));
 }
 
 TEST(Replay, BackspacesChangeOnlyWhatIsThere) {
@@ -172,9 +174,10 @@ TEST(Replay, RunsTheCopyDialogUntilItEnds) {
         "dump\n");
     ASSERT_EQ(o.status, 0) << o.errors;
     ASSERT_EQ(o.dumps.size(), 3u);
-    EXPECT_TRUE(Contains(o.dumps.at(0),
-                         R"("copyDialog":{"controls":{"1":{"enabled":true},"2":{"enabled":true},)"
-                         R"("1003":{"text":"Tolvo  Ver 1.10","enabled":true},)"));
+    EXPECT_TRUE(
+        Contains(o.dumps.at(0), R"("copyDialog":{"controls":{"1":{"enabled":true},"2":{"enabled":true},)"
+                                R"("1003":{"text":")" +
+                                    std::string(kMessageCaption) + R"(","enabled":true},)"));
     EXPECT_TRUE(Contains(o.dumps.at(0), R"(,"focus":1003},"ended":null})"));
     EXPECT_TRUE(Contains(o.dumps.at(1), R"("log":[{"clipboard":"名称 ： 穴A\r\n基準寸法 ： φ25 mm\r\n)"));
     EXPECT_TRUE(Contains(o.dumps.at(1), R"("copyDialog":null)"));

@@ -96,7 +96,7 @@ TEST_F(MainModelTest, FitModeOver120SwitchesToFreeInputAndTakesTheFocusThere) {
     EXPECT_TRUE(host.Messages().empty());
     Type(kHoleBasicSize, "0");
     ASSERT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(host.Messages()[0].caption, "Tolvo  Ver 1.10");
+    EXPECT_EQ(host.Messages()[0].caption, kMessageCaption);
     EXPECT_EQ(host.Messages()[0].text, Msg(kHole, SettingMessage::FitSizeOver120));
     EXPECT_TRUE(Checked(kHoleFreeRadio));
     EXPECT_FALSE(Checked(kHoleFitRadio) || Checked(kHoleGeneralRadio));
@@ -575,7 +575,7 @@ TEST_F(HelpTest, SaysWhereToPutTheDocumentWhenItIsMissingOrCannotBeOpened) {
     EXPECT_TRUE(host.OpenedFiles().empty());
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].text, expected);
-    EXPECT_EQ(host.Messages()[0].caption, "Tolvo  Ver 1.10");
+    EXPECT_EQ(host.Messages()[0].caption, kMessageCaption);
     PutDocument("work");
     host.openSucceeds = false;
     model.OnHelp();

@@ -1,4 +1,5 @@
 #include "ui/report.h"
+#include "core/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -32,26 +33,27 @@ ReportOptions NothingIncluded() {
 
 TEST(Report, WithTheDefaultsListsEverythingOnScreen) {
     EXPECT_EQ(AssembleReport(H7g6Lines(), DefaultReportOptions()),
-              "Tolvo  Ver 1.10\r\n"
-              "\r\n"
-              "名称 ： 穴\r\n"
-              "基準寸法 ： φ25 mm\r\n"
-              "許容差 ： 21 / 0 μm ( H7 )\r\n"
-              "公差 ： 21 μm\r\n"
-              "許容寸法 ： φ25.0000 ～ 25.0210 mm\r\n"
-              "( 中央値換算 ： φ25.0105 ± 0.0105 mm  ）\r\n"
-              "\r\n"
-              "名称 ： 軸\r\n"
-              "基準寸法 ： φ25 mm\r\n"
-              "許容差 ： -7 / -20 μm ( g6 )\r\n"
-              "公差 ： 13 μm\r\n"
-              "許容寸法 ： φ24.9800 ～ 24.9930 mm\r\n"
-              "( 中央値換算 ： φ24.9865 ± 0.0065 mm  ）\r\n"
-              "\r\n"
-              "すきまばめ\r\n"
-              "最大すきま ： 0.041 mm\r\n"
-              "最小すきま ： 0.007 mm\r\n"
-              "( 中央値換算の勘合 ： 0.024 mm ＜すきま＞ )");
+              std::string(kMessageCaption) +
+                  "\r\n"
+                  "\r\n"
+                  "名称 ： 穴\r\n"
+                  "基準寸法 ： φ25 mm\r\n"
+                  "許容差 ： 21 / 0 μm ( H7 )\r\n"
+                  "公差 ： 21 μm\r\n"
+                  "許容寸法 ： φ25.0000 ～ 25.0210 mm\r\n"
+                  "( 中央値換算 ： φ25.0105 ± 0.0105 mm  ）\r\n"
+                  "\r\n"
+                  "名称 ： 軸\r\n"
+                  "基準寸法 ： φ25 mm\r\n"
+                  "許容差 ： -7 / -20 μm ( g6 )\r\n"
+                  "公差 ： 13 μm\r\n"
+                  "許容寸法 ： φ24.9800 ～ 24.9930 mm\r\n"
+                  "( 中央値換算 ： φ24.9865 ± 0.0065 mm  ）\r\n"
+                  "\r\n"
+                  "すきまばめ\r\n"
+                  "最大すきま ： 0.041 mm\r\n"
+                  "最小すきま ： 0.007 mm\r\n"
+                  "( 中央値換算の勘合 ： 0.024 mm ＜すきま＞ )");
 }
 
 TEST(Report, KeepsItsTwoFixedLineEndsWhateverIsLeftOut) {
