@@ -33,6 +33,3 @@ for fuzzer in number events replay fit; do
     exit 1
   fi
 done
-    exit 1
-  fi
-done
