@@ -1,8 +1,8 @@
 // Tolvo: starts the calculator window as the program's only window and ends
 // when it closes. Command-line arguments are not used.
 #include <QApplication>
-#include <QIcon>
 
+#include "app/program_icon.h"
 #include "core/version.h"
 #include "platform/help_folders.h"
 #include "ui/qt/main_window.h"
@@ -13,10 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tolvo"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tolvo"));
-    QIcon icon;
-    for (const char* size : {"16", "32", "48"})
-        icon.addFile(QStringLiteral(":/icons/tolvo-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    tolvo::SetProgramIconOnceRunning();
 
     const std::filesystem::path programFolder = tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
     tolvo::InstallQtTranslations(programFolder);
