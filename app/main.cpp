@@ -2,23 +2,25 @@
 // when it closes. Command-line arguments are not used.
 #include <QApplication>
 
-#include "app/program_icon.h"
+#include "app/startup_warmup.h"
 #include "core/version.h"
 #include "platform/help_folders.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
+    tolvo::StartupWarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.ApplicationReady();
     QApplication::setApplicationName(QStringLiteral("Tolvo"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tolvo"));
-    tolvo::SetProgramIconOnceRunning();
 
     const std::filesystem::path programFolder = tolvo::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
     tolvo::InstallQtTranslations(programFolder);
     const tolvo::FolderHelpSearch help = tolvo::DefaultHelpSearch(programFolder);
     tolvo::MainWindow window(help);
+    QApplication::setWindowIcon(warmUp.Icon());
     window.exec();
     return 0;
 }

@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n
-  fonts-noto-cjk
+  fonts-noto-cjk libfontconfig-dev
   xvfb xauth xdotool libx11-dev
   locales
   clang libclang-rt-14-dev
