@@ -1,5 +1,6 @@
 #include "ui/qt/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
 
@@ -10,11 +11,22 @@ namespace {
 
 constexpr int kFitKindFontPoints = 20;
 
-// The first of the families that is installed; fontconfig resolves the list
-// without enumerating every face of the system.
+// The families of the list that are installed (or that fontconfig stands in
+// for), in their order; all of them when none is. Qt takes the first one
+// either way, but a family it cannot find slows down every text it lays out:
+// with "ＭＳ Ｐゴシック" missing, measuring the main window's texts took
+// nearly twice as long.
+QStringList InstalledFamilies(const QStringList& families) {
+    QStringList installed;
+    for (const QString& family : families) {
+        if (QFontDatabase::hasFamily(family)) installed << family;
+    }
+    return installed.isEmpty() ? families : installed;
+}
+
 QFont FirstInstalled(const QStringList& families, int points, QFont::StyleHint hint) {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(InstalledFamilies(families));
     font.setStyleHint(hint);
     font.setPointSize(points);
     return font;
