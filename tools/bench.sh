@@ -11,25 +11,53 @@ bin=build-bench/bin
 
 echo "| measure                                      |        value | baseline                           |        value |  ratio | goal       |"
 echo "|----------------------------------------------|--------------|------------------------------------|--------------|--------|------------|"
-# Tolvo's remembered settings live in folders of this run: none (the option off), and the option on.
+# Tolvo's remembered settings live in folders of this run: none (the options
+# off), the whole range on, the diagram shown; the in-process benchmarks switch
+# both on and remember it, so they have a folder of their own.
 settings_off=$(mktemp -d)
 settings_on=$(mktemp -d)
 settings_zones=$(mktemp -d)
+settings_bench=$(mktemp -d)
+samples=$(mktemp)
 mkdir -p "$settings_on/Tolvo" "$settings_zones/Tolvo"
 printf '[General]\nfullRange=true\n' >"$settings_on/Tolvo/Tolvo.conf"
 printf '[General]\nzoneDiagram=true\n' >"$settings_zones/Tolvo/Tolvo.conf"
-trap 'rm -rf "$settings_off" "$settings_on" "$settings_zones"' EXIT
-XDG_CONFIG_HOME=$settings_off "$bin/tolvo_bench" 2>/dev/null
+trap 'rm -rf "$settings_off" "$settings_on" "$settings_zones" "$settings_bench" "$samples"' EXIT
+XDG_CONFIG_HOME=$settings_bench "$bin/tolvo_bench" 2>/dev/null
 "$bin/finder_bench"
 
-# Start-up on an X server, measured from outside both processes.
+# Start-up on one X server, measured from outside the processes. The
+# configurations take turns run by run, in a new order each round (a run just
+# after a heavier one is a little slower), so that a slower moment of the
+# machine falls on all of them alike; each figure is the median of its runs.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-read -r tolvo_ms tolvo_kib width height < <(XDG_CONFIG_HOME=$settings_off xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
-read -r whole_ms whole_kib _ _ < <(XDG_CONFIG_HOME=$settings_on xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
-# With the diagram shown: until both windows are mapped.
-read -r zones_ms zones_kib _ _ < <(XDG_CONFIG_HOME=$settings_zones STARTUP_PROBE_WINDOWS=2 xvfb-run -a "$bin/startup_probe" "$runs" "$bin/tolvo" 2>/dev/null)
-read -r bare_ms bare_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height")
-read -r jp_ms jp_kib _ _ < <(xvfb-run -a "$bin/startup_probe" "$runs" "$bin/bare_dialog" "$width" "$height" japanese)
+startup_runs=$((runs * 4))
+# The bare dialogs take the size of Tolvo's window.
+read -r _ _ width height < <(XDG_CONFIG_HOME=$settings_off xvfb-run -a "$bin/startup_probe" 1 "$bin/tolvo" 2>/dev/null)
+xvfb-run -a bash -c '
+  bin=$1 runs=$2 off=$3 on=$4 zones=$5 width=$6 height=$7
+  for _ in $(seq 1 "$runs"); do
+    for configuration in $(shuf -e tolvo whole zones bare japanese); do
+      case $configuration in
+        tolvo) XDG_CONFIG_HOME=$off "$bin/startup_probe" 1 "$bin/tolvo" ;;
+        whole) XDG_CONFIG_HOME=$on "$bin/startup_probe" 1 "$bin/tolvo" ;;
+        # With the diagram shown: until both windows are mapped.
+        zones) XDG_CONFIG_HOME=$zones STARTUP_PROBE_WINDOWS=2 "$bin/startup_probe" 1 "$bin/tolvo" ;;
+        bare) "$bin/startup_probe" 1 "$bin/bare_dialog" "$width" "$height" ;;
+        japanese) "$bin/startup_probe" 1 "$bin/bare_dialog" "$width" "$height" japanese ;;
+      esac | sed "s/^/$configuration /"
+    done
+  done' _ "$bin" "$startup_runs" "$settings_off" "$settings_on" "$settings_zones" "$width" "$height" \
+  >"$samples" 2>/dev/null
+median() {  # median of column $2 of the samples of configuration $1
+  awk -v c="$1" -v k="$2" '$1 == c { print $k }' "$samples" | sort -g |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+tolvo_ms=$(median tolvo 2) tolvo_kib=$(median tolvo 3)
+whole_ms=$(median whole 2) whole_kib=$(median whole 3)
+zones_ms=$(median zones 2) zones_kib=$(median zones 3)
+bare_ms=$(median bare 2) bare_kib=$(median bare 3)
+jp_ms=$(median japanese 2) jp_kib=$(median japanese 3)
 awk -v t="$tolvo_ms" -v b="$bare_ms" -v j="$jp_ms" -v tm="$tolvo_kib" -v bm="$bare_kib" -v jm="$jp_kib" \
     -v w="$whole_ms" -v wm="$whole_kib" -v z="$zones_ms" -v zm="$zones_kib" \
     -v size="${width}x${height}" 'BEGIN {
