@@ -24,7 +24,7 @@ QStringList InstalledFamilies(const QStringList& families) {
     return installed.isEmpty() ? families : installed;
 }
 
-QFont FirstInstalled(const QStringList& families, int points, QFont::StyleHint hint) {
+QFont FontOfInstalledFamilies(const QStringList& families, int points, QFont::StyleHint hint) {
     QFont font;
     font.setFamilies(InstalledFamilies(families));
     font.setStyleHint(hint);
@@ -35,7 +35,7 @@ QFont FirstInstalled(const QStringList& families, int points, QFont::StyleHint h
 }  // namespace
 
 QFont DialogFont() {
-    return FirstInstalled(
+    return FontOfInstalledFamilies(
         {QString::fromUtf8(kDialogFontFace.data(), static_cast<qsizetype>(kDialogFontFace.size())),
          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
          QStringLiteral("TakaoPGothic")},
@@ -43,7 +43,7 @@ QFont DialogFont() {
 }
 
 QFont FitKindFont() {
-    return FirstInstalled(
+    return FontOfInstalledFamilies(
         {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("Noto Sans Mono CJK JP"),
          QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")},
         kFitKindFontPoints, QFont::Monospace);
