@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time
 # (seconds, default 60) from the seed corpus in fuzz/corpus (and a dictionary
-# fuzz/NAME.dict where there is one). A finding fails. For each target it
-# prints libFuzzer's closing line (coverage as cov: and ft:) and its inputs per
-# second.
+# fuzz/NAME.dict where there is one). A finding fails and is kept in
+# build-fuzz/findings/NAME/ to reproduce it (build-fuzz/bin/NAME_fuzzer FILE).
+# For each target it prints libFuzzer's closing line (coverage as cov: and ft:)
+# and its inputs per second.
 set -euo pipefail
 shopt -s nullglob
 cd "$(dirname "$0")/.."
@@ -13,6 +14,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+kept=build-fuzz/findings
 for fuzzer in number events replay fit; do
   mkdir -p "$work/$fuzzer"
   dict=()
@@ -29,7 +31,12 @@ for fuzzer in number events replay fit; do
   findings=("$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*)
   if [ "$status" -ne 0 ] || [ ${#findings[@]} -gt 0 ]; then
     echo "the ${fuzzer} fuzzer found a failing input (status $status):"
-    for f in "${findings[@]}"; do od -c "$f" | head -n 20; done
+    mkdir -p "$kept/$fuzzer"
+    for f in "${findings[@]}"; do
+      cp "$f" "$kept/$fuzzer/"
+      od -c "$f" | head -n 20
+    done
+    echo "kept in $kept/$fuzzer/"
     exit 1
   fi
 done
