@@ -2,6 +2,12 @@
 # tools/fit/): Debian wants man pages and changelogs compressed with gzip -9n.
 include(GNUInstallDirs)
 
+# Everything the install rules take, without the tests: `cmake --build --target
+# installable` (tools/run.sh) leaves a tree that `cmake --install` can install.
+if(NOT TARGET installable)
+  add_custom_target(installable)
+endif()
+
 # Installs SOURCE compressed as DESTINATION/NAME; built with the default target.
 function(tolvo_install_compressed source destination name)
   find_program(TOLVO_GZIP gzip REQUIRED)
@@ -11,6 +17,7 @@ function(tolvo_install_compressed source destination name)
                      DEPENDS ${source} VERBATIM)
   string(MAKE_C_IDENTIFIER "compress_${name}" target)
   add_custom_target(${target} ALL DEPENDS ${compressed})
+  add_dependencies(installable ${target})
   install(FILES ${compressed} DESTINATION ${destination})
 endfunction()
 

@@ -26,6 +26,11 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   grep -Eq "(^|, )${lib//+/\\+} \(>= [^)]+\)" <<<"$depends" || fail "Depends lacks '$lib (>= ...)'"
 done
 
+# Not libraries: what the window needs beside them (a CJK font, Qt's Japanese texts).
+for pkg in fonts-noto-cjk qt6-translations-l10n; do
+  grep -Eq "(^|, )$pkg(,|$)" <<<"$(field Recommends)" || fail "Recommends lacks $pkg"
+done
+
 dpkg-deb -c "$deb" >"$work/contents"
 paths=$(awk '{ print $6 }' "$work/contents")
 expected=(
@@ -64,6 +69,10 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net --no-color "$work/root/usr/share/metainfo/tolvo.metainfo.xml" ||
     fail "appstreamcli validate"
 fi
+# Menus file an entry under exactly one of the freedesktop main categories.
+main_categories=$(sed -n 's/^Categories=//p' "$work/root/usr/share/applications/tolvo.desktop" | tr ';' '\n' |
+  grep -cxE 'AudioVideo|Audio|Video|Development|Education|Game|Graphics|Network|Office|Science|Settings|System|Utility' || true)
+[ "$main_categories" = 1 ] || fail "the desktop entry has $main_categories main categories, not one"
 grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/tolvo.metainfo.xml" ||
   fail "the metainfo does not name release $version"
 zcat "$work/root/usr/share/doc/tolvo/changelog.gz" | head -n 1 | grep -q "^tolvo ($version)" ||
