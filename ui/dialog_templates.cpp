@@ -252,5 +252,7 @@ const std::string_view kZoneCopyImageText = "画像としてコピー(&C)";
 const std::string_view kZoneSaveSvgText = "SVG として保存(&S)...";
 const std::string_view kZoneSavePngText = "PNG として保存(&P)...";
 const std::string_view kZoneSaveFailedText = "ファイルに保存できませんでした。";
+const std::string_view kHelpOpenInBrowserText = "ブラウザで開く(&B)";
+const std::string_view kHelpBrowserFailedText = "ブラウザで開けませんでした。";
 
 }  // namespace tolvo

@@ -216,6 +216,10 @@ extern const std::string_view kZoneCopyImageText;
 extern const std::string_view kZoneSaveSvgText;
 extern const std::string_view kZoneSavePngText;
 extern const std::string_view kZoneSaveFailedText;
+// The help window's button that hands the manual to the desktop's browser,
+// and what it says when the desktop cannot.
+extern const std::string_view kHelpOpenInBrowserText;
+extern const std::string_view kHelpBrowserFailedText;
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

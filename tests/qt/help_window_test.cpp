@@ -1,5 +1,4 @@
-// The help command on a desktop without a handler for the document: the
-// program's own help window. And the manual it shows.
+// The help command: the program's own help window, and the manual it shows.
 #include "ui/qt/help_window.h"
 
 #include <gtest/gtest.h>
@@ -46,13 +45,15 @@ class HelpWindowTest : public ::testing::Test {
     bool desktopOpens = false;
 };
 
-TEST_F(HelpWindowTest, WhereTheDesktopCannotOpenTheManualItOpensInAWindowOfTheProgramsOwn) {
+// A desktop handler may report success and show nothing (a browser that will
+// not run as root), so F1 always shows the program's own window; its button
+// hands the manual to the desktop.
+TEST_F(HelpWindowTest, F1ShowsTheManualInAWindowOfTheProgramsOwnAndItsButtonOpensTheBrowser) {
     ModalAnswerer answerer(AcceptMessageBox);
     answerer.watchedWindow = window.get();
+    desktopOpens = true;
     PressF1();
-    ASSERT_EQ(launched.size(), 1u);
-    EXPECT_EQ(launched[0],
-              QUrl::fromLocalFile(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string())));
+    EXPECT_TRUE(launched.empty());
     EXPECT_EQ(answerer.count, 0);  // no "not found" message: it was found
     HelpWindow* help = window->Help().Window();
     ASSERT_NE(help, nullptr);
@@ -69,20 +70,27 @@ TEST_F(HelpWindowTest, WhereTheDesktopCannotOpenTheManualItOpensInAWindowOfThePr
     PressF1();
     EXPECT_EQ(window->Help().Window(), help);
     EXPECT_EQ(answerer.count, 0);
+
+    ASSERT_TRUE(help->BrowserButton()->isVisible());
+    help->BrowserButton()->click();
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0],
+              QUrl::fromLocalFile(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string())));
+    EXPECT_EQ(answerer.count, 0);
+    // a desktop that cannot open it: said so, the window stays
+    desktopOpens = false;
+    help->BrowserButton()->click();
+    EXPECT_EQ(launched.size(), 2u);
+    EXPECT_EQ(answerer.count, 1);
+    EXPECT_TRUE(help->isVisible());
 }
 
-TEST_F(HelpWindowTest, WhereTheDesktopOpensTheManualNoWindowOfTheProgramsOwnAppears) {
-    desktopOpens = true;
-    PressF1();
-    EXPECT_EQ(launched.size(), 1u);
-    EXPECT_EQ(window->Help().Window(), nullptr);
-}
-
-TEST_F(HelpWindowTest, WithoutAnyLauncherTheManualStillOpens) {
+TEST_F(HelpWindowTest, WithoutAnyLauncherTheManualStillOpensWithoutTheBrowserButton) {
     window->Help().SetLauncher({});
     PressF1();
     ASSERT_NE(window->Help().Window(), nullptr);
     EXPECT_TRUE(window->Help().Window()->isVisible());
+    EXPECT_FALSE(window->Help().Window()->BrowserButton()->isVisible());
 }
 
 TEST_F(HelpWindowTest, ALinkOfTheContentsMovesToItsSectionAndF1BringsTheStartBack) {
@@ -119,13 +127,17 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
     }
     // Every quoted name that is not a control text is one of these few words.
     QStringList controlTexts;
-    for (const DialogTemplate* dialog : {&kMainDialog, &kCopyDialog}) {
+    for (const DialogTemplate* dialog : {&kMainDialog, &kCopyDialog, &kFinderDialog}) {
         controlTexts << U(dialog->caption);
         for (const ControlTemplate& t : dialog->controls) controlTexts << U(t.text).remove(QLatin1Char('&'));
     }
-    controlTexts << U(kAboutMenuItemText).remove(QLatin1Char('&'));
-    const QStringList otherWords = {QString::fromUtf8("穴"), QString::fromUtf8("軸"), QString::fromUtf8("φ"),
-                                    QStringLiteral("-"), QStringLiteral(".")};
+    for (std::string_view item :
+         {kAboutMenuItemText, kFullRangeMenuItemText, kZoneDiagramMenuItemText, kFinderMenuItemText})
+        controlTexts << U(item).remove(QLatin1Char('&'));
+    const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
+                                    QString::fromUtf8("φ"),        QStringLiteral("-"),
+                                    QStringLiteral("."),           QString::fromUtf8("．"),
+                                    QString::fromUtf8("２５．５"), QStringLiteral("25,5")};
     int quoted = 0;
     for (qsizetype from = 0; (from = html.indexOf(QChar(u'「'), from)) >= 0; ++from) {
         const qsizetype end = html.indexOf(QChar(u'」'), from);
@@ -135,6 +147,28 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
         ++quoted;
     }
     EXPECT_GE(quoted, 10);
+}
+
+// Every command of the context menu is in the manual with its shortcut, and
+// the manual knows that full-width digits are read.
+TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
+    QFile file(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const std::array<std::pair<std::string_view, std::string_view>, 3> commands = {{
+        {kFullRangeMenuItemText, kFullRangeShortcut},
+        {kZoneDiagramMenuItemText, kZoneDiagramShortcut},
+        {kFinderMenuItemText, kFinderShortcut},
+    }};
+    for (const auto& [item, shortcut] : commands) {
+        EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;
+        // "Ctrl+R" as the manual writes keys
+        const QStringList keys = U(shortcut).split(QLatin1Char('+'));
+        const QString written =
+            QStringLiteral("<kbd>") + keys.join(QStringLiteral("</kbd>+<kbd>")) + QStringLiteral("</kbd>");
+        EXPECT_TRUE(html.contains(written)) << shortcut;
+    }
+    EXPECT_TRUE(html.contains(QString::fromUtf8("全角")));
 }
 
 }  // namespace

@@ -3,11 +3,17 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "core/messages.h"
+#include "ui/dialog_templates.h"
 
 namespace tolvo {
 
@@ -18,11 +24,28 @@ DocumentLauncher DesktopLauncher() {
     return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
+namespace {
+QString U(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner, DocumentLauncher launcher)
+    : QWidget(owner, Qt::Window),
+      browser_(new QTextBrowser(this)),
+      browserButton_(new QPushButton(U(kHelpOpenInBrowserText), this)),
+      launcher_(std::move(launcher)) {
     setWindowIcon(owner != nullptr ? owner->windowIcon() : QGuiApplication::windowIcon());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 6);
+    buttons->addStretch();
+    buttons->addWidget(browserButton_);
+    layout->addLayout(buttons);
+    browserButton_->setVisible(static_cast<bool>(launcher_));
+    connect(browserButton_, &QPushButton::clicked, this, &HelpWindow::OpenInBrowser);
     // Anchors move within the document; web addresses go to the desktop's browser.
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);
@@ -50,9 +73,13 @@ bool HelpWindow::Show(const std::filesystem::path& file) {
     return true;
 }
 
+void HelpWindow::OpenInBrowser() {
+    if (launcher_ && launcher_(browser_->source())) return;
+    QMessageBox::warning(this, U(kMessageCaption), U(kHelpBrowserFailedText));
+}
+
 bool HelpViewer::Open(const std::filesystem::path& file) {
-    if (launcher_ && launcher_(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())))) return true;
-    if (window_ == nullptr) window_ = new HelpWindow(&owner_);
+    if (window_ == nullptr) window_ = new HelpWindow(&owner_, launcher_);
     return window_->Show(file);
 }
 
