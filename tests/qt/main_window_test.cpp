@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -255,6 +258,48 @@ TEST_F(FullRangeWindowTest, CtrlRSwitchesTheMarksAndIsRemembered) {
     EXPECT_TRUE(window->Control(kHoleWholeLetterMarks[0])->isVisible());
     EXPECT_EQ(Text(kHoleWholeLetterMarks[0]), U("A"));
     EXPECT_EQ(Text(kShaftClassText), U("d5"));
+}
+
+// The remembered option counts only as "true" or "false"; a file far larger
+// than Tolvo writes is not its own: not read, and not rewritten by Ctrl+R.
+TEST_F(FullRangeWindowTest, TheStoredOptionIsReadStrictlyAndAnOversizedFileIsLeftAlone) {
+    window.reset();
+    const QString file = QSettings(QSettings::defaultFormat(), QSettings::UserScope,
+                                   MainWindow::kSettingsName, MainWindow::kSettingsName)
+                             .fileName();
+    const auto startWith = [&](const QByteArray& content) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(content);
+        out.close();
+        window = ShowMainWindow(noHelp);
+    };
+    const struct {
+        const char* stored;
+        bool whole;
+    } cases[] = {{"true", true}, {"false", false}, {"maybe", false},
+                 {"1", false},   {"TRUE", false},  {"", false}};
+    int padding = 0;  // a size of its own each time, so that no cached reading is taken for it
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        startWith("[General]\nfullRange=" + QByteArray(c.stored) + "\n;" + QByteArray(++padding, ' ') + "\n");
+        EXPECT_EQ(window->Model().Range() == FitClassRange::Whole, c.whole);
+        EXPECT_EQ(window->FullRangeAction()->isChecked(), c.whole);
+    }
+
+    QByteArray huge = "[General]\nfullRange=true\n";
+    huge += QByteArray(OptionSettings::kLargestFile, ';') + "\n";
+    startWith(huge);
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Seed);
+    PressCtrlR();
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);  // the option works, it is only not kept
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), huge);
+    in.close();
+    window.reset();
+    QFile::remove(file);
 }
 
 // Made while the window is on screen, the whole range's controls get the

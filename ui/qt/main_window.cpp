@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <algorithm>
 
@@ -89,15 +88,11 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     // Enter anywhere in the window re-evaluates and goes no further.
     qApp->installEventFilter(this);
     // The whole-range option, as the user left it.
-    {
-        const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName,
-                                 kSettingsName);
-        if (settings.value(kFullRangeKey, false).toBool()) {
-            BuildWholeRangeControls();
-            model_->SetFullRange(true);
-        }
-        if (settings.value(kZoneDiagramKey, false).toBool()) model_->SetZoneDiagram(true);
+    if (settings_.Flag(kFullRangeKey)) {
+        BuildWholeRangeControls();
+        model_->SetFullRange(true);
     }
+    if (settings_.Flag(kZoneDiagramKey)) model_->SetZoneDiagram(true);
     fullRangeAction_ = new QAction(ToQString(kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
     fullRangeAction_->setChecked(model_->Range() == FitClassRange::Whole);
@@ -151,15 +146,13 @@ MainWindow::~MainWindow() {
 void MainWindow::SetFullRange(bool on) {
     if (on) BuildWholeRangeControls();
     Forward([&] { model_->SetFullRange(on); });
-    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
-    settings.setValue(kFullRangeKey, model_->Range() == FitClassRange::Whole);
+    settings_.SetFlag(kFullRangeKey, model_->Range() == FitClassRange::Whole);
 }
 
 void MainWindow::SetZoneDiagram(bool on) {
     model_->SetZoneDiagram(on);
     view_->Mirror();
-    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsName, kSettingsName);
-    settings.setValue(kZoneDiagramKey, model_->ZoneDiagramShown());
+    settings_.SetFlag(kZoneDiagramKey, model_->ZoneDiagramShown());
 }
 
 // The diagram follows every model action, while the main window is on screen.

@@ -16,6 +16,7 @@
 #include "ui/qt/finder_dialog.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
+#include "ui/qt/option_settings.h"
 #include "ui/qt/zone_window.h"
 
 class QAction;
@@ -91,6 +92,7 @@ class MainWindow : public QDialog, private DialogHost {
     ZoneWindow* zoneWindow_ = nullptr;
     bool zoneWindowPlaced_ = false;
     HelpViewer helpViewer_{*this};
+    OptionSettings settings_{kSettingsName, kSettingsName};
 };
 
 }  // namespace tolvo

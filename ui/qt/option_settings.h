@@ -1,0 +1,32 @@
+// The window's remembered choices (QSettings: organization and application
+// "Tolvo"), read once and strictly: only "true" and "false" count, anything
+// else is the default. A settings file larger than Tolvo ever writes is not
+// Tolvo's own: it is neither read nor rewritten (reading a huge one would
+// freeze every option switch). A choice is written only when it changes.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace tolvo {
+
+class OptionSettings {
+  public:
+    // Tolvo's own file holds a few short lines.
+    static constexpr qint64 kLargestFile = 1024 * 1024;
+
+    OptionSettings(const QString& organization, const QString& application);
+
+    bool Flag(const QString& key, bool fallback = false) const;
+    void SetFlag(const QString& key, bool on);
+    // False when the file was not Tolvo's own size: nothing was read, nothing is written.
+    bool Usable() const { return usable_; }
+
+  private:
+    QString organization_;
+    QString application_;
+    bool usable_ = true;
+    QHash<QString, bool> flags_;  // as read or last written
+};
+
+}  // namespace tolvo
