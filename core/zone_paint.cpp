@@ -144,25 +144,44 @@ class Layout {
         }
     }
 
+    // The fit's kind in its coloured box, then the two spans' texts: on the
+    // columns when the line ends an em inside the box that way, else packed an
+    // em apart.
     void Footer() {
         const double size = style_.font.size;
         double y = plotBottom_ + style_.bottomMargin + size;
         const double x = X(scene_.axisX);
         if (!scene_.fitKindText.empty()) {
-            const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
             const double kindWidth = canvas_.TextWidth(scene_.fitKindText, style_.font);
-            const double boxWidth = std::max(kKindBoxEm * size, kindWidth + 2 * kKindPadding);
+            std::vector<double> spanWidths;
+            for (const ZoneSpan& s : scene_.spans)
+                spanWidths.push_back(canvas_.TextWidth(s.text, style_.font));
+            // Where each text starts, and the kind's box.
+            auto place = [&](bool onColumns, double& boxWidth, std::vector<double>& starts) {
+                boxWidth = kindWidth + 2 * kKindPadding;
+                if (onColumns) boxWidth = std::max(boxWidth, kKindBoxEm * size);
+                double next = x - kKindPadding + boxWidth + size;
+                if (onColumns) next = std::max(next, x + kZoneKindColumnEm * size);
+                starts.clear();
+                for (double width : spanWidths) {
+                    starts.push_back(next);
+                    next = onColumns ? std::max(next + kZoneSpanColumnEm * size, next + width + size)
+                                     : next + width + size;
+                }
+                return starts.empty() ? x + kindWidth : starts.back() + spanWidths.back();
+            };
+            double boxWidth = 0.0;
+            std::vector<double> starts;
+            if (place(true, boxWidth, starts) > box_.Right() - size) place(false, boxWidth, starts);
+            const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
             if (colors) {
                 canvas_.Rect({x - kKindPadding, y - size, boxWidth, size + kKindBoxBelow},
                              FromRgb(colors->background), Pen{style_.ink, 1.5});
             }
             Text(scene_.fitKindText, x, y, CanvasAlign::Start, colors ? FromRgb(colors->text) : style_.ink,
                  style_.font);
-            double spanX = std::max(x + kZoneKindColumnEm * size, x - kKindPadding + boxWidth + size);
-            for (const ZoneSpan& s : scene_.spans) {
-                Text(s.text, spanX, y, CanvasAlign::Start);
-                const double width = canvas_.TextWidth(s.text, style_.font);
-                spanX = std::max(spanX + kZoneSpanColumnEm * size, spanX + width + size);
+            for (std::size_t i = 0; i < scene_.spans.size(); ++i) {
+                Text(scene_.spans[i].text, starts[i], y, CanvasAlign::Start);
             }
             y += style_.lineHeight;
         }

@@ -40,6 +40,8 @@ struct ZoneStyle {
 
 // The footer's texts start on columns of these many ems, so that the
 // pictures of different fits line up; a wider text pushes the next one along.
+// A line that would not end an em inside the box that way is packed
+// instead, an em apart.
 inline constexpr double kZoneKindColumnEm = 8.0;
 inline constexpr double kZoneSpanColumnEm = 14.0;
 

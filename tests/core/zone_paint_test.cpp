@@ -1,5 +1,5 @@
 // The diagram's one layout on a canvas that measures texts as told: the
-// footer's texts keep their columns or make room, nothing leaves the
+// footer's texts keep their columns or are packed to fit, nothing leaves the
 // numbers, and hatching stays inside its box.
 #include "core/zone_paint.h"
 
@@ -47,41 +47,54 @@ ZoneFeature Iso(std::string name, double upperUm, double lowerUm) {
             0};
 }
 
-TEST(ZonePaint, FooterTextsKeepTheirColumnsOrMakeRoomForWiderOnes) {
+TEST(ZonePaint, FooterTextsKeepTheirColumnsOrArePackedToFitTheBox) {
     const ZoneScene scene = BuildZoneScene({Iso("H7", 21, 0), Iso("g6", -7, -20)});
     ASSERT_EQ(scene.spans.size(), 2u);
     const ZoneStyle style;
     const double em = style.font.size;
-    const CanvasBox box{10.0, 20.0, 640.0, 400.0};
-    const double x = box.left + scene.axisX / kZoneLayoutWidth * box.width;
     struct Case {
         double perByte;
-        bool narrow;  // every text within its column
+        double boxWidth;
+        bool onColumns;
     };
-    for (const Case c : {Case{1.0, true}, Case{9.0, false}}) {
+    const std::vector<Case> cases = {
+        {1.0, 640.0, true},   // narrow texts, a wide box
+        {1.0, 300.0, false},  // the columns would leave the box
+        {6.0, 520.0, false},  // so would wider texts
+        {9.0, 2000.0, true},  // the kind wider than its column pushes the spans along
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.perByte * 1000 + c.boxWidth);
+        const CanvasBox box{10.0, 20.0, c.boxWidth, 400.0};
+        const double x = box.left + scene.axisX / kZoneLayoutWidth * box.width;
         MeasuringCanvas canvas(c.perByte);
         PaintZoneScene(scene, canvas, box, style);
+        auto width = [&](const std::string& text) { return c.perByte * static_cast<double>(text.size()); };
         std::vector<MeasuringCanvas::Placed> footer;
         for (const auto& t : canvas.texts) {
             if (t.text == scene.fitKindText || t.text == scene.spans[0].text || t.text == scene.spans[1].text)
                 footer.push_back(t);
         }
-        ASSERT_EQ(footer.size(), 3u) << c.perByte;
+        ASSERT_EQ(footer.size(), 3u);
         EXPECT_EQ(footer[0].text, scene.fitKindText);
+        EXPECT_EQ(footer[0].x, x);
         for (const auto& t : footer) EXPECT_EQ(t.y, footer[0].y);
         EXPECT_LT(footer[0].y, box.Bottom());
-        // The kind's label box, the last rectangle, holds its text.
+        // The kind's label box, the last rectangle, holds its text; each text starts an em or more after the
+        // last.
         const CanvasBox& label = canvas.rects.back();
         EXPECT_LE(label.left, footer[0].x);
-        EXPECT_GE(label.Right(), footer[0].x + c.perByte * static_cast<double>(scene.fitKindText.size()));
-        if (c.narrow) {
-            EXPECT_DOUBLE_EQ(footer[0].x, x);
-            EXPECT_DOUBLE_EQ(footer[1].x, x + kZoneKindColumnEm * em);
-            EXPECT_DOUBLE_EQ(footer[2].x, x + (kZoneKindColumnEm + kZoneSpanColumnEm) * em);
+        EXPECT_GE(label.Right(), footer[0].x + width(footer[0].text));
+        EXPECT_GE(footer[1].x, label.Right() + em);
+        EXPECT_GE(footer[2].x, footer[1].x + width(footer[1].text) + em);
+        if (c.onColumns) {
+            EXPECT_DOUBLE_EQ(footer[1].x, std::max(x + kZoneKindColumnEm * em, label.Right() + em));
+            EXPECT_DOUBLE_EQ(footer[2].x,
+                             footer[1].x + std::max(kZoneSpanColumnEm * em, width(footer[1].text) + em));
         } else {
-            EXPECT_GE(footer[1].x, label.Right() + em / 2);
-            EXPECT_GE(footer[2].x,
-                      footer[1].x + c.perByte * static_cast<double>(footer[1].text.size()) + em / 2);
+            EXPECT_DOUBLE_EQ(footer[1].x, label.Right() + em);
+            EXPECT_DOUBLE_EQ(footer[2].x, footer[1].x + width(footer[1].text) + em);
+            EXPECT_LE(footer[2].x + width(footer[2].text), box.Right() - em);
         }
     }
 }
