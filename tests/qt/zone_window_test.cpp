@@ -180,8 +180,8 @@ TEST(ZoneScenePaint, ScalesWithTheAreaAndTakesTheInkFromThePalette) {
     QPalette dark;
     dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
     dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
-    const QImage small = RenderZoneImage(scene, QSize(300, 200), dark);
-    const QImage crisp = RenderZoneImage(scene, QSize(300, 200), dark, 2.0);
+    const QImage small = RenderZoneImage(scene, QSize(300, 200), ZoneStyleFor(dark));
+    const QImage crisp = RenderZoneImage(scene, QSize(300, 200), ZoneStyleFor(dark), 2.0);
     EXPECT_EQ(crisp.size(), QSize(600, 400));
     const Rows one = FillRows(small, kZoneHoleFill);
     const Rows two = FillRows(crisp, kZoneHoleFill);

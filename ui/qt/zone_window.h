@@ -1,6 +1,7 @@
 // The tolerance-zone diagram beside the calculator: a non-modal tool window
-// that paints the model's scene with QPainter (vector, so it scales and stays
-// crisp on HiDPI screens), in the palette's ink, and copies or saves it.
+// that draws the model's scene in the diagram's one layout with QPainter
+// (vector, so it scales and stays crisp on HiDPI screens), in the palette's
+// ink, and copies or saves it.
 #pragma once
 
 #include <QImage>
@@ -11,22 +12,23 @@
 #include <memory>
 
 #include "core/zone_diagram.h"
+#include "core/zone_paint.h"
 
 class QMimeData;
 class QPainter;
 
 namespace tolvo {
 
-// Paints the scene into the rectangle: ink and background from the palette
-// (WindowText on Base), the zones in their fixed fills.
-void PaintZoneScene(QPainter& painter, const QRectF& area, const ZoneScene& scene, const QPalette& palette);
+// The window's look: ink and background from the palette (Text on Base), the
+// dashed guides in a dimmer ink, the zones in their fixed fills. Copied and
+// saved pictures keep the exported look, ZoneStyle's defaults.
+ZoneStyle ZoneStyleFor(const QPalette& palette);
 
-// The light look a copied or saved picture has, whatever the desktop's theme:
-// dark ink on white, as the SVG.
-QPalette ZoneExportPalette();
+// Draws the scene's one layout into the rectangle with QPainter.
+void PaintZoneScene(QPainter& painter, const QRectF& area, const ZoneScene& scene, const ZoneStyle& style);
 
 // The scene as a picture of the given size in device-independent pixels.
-QImage RenderZoneImage(const ZoneScene& scene, QSize size, const QPalette& palette,
+QImage RenderZoneImage(const ZoneScene& scene, QSize size, const ZoneStyle& style,
                        qreal devicePixelRatio = 1.0);
 
 // What "画像としてコピー" puts on the clipboard: a PNG image and the SVG

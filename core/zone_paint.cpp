@@ -1,0 +1,213 @@
+#include "core/zone_paint.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace tolvo {
+namespace {
+
+// The two slanted strokes across the axis at a break: half their width and half their rise.
+constexpr double kBreakStrokeHalfWidth = 6.0;
+constexpr double kBreakStrokeHalfRise = 3.0;
+// The end strokes of a dimension line, each side of it.
+constexpr double kSpanEndHalfWidth = 4.0;
+// The fit-kind label's box: its padding beside the text, and how far it reaches below the baseline.
+constexpr double kKindPadding = 3.0;
+constexpr double kKindBoxBelow = 5.0;
+constexpr double kKindBoxEm = kZoneKindColumnEm - 1.0;
+// Where a baseline goes for a text centred on, or hanging below, a point: the
+// usual share of the em above the baseline in the sans-serif faces used.
+constexpr double kCentreDrop = 0.35;
+constexpr double kAscent = 0.8;
+
+Colour FromRgb(const Rgb& c) {
+    return {c.red, c.green, c.blue, 1.0};
+}
+
+CanvasAlign Align(TextAlign align) {
+    switch (align) {
+        case TextAlign::Start:
+            break;
+        case TextAlign::Middle:
+            return CanvasAlign::Middle;
+        case TextAlign::End:
+            return CanvasAlign::End;
+    }
+    return CanvasAlign::Start;
+}
+
+class Layout {
+  public:
+    Layout(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style,
+           int footerLines)
+        : scene_(scene), canvas_(canvas), box_(box), style_(style) {
+        plotTop_ = box.top + style.topMargin;
+        plotBottom_ = std::max(plotTop_ + 1.0,
+                               box.top + box.height - style.bottomMargin - footerLines * style.lineHeight);
+    }
+
+    double X(double units) const { return box_.left + units / kZoneLayoutWidth * box_.width; }
+    double Y(double drawn) const {
+        const double range = scene_.top - scene_.bottom;
+        if (!(range > 0.0)) return (plotTop_ + plotBottom_) / 2.0;
+        return plotTop_ + (scene_.top - drawn) / range * (plotBottom_ - plotTop_);
+    }
+
+    void Line(double x1, double y1, double x2, double y2, const Colour& colour, double width,
+              double dash = 0.0, double gap = 0.0) {
+        canvas_.Line({x1, y1}, {x2, y2}, Pen{colour, width, dash, gap});
+    }
+
+    void Text(const std::string& text, double x, double y, CanvasAlign align, const Colour& colour,
+              const CanvasFont& font) {
+        if (!text.empty()) canvas_.Text(text, {x, y}, font, align, colour);
+    }
+    void Text(const std::string& text, double x, double y, CanvasAlign align) {
+        Text(text, x, y, align, style_.ink, style_.font);
+    }
+
+    // A scene text: its baseline above, beside or below its anchor.
+    void Text(const ZoneText& t) {
+        const double size = style_.font.size;
+        double y = Y(t.y);
+        if (t.place == TextPlace::Above) y -= style_.textGap;
+        if (t.place == TextPlace::Center) y += size * kCentreDrop;
+        if (t.place == TextPlace::Below) y += style_.textGap + size * kAscent;
+        Text(t.text, X(t.x), y, Align(t.align));
+    }
+
+    void Background() { canvas_.Rect(box_, style_.background, Pen{style_.background, 0.0}); }
+
+    void ZeroLine() {
+        Line(X(scene_.axisX), Y(scene_.zeroY), X(kZoneLayoutWidth), Y(scene_.zeroY), style_.ink, 1.5);
+        Text(scene_.zeroLabel);
+    }
+
+    // Drawn downwards, with a gap and two slanted strokes at each break.
+    void Axis() {
+        const double x = X(scene_.axisX);
+        const double gap = style_.breakGap;
+        double top = plotTop_;
+        std::vector<ZoneBreak> breaks = scene_.breaks;
+        std::sort(breaks.begin(), breaks.end(),
+                  [](const ZoneBreak& a, const ZoneBreak& b) { return a.y > b.y; });
+        for (const ZoneBreak& b : breaks) {
+            const double y = Y(b.y);
+            Line(x, top, x, y - gap, style_.ink, 1.0);
+            for (double dy : {-gap, gap}) {
+                Line(x - kBreakStrokeHalfWidth, y + dy + kBreakStrokeHalfRise, x + kBreakStrokeHalfWidth,
+                     y + dy - kBreakStrokeHalfRise, style_.ink, 1.5);
+            }
+            top = y + gap;
+        }
+        Line(x, top, x, plotBottom_, style_.ink, 1.0);
+        for (const ZoneTick& t : scene_.ticks) {
+            const double y = Y(t.y);
+            Line(x - style_.tickLength, y, x, y, style_.ink, 1.0);
+            Text(t.text, x - style_.tickLength - style_.textGap, y + style_.font.size * kCentreDrop,
+                 CanvasAlign::End);
+        }
+        Text(scene_.unit);
+    }
+
+    void Zone(const ZoneRect& zone) {
+        const bool hole = zone.kind == FeatureKind::Hole;
+        const Colour& fill = hole ? style_.holeFill : style_.shaftFill;
+        const Colour& stroke = hole ? style_.holeStroke : style_.shaftStroke;
+        const double left = X(zone.left), right = X(zone.right);
+        if (zone.isLine) {
+            Line(left, Y(zone.top), right, Y(zone.top), stroke, 3.0);
+        } else {
+            const double top = Y(zone.top), bottom = Y(zone.bottom);
+            canvas_.Rect({left, top, right - left, bottom - top}, fill, Pen{stroke, 1.5});
+        }
+        Text(zone.label);
+        Text(zone.upperText);
+        Text(zone.lowerText);
+    }
+
+    void Spans() {
+        const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
+        if (scene_.spans.empty() || !colors || scene_.zones.size() < 2) return;
+        const Colour colour = FromRgb(colors->background);
+        const double holeRight = X(scene_.zones[0].right), shaftLeft = X(scene_.zones[1].left);
+        for (const ZoneSpan& s : scene_.spans) {
+            const double x = X(s.x), from = Y(s.from), to = Y(s.to);
+            Line(holeRight, to, x, to, style_.guide, 1.0, 3.0, 2.0);
+            Line(x, from, shaftLeft, from, style_.guide, 1.0, 3.0, 2.0);
+            // A contrasting edge under the fit's colour, so that yellow reads on any background.
+            for (double y : {from, to})
+                Line(x - kSpanEndHalfWidth, y, x + kSpanEndHalfWidth, y, style_.ink, 1.5);
+            Line(x, from, x, to, style_.ink, 5.0);
+            Line(x, from, x, to, colour, 3.0);
+        }
+    }
+
+    // The fit's kind in its coloured box, then the two spans' texts: on the
+    // columns when the line ends an em inside the box that way, else packed an
+    // em apart.
+    void Footer() {
+        const double size = style_.font.size;
+        double y = plotBottom_ + style_.bottomMargin + size;
+        const double x = X(scene_.axisX);
+        if (!scene_.fitKindText.empty()) {
+            const double kindWidth = canvas_.TextWidth(scene_.fitKindText, style_.font);
+            std::vector<double> spanWidths;
+            for (const ZoneSpan& s : scene_.spans)
+                spanWidths.push_back(canvas_.TextWidth(s.text, style_.font));
+            // Where each text starts, and the kind's box.
+            auto place = [&](bool onColumns, double& boxWidth, std::vector<double>& starts) {
+                boxWidth = kindWidth + 2 * kKindPadding;
+                if (onColumns) boxWidth = std::max(boxWidth, kKindBoxEm * size);
+                double next = x - kKindPadding + boxWidth + size;
+                if (onColumns) next = std::max(next, x + kZoneKindColumnEm * size);
+                starts.clear();
+                for (double width : spanWidths) {
+                    starts.push_back(next);
+                    next = onColumns ? std::max(next + kZoneSpanColumnEm * size, next + width + size)
+                                     : next + width + size;
+                }
+                return starts.empty() ? x + kindWidth : starts.back() + spanWidths.back();
+            };
+            double boxWidth = 0.0;
+            std::vector<double> starts;
+            if (place(true, boxWidth, starts) > box_.Right() - size) place(false, boxWidth, starts);
+            const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
+            if (colors) {
+                canvas_.Rect({x - kKindPadding, y - size, boxWidth, size + kKindBoxBelow},
+                             FromRgb(colors->background), Pen{style_.ink, 1.5});
+            }
+            Text(scene_.fitKindText, x, y, CanvasAlign::Start, colors ? FromRgb(colors->text) : style_.ink,
+                 style_.font);
+            for (std::size_t i = 0; i < scene_.spans.size(); ++i) {
+                Text(scene_.spans[i].text, starts[i], y, CanvasAlign::Start);
+            }
+            y += style_.lineHeight;
+        }
+        Text(scene_.note, x, y, CanvasAlign::Start, style_.ink, style_.noteFont);
+    }
+
+  private:
+    const ZoneScene& scene_;
+    Canvas& canvas_;
+    CanvasBox box_;
+    const ZoneStyle& style_;
+    double plotTop_ = 0.0;
+    double plotBottom_ = 0.0;
+};
+
+}  // namespace
+
+void PaintZoneScene(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style) {
+    const int footerLines = (scene.fitKindText.empty() ? 0 : 1) + (scene.note.empty() ? 0 : 1);
+    Layout layout(scene, canvas, box, style, footerLines);
+    layout.Background();
+    layout.ZeroLine();
+    layout.Axis();
+    for (const ZoneRect& zone : scene.zones) layout.Zone(zone);
+    layout.Spans();
+    layout.Footer();
+}
+
+}  // namespace tolvo
