@@ -216,6 +216,14 @@ extern const std::string_view kZoneCopyImageText;
 extern const std::string_view kZoneSaveSvgText;
 extern const std::string_view kZoneSavePngText;
 extern const std::string_view kZoneSaveFailedText;
+// Why, on the line after the file's name: a folder, a device, a read-only
+// file, a folder closed to writing, a failed write, a failed replacement.
+extern const std::string_view kZoneSaveFolderText;
+extern const std::string_view kZoneSaveNotRegularFileText;
+extern const std::string_view kZoneSaveReadOnlyText;
+extern const std::string_view kZoneSaveCannotCreateText;
+extern const std::string_view kZoneSaveWriteFailedText;
+extern const std::string_view kZoneSaveCannotReplaceText;
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {
