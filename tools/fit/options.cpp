@@ -139,41 +139,48 @@ std::optional<Error> ReadVersion(const OptionSpec&, Values, Options& options) {
 constexpr ModeSet kQueries = kQueryMode | kMeasuredMode;
 constexpr ModeSet kWithText = kEveryMode & ~kTableMode;  // the table has no words to translate
 
+// One entry per option: name, argument, the words it reads, the modes it has
+// an effect in, the mode it chooses, its handler; then what its value is (for
+// "needs ...") and its help line.
 // clang-format off
 constexpr std::array kOptions = {
-    //         name            argument                valueCount  modes       selects        needs  help  handler
-    OptionSpec{"--json",       "",                     0, kEveryMode,    0,             "", "one JSON object per result", ReadJson},
-    OptionSpec{"--lang",       "en|ja",                1, kWithText,     0,             "a language: en or ja",
-               "text in English or Japanese (the default)", ReadLanguage},
-    OptionSpec{"--svg",        "FILE",                 1, kQueries,      0,             "a file",
-               "also write the tolerance-zone diagram as SVG to FILE", ReadSvg},
-    OptionSpec{"--batch",      "FILE",                 1, kBatchMode,    kBatchMode,    "a file, or - for standard input",
+    OptionSpec{"--json",       "",               0, kEveryMode,    0,             ReadJson,
+               "", "one JSON object per result"},
+    OptionSpec{"--lang",       "en|ja",          1, kWithText,     0,             ReadLanguage,
+               "a language: en or ja", "text in English or Japanese (the default)"},
+    OptionSpec{"--svg",        "FILE",           1, kQueries,      0,             ReadSvg,
+               "a file", "also write the tolerance-zone diagram as SVG to FILE"},
+    OptionSpec{"--batch",      "FILE",           1, kBatchMode,    kBatchMode,    ReadBatch,
+               "a file, or - for standard input",
                "one query per line (- reads standard input); blank lines and # comments are skipped; exit "
-               "status 1 when a line failed", ReadBatch},
-    OptionSpec{"--table",      "",                     0, kTableMode,    kTableMode,    "",
-               "every cell of the ISO 286 system, one line each", nullptr},
-    OptionSpec{"--find",       "SIZE MIN MAX",         0, kFindMode,     kFindMode,     "",
-               "every pair of classes whose clearance lies within MIN..MAX mm (negative: interference), "
-               "ranked, commonly used fits (*) first, then the five closest misses", nullptr},
-    OptionSpec{"--basis",      "hole|shaft|any",       1, kFindMode,     0,             "hole, shaft or any",
-               "H holes only (hole), h shafts only (shaft) or both (any, the default)", ReadBasis},
-    OptionSpec{"--hole",       "CLASS",                1, kFindMode,     0,             "a class: H7, GEN:m or +0.02,-0.01",
-               "the hole is CLASS (H7, GEN:m or +0.02,-0.01); the shafts are searched", ReadFixedHole},
-    OptionSpec{"--shaft",      "CLASS",                1, kFindMode,     0,             "a class: H7, GEN:m or +0.02,-0.01",
-               "the shaft is CLASS; the holes are searched", ReadFixedShaft},
-    OptionSpec{"--full-range", "",                     0, kFindMode,     0,             "",
-               "the whole ISO 286 system, not D..P grades 5..12", ReadFullRange},
-    OptionSpec{"--limit",      "N",                    1, kFindMode,     0,             "a whole number of fits, 1 or more",
-               "show the first N fits", ReadLimit},
-    OptionSpec{"--measured",   "HOLES SHAFTS",         2, kMeasuredMode, kMeasuredMode,
+               "status 1 when a line failed"},
+    OptionSpec{"--table",      "",               0, kTableMode,    kTableMode,    nullptr,
+               "", "every cell of the ISO 286 system, one line each"},
+    OptionSpec{"--find",       "SIZE MIN MAX",   0, kFindMode,     kFindMode,     nullptr,
+               "", "every pair of classes whose clearance lies within MIN..MAX mm (negative: interference), "
+               "ranked, commonly used fits (*) first, then the five closest misses"},
+    OptionSpec{"--basis",      "hole|shaft|any", 1, kFindMode,     0,             ReadBasis,
+               "hole, shaft or any", "H holes only (hole), h shafts only (shaft) or both (any, the default)"},
+    OptionSpec{"--hole",       "CLASS",          1, kFindMode,     0,             ReadFixedHole,
+               "a class: H7, GEN:m or +0.02,-0.01",
+               "the hole is CLASS (H7, GEN:m or +0.02,-0.01); the shafts are searched"},
+    OptionSpec{"--shaft",      "CLASS",          1, kFindMode,     0,             ReadFixedShaft,
+               "a class: H7, GEN:m or +0.02,-0.01", "the shaft is CLASS; the holes are searched"},
+    OptionSpec{"--full-range", "",               0, kFindMode,     0,             ReadFullRange,
+               "", "the whole ISO 286 system, not D..P grades 5..12"},
+    OptionSpec{"--limit",      "N",              1, kFindMode,     0,             ReadLimit,
+               "a whole number of fits, 1 or more", "show the first N fits"},
+    OptionSpec{"--measured",   "HOLES SHAFTS",   2, kMeasuredMode, kMeasuredMode, ReadMeasured,
                "the measured holes and shafts in mm, as 25.012 24.985",
                "measured sizes in mm (comma-separated) against the pair's limit sizes, and the clearance of "
-               "each hole with each shaft", ReadMeasured},
-    OptionSpec{"--want",       "MIN MAX",              2, kMeasuredMode, 0,
+               "each hole with each shaft"},
+    OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
-               "mark whether each pair gives a clearance within MIN..MAX mm", ReadWant},
-    OptionSpec{"--help",       "",                     0, kEveryMode,    0,             "", "this text", ReadHelp},
-    OptionSpec{"--version",    "",                     0, kEveryMode,    0,             "", "the program's version", ReadVersion},
+               "mark whether each pair gives a clearance within MIN..MAX mm"},
+    OptionSpec{"--help",       "",               0, kEveryMode,    0,             ReadHelp,
+               "", "this text"},
+    OptionSpec{"--version",    "",               0, kEveryMode,    0,             ReadVersion,
+               "", "the program's version"},
 };
 // clang-format on
 
@@ -204,14 +211,19 @@ std::string ModeCall(ModeSet mode) {
            std::string(chooser->argument);
 }
 
-// --find's options say so: "with --find SIZE MIN MAX: ".
+// "--find SIZE MIN MAX or --measured HOLES SHAFTS": the modes of a set.
+std::string ModeCalls(ModeSet modes) {
+    std::string calls;
+    for (ModeSet mode : kModePrecedence) {
+        if (modes & mode) calls += (calls.empty() ? "" : " or ") + ModeCall(mode);
+    }
+    return calls;
+}
+
+// --find's options say so in --help: "with --find SIZE MIN MAX: ".
 std::string ModePrefix(const OptionSpec& option) {
     if ((option.modes & kQueryMode) || option.selects) return {};
-    std::string prefix;
-    for (ModeSet mode : kModePrecedence) {
-        if (option.modes & mode) prefix += (prefix.empty() ? "with " : " or ") + ModeCall(mode);
-    }
-    return prefix + ": ";
+    return "with " + ModeCalls(option.modes) + ": ";
 }
 
 // SIZE MIN MAX after --find, each a number.
@@ -232,21 +244,14 @@ std::optional<Error> CheckFindWords(const Options& options) {
 // An option that has no effect in the chosen mode is refused, so that a
 // command line never looks as if it did something it does not.
 std::optional<Error> CheckModes(const std::vector<const OptionSpec*>& given, ModeSet mode) {
-    const OptionSpec* chooser = nullptr;
-    for (const OptionSpec* option : given) {
-        if (option->selects == mode) chooser = option;
-    }
+    const OptionSpec* chooser = Chooser(mode);
     for (const OptionSpec* option : given) {
         if (option->modes & mode) continue;
         if (chooser) {
             return Error{std::string(chooser->name) + " and " + std::string(option->name) +
                          " cannot be used together"};
         }
-        std::string where;
-        for (ModeSet m : kModePrecedence) {
-            if (option->modes & m) where += (where.empty() ? "" : " or ") + ModeCall(m);
-        }
-        return Error{std::string(option->name) + " is used with " + where};
+        return Error{std::string(option->name) + " is used with " + ModeCalls(option->modes)};
     }
     return std::nullopt;
 }

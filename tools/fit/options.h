@@ -33,9 +33,9 @@ struct OptionSpec {
     int valueCount;             // the words it reads (0, 1 or 2); the first may follow '=': --lang=en
     ModeSet modes;              // where it has an effect
     ModeSet selects;            // the mode it chooses (--batch, --find, ...); 0: none
+    OptionHandler read;         // nullptr: being given is all it says
     std::string_view needs;     // what its value is, for "--svg needs a file"
     std::string_view help;      // its line in --help (wrapped there)
-    OptionHandler read;         // nullptr: being given is all it says
 };
 
 // Every option, in the order --help lists them.
