@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "tools/fit/options.h"
 
 namespace tolvo::fit {
 namespace {
@@ -111,6 +116,126 @@ TEST(CommandLine, ReadsBatchAndTable) {
     EXPECT_TRUE(std::holds_alternative<Error>(Parse({"--batch", "f", "--table"})));
     EXPECT_TRUE(std::holds_alternative<Error>(Parse({"--lang"})));
 }
+
+// A command line on which each option does what it says: the option's
+// values, and the rest of the line. Every option of the table needs one.
+struct OptionUse {
+    std::vector<std::string_view> values;
+    std::vector<std::string_view> rest;
+};
+
+const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
+const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
+const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
+
+const std::map<std::string_view, OptionUse> kOptionUses = {
+    {"--json", {{}, kQueryLine}},
+    {"--lang", {{"en"}, kQueryLine}},
+    {"--svg", {{"zones.svg"}, kQueryLine}},
+    {"--batch", {{"queries.txt"}, {}}},
+    {"--table", {{}, {}}},
+    {"--find", {{}, {"25", "0", "0.1"}}},
+    {"--basis", {{"shaft"}, kFindLine}},
+    {"--hole", {{"H7"}, kFindLine}},
+    {"--shaft", {{"h6"}, kFindLine}},
+    {"--full-range", {{}, kFindLine}},
+    {"--limit", {{"3"}, kFindLine}},
+    {"--measured", {{"25.01", "24.99,24.98"}, kQueryLine}},
+    {"--want", {{"0", "0.1"}, kMeasuredLine}},
+    {"--help", {{}, kQueryLine}},
+    {"--version", {{}, kQueryLine}},
+};
+
+// A line of each mode, for an option that has no effect there.
+const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
+    {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
+    {kTableMode, {"--table"}}, {kFindMode, kFindLine},
+};
+
+std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,
+                                   const std::vector<std::string_view>& values) {
+    line.push_back(option);
+    line.insert(line.end(), values.begin(), values.end());
+    return line;
+}
+
+std::string ManPage() {
+    std::ifstream in(TOLVO_FIT_MAN_PAGE, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// "--full-range" as the man page writes it: "\-\-full\-range".
+std::string Roff(std::string_view name) {
+    std::string escaped;
+    for (char c : name) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    return escaped;
+}
+
+class OptionTableEntry : public ::testing::TestWithParam<OptionSpec> {};
+
+TEST_P(OptionTableEntry, IsListedReadInBothFormsAndRefusedTwiceOrWithoutEffect) {
+    const OptionSpec& option = GetParam();
+    const std::string name(option.name);
+    const std::string help = OptionHelp();
+    EXPECT_TRUE(help.starts_with("  " + name + " ") || help.find("\n  " + name + " ") != std::string::npos ||
+                help.find("\n  " + name + "\n") != std::string::npos)
+        << help;
+    const std::string man = ManPage();
+    ASSERT_FALSE(man.empty()) << TOLVO_FIT_MAN_PAGE;
+    const std::string entry = Roff(name);
+    EXPECT_TRUE(man.find(".TP\n.B " + entry + "\n") != std::string::npos ||
+                man.find(".TP\n.BR " + entry + " ") != std::string::npos)
+        << name << " has no entry in the man page";
+
+    const auto use = kOptionUses.find(option.name);
+    ASSERT_NE(use, kOptionUses.end()) << name << " needs a command line in this test";
+    const std::vector<std::string_view> line = With(use->second.rest, option.name, use->second.values);
+    const auto parsed = Parse(line);
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Error>(parsed).message;
+    const Options& read = std::get<Options>(parsed);
+    if (read.action == Action::Help || read.action == Action::Version) return;  // answered at once
+    const auto without = Parse(use->second.rest);
+    if (const Options* before = std::get_if<Options>(&without)) {
+        EXPECT_NE(read, *before) << name << " read nothing";
+    }
+
+    if (!use->second.values.empty()) {
+        std::vector<std::string_view> joinedLine = use->second.rest;
+        const std::string joined = name + "=" + std::string(use->second.values[0]);
+        joinedLine.push_back(joined);
+        joinedLine.insert(joinedLine.end(), use->second.values.begin() + 1, use->second.values.end());
+        const auto parsedJoined = Parse(joinedLine);
+        ASSERT_TRUE(std::holds_alternative<Options>(parsedJoined)) << std::get<Error>(parsedJoined).message;
+        EXPECT_EQ(std::get<Options>(parsedJoined), read) << joined;
+        const auto missing = Parse({option.name});
+        ASSERT_TRUE(std::holds_alternative<Error>(missing));
+        EXPECT_EQ(std::get<Error>(missing).message, name + " needs " + std::string(option.needs));
+    } else {
+        const auto valued = Parse(With(use->second.rest, name + "=1", {}));
+        ASSERT_TRUE(std::holds_alternative<Error>(valued)) << name << "=1";
+        EXPECT_EQ(std::get<Error>(valued).message, name + " takes no value");
+    }
+
+    const auto twice = Parse(With(line, option.name, use->second.values));
+    ASSERT_TRUE(std::holds_alternative<Error>(twice)) << name << " twice";
+    EXPECT_EQ(std::get<Error>(twice).message, name + " is given twice");
+
+    for (const auto& [mode, modeLine] : kModeLines) {
+        // Choosing another mode is not an option without effect: it is that mode.
+        if ((option.modes & mode) || (option.selects && mode == kQueryMode)) continue;
+        const auto refused = Parse(With(modeLine, option.name, use->second.values));
+        ASSERT_TRUE(std::holds_alternative<Error>(refused)) << name << " in mode " << mode;
+        EXPECT_NE(std::get<Error>(refused).message.find(name), std::string::npos)
+            << std::get<Error>(refused).message;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, OptionTableEntry, ::testing::ValuesIn(OptionTable()),
+                         [](const ::testing::TestParamInfo<OptionSpec>& info) {
+                             std::string name;
+                             for (char c : info.param.name) name += c == '-' ? "" : std::string(1, c);
+                             return name;
+                         });
 
 TEST(Quoting, ShowsControlCharactersAndBadBytesAndCutsLongTextsBetweenCharacters) {
     EXPECT_EQ(Quoted("a\nb\x7f"), "a?b?");

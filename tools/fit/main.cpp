@@ -2,7 +2,6 @@
 // 1 when a batch had a bad line, 2 on any other error (nothing on standard
 // output then).
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -17,7 +16,9 @@
 
 #include "core/version.h"
 #include "core/zone_svg.h"
+#include "platform/file_writer.h"
 #include "tools/fit/find.h"
+#include "tools/fit/options.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/writers.h"
@@ -26,39 +27,23 @@ namespace {
 
 using namespace tolvo::fit;
 
-constexpr std::string_view kUsage =
+constexpr std::string_view kSynopsis =
     "Usage: tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
     "       tolvo-fit [--json] [--lang en|ja] --batch FILE|-\n"
     "       tolvo-fit [--json] --table\n"
     "       tolvo-fit [--json] [--lang en|ja] --find SIZE MIN MAX [--basis hole|shaft|any]\n"
     "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
-    "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT --measured HOLE[,HOLE...] SHAFT[,SHAFT...]\n"
-    "                 [--want MIN MAX]\n"
+    "       tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT\n"
+    "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
     "general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級,\n"
     "GEN:極粗級) or free deviations in mm (+0.02,-0.01, in either order). Sizes are\n"
     "in mm; SHAFT_SIZE gives the shaft a basic size of its own.\n"
-    "\n"
-    "  --json         one JSON object per result\n"
-    "  --lang en|ja   text in English or Japanese (the default)\n"
-    "  --svg FILE     also write the tolerance-zone diagram as SVG to FILE\n"
-    "  --batch FILE   one query per line (- reads standard input); blank lines and\n"
-    "                 # comments are skipped; exit status 1 when a line failed\n"
-    "  --table        every cell of the ISO 286 system, one line each\n"
-    "  --find SIZE MIN MAX\n"
-    "                 every pair of classes whose clearance lies within MIN..MAX mm\n"
-    "                 (negative: interference), ranked, commonly used fits (*) first,\n"
-    "                 then the five closest misses; --basis hole (H holes) or shaft\n"
-    "                 (h shafts); --hole/--shaft CLASS fixes that side; --full-range\n"
-    "                 searches the whole ISO 286 system, not D..P grades 5..12;\n"
-    "                 --limit N shows the first N fits\n"
-    "  --measured HOLES SHAFTS\n"
-    "                 measured sizes in mm (comma-separated) against the pair's limit\n"
-    "                 sizes, and the clearance of each hole with each shaft; --want\n"
-    "                 MIN MAX marks whether each pair gives that clearance\n"
-    "  --help, --version\n"
+    "\n";
+
+constexpr std::string_view kExamples =
     "\n"
     "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
     "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n";
@@ -89,27 +74,25 @@ bool ReadAll(const std::string& file, std::string& text) {
     return true;
 }
 
-// Written beside the file and renamed over it, so that a reader never sees
-// half a diagram and a failed write leaves the old file as it was.
-bool WriteFileWhole(const std::string& file, const std::string& text) {
-    const std::filesystem::path target(file);
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+// Why a file was not written, after its name; nothing where the name says
+// enough (its folder is missing or closed).
+std::string_view WhyNotWritten(tolvo::FileWriteProblem problem) {
+    switch (problem) {
+        case tolvo::FileWriteProblem::None:
+        case tolvo::FileWriteProblem::CannotCreate:
+            return {};
+        case tolvo::FileWriteProblem::Folder:
+            return "it is a folder";
+        case tolvo::FileWriteProblem::NotRegularFile:
+            return "it is not a regular file (a device or a pipe)";
+        case tolvo::FileWriteProblem::ReadOnly:
+            return "it is read-only";
+        case tolvo::FileWriteProblem::WriteFailed:
+            return "writing it failed (is the disk full?); the old file is as it was";
+        case tolvo::FileWriteProblem::CannotReplace:
+            return "the old file could not be replaced";
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
+    return {};
 }
 
 int RunBatch(const Options& options, std::string& out) {
@@ -142,7 +125,7 @@ int RunBatch(const Options& options, std::string& out) {
 int Run(const Options& options, std::string& out) {
     switch (options.action) {
         case Action::Help:
-            out = kUsage;
+            out = std::string(kSynopsis) + OptionHelp() + std::string(kExamples);
             return 0;
         case Action::Version:
             out = "tolvo-fit " TOLVO_VERSION "\n";
@@ -170,8 +153,12 @@ int Run(const Options& options, std::string& out) {
     if (!options.svgFile.empty()) {
         const std::string svg =
             tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
-        if (!WriteFileWhole(options.svgFile, svg))
-            return Fail("cannot write \"" + Quoted(options.svgFile) + "\"");
+        const tolvo::FileWriteProblem problem = tolvo::WriteFileReplacing(options.svgFile, svg);
+        if (problem != tolvo::FileWriteProblem::None) {
+            const std::string_view why = WhyNotWritten(problem);
+            return Fail("cannot write \"" + Quoted(options.svgFile) + "\"" + (why.empty() ? "" : ": ") +
+                        std::string(why));
+        }
     }
     if (options.measured.given) {
         auto report = CheckParts(std::get<Result>(std::move(result)), options.measured);

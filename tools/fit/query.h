@@ -47,6 +47,8 @@ struct FindOptions {
     std::string shaftText;
     bool fullRange = false;  // the whole ISO 286 system instead of the seed's classes
     std::size_t limit = 0;   // at most this many fits; 0: all
+
+    bool operator==(const FindOptions&) const = default;
 };
 
 // --measured HOLE[,HOLE...] SHAFT[,SHAFT...] and --want MIN MAX after a query.
@@ -56,6 +58,8 @@ struct MeasuredOptions {
     std::vector<std::string> shaftTexts;
     std::string wantMinText;  // both empty: no wanted range
     std::string wantMaxText;
+
+    bool operator==(const MeasuredOptions&) const = default;
 };
 
 struct Options {
@@ -67,9 +71,12 @@ struct Options {
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
     FindOptions find;
     MeasuredOptions measured;
+
+    bool operator==(const Options&) const = default;
 };
 
-// The arguments after the program name.
+// The arguments after the program name, read through the option table
+// (options.h): options anywhere, words in order, "--" ends the options.
 std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> args);
 
 // One side of HOLE/SHAFT: an ISO class, GEN:x or free deviations "+a,-b".

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -14,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/zone_svg.h"
 #include "ui/dialog_templates.h"
@@ -65,17 +65,46 @@ std::unique_ptr<QMimeData> ZoneMimeData(const ZoneScene& scene) {
     return data;
 }
 
-bool SaveZoneDiagram(const ZoneScene& scene, const QString& path) {
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        const std::string svg = WriteZoneSvg(scene);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-        const auto size = static_cast<qint64>(svg.size());
-        return file.write(svg.data(), size) == size && file.flush();
-    }
-    const QImage image = RenderZoneImage(scene, QSize(kZoneSvgWidth, kZoneSvgHeight), ZoneStyle(), 2.0);
-    return image.save(path, "PNG");
+bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProblem* problem) {
+    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const FileWriteProblem result =
+        WriteFileReplacing(std::filesystem::path(path.toStdU16String()), [&scene, svg](FileSink& sink) {
+            if (svg) return sink.Write(WriteZoneSvg(scene));
+            const QImage image =
+                RenderZoneImage(scene, QSize(kZoneSvgWidth, kZoneSvgHeight), ZoneStyle(), 2.0);
+            QByteArray png;
+            QBuffer buffer(&png);
+            return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
+                   sink.Write(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        });
+    if (problem) *problem = result;
+    return result == FileWriteProblem::None;
 }
+
+namespace {
+
+// The line of the save message that says why.
+std::string_view WhyNotSaved(FileWriteProblem problem) {
+    switch (problem) {
+        case FileWriteProblem::None:
+            return {};
+        case FileWriteProblem::Folder:
+            return kZoneSaveFolderText;
+        case FileWriteProblem::NotRegularFile:
+            return kZoneSaveNotRegularFileText;
+        case FileWriteProblem::ReadOnly:
+            return kZoneSaveReadOnlyText;
+        case FileWriteProblem::CannotCreate:
+            return kZoneSaveCannotCreateText;
+        case FileWriteProblem::WriteFailed:
+            return kZoneSaveWriteFailedText;
+        case FileWriteProblem::CannotReplace:
+            return kZoneSaveCannotReplaceText;
+    }
+    return {};
+}
+
+}  // namespace
 
 // ---- the view ----
 
@@ -136,8 +165,11 @@ bool ZoneWindow::SaveAs(const QString& extension) {
         extension == QStringLiteral("svg") ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)");
     const QString path = askSaveFile(this, QDir::home().filePath(ToQString(proposed)), filter);
     if (path.isEmpty()) return false;
-    if (SaveZoneDiagram(view_->Scene(), path)) return true;
-    QMessageBox::warning(this, windowTitle(), ToQString(kZoneSaveFailedText) + QStringLiteral("\n") + path);
+    FileWriteProblem problem = FileWriteProblem::None;
+    if (SaveZoneDiagram(view_->Scene(), path, &problem)) return true;
+    QMessageBox::warning(this, windowTitle(),
+                         ToQString(kZoneSaveFailedText) + QStringLiteral("\n") + path + QStringLiteral("\n") +
+                             ToQString(WhyNotSaved(problem)));
     return false;
 }
 

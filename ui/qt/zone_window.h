@@ -13,6 +13,7 @@
 
 #include "core/zone_diagram.h"
 #include "core/zone_paint.h"
+#include "platform/file_writer.h"
 
 class QMimeData;
 class QPainter;
@@ -35,9 +36,10 @@ QImage RenderZoneImage(const ZoneScene& scene, QSize size, const ZoneStyle& styl
 // document as "image/svg+xml".
 std::unique_ptr<QMimeData> ZoneMimeData(const ZoneScene& scene);
 
-// Writes the scene to a file, as SVG when its name ends in ".svg" (any case),
-// else as PNG. False when the file cannot be written.
-bool SaveZoneDiagram(const ZoneScene& scene, const QString& path);
+// Writes the scene to a file through the safe file writer, as SVG when its
+// name ends in ".svg" (any case), else as PNG. False when the file cannot be
+// written; `problem`, when given, then says why.
+bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProblem* problem = nullptr);
 
 class ZoneView : public QWidget {
     Q_OBJECT

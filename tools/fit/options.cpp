@@ -1,0 +1,356 @@
+#include "tools/fit/options.h"
+
+#include <array>
+#include <vector>
+
+namespace tolvo::fit {
+namespace {
+
+// --help's layout: an option's help begins in this column and lines end
+// before the last.
+constexpr std::size_t kHelpColumn = 17;
+constexpr std::size_t kHelpWidth = 80;
+
+// "--basis needs hole, shaft or any", and what was given instead when it was.
+Error Needs(const OptionSpec& option, std::optional<std::string_view> given = std::nullopt) {
+    std::string message = std::string(option.name) + " needs " + std::string(option.needs);
+    if (given) message += ", not \"" + Quoted(*given) + "\"";
+    return Error{message};
+}
+
+// Numbers in mm separated by commas: "25.012,25.015".
+std::optional<std::vector<std::string>> NumberList(std::string_view text) {
+    std::vector<std::string> numbers;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view part =
+            text.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        if (!IsWholeNumber(part)) return std::nullopt;
+        numbers.emplace_back(part);
+        if (comma == std::string_view::npos) return numbers;
+        start = comma + 1;
+    }
+}
+
+using Values = std::span<const std::string_view>;
+
+std::optional<Error> ReadJson(const OptionSpec&, Values, Options& options) {
+    options.json = true;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadLanguage(const OptionSpec& option, Values values, Options& options) {
+    if (values[0] == "en") {
+        options.language = Language::English;
+    } else if (values[0] == "ja") {
+        options.language = Language::Japanese;
+    } else {
+        return Error{std::string(option.name) + " \"" + Quoted(values[0]) + "\" is not a language: en or ja"};
+    }
+    return std::nullopt;
+}
+
+std::optional<Error> ReadSvg(const OptionSpec& option, Values values, Options& options) {
+    if (values[0].empty()) return Needs(option);
+    options.svgFile = std::string(values[0]);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadBatch(const OptionSpec&, Values values, Options& options) {
+    options.batchFile = std::string(values[0]);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadBasis(const OptionSpec& option, Values values, Options& options) {
+    if (values[0] == "hole") {
+        options.find.basis = FitBasis::Hole;
+    } else if (values[0] == "shaft") {
+        options.find.basis = FitBasis::Shaft;
+    } else if (values[0] == "any") {
+        options.find.basis = FitBasis::Any;
+    } else {
+        return Needs(option, values[0]);
+    }
+    return std::nullopt;
+}
+
+std::optional<Error> ReadFixedHole(const OptionSpec&, Values values, Options& options) {
+    options.find.holeText = std::string(values[0]);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadFixedShaft(const OptionSpec&, Values values, Options& options) {
+    options.find.shaftText = std::string(values[0]);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadFullRange(const OptionSpec&, Values, Options& options) {
+    options.find.fullRange = true;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadLimit(const OptionSpec& option, Values values, Options& options) {
+    const std::string_view text = values[0];
+    std::size_t n = 0;
+    bool digits = !text.empty() && text.size() <= 9;
+    for (char c : text) {
+        digits = digits && c >= '0' && c <= '9';
+        if (digits) n = n * 10 + static_cast<std::size_t>(c - '0');
+    }
+    if (!digits || n == 0) return Needs(option, text);
+    options.find.limit = n;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadMeasured(const OptionSpec& option, Values values, Options& options) {
+    auto holes = NumberList(values[0]);
+    auto shafts = NumberList(values[1]);
+    if (!holes || !shafts) {
+        return Error{std::string(option.name) + " \"" + Quoted(holes ? values[1] : values[0]) +
+                     "\" is not a list of sizes in mm (25.012 or 25.012,25.015)"};
+    }
+    options.measured.given = true;
+    options.measured.holeTexts = std::move(*holes);
+    options.measured.shaftTexts = std::move(*shafts);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadWant(const OptionSpec& option, Values values, Options& options) {
+    for (std::string_view v : values) {
+        if (!IsWholeNumber(v))
+            return Error{std::string(option.name) + " \"" + Quoted(v) + "\" is not a clearance in mm"};
+    }
+    options.measured.wantMinText = std::string(values[0]);
+    options.measured.wantMaxText = std::string(values[1]);
+    return std::nullopt;
+}
+
+std::optional<Error> ReadHelp(const OptionSpec&, Values, Options& options) {
+    options.action = Action::Help;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadVersion(const OptionSpec&, Values, Options& options) {
+    options.action = Action::Version;
+    return std::nullopt;
+}
+
+constexpr ModeSet kQueries = kQueryMode | kMeasuredMode;
+constexpr ModeSet kWithText = kEveryMode & ~kTableMode;  // the table has no words to translate
+
+// One entry per option: name, argument, the words it reads, the modes it has
+// an effect in, the mode it chooses, its handler; then what its value is (for
+// "needs ...") and its help line.
+// clang-format off
+constexpr std::array kOptions = {
+    OptionSpec{"--json",       "",               0, kEveryMode,    0,             ReadJson,
+               "", "one JSON object per result"},
+    OptionSpec{"--lang",       "en|ja",          1, kWithText,     0,             ReadLanguage,
+               "a language: en or ja", "text in English or Japanese (the default)"},
+    OptionSpec{"--svg",        "FILE",           1, kQueries,      0,             ReadSvg,
+               "a file", "also write the tolerance-zone diagram as SVG to FILE"},
+    OptionSpec{"--batch",      "FILE",           1, kBatchMode,    kBatchMode,    ReadBatch,
+               "a file, or - for standard input",
+               "one query per line (- reads standard input); blank lines and # comments are skipped; exit "
+               "status 1 when a line failed"},
+    OptionSpec{"--table",      "",               0, kTableMode,    kTableMode,    nullptr,
+               "", "every cell of the ISO 286 system, one line each"},
+    OptionSpec{"--find",       "SIZE MIN MAX",   0, kFindMode,     kFindMode,     nullptr,
+               "", "every pair of classes whose clearance lies within MIN..MAX mm (negative: interference), "
+               "ranked, commonly used fits (*) first, then the five closest misses"},
+    OptionSpec{"--basis",      "hole|shaft|any", 1, kFindMode,     0,             ReadBasis,
+               "hole, shaft or any", "H holes only (hole), h shafts only (shaft) or both (any, the default)"},
+    OptionSpec{"--hole",       "CLASS",          1, kFindMode,     0,             ReadFixedHole,
+               "a class: H7, GEN:m or +0.02,-0.01",
+               "the hole is CLASS (H7, GEN:m or +0.02,-0.01); the shafts are searched"},
+    OptionSpec{"--shaft",      "CLASS",          1, kFindMode,     0,             ReadFixedShaft,
+               "a class: H7, GEN:m or +0.02,-0.01", "the shaft is CLASS; the holes are searched"},
+    OptionSpec{"--full-range", "",               0, kFindMode,     0,             ReadFullRange,
+               "", "the whole ISO 286 system, not D..P grades 5..12"},
+    OptionSpec{"--limit",      "N",              1, kFindMode,     0,             ReadLimit,
+               "a whole number of fits, 1 or more", "show the first N fits"},
+    OptionSpec{"--measured",   "HOLES SHAFTS",   2, kMeasuredMode, kMeasuredMode, ReadMeasured,
+               "the measured holes and shafts in mm, as 25.012 24.985",
+               "measured sizes in mm (comma-separated) against the pair's limit sizes, and the clearance of "
+               "each hole with each shaft"},
+    OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
+               "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
+               "mark whether each pair gives a clearance within MIN..MAX mm"},
+    OptionSpec{"--help",       "",               0, kEveryMode,    0,             ReadHelp,
+               "", "this text"},
+    OptionSpec{"--version",    "",               0, kEveryMode,    0,             ReadVersion,
+               "", "the program's version"},
+};
+// clang-format on
+
+// The mode a command line's options choose, the earlier in this list winning;
+// a query when none chooses one.
+constexpr std::array kModePrecedence = {kBatchMode, kTableMode, kFindMode, kMeasuredMode};
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+// The option that chooses the mode; none for a plain query.
+const OptionSpec* Chooser(ModeSet mode) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.selects == mode) return &option;
+    }
+    return nullptr;
+}
+
+// "--find SIZE MIN MAX": how the option that chooses a mode is written.
+std::string ModeCall(ModeSet mode) {
+    const OptionSpec* chooser = Chooser(mode);
+    if (!chooser) return "a query";
+    return std::string(chooser->name) + (chooser->argument.empty() ? "" : " ") +
+           std::string(chooser->argument);
+}
+
+// "--find SIZE MIN MAX or --measured HOLES SHAFTS": the modes of a set.
+std::string ModeCalls(ModeSet modes) {
+    std::string calls;
+    for (ModeSet mode : kModePrecedence) {
+        if (modes & mode) calls += (calls.empty() ? "" : " or ") + ModeCall(mode);
+    }
+    return calls;
+}
+
+// --find's options say so in --help: "with --find SIZE MIN MAX: ".
+std::string ModePrefix(const OptionSpec& option) {
+    if ((option.modes & kQueryMode) || option.selects) return {};
+    return "with " + ModeCalls(option.modes) + ": ";
+}
+
+// SIZE MIN MAX after --find, each a number.
+std::optional<Error> CheckFindWords(const Options& options) {
+    if (options.words.size() != 3) {
+        return Error{"a search is --find SIZE MIN MAX (mm, a clearance range), as --find 25 0.010 0.040"};
+    }
+    const char* names[] = {"size", "minimum clearance", "maximum clearance"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!IsWholeNumber(options.words[k])) {
+            return Error{std::string(names[k]) + " \"" + Quoted(options.words[k]) +
+                         "\" is not a number in mm"};
+        }
+    }
+    return std::nullopt;
+}
+
+// An option that has no effect in the chosen mode is refused, so that a
+// command line never looks as if it did something it does not.
+std::optional<Error> CheckModes(const std::vector<const OptionSpec*>& given, ModeSet mode) {
+    const OptionSpec* chooser = Chooser(mode);
+    for (const OptionSpec* option : given) {
+        if (option->modes & mode) continue;
+        if (chooser) {
+            return Error{std::string(chooser->name) + " and " + std::string(option->name) +
+                         " cannot be used together"};
+        }
+        return Error{std::string(option->name) + " is used with " + ModeCalls(option->modes)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::span<const OptionSpec> OptionTable() {
+    return kOptions;
+}
+
+std::string OptionHelp() {
+    std::string help;
+    for (const OptionSpec& option : kOptions) {
+        std::string line = "  " + std::string(option.name);
+        if (!option.argument.empty()) line += " " + std::string(option.argument);
+        const std::string text = ModePrefix(option) + std::string(option.help);
+        std::size_t start = 0;
+        while (start < text.size()) {
+            if (line.size() + 1 > kHelpColumn) {  // no room on the name's line
+                help += line + "\n";
+                line.clear();
+            }
+            line.resize(kHelpColumn, ' ');
+            // As many words as fit before the width.
+            std::size_t end = text.size();
+            if (kHelpColumn + (end - start) >= kHelpWidth) {
+                end = text.rfind(' ', start + (kHelpWidth - 1 - kHelpColumn));
+                if (end == std::string::npos || end <= start) end = text.find(' ', start);
+                if (end == std::string::npos) end = text.size();
+            }
+            line += text.substr(start, end - start);
+            help += line + "\n";
+            line.clear();
+            start = end < text.size() ? end + 1 : end;
+        }
+    }
+    return help;
+}
+
+std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> args) {
+    Options options;
+    std::vector<const OptionSpec*> given;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (!optionsEnded && arg == "-h") arg = "--help";
+        if (optionsEnded || !arg.starts_with("--")) {
+            options.words.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const OptionSpec* option = FindOption(arg.substr(0, equals));
+        if (!option) return Error{"unknown option \"" + Quoted(arg) + "\" (see --help)"};
+        for (const OptionSpec* earlier : given) {
+            if (earlier == option) return Error{std::string(option->name) + " is given twice"};
+        }
+        given.push_back(option);
+        std::vector<std::string_view> values;
+        if (equals != std::string_view::npos) {
+            if (option->valueCount == 0) return Error{std::string(option->name) + " takes no value"};
+            values.push_back(arg.substr(equals + 1));
+        }
+        while (values.size() < static_cast<std::size_t>(option->valueCount)) {
+            if (i + 1 == args.size()) return Needs(*option);
+            values.push_back(args[++i]);
+        }
+        if (option->read) {
+            if (auto error = option->read(*option, values, options)) return *error;
+        }
+        // --help and --version answer whatever else the line says.
+        if (options.action == Action::Help || options.action == Action::Version) return options;
+    }
+    ModeSet chosen = 0;
+    for (const OptionSpec* option : given) chosen |= option->selects;
+    ModeSet mode = kQueryMode;
+    for (ModeSet m : kModePrecedence) {
+        if (chosen & m) {
+            mode = m;
+            break;
+        }
+    }
+    if (auto error = CheckModes(given, mode)) return *error;
+    if (mode == kFindMode) {
+        options.action = Action::Find;
+        if (auto error = CheckFindWords(options)) return *error;
+    } else if (mode == kBatchMode || mode == kTableMode) {
+        options.action = mode == kBatchMode ? Action::Batch : Action::Table;
+        if (!options.words.empty()) {
+            return Error{std::string(Chooser(mode)->name) + " takes no query: \"" +
+                         Quoted(options.words.front()) + "\""};
+        }
+    } else if (options.words.empty()) {
+        return Error{"missing SIZE HOLE/SHAFT, as 25 H7/g6 (see --help)"};
+    }
+    return options;
+}
+
+}  // namespace tolvo::fit
