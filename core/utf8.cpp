@@ -1,0 +1,69 @@
+#include "core/utf8.h"
+
+namespace tolvo::utf8 {
+namespace {
+
+// The smallest code point each length may encode; anything below is overlong.
+constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+constexpr char32_t kLargest = 0x10FFFF;
+
+constexpr bool IsSurrogate(char32_t code) {
+    return code >= 0xD800 && code <= 0xDFFF;
+}
+
+}  // namespace
+
+Sequence Decode(std::string_view text, std::size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) [[likely]]
+        return {lead, 1, true};
+    const Sequence stray{kReplacement, 1, false};
+    const std::size_t length = AnnouncedLength(lead);
+    if (length == 1 || length > text.size() - i) return stray;
+    // The lead byte holds 7 - length bits of the code point: 5, 4 or 3.
+    char32_t code = lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char byte = static_cast<unsigned char>(text[i + k]);
+        if (!IsContinuation(byte)) return stray;
+        code = (code << 6) | (byte & 0x3Fu);
+    }
+    if (code < kSmallest[length] || code > kLargest || IsSurrogate(code)) return stray;
+    return {code, length, true};
+}
+
+void Encode(char32_t code, std::string& out) {
+    if (code > kLargest || IsSurrogate(code)) code = kReplacement;
+    const auto put = [&](char32_t bits) { out += static_cast<char>(bits); };
+    if (code < 0x80) {
+        put(code);
+    } else if (code < 0x800) {
+        put(0xC0 | (code >> 6));
+        put(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        put(0xE0 | (code >> 12));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
+    } else {
+        put(0xF0 | (code >> 18));
+        put(0x80 | ((code >> 12) & 0x3F));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
+    }
+}
+
+bool IsValid(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const Sequence s = Decode(text, i);
+        if (!s.wellFormed) return false;
+        i += s.length;
+    }
+    return true;
+}
+
+std::size_t Count(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); i += Decode(text, i).length) ++count;
+    return count;
+}
+
+}  // namespace tolvo::utf8
