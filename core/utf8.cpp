@@ -33,22 +33,14 @@ Sequence Decode(std::string_view text, std::size_t i) {
 
 void Encode(char32_t code, std::string& out) {
     if (code > kLargest || IsSurrogate(code)) code = kReplacement;
-    const auto put = [&](char32_t bits) { out += static_cast<char>(bits); };
     if (code < 0x80) {
-        put(code);
-    } else if (code < 0x800) {
-        put(0xC0 | (code >> 6));
-        put(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        put(0xE0 | (code >> 12));
-        put(0x80 | ((code >> 6) & 0x3F));
-        put(0x80 | (code & 0x3F));
-    } else {
-        put(0xF0 | (code >> 18));
-        put(0x80 | ((code >> 12) & 0x3F));
-        put(0x80 | ((code >> 6) & 0x3F));
-        put(0x80 | (code & 0x3F));
+        out += static_cast<char>(code);
+        return;
     }
+    const std::size_t length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    constexpr unsigned char kLeadBits[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(kLeadBits[length] | (code >> (6 * (length - 1))));
+    for (std::size_t k = length - 1; k-- > 0;) out += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
 }
 
 bool IsValid(std::string_view text) {

@@ -30,6 +30,11 @@ std::string Micrometres(double value) {
     return json::Number(std::round(value * 1000.0) / 1000.0);
 }
 
+// A wanted clearance may be unbounded ("1e999" reads as an infinity): null.
+std::string WantedBound(double value) {
+    return std::isinf(value) ? std::string("null") : json::Number(value);
+}
+
 // A number for the text columns: fixed notation, trailing zeros dropped
 // ("-0.0005", never "-5e-04").
 std::string Decimal(double value, int decimals) {
@@ -268,9 +273,8 @@ std::string WriteFindJson(const FindReport& report, std::size_t limit) {
     const FitRequirement& r = report.requirement;
     const FitSearch& s = report.search;
     constexpr std::string_view kBases[] = {"hole", "shaft", "any"};
-    std::string out = "{\"size\":" + json::Number(r.basicSize) +
-                      ",\"min\":" + json::Number(r.wanted.minimum) +
-                      ",\"max\":" + json::Number(r.wanted.maximum) + ",\"basis\":\"";
+    std::string out = "{\"size\":" + json::Number(r.basicSize) + ",\"min\":" + WantedBound(r.wanted.minimum) +
+                      ",\"max\":" + WantedBound(r.wanted.maximum) + ",\"basis\":\"";
     out += kBases[static_cast<int>(r.basis)];
     out += r.range == FitClassRange::Whole ? "\",\"range\":\"whole\"" : "\",\"range\":\"seed\"";
     out += ",\"count\":" + std::to_string(s.fits.size()) + ",\"fits\":[";
@@ -365,8 +369,8 @@ std::string WriteMeasuredJson(const MeasuredReport& report) {
     out += ",\"shaft\":";
     AppendPartsJson(out, report.result.shaft, n.shaftUpperLimit, n.shaftLowerLimit, report.check.shafts);
     out += ",\"wanted\":";
-    out += report.wanted ? "{\"min\":" + json::Number(report.wanted->minimum) +
-                               ",\"max\":" + json::Number(report.wanted->maximum) + "}"
+    out += report.wanted ? "{\"min\":" + WantedBound(report.wanted->minimum) +
+                               ",\"max\":" + WantedBound(report.wanted->maximum) + "}"
                          : std::string("null");
     out += ",\"pairs\":[";
     for (std::size_t k = 0; k < report.check.pairs.size(); ++k) {
