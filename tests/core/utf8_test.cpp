@@ -66,7 +66,8 @@ TEST(Utf8, EveryScalarValueEncodesAndDecodesBackAndNothingElseEncodes) {
         if (code == 0xD800) code = 0xE000;
         const std::string bytes = Encoded(code);
         const Sequence s = Decode(bytes, 0);
-        ASSERT_TRUE(s.wellFormed && s.code == code && s.length == bytes.size()) << std::hex << static_cast<unsigned>(code);
+        ASSERT_TRUE(s.wellFormed && s.code == code && s.length == bytes.size())
+            << std::hex << static_cast<unsigned>(code);
     }
     for (char32_t code : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}, char32_t{0xFFFFFFFF}})
         EXPECT_EQ(Encoded(code), "\xEF\xBF\xBD") << std::hex << static_cast<unsigned>(code);
