@@ -143,7 +143,7 @@ std::string FeatureHead(const FeatureResult& f, Language language) {
 }
 
 std::string ShortestNumber(double value) {
-    // A text may show an infinity, as the window does; JSON never.
+    // An error text names a size read as an infinity "inf"; JSON never holds one.
     return std::isfinite(value) ? json::Number(value) : FormatG(value);
 }
 
