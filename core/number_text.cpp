@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "core/utf8.h"
+
 namespace tolvo {
 namespace {
 
@@ -15,17 +17,17 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The full-width forms that read as ASCII, in UTF-8.
-struct FullWidthForm {
-    std::string_view utf8;
-    char ascii;
-};
-constexpr FullWidthForm kFullWidthForms[] = {
-    {"\xEF\xBC\x90", '0'}, {"\xEF\xBC\x91", '1'}, {"\xEF\xBC\x92", '2'}, {"\xEF\xBC\x93", '3'},
-    {"\xEF\xBC\x94", '4'}, {"\xEF\xBC\x95", '5'}, {"\xEF\xBC\x96", '6'}, {"\xEF\xBC\x97", '7'},
-    {"\xEF\xBC\x98", '8'}, {"\xEF\xBC\x99", '9'}, {"\xEF\xBC\x8E", '.'}, {"\xEF\xBC\x8D", '-'},
-    {"\xEF\xBC\x8B", '+'}, {"\xEF\xBD\x85", 'e'}, {"\xEF\xBC\xA5", 'E'}, {"\xE3\x80\x80", ' '},
-};
+// The ASCII character of the number grammar that a full-width form stands
+// for, or '\0'. An input method types U+FF01..U+FF5E for ASCII 0x21..0x7E and
+// the ideographic space U+3000 for a blank.
+char NumberCharacterOf(char32_t code) {
+    if (code == U'\u3000') return ' ';
+    if (code < U'\uFF01' || code > U'\uFF5E') return '\0';
+    const char ascii = static_cast<char>(code - 0xFEE0);
+    const bool inGrammar =
+        IsDigit(ascii) || ascii == '.' || ascii == '-' || ascii == '+' || ascii == 'e' || ascii == 'E';
+    return inGrammar ? ascii : '\0';
+}
 
 // One character of the text as the number grammar sees it: its ASCII form
 // and its length in bytes. Bytes of other characters stand for themselves
@@ -41,18 +43,16 @@ class Units {
     explicit Units(std::string_view text) : text_(text) {}
     Unit At(std::size_t i) const {
         if (i >= text_.size()) return {'\0', 0};
-        const unsigned char lead = static_cast<unsigned char>(text_[i]);
-        if (lead < 0x80) [[likely]]
+        if (static_cast<unsigned char>(text_[i]) < 0x80) [[likely]]
             return {text_[i], 1};
-        if (lead == 0xEF || lead == 0xE3) {
+        const utf8::Sequence s = utf8::Decode(text_, i);
+        if (const char ascii = NumberCharacterOf(s.code); ascii != '\0') {
             folded_ = true;
-            for (const FullWidthForm& f : kFullWidthForms) {
-                if (text_.substr(i, f.utf8.size()) == f.utf8) return {f.ascii, f.utf8.size()};
-            }
+            return {ascii, s.length};
         }
         return {text_[i], 1};
     }
-    // Whether a full-width form may have been met so far.
+    // Whether a full-width form has been met so far.
     bool Folded() const { return folded_; }
 
   private:

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/number_text.h"
+#include "core/utf8.h"
 
 namespace {
 
@@ -23,23 +24,16 @@ locale_t CLocale() {
 // (U+FF01..U+FF5E are ASCII plus 0xFEE0) and the ideographic space, as ASCII.
 std::string FoldedFullWidth(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-        if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
-            out += ' ';
-            i += 2;
-            continue;
+    for (std::size_t i = 0; i < text.size();) {
+        const tolvo::utf8::Sequence s = tolvo::utf8::Decode(text, i);
+        const bool fullWidth = s.code >= 0xFF01 && s.code <= 0xFF5E;
+        const char ascii = s.code == 0x3000 ? ' ' : fullWidth ? static_cast<char>(s.code - 0xFEE0) : '\0';
+        if (ascii != '\0' && std::strchr(" 0123456789.+-eE", ascii) != nullptr) {
+            out += ascii;
+        } else {
+            out.append(text.substr(i, s.length));
         }
-        if (i + 2 < text.size() && byte(0) == 0xEF && (byte(1) & 0xFE) == 0xBC && (byte(2) & 0xC0) == 0x80) {
-            const unsigned codePoint = 0xF000u | ((byte(1) & 0x3Fu) << 6) | (byte(2) & 0x3Fu);
-            const char ascii = static_cast<char>(codePoint - 0xFEE0u);
-            if (std::strchr("0123456789.+-eE", ascii) != nullptr) {
-                out += ascii;
-                i += 2;
-                continue;
-            }
-        }
-        out += text[i];
+        i += s.length;
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include "core/display_texts.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/utf8.h"
 
 namespace tolvo {
 namespace {
@@ -26,18 +27,10 @@ constexpr std::array<std::string_view, 3> kPhiLineLabels = {kBasicSizeLabel, kLi
 
 // Bytes a character takes in code page 932: one for ASCII and half-width
 // katakana (U+FF61..U+FF9F), two for the rest.
-std::size_t Cp932Width(std::string_view utf8, std::size_t& index) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[index]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (index + length > utf8.size()) length = utf8.size() - index;
-    char32_t code = 0;
-    if (length == 3) {
-        code = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[index + 1]) & 0x3Fu) << 6) |
-               (static_cast<unsigned char>(utf8[index + 2]) & 0x3Fu);
-    }
-    index += length;
-    if (lead < 0x80) return 1;
-    return code >= 0xFF61 && code <= 0xFF9F ? 1 : 2;
+std::size_t Cp932Width(std::string_view text, std::size_t& index) {
+    const utf8::Sequence s = utf8::Decode(text, index);
+    index += s.length;
+    return s.code < 0x80 || (s.code >= 0xFF61 && s.code <= 0xFF9F) ? 1 : 2;
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "core/display_texts.h"
+#include "core/json_writer.h"
 #include "core/number_text.h"
+#include "core/utf8.h"
 #include "tools/fit/writers.h"
 
 namespace tolvo::fit {
@@ -19,12 +21,18 @@ std::string_view KindWord(FitKind kind, Language language) {
     return language == Language::English ? kFitKindWords[static_cast<int>(kind) - 1] : FitKindText(kind);
 }
 
+// The numbers of the JSON lines.
 std::string Millimetres(double value) {
-    return ShortestNumber(RoundToSixDecimals(value));
+    return json::Number(RoundToSixDecimals(value));
 }
 
 std::string Micrometres(double value) {
-    return ShortestNumber(std::round(value * 1000.0) / 1000.0);
+    return json::Number(std::round(value * 1000.0) / 1000.0);
+}
+
+// A wanted clearance may be unbounded ("1e999" reads as an infinity): null.
+std::string WantedBound(double value) {
+    return std::isinf(value) ? std::string("null") : json::Number(value);
 }
 
 // A number for the text columns: fixed notation, trailing zeros dropped
@@ -98,14 +106,14 @@ std::string SideName(const std::optional<iso286::ToleranceClass>& c, const std::
     return c ? iso286::FormatClassName(*c) : fixedLabel;
 }
 
-// Columns as a terminal shows them: a character of three or more UTF-8 bytes
-// (kana, kanji, full-width forms) takes two columns.
+// Columns as a terminal shows them: a character from U+0800 on, of three or
+// more UTF-8 bytes (kana, kanji, full-width forms), takes two columns.
 std::size_t DisplayWidth(std::string_view text) {
     std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80) continue;
-        width += c >= 0xE0 ? 2 : 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const utf8::Sequence s = utf8::Decode(text, i);
+        width += s.code >= 0x800 ? 2 : 1;
+        i += s.length;
     }
     return width;
 }
@@ -197,7 +205,7 @@ void AppendPartsJson(std::string& out, const FeatureResult& f, double upper, dou
     for (std::size_t k = 0; k < parts.size(); ++k) {
         const MeasuredPart& p = parts[k];
         if (k) out += ',';
-        out += "{\"size\":" + ShortestNumber(p.size) + ",\"place\":\"";
+        out += "{\"size\":" + json::Number(p.size) + ",\"place\":\"";
         out += kPlaceWords[static_cast<int>(p.place)];
         out += "\",\"outside\":" + Micrometres(p.outsideBy) + "}";
     }
@@ -265,9 +273,8 @@ std::string WriteFindJson(const FindReport& report, std::size_t limit) {
     const FitRequirement& r = report.requirement;
     const FitSearch& s = report.search;
     constexpr std::string_view kBases[] = {"hole", "shaft", "any"};
-    std::string out = "{\"size\":" + ShortestNumber(r.basicSize) +
-                      ",\"min\":" + ShortestNumber(r.wanted.minimum) +
-                      ",\"max\":" + ShortestNumber(r.wanted.maximum) + ",\"basis\":\"";
+    std::string out = "{\"size\":" + json::Number(r.basicSize) + ",\"min\":" + WantedBound(r.wanted.minimum) +
+                      ",\"max\":" + WantedBound(r.wanted.maximum) + ",\"basis\":\"";
     out += kBases[static_cast<int>(r.basis)];
     out += r.range == FitClassRange::Whole ? "\",\"range\":\"whole\"" : "\",\"range\":\"seed\"";
     out += ",\"count\":" + std::to_string(s.fits.size()) + ",\"fits\":[";
@@ -362,15 +369,15 @@ std::string WriteMeasuredJson(const MeasuredReport& report) {
     out += ",\"shaft\":";
     AppendPartsJson(out, report.result.shaft, n.shaftUpperLimit, n.shaftLowerLimit, report.check.shafts);
     out += ",\"wanted\":";
-    out += report.wanted ? "{\"min\":" + ShortestNumber(report.wanted->minimum) +
-                               ",\"max\":" + ShortestNumber(report.wanted->maximum) + "}"
+    out += report.wanted ? "{\"min\":" + WantedBound(report.wanted->minimum) +
+                               ",\"max\":" + WantedBound(report.wanted->maximum) + "}"
                          : std::string("null");
     out += ",\"pairs\":[";
     for (std::size_t k = 0; k < report.check.pairs.size(); ++k) {
         const MeasuredPair& p = report.check.pairs[k];
         if (k) out += ',';
         out += "{\"hole\":" + std::to_string(p.hole) + ",\"shaft\":" + std::to_string(p.shaft) +
-               ",\"clearance\":" + ShortestNumber(p.clearance) + ",\"meets\":";
+               ",\"clearance\":" + json::Number(p.clearance) + ",\"meets\":";
         out += p.meetsWanted ? (*p.meetsWanted ? "true" : "false") : "null";
         out += '}';
     }

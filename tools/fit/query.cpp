@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/general_table.h"
+#include "core/utf8.h"
 
 namespace tolvo::fit {
 namespace {
@@ -20,34 +21,6 @@ bool IsDigit(char c) {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-// The length of the well-formed UTF-8 sequence that begins the text; 0 when
-// it does not begin with one.
-std::size_t Utf8Length(std::string_view text) {
-    const unsigned char lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char c = static_cast<unsigned char>(text[k]);
-        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
-    }
-    return length;
 }
 
 std::string_view FeatureName(FeatureKind kind) {
@@ -168,15 +141,11 @@ std::string Quoted(std::string_view text) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size() && out.size() < kQuotedMaximum) {
-        const std::size_t length = Utf8Length(text.substr(i));
-        const unsigned char u = static_cast<unsigned char>(text[i]);
-        if (length == 0 || u < 0x20 || u == 0x7F) {
-            out += '?';  // a control character or a byte that is not UTF-8
-            ++i;
-            continue;
-        }
-        out += text.substr(i, length);
-        i += length;
+        const utf8::Sequence s = utf8::Decode(text, i);
+        // '?' for a control character or a byte that is not UTF-8
+        const bool printable = s.wellFormed && s.code >= 0x20 && s.code != 0x7F;
+        out += printable ? text.substr(i, s.length) : "?";
+        i += s.length;
     }
     return i < text.size() ? out + "..." : out;
 }

@@ -1,12 +1,12 @@
 #include "tools/fit/writers.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "core/display_texts.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
+#include "core/json_writer.h"
 #include "core/messages.h"
 #include "core/number_text.h"
 
@@ -105,7 +105,7 @@ void AppendNumber(std::string& out, std::string_view key, double value) {
     out += '"';
     out += key;
     out += "\":";
-    out += ShortestNumber(value);
+    json::AppendNumber(out, value);
 }
 
 void AppendFeatureJson(std::string& out, const FeatureResult& f, double upperLimit, double lowerLimit) {
@@ -143,10 +143,8 @@ std::string FeatureHead(const FeatureResult& f, Language language) {
 }
 
 std::string ShortestNumber(double value) {
-    if (value == 0.0) return "0";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
+    // An error text names a size read as an infinity "inf"; JSON never holds one.
+    return std::isfinite(value) ? json::Number(value) : FormatG(value);
 }
 
 std::string WriteText(const Result& result, Language language) {

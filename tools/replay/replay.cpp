@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/fit_evaluation.h"
-#include "core/number_text.h"
+#include "core/json_writer.h"
 #include "core/zone_diagram.h"
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
@@ -35,90 +35,11 @@ struct EndOfScript {};
 
 // ---- text helpers ----
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 sequence at text[i]; 0 for a byte that
-// starts none (an overlong form, a surrogate, a code point above U+10FFFF, a
-// sequence cut short or a stray byte).
-std::size_t WellFormedAt(std::string_view text, std::size_t i) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) return 1;
-    // The second byte's range for each lead byte (RFC 3629, section 4).
-    struct Lead {
-        unsigned char first, last;
-        std::size_t length;
-        unsigned char low, high;
-    };
-    static constexpr Lead kLeads[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
-                                      {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
-                                      {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-                                      {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
-    for (const Lead& l : kLeads) {
-        if (lead < l.first || lead > l.last) continue;
-        if (i + l.length > text.size()) return 0;
-        const unsigned char second = static_cast<unsigned char>(text[i + 1]);
-        if (second < l.low || second > l.high) return 0;
-        for (std::size_t k = 2; k < l.length; ++k) {
-            if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
-        }
-        return l.length;
-    }
-    return 0;
-}
-
-// Appends text as well-formed UTF-8 without raw control characters: each byte
-// that starts no well-formed sequence becomes U+FFFD, and control characters
-// are escaped as JSON escapes them. In JSON, quotes and backslashes are escaped
-// too. Stops before the first character that would pass `limit` bytes and
-// tells whether it did.
-bool AppendClean(std::string& out, std::string_view text, bool json,
-                 std::size_t limit = std::string_view::npos) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    const std::size_t start = out.size();
-    for (std::size_t i = 0; i < text.size();) {
-        if (out.size() - start >= limit) return true;
-        const std::size_t length = WellFormedAt(text, i);
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
-            continue;
-        }
-        if (json && c == '"') {
-            out += "\\\"";
-        } else if (json && c == '\\') {
-            out += "\\\\";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out.append(text.substr(i, length));
-        }
-        i += length;
-    }
-    return false;
-}
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    AppendClean(out, text, true);
-    out += '"';
-}
-
 // A piece of the script or a path in an error message: short, and safe to print.
 std::string Shown(std::string_view text) {
     constexpr std::size_t kLongest = 40;
     std::string out;
-    if (AppendClean(out, text, false, kLongest)) out += "…";
+    if (json::AppendEscaped(out, text, json::Quotes::Kept, kLongest)) out += "…";
     return out;
 }
 
@@ -152,7 +73,7 @@ void AppendControls(std::string& out, const ControlStates& controls, bool extend
             case ControlKind::PreviewEdit:
             case ControlKind::Static:
                 out += "\"text\":";
-                AppendJsonString(out, c.text);
+                json::AppendString(out, c.text);
                 out += ',';
                 if (c.partial) out += "\"partial\":true,";
                 break;
@@ -199,21 +120,27 @@ std::string_view FitKindName(FitKind kind) {
     return "none";
 }
 
+// A value of the zone diagram as the window shows it, six significant digits.
+std::string Micrometres(double value) {
+    return json::Number(value, json::Digits::Six);
+}
+
 // The tolerance-zone diagram as data: the values in μm, not the layout.
 void AppendZoneScene(std::string& out, const ZoneScene& scene) {
     out += "{\"zeroLine\":";
-    AppendJsonString(out, scene.zeroLabel.text);
+    json::AppendString(out, scene.zeroLabel.text);
     out += ",\"zones\":[";
     for (std::size_t i = 0; i < scene.zones.size(); ++i) {
         const ZoneRect& z = scene.zones[i];
         if (i > 0) out += ',';
         out += z.kind == FeatureKind::Hole ? "{\"feature\":\"hole\"" : "{\"feature\":\"shaft\"";
         out += ",\"label\":";
-        AppendJsonString(out, z.label.text);
-        out += ",\"upper\":" + FormatG(z.upperUm) + ",\"lower\":" + FormatG(z.lowerUm) + ",\"upperText\":";
-        AppendJsonString(out, z.upperText.text);
+        json::AppendString(out, z.label.text);
+        out += ",\"upper\":" + Micrometres(z.upperUm) + ",\"lower\":" + Micrometres(z.lowerUm) +
+               ",\"upperText\":";
+        json::AppendString(out, z.upperText.text);
         out += ",\"lowerText\":";
-        AppendJsonString(out, z.lowerText.text);
+        json::AppendString(out, z.lowerText.text);
         out += '}';
     }
     out += "],\"fit\":";
@@ -223,20 +150,20 @@ void AppendZoneScene(std::string& out, const ZoneScene& scene) {
         out += "{\"kind\":\"";
         out += FitKindName(scene.fitKind);
         out += "\",\"kindText\":";
-        AppendJsonString(out, scene.fitKindText);
+        json::AppendString(out, scene.fitKindText);
         out += ",\"spans\":[";
         for (std::size_t i = 0; i < scene.spans.size(); ++i) {
             const ZoneSpan& span = scene.spans[i];
             if (i > 0) out += ',';
-            out += "{\"from\":" + FormatG(span.fromUm) + ",\"to\":" + FormatG(span.toUm) +
-                   ",\"amount\":" + FormatG(span.clearanceUm) + ",\"text\":";
-            AppendJsonString(out, span.text);
+            out += "{\"from\":" + Micrometres(span.fromUm) + ",\"to\":" + Micrometres(span.toUm) +
+                   ",\"amount\":" + Micrometres(span.clearanceUm) + ",\"text\":";
+            json::AppendString(out, span.text);
             out += '}';
         }
         out += "]}";
     }
     out += ",\"note\":";
-    AppendJsonString(out, scene.note);
+    json::AppendString(out, scene.note);
     out += '}';
 }
 
@@ -244,20 +171,20 @@ void AppendRequest(std::string& out, const RecordingHost::Request& request) {
     switch (request.kind) {
         case RecordingHost::Kind::Message:
             out += "{\"message\":";
-            AppendJsonString(out, request.text);
+            json::AppendString(out, request.text);
             out += ",\"caption\":";
-            AppendJsonString(out, request.caption);
+            json::AppendString(out, request.caption);
             out += '}';
             return;
         case RecordingHost::Kind::Clipboard:
             out += "{\"clipboard\":";
-            AppendJsonString(out, request.text);
+            json::AppendString(out, request.text);
             out += '}';
             return;
         case RecordingHost::Kind::Open: {
             out += "{\"open\":";
             const std::u8string path = request.file.generic_u8string();
-            AppendJsonString(out, std::string(path.begin(), path.end()));
+            json::AppendString(out, std::string(path.begin(), path.end()));
             out += '}';
             return;
         }
@@ -593,7 +520,7 @@ class Runner {
             if (!first) out += ',';
             first = false;
             out += "{\"text\":";
-            AppendJsonString(out, row.text);
+            json::AppendString(out, row.text);
             out += row.fit ? ",\"choosable\":true}" : ",\"choosable\":false}";
         }
         out += "],\"focus\":" + std::to_string(finder_->Focus()) + "}";
