@@ -19,7 +19,7 @@ struct FeatureInputs {
     int gradePosition = 0;                      // grade slider
     std::string_view freeFirstText;             // the two free-input edits, in either order
     std::string_view freeSecondText;
-    FitClassRange range = FitClassRange::Seed;  // the table that fit tolerance class mode reads
+    FitClassRange range = FitClassRange::Seed;  // the classes fit tolerance class mode offers
 };
 
 struct FeatureTexts {
