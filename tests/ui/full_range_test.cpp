@@ -239,8 +239,9 @@ TEST_P(RangeSwitchTest, OffTakesTheNearestSeedClassAndOnKeepsIt) {
     SelectClass(c.kind, c.wholeClass);
     model.SetFullRange(false);
     const FeatureState& s = model.Feature(c.kind);
-    EXPECT_EQ(LetterName(c.kind, s.letterIndex), c.seedLetter);
-    EXPECT_EQ(GradeNumber(s.gradeIndex), c.seedGrade);
+    const iso286::ToleranceClass seed = *ClassicRange().ClassAt(c.kind, s.letterIndex, s.gradeIndex);
+    EXPECT_EQ(iso286::LetterName(c.kind, seed.letterIndex), c.seedLetter);
+    EXPECT_EQ(iso286::GradeName(seed.gradeIndex), std::to_string(c.seedGrade));
     EXPECT_EQ(Position(PanelOf(c.kind).letterSlider), s.letterIndex);
     EXPECT_EQ(model.Controls().At(PanelOf(c.kind).letterSlider).maximum, 9);
     model.SetFullRange(true);
