@@ -30,8 +30,8 @@ struct CellCheck {
 class ClassRange {
   public:
     // Grades are the consecutive whole-system grades from firstGrade.
-    constexpr ClassRange(std::span<const int> letters, int firstGrade, int gradeCount, double largestBasicSize,
-                         SettingMessage sizeLimitMessage)
+    constexpr ClassRange(std::span<const int> letters, int firstGrade, int gradeCount,
+                         double largestBasicSize, SettingMessage sizeLimitMessage)
         : letters_(letters),
           firstGrade_(firstGrade),
           gradeCount_(gradeCount),
@@ -45,7 +45,8 @@ class ClassRange {
     SettingMessage SizeLimitMessage() const { return sizeLimitMessage_; }
 
     // The class at two slider positions; none for a position outside the range.
-    std::optional<iso286::ToleranceClass> ClassAt(FeatureKind kind, int letterPosition, int gradePosition) const;
+    std::optional<iso286::ToleranceClass> ClassAt(FeatureKind kind, int letterPosition,
+                                                  int gradePosition) const;
     // The slider positions of a whole-system letter or grade; none where the
     // range does not offer it.
     std::optional<int> LetterPosition(int letterIndex) const;
@@ -60,7 +61,8 @@ class ClassRange {
 
     // The cell of a class at a size step; none for positions or a step outside
     // the range and where the standard defines no cell.
-    std::optional<Deviations> Cell(FeatureKind kind, int letterPosition, int gradePosition, int sizeStep) const;
+    std::optional<Deviations> Cell(FeatureKind kind, int letterPosition, int gradePosition,
+                                   int sizeStep) const;
     // The undefined-cell rule. Positions and the step must be in the range.
     CellCheck Check(FeatureKind kind, int letterPosition, int gradePosition, int sizeStep) const;
 

@@ -1,6 +1,5 @@
 #include "core/setting_checks.h"
 
-
 #include "core/general_table.h"
 
 namespace tolvo {

@@ -9,6 +9,7 @@
 #include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "ui/control_tooltips.h"
 #include "ui/copy_model.h"
 
 namespace tolvo {
@@ -37,8 +38,8 @@ struct Scales {
     std::optional<int> classText;
 };
 std::array<Scales, 2> PanelScales(const Panel& p) {
-    return {{{p.letterMarks, p.gradeMarks, std::nullopt},
-             {p.wholeLetterMarks, p.wholeGradeMarks, p.classText}}};
+    return {
+        {{p.letterMarks, p.gradeMarks, std::nullopt}, {p.wholeLetterMarks, p.wholeGradeMarks, p.classText}}};
 }
 
 // The edits whose text is read as a number.
@@ -70,6 +71,7 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
         for (int g = 0; g < iso286::kGradeCount; ++g)
             controls_.At(p->wholeGradeMarks[g]).text = std::string(iso286::GradeName(g));
     }
+    SetMainDialogTooltips(controls_, Classes());
     controls_.At(kSameBasicSize).checked = true;
     SetEnabled(kShaftBasicSize, false);
     RefreshPanelControls(kHole);
@@ -275,9 +277,11 @@ void MainModel::ApplyCellRules(const Panel& p) {
             if (check.kRule || check.nRule) {
                 ShowSettingMessage(p, check.kRule ? SettingMessage::KGrade : SettingMessage::NGrade);
             } else {
-                const int nearest = Classes().ClassAt(p.kind, s.letterIndex, check.nearestGradePosition)->gradeIndex;
-                host_.ShowMessage(kMessageCaption, UndefinedClassMessageText(p.kind, iso286::FormatClassName(*c),
-                                                                             iso286::GradeName(nearest)));
+                const int nearest =
+                    Classes().ClassAt(p.kind, s.letterIndex, check.nearestGradePosition)->gradeIndex;
+                host_.ShowMessage(kMessageCaption,
+                                  UndefinedClassMessageText(p.kind, iso286::FormatClassName(*c),
+                                                            iso286::GradeName(nearest)));
             }
             s.gradeIndex = check.nearestGradePosition;
             controls_.At(p.gradeSlider).position = check.nearestGradePosition;
@@ -471,7 +475,8 @@ void MainModel::OnCopyCommand() {
         if (Checked(p.fitRadio)) {
             const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
             if (!c) return {};
-            return FitClassSuffix(iso286::LetterName(p.kind, c->letterIndex), iso286::GradeName(c->gradeIndex));
+            return FitClassSuffix(iso286::LetterName(p.kind, c->letterIndex),
+                                  iso286::GradeName(c->gradeIndex));
         }
         if (Checked(p.generalRadio)) return GeneralClassSuffix(GeneralClassName(s.generalClass));
         return {};
@@ -582,8 +587,9 @@ void MainModel::MapClassToRange(const Panel& p, const ClassRange& from) {
     FeatureState& s = StateOf(p);
     ControlState& letter = controls_.At(p.letterSlider);
     ControlState& grade = controls_.At(p.gradeSlider);
-    const iso286::ToleranceClass c = *from.ClassAt(p.kind, std::clamp(letter.position, 0, from.LetterCount() - 1),
-                                                   std::clamp(grade.position, 0, from.GradeCount() - 1));
+    const iso286::ToleranceClass c =
+        *from.ClassAt(p.kind, std::clamp(letter.position, 0, from.LetterCount() - 1),
+                      std::clamp(grade.position, 0, from.GradeCount() - 1));
     s.letterIndex = Classes().NearestLetterPosition(c.letterIndex);
     s.gradeIndex = Classes().NearestGradePosition(c.gradeIndex);
     letter.maximum = Classes().LetterCount() - 1;
@@ -598,6 +604,7 @@ void MainModel::SetFullRange(bool on) {
     if (ended_ || range == range_) return;
     const ClassRange& from = Classes();
     range_ = range;
+    SetMainDialogTooltips(controls_, Classes());
     for (const Panel* p : {&kHole, &kShaft}) MapClassToRange(*p, from);
     // The other range may end below the size or lack the class: the checks of
     // a size change run for each feature, then everything as for Enter.

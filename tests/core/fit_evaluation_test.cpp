@@ -16,7 +16,8 @@ namespace {
 FeatureState FitFeature(FeatureKind kind, const std::string& size, int letter, int grade) {
     FeatureState state;
     state.sizeStep = *iso286::ClassifySizeStep(std::stod(size));
-    const FeatureInputs inputs{size, ToleranceMode::FitClass, letter, *ClassicRange().GradePosition(grade + 1), "", ""};
+    const FeatureInputs inputs{
+        size, ToleranceMode::FitClass, letter, *ClassicRange().GradePosition(grade + 1), "", ""};
     return EvaluateFeature(kind, state, inputs).state;
 }
 

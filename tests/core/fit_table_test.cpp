@@ -42,7 +42,8 @@ std::string_view LetterName(FeatureKind kind, int position) {
 }
 
 int GradeNumber(int position) {
-    return std::stoi(std::string(iso286::GradeName(kClassic.ClassAt(FeatureKind::Hole, 0, position)->gradeIndex)));
+    return std::stoi(
+        std::string(iso286::GradeName(kClassic.ClassAt(FeatureKind::Hole, 0, position)->gradeIndex)));
 }
 
 // The classic size range (0..7) of a size step up to 120 mm.
@@ -127,9 +128,10 @@ TEST(FitTable, ExactlyTheHoleK9To12Over3mmAndN9To12UpTo1mmAreUndefined) {
                 for (int g = 0; g < kClassic.GradeCount(); ++g) {
                     const bool defined = kClassic.Cell(kind, letter, g, step).has_value();
                     const bool above8 = kind == H && GradeNumber(g) >= 9;
-                    const bool expectUndefined = bounds.upTo > 120 ||
-                                                 (above8 && LetterName(kind, letter) == "K" && bounds.over >= 3) ||
-                                                 (above8 && LetterName(kind, letter) == "N" && bounds.upTo <= 1);
+                    const bool expectUndefined =
+                        bounds.upTo > 120 ||
+                        (above8 && LetterName(kind, letter) == "K" && bounds.over >= 3) ||
+                        (above8 && LetterName(kind, letter) == "N" && bounds.upTo <= 1);
                     EXPECT_EQ(defined, !expectUndefined)
                         << LetterName(kind, letter) << GradeNumber(g) << " step " << step;
                     if (!defined && bounds.upTo <= 120) ++undefined;
@@ -246,8 +248,9 @@ TEST(ClassRange, MovesAnUndefinedClassToTheNearestDefinedGradeOrHasNone) {
         EXPECT_EQ(check.kRule, c.kRule);
         EXPECT_EQ(check.nRule, c.nRule);
         if (c.outcome == Outcome::OtherGrade) {
-            EXPECT_EQ(iso286::GradeName(range.ClassAt(tc.kind, letter, check.nearestGradePosition)->gradeIndex),
-                      c.nearestGrade);
+            EXPECT_EQ(
+                iso286::GradeName(range.ClassAt(tc.kind, letter, check.nearestGradePosition)->gradeIndex),
+                c.nearestGrade);
         }
     }
 }

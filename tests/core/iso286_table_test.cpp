@@ -7,7 +7,6 @@
 #include <ostream>
 #include <string>
 
-
 namespace tolvo {
 
 // Internal linkage: other test files may print cells their own way.
