@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
 
     // core: hole 25 H7, shaft 25 g6 and their fit
     FeatureState hole, shaft;
-    hole.fitSizeRange = shaft.fitSizeRange = ClassifyFitSizeRange(25, 0);
+    hole.sizeStep = shaft.sizeStep = *iso286::ClassifySizeStep(25);
     const FeatureInputs holeInputs{"25", ToleranceMode::FitClass, 4, 2, "", ""};
     const FeatureInputs shaftInputs{"25", ToleranceMode::FitClass, 3, 1, "", ""};
     const double refresh = MedianNanoseconds([&] {

@@ -13,18 +13,17 @@ inline constexpr int Index(FeatureKind kind) {
 // turn the order is fit, general, free.
 enum class ToleranceMode { FitClass, General, Free };
 
-// Which table the fit tolerance class mode reads: the classic slice (D..P /
-// d..p, grades 5..12, up to 120 mm) or the whole ISO 286 system (A..ZC / a..zc,
-// IT01..IT18, up to 3150 mm).
+// Which range of classes fit tolerance class mode offers: the classic slice
+// (D..P / d..p, grades 5..12, up to 120 mm) or the whole ISO 286 system
+// (A..ZC / a..zc, IT01..IT18, up to 3150 mm). RangeOf gives its view.
 enum class FitClassRange { Seed, Whole };
 
 // What Tolvo remembers of one feature between two user actions.
 struct FeatureState {
     double basicSize = 0.0;    // mm, as last parsed from the basic-size edit
-    int letterIndex = 0;       // seed range 0..9: D..P or d..p; whole range 0..27: A..ZC or a..zc
-    int gradeIndex = 0;        // seed range 0..7: IT grade = gradeIndex + 5; whole range 0..19: IT01..IT18
-    int fitSizeRange = 0;      // 0..7, see ClassifyFitSizeRange
-    int sizeStep = 0;          // whole range 0..41, see iso286::ClassifySizeStep
+    int letterIndex = 0;       // the letter slider's position in the range (ClassRange::ClassAt)
+    int gradeIndex = 0;        // the grade slider's position in the range
+    int sizeStep = 0;          // 0..41, see iso286::ClassifySizeStep
     int generalClass = 0;      // 0..3: 精級, 中級, 粗級, 極粗級
     int generalSizeRange = 0;  // 0..7, see ClassifyGeneralSizeRange
     double freeUpper = 0.0;    // mm, free deviations after ordering (freeUpper >= freeLower)

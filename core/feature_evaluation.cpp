@@ -6,7 +6,6 @@
 #include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/general_table.h"
-#include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
 
@@ -26,29 +25,11 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
-// The cell of the feature's class in the table its range reads; none when the
-// indexes are out of range or the standard leaves the cell undefined.
-std::optional<Deviations> FitClassCell(FeatureKind kind, const FeatureState& state, FitClassRange range) {
-    const auto within = [](int index, int count) { return index >= 0 && index < count; };
-    if (range == FitClassRange::Whole) {
-        if (!within(state.letterIndex, iso286::kLetterCount) ||
-            !within(state.gradeIndex, iso286::kGradeCount) ||
-            !within(state.sizeStep, iso286::kSizeStepCount)) {
-            return std::nullopt;
-        }
-        return iso286::Lookup(kind, state.letterIndex, state.gradeIndex, state.sizeStep);
-    }
-    if (!within(state.letterIndex, kLetterCount) || !within(state.gradeIndex, kGradeCount) ||
-        !within(state.fitSizeRange, kFitSizeRangeCount)) {
-        return std::nullopt;
-    }
-    return FitTableLookup(kind, state.fitSizeRange, state.letterIndex, state.gradeIndex);
-}
-
 std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, const FeatureInputs& in) {
     state.letterIndex = in.letterPosition;
     state.gradeIndex = in.gradePosition;
-    const std::optional<Deviations> found = FitClassCell(kind, state, in.range);
+    const std::optional<Deviations> found =
+        RangeOf(in.range).Cell(kind, state.letterIndex, state.gradeIndex, state.sizeStep);
     if (!found) return std::nullopt;
     const Deviations& cell = *found;
     const double tolerance = cell.upper - cell.lower;  // micrometres

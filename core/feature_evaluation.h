@@ -14,12 +14,12 @@ namespace tolvo {
 // What the evaluation reads from the feature's controls.
 struct FeatureInputs {
     std::string_view basicSizeText;
-    std::optional<ToleranceMode> mode;          // the selected radio button; none when no button is selected
-    int letterPosition = 0;                     // letter slider
-    int gradePosition = 0;                      // grade slider
-    std::string_view freeFirstText;             // the two free-input edits, in either order
+    std::optional<ToleranceMode> mode;  // the selected radio button; none when no button is selected
+    int letterPosition = 0;             // letter slider
+    int gradePosition = 0;              // grade slider
+    std::string_view freeFirstText;     // the two free-input edits, in either order
     std::string_view freeSecondText;
-    FitClassRange range = FitClassRange::Seed;  // the table that fit tolerance class mode reads
+    FitClassRange range = FitClassRange::Seed;  // the classes fit tolerance class mode offers
 };
 
 struct FeatureTexts {

@@ -14,7 +14,6 @@ namespace {
 
 constexpr double kNanometresPerMillimetre = 1e6;
 constexpr double kNanometresPerMicrometre = 1e3;
-constexpr double kLargestSeedSize = 120.0;
 // Limit sizes and wanted clearances are compared in whole nanometres; beyond
 // a kilometre nothing is a sensible fit, and int64 keeps every difference.
 constexpr double kLargestMagnitude = 1e6;
@@ -63,27 +62,15 @@ std::vector<Cell> SearchedCells(FeatureKind kind, const FitRequirement& r) {
     const int basisLetter =
         basisHole || basisShaft ? iso286::FindLetter(kind, basisHole ? "H" : "h").value_or(-1) : -1;
     const double size = r.basicSize;
-    if (r.range == FitClassRange::Whole) {
-        const int step = *iso286::ClassifySizeStep(size);
-        cells.reserve(iso286::kLetterCount * iso286::kGradeCount);
-        for (int letter = 0; letter < iso286::kLetterCount; ++letter) {
-            if (basisLetter >= 0 && letter != basisLetter) continue;
-            for (int grade = 0; grade < iso286::kGradeCount; ++grade) {
-                const std::optional<Deviations> d = iso286::Lookup(kind, letter, grade, step);
-                if (d) cells.push_back(ClassCell({kind, letter, grade}, *d, size));
-            }
-        }
-        return cells;
-    }
-    const int fitRange = ClassifyFitSizeRange(size, 0);
-    cells.reserve(kLetterCount * kGradeCount);
-    for (int seedLetter = 0; seedLetter < kLetterCount; ++seedLetter) {
-        const int letter = iso286::LetterFromSeed(seedLetter);
-        if (basisLetter >= 0 && letter != basisLetter) continue;
-        for (int seedGrade = 0; seedGrade < kGradeCount; ++seedGrade) {
-            const std::optional<Deviations> d = FitTableLookup(kind, fitRange, seedLetter, seedGrade);
-            if (!d || FitCellBarredAt(kind, size, seedLetter, seedGrade)) continue;
-            cells.push_back(ClassCell({kind, letter, iso286::GradeFromSeed(seedGrade)}, *d, size));
+    const ClassRange& range = RangeOf(r.range);
+    const int step = *iso286::ClassifySizeStep(size);
+    cells.reserve(static_cast<std::size_t>(range.LetterCount() * range.GradeCount()));
+    for (int l = 0; l < range.LetterCount(); ++l) {
+        for (int g = 0; g < range.GradeCount(); ++g) {
+            const iso286::ToleranceClass c = *range.ClassAt(kind, l, g);
+            if (basisLetter >= 0 && c.letterIndex != basisLetter) continue;
+            const std::optional<Deviations> d = range.Cell(kind, l, g, step);
+            if (d) cells.push_back(ClassCell(c, *d, size));
         }
     }
     return cells;
@@ -211,7 +198,7 @@ class Pairing {
 FinderProblem CheckRequirement(const FitRequirement& r) {
     const bool searched = !r.fixedHole || !r.fixedShaft;
     if (!(r.basicSize > 0.0) || !iso286::ClassifySizeStep(r.basicSize) ||
-        (searched && r.range == FitClassRange::Seed && r.basicSize > kLargestSeedSize)) {
+        (searched && r.basicSize > RangeOf(r.range).LargestBasicSize())) {
         return FinderProblem::SizeOutOfRange;
     }
     if (std::isnan(r.wanted.minimum) || std::isnan(r.wanted.maximum)) return FinderProblem::WantedNotANumber;
@@ -242,17 +229,9 @@ std::optional<FixedFeature> FixFeature(FeatureKind kind, const FeatureState& sta
     if (!state.hasLimits) return std::nullopt;
     FixedFeature fixed{state.upperLimit, state.lowerLimit, std::move(label), std::nullopt};
     if (mode != ToleranceMode::FitClass) return fixed;
-    const bool whole = range == FitClassRange::Whole;
-    const int letters = whole ? iso286::kLetterCount : kLetterCount;
-    const int grades = whole ? iso286::kGradeCount : kGradeCount;
-    // Positions the table has no class for never give limit sizes; refuse them all the same.
-    if (state.letterIndex < 0 || state.letterIndex >= letters || state.gradeIndex < 0 ||
-        state.gradeIndex >= grades) {
-        return std::nullopt;
-    }
-    fixed.isoClass = whole ? iso286::ToleranceClass{kind, state.letterIndex, state.gradeIndex}
-                           : iso286::ToleranceClass{kind, iso286::LetterFromSeed(state.letterIndex),
-                                                    iso286::GradeFromSeed(state.gradeIndex)};
+    // Positions the range has no class for never give limit sizes; refuse them all the same.
+    fixed.isoClass = RangeOf(range).ClassAt(kind, state.letterIndex, state.gradeIndex);
+    if (!fixed.isoClass) return std::nullopt;
     return fixed;
 }
 

@@ -1,52 +1,83 @@
-// The fit tolerance table of ISO 286 / JIS B0401 for basic sizes up to 120 mm:
-// ten fundamental-deviation letters per feature and the IT grades 5 to 12.
+// The ranges of tolerance classes that fit tolerance class mode offers, each
+// a view over the one ISO 286 table: which letters, grades and basic sizes it
+// offers, and the message that refuses a size beyond them. A slider position
+// indexes the range's own letters or grades; classes, names and cells are
+// always the whole system's.
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <span>
 
 #include "core/feature.h"
+#include "core/iso286_table.h"
+#include "core/messages.h"
 
 namespace tolvo {
 
-inline constexpr int kFitSizeRangeCount = 8;
-inline constexpr int kLetterCount = 10;
-inline constexpr int kGradeCount = 8;
-inline constexpr int kFirstGrade = 5;
-inline constexpr int kFitCellCount = kFeatureKindCount * kFitSizeRangeCount * kLetterCount * kGradeCount;
-
-// Letter indexes that the grade rules name.
-inline constexpr int kLetterK = 6;
-inline constexpr int kLetterN = 8;
-// Grade index of IT8, the finest grade the K and N rules fall back to.
-inline constexpr int kGradeIndex8 = 3;
-
-// Upper and lower limit deviation in micrometres (ES/EI of a hole, es/ei of a shaft).
-struct Deviations {
-    double upper;
-    double lower;
-    friend constexpr bool operator==(const Deviations&, const Deviations&) = default;
+// What a range answers for a class at a size step: the cell is defined, or
+// the letter has other grades of the range there (the nearest one, the finer
+// on a tie), or it has none at all.
+struct CellCheck {
+    enum class Outcome { Defined, OtherGrade, NoGrade };
+    Outcome outcome = Outcome::Defined;
+    int nearestGradePosition = 0;  // for OtherGrade: the grade slider's position to move to
+    // For OtherGrade: the hole's K above IT8 over 3 mm or N above IT8 up to
+    // 1 mm, for which JIS B0401 has messages of their own.
+    bool kRule = false;
+    bool nRule = false;
 };
 
-// The cell for a feature, size range, letter and grade; none where the
-// standard defines no cell (hole K above grade 8 over 3 mm). Indexes must be
-// in range.
-std::optional<Deviations> FitTableLookup(FeatureKind kind, int fitSizeRange, int letterIndex, int gradeIndex);
+class ClassRange {
+  public:
+    // Grades are the consecutive whole-system grades from firstGrade.
+    constexpr ClassRange(std::span<const int> letters, int firstGrade, int gradeCount,
+                         double largestBasicSize, SettingMessage sizeLimitMessage)
+        : letters_(letters),
+          firstGrade_(firstGrade),
+          gradeCount_(gradeCount),
+          largestBasicSize_(largestBasicSize),
+          sizeLimitMessage_(sizeLimitMessage) {}
 
-// True where a cell exists for its size range but the standard bars it from
-// part of that range: JIS B0401-1 forbids hole N above grade 8 for sizes over
-// 0 up to 1 mm, while the same cells serve over 1 up to 3 mm. Any index out of
-// range gives false.
-bool FitCellBarredAt(FeatureKind kind, double basicSize, int letterIndex, int gradeIndex);
+    int LetterCount() const { return static_cast<int>(letters_.size()); }
+    int GradeCount() const { return gradeCount_; }
+    double LargestBasicSize() const { return largestBasicSize_; }
+    // Fit mode refuses a basic size over the largest with this message.
+    SettingMessage SizeLimitMessage() const { return sizeLimitMessage_; }
 
-// The range of a basic size in mm: 0 up to 3, 1 up to 6, 2 up to 10, 3 up to
-// 18, 4 up to 30, 5 up to 50, 6 up to 80, 7 up to 120 (each bound included;
-// every size up to 3, zero and negative included, is range 0). A size above
-// 120 keeps the previous range.
-int ClassifyFitSizeRange(double basicSize, int previousRange);
+    // The class at two slider positions; none for a position outside the range.
+    std::optional<iso286::ToleranceClass> ClassAt(FeatureKind kind, int letterPosition,
+                                                  int gradePosition) const;
+    // The slider positions of a whole-system letter or grade; none where the
+    // range does not offer it.
+    std::optional<int> LetterPosition(int letterIndex) const;
+    std::optional<int> GradePosition(int gradeIndex) const;
+    bool Offers(const iso286::ToleranceClass& toleranceClass) const;
+    // The position of the offered letter (grade) nearest to a whole-system
+    // one: its own where offered, else the nearest in the standard's order,
+    // the earlier (a letter nearer A, a finer grade) on a tie: EF goes to E,
+    // J to JS.
+    int NearestLetterPosition(int letterIndex) const;
+    int NearestGradePosition(int gradeIndex) const;
 
-// "D".."P" for the hole, "d".."p" for the shaft.
-std::string_view LetterName(FeatureKind kind, int letterIndex);
-int GradeNumber(int gradeIndex);
+    // The cell of a class at a size step; none for positions or a step outside
+    // the range and where the standard defines no cell.
+    std::optional<Deviations> Cell(FeatureKind kind, int letterPosition, int gradePosition,
+                                   int sizeStep) const;
+    // The undefined-cell rule. Positions and the step must be in the range.
+    CellCheck Check(FeatureKind kind, int letterPosition, int gradePosition, int sizeStep) const;
+
+  private:
+    std::span<const int> letters_;
+    int firstGrade_;
+    int gradeCount_;
+    double largestBasicSize_;
+    SettingMessage sizeLimitMessage_;
+};
+
+// The classic slice: D..P / d..p, IT5..IT12, basic sizes up to 120 mm.
+const ClassRange& ClassicRange();
+// The whole ISO 286 system: A..ZC / a..zc, IT01..IT18, up to 3150 mm.
+const ClassRange& WholeRange();
+const ClassRange& RangeOf(FitClassRange range);
 
 }  // namespace tolvo

@@ -411,10 +411,6 @@ constexpr double Micrometres(std::int32_t centi) {
     return centi / 100.0;
 }
 
-// The seed table's letters D..P / d..p in the whole system.
-constexpr std::array<int, tolvo::kLetterCount> kSeedLetters = {4, 5, 7, 9, 10, 11, 13, 14, 15, 16};
-constexpr int kSeedFirstGrade = Grade(tolvo::kFirstGrade);
-
 }  // namespace
 
 std::string_view LetterName(FeatureKind kind, int letterIndex) {
@@ -488,37 +484,6 @@ std::string FormatClassName(const ToleranceClass& toleranceClass) {
     std::string name(iso286::LetterName(toleranceClass.kind, toleranceClass.letterIndex));
     name += GradeName(toleranceClass.gradeIndex);
     return name;
-}
-
-int LetterFromSeed(int seedLetterIndex) {
-    assert(seedLetterIndex >= 0 && seedLetterIndex < tolvo::kLetterCount);
-    return kSeedLetters[seedLetterIndex];
-}
-
-std::optional<int> LetterToSeed(int letterIndex) {
-    for (int i = 0; i < tolvo::kLetterCount; ++i) {
-        if (kSeedLetters[i] == letterIndex) return i;
-    }
-    return std::nullopt;
-}
-
-int GradeFromSeed(int seedGradeIndex) {
-    assert(seedGradeIndex >= 0 && seedGradeIndex < tolvo::kGradeCount);
-    return seedGradeIndex + kSeedFirstGrade;
-}
-
-std::optional<int> GradeToSeed(int gradeIndex) {
-    const int seed = gradeIndex - kSeedFirstGrade;
-    if (seed < 0 || seed >= tolvo::kGradeCount) return std::nullopt;
-    return seed;
-}
-
-std::optional<int> SeedSizeRange(int sizeStep) {
-    // The seed's size ranges are the first main steps.
-    assert(sizeStep >= 0 && sizeStep < kSizeStepCount);
-    const int main = PlaceOf(sizeStep).main;
-    if (main >= tolvo::kFitSizeRangeCount) return std::nullopt;
-    return main;
 }
 
 }  // namespace tolvo::iso286

@@ -8,7 +8,17 @@
 #include <string_view>
 
 #include "core/feature.h"
-#include "core/fit_table.h"
+
+namespace tolvo {
+
+// Upper and lower limit deviation in micrometres (ES/EI of a hole, es/ei of a shaft).
+struct Deviations {
+    double upper;
+    double lower;
+    friend constexpr bool operator==(const Deviations&, const Deviations&) = default;
+};
+
+}  // namespace tolvo
 
 namespace tolvo::iso286 {
 
@@ -23,8 +33,7 @@ inline constexpr int kSizeStepCount = 42;
 inline constexpr double kLargestBasicSize = 3150.0;
 inline constexpr int kCellCount = kFeatureKindCount * kLetterCount * kGradeCount * kSizeStepCount;
 
-// "A".."ZC" for the hole, "a".."zc" for the shaft. Call it qualified: a call
-// without iso286:: also finds the seed table's tolvo::LetterName.
+// "A".."ZC" for the hole, "a".."zc" for the shaft.
 std::string_view LetterName(FeatureKind kind, int letterIndex);
 // "01", "0", "1" .. "18".
 std::string_view GradeName(int gradeIndex);
@@ -57,14 +66,5 @@ struct ToleranceClass {
 };
 std::optional<ToleranceClass> ParseClassName(std::string_view name);
 std::string FormatClassName(const ToleranceClass& toleranceClass);
-
-// The seed table's positions (letters D..P / d..p, grades 5..12, the eight size
-// ranges up to 120 mm) in the whole system and back.
-int LetterFromSeed(int seedLetterIndex);
-std::optional<int> LetterToSeed(int letterIndex);
-int GradeFromSeed(int seedGradeIndex);
-std::optional<int> GradeToSeed(int gradeIndex);
-// The seed size range that holds a size step; none over 120 mm.
-std::optional<int> SeedSizeRange(int sizeStep);
 
 }  // namespace tolvo::iso286

@@ -327,11 +327,10 @@ std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePan
             cell = iso286::Lookup(p.kind, letter, grade, step);
             if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
         } else {
-            const int sizeRange = ClassifyFitSizeRange(basicSize, s.fitSizeRange);
-            cell = FitTableLookup(p.kind, sizeRange, letter, grade);
+            // The classic slice reads the same cells (N above 8 up to 1 mm is undefined there).
+            const int step = iso286::ClassifySizeStep(basicSize).value_or(s.sizeStep);
+            cell = ClassicRange().Cell(p.kind, letter, grade, step);
             if (!cell) Broken("a deviation shown for an undefined cell", p.deviation);
-            if (FitCellBarredAt(p.kind, basicSize, letter, grade))
-                Broken("a barred cell is shown", p.deviation);
         }
         if (d->values[0] != cell->upper || d->values[1] != cell->lower)
             Broken("the deviation is not the table cell of the shown class and size",
@@ -470,17 +469,21 @@ void CheckSeedMarks(const Screen& c, const FeaturePanel& p, int mode, double bas
     for (int id : p.letterMarks) {
         if (c.At(id).enabled != (mode == 0)) Broken("fit controls enabled out of mode", id);
     }
+    constexpr int kGradeIndex8 = 3;  // IT8 on the classic grade slider
     for (int g = 0; g <= kGradeIndex8; ++g) {
         if (c.At(p.gradeMarks[g]).enabled != (mode == 0)) Broken("fit controls enabled out of mode", g);
     }
     bool restricted = false;
     if (p.kind == FeatureKind::Hole && mode == 0) {
-        restricted = KGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
-                         GradeRuleOutcome::Restricted ||
-                     NGradeRule(basicSize, ToleranceMode::FitClass, s.letterIndex, s.gradeIndex) ==
-                         GradeRuleOutcome::Restricted;
+        // K above 8 over 3 mm, N above 8 up to 1 mm: grades the letter lacks at the size.
+        if (const std::optional<int> step = iso286::ClassifySizeStep(basicSize)) {
+            for (int g = 0; g < ClassicRange().GradeCount(); ++g) {
+                const auto c9 = ClassicRange().ClassAt(p.kind, s.letterIndex, g);
+                if (c9 && !iso286::Lookup(p.kind, c9->letterIndex, c9->gradeIndex, *step)) restricted = true;
+            }
+        }
     }
-    for (int g = kGradeIndex8 + 1; g < kGradeCount; ++g) {
+    for (int g = kGradeIndex8 + 1; g < ClassicRange().GradeCount(); ++g) {
         if (c.At(p.gradeMarks[g]).enabled != (mode == 0 && !restricted))
             Broken("grade marks 9 to 12", p.gradeMarks[g]);
     }

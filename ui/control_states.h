@@ -24,6 +24,7 @@ struct ControlState {
     // the text holds no number ("abc"); empty while not partial.
     bool partial = false;
     std::string readAs;
+    std::string tooltip;  // UTF-8, lines separated by '\n'; empty: none
 };
 
 // Edits the user can type into (when enabled).

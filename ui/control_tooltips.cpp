@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/number_text.h"
 #include "ui/dialog_templates.h"
 
 namespace tolvo {
@@ -9,25 +10,17 @@ namespace {
 
 using namespace main_dialog;
 
-// Ranges as the setting checks enforce them: fit classes up to 120 mm, general
-// tolerances from 0.5 mm to 4000 mm, a basic size that is not positive shows
-// the placeholders.
+struct ControlTooltip {
+    int id;
+    std::string_view text;
+};
+
+// Ranges as the setting checks enforce them: general tolerances from 0.5 mm
+// to 4000 mm, a basic size that is not positive shows the placeholders. The
+// texts of the range of classes are RangeTooltips'.
 constexpr std::array kTooltips = std::to_array<ControlTooltip>({
-    {kHoleBasicSize,
-     "穴の基準寸法 (mm)：0を超える数値\nJISはめあい公差では120mm以下、JIS普通公差では0.5mm以上4000mm以下\n「穴と同じ基準寸法」がチェックされていると軸にも同じ寸法が入ります"},
-    {kShaftBasicSize,
-     "軸の基準寸法 (mm)：0を超える数値\nJISはめあい公差では120mm以下、JIS普通公差では0.5mm以上4000mm以下\n「穴と同じ基準寸法」のチェックを外すと入力できます"},
     {kSameBasicSize,
      "チェックすると軸の基準寸法は穴の基準寸法に連動します\nチェックを外すと軸の基準寸法を別に入力できます"},
-    {kHoleFitRadio,
-     "JIS B0401（ISO 286）のはめあい公差域クラスで穴の許容差を求めます\n記号と等級をスライダーで選びます（基準寸法120mm以下）"},
-    {kShaftFitRadio,
-     "JIS B0401（ISO 286）のはめあい公差域クラスで軸の許容差を求めます\n記号と等級をスライダーで選びます（基準寸法120mm以下）"},
-    {kHoleLetterSlider, "穴の基礎となる寸法許容差の記号：D～P（←→キーで一つずつ）"},
-    {kShaftLetterSlider, "軸の基礎となる寸法許容差の記号：d～p（←→キーで一つずつ）"},
-    {kHoleGradeSlider,
-     "穴の公差等級：5級～12級（←→キーで一つずつ）\nKは3mmを超える基準寸法で、Nは1mm以下の基準寸法で8級まで"},
-    {kShaftGradeSlider, "軸の公差等級：5級～12級（←→キーで一つずつ）"},
     {kHoleGeneralRadio,
      "JIS B0405の普通公差で穴の許容差を求めます\n等級は右の矢印で選びます（基準寸法0.5mm以上4000mm以下）"},
     {kShaftGeneralRadio,
@@ -55,9 +48,51 @@ constexpr std::array kTooltips = std::to_array<ControlTooltip>({
     {kExitButton, "Tolvoを終了します（Alt+X、Escキー）"},
 });
 
+// "D～P", "5級～12級", "120mm": what a range offers, as its tooltips say it.
+std::string Span(std::string_view first, std::string_view last, std::string_view unit = "") {
+    return std::string(first) + std::string(unit) + "～" + std::string(last) + std::string(unit);
+}
+
+void SetRangeTooltips(ControlStates& controls, const ClassRange& range) {
+    const auto letters = [&](FeatureKind kind) {
+        const iso286::ToleranceClass first = *range.ClassAt(kind, 0, 0);
+        const iso286::ToleranceClass last =
+            *range.ClassAt(kind, range.LetterCount() - 1, range.GradeCount() - 1);
+        return Span(iso286::LetterName(kind, first.letterIndex), iso286::LetterName(kind, last.letterIndex));
+    };
+    const iso286::ToleranceClass first = *range.ClassAt(FeatureKind::Hole, 0, 0);
+    const iso286::ToleranceClass last = *range.ClassAt(FeatureKind::Hole, 0, range.GradeCount() - 1);
+    const std::string grades =
+        Span(iso286::GradeName(first.gradeIndex), iso286::GradeName(last.gradeIndex), "級");
+    const std::string largest = FormatG(range.LargestBasicSize()) + "mm以下";
+    controls.At(kHoleBasicSize).tooltip =
+        "穴の基準寸法 (mm)：0を超える数値\nJISはめあい公差では" + largest +
+        "、JIS普通公差では0.5mm以上4000mm以下\n「穴と同じ基準寸法」がチェックされていると軸にも同じ寸法が入ります";
+    controls.At(kShaftBasicSize).tooltip =
+        "軸の基準寸法 (mm)：0を超える数値\nJISはめあい公差では" + largest +
+        "、JIS普通公差では0.5mm以上4000mm以下\n「穴と同じ基準寸法」のチェックを外すと入力できます";
+    for (const auto& [id, side] : {std::pair{kHoleFitRadio, "穴"}, std::pair{kShaftFitRadio, "軸"}}) {
+        controls.At(id).tooltip = std::string("JIS B0401（ISO 286）のはめあい公差域クラスで") + side +
+                                  "の許容差を求めます\n記号と等級をスライダーで選びます（基準寸法" + largest +
+                                  "）";
+    }
+    controls.At(kHoleLetterSlider).tooltip =
+        "穴の基礎となる寸法許容差の記号：" + letters(FeatureKind::Hole) + "（←→キーで一つずつ）";
+    controls.At(kShaftLetterSlider).tooltip =
+        "軸の基礎となる寸法許容差の記号：" + letters(FeatureKind::Shaft) + "（←→キーで一つずつ）";
+    controls.At(kHoleGradeSlider).tooltip =
+        "穴の公差等級：" + grades +
+        "（←→キーで一つずつ）\nKは3mmを超える基準寸法で、Nは1mm以下の基準寸法で8級まで";
+    controls.At(kShaftGradeSlider).tooltip = "軸の公差等級：" + grades + "（←→キーで一つずつ）";
+}
+
 }  // namespace
 
-const std::span<const ControlTooltip> kMainDialogTooltips = kTooltips;
+void SetMainDialogTooltips(ControlStates& controls, const ClassRange& range) {
+    for (const ControlTooltip& tooltip : kTooltips)
+        controls.At(tooltip.id).tooltip = std::string(tooltip.text);
+    SetRangeTooltips(controls, range);
+}
 
 std::string PartialNumberTooltip(std::string_view readAs) {
     std::string text = "「";

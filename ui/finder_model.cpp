@@ -120,27 +120,16 @@ MeasuredList ReadMeasuredList(std::string_view text) {
     return list;
 }
 
-// Whether the main window takes a class on a feature without a message: the
-// seed range's K and N grade rules, or the whole range's defined cells.
+// Whether the main window takes a class (slider positions of its range) on a
+// feature without a message: where its range's cell rule finds the cell.
 bool TakenQuietly(const MainModel& main, const FeaturePanel& p, int letter, int grade) {
-    const double size = main.Feature(p.kind).basicSize;
-    if (main.Range() == FitClassRange::Whole) {
-        const std::optional<int> step = iso286::ClassifySizeStep(size);
-        return !step ||
-               CheckWholeCell(p.kind, letter, grade, *step).outcome == WholeCellCheck::Outcome::Defined;
-    }
-    if (p.kind != FeatureKind::Hole) return true;
-    return KGradeRule(size, ToleranceMode::FitClass, letter, grade) != GradeRuleOutcome::Violated &&
-           NGradeRule(size, ToleranceMode::FitClass, letter, grade) != GradeRuleOutcome::Violated;
+    const std::optional<int> step = iso286::ClassifySizeStep(main.Feature(p.kind).basicSize);
+    return !step || main.Classes().Check(p.kind, letter, grade, *step).outcome == CellCheck::Outcome::Defined;
 }
 
 // The main window keeps the last limit sizes while its basic size is blank; they are no longer shown.
 bool HasLimits(const FeatureState& s) {
     return s.hasLimits && s.basicSize > 0.0;
-}
-
-bool InSeed(const iso286::ToleranceClass& c) {
-    return iso286::LetterToSeed(c.letterIndex) && iso286::GradeToSeed(c.gradeIndex);
 }
 
 }  // namespace
@@ -164,13 +153,8 @@ std::optional<FixedFeature> FinderModel::Fixed(const FeaturePanel& p) const {
     if (!HasLimits(s)) return std::nullopt;
     if (c.At(p.fitRadio).checked) {
         std::string label;
-        if (main_.Range() == FitClassRange::Whole) {
-            label = iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex});
-        } else if (s.letterIndex >= 0 && s.letterIndex < kLetterCount && s.gradeIndex >= 0 &&
-                   s.gradeIndex < kGradeCount) {
-            label = iso286::FormatClassName(
-                {p.kind, iso286::LetterFromSeed(s.letterIndex), iso286::GradeFromSeed(s.gradeIndex)});
-        }
+        if (const auto isoClass = main_.Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex))
+            label = iso286::FormatClassName(*isoClass);
         return FixFeature(p.kind, s, ToleranceMode::FitClass, main_.Range(), label);
     }
     if (c.At(p.generalRadio).checked) {
@@ -239,12 +223,14 @@ void FinderModel::Update() {
             case FinderProblem::None:
                 wanted = r.wanted;
                 break;
-            case FinderProblem::SizeOutOfRange:
-                controls_.At(kMessage).text =
-                    r.range == FitClassRange::Seed
-                        ? "基準寸法は 0 を超え 120 mm 以下です（全範囲なら 3150 mm 以下）"
-                        : "基準寸法は 0 を超え 3150 mm 以下です";
+            case FinderProblem::SizeOutOfRange: {
+                const double largest = RangeOf(r.range).LargestBasicSize();
+                std::string& text = controls_.At(kMessage).text;
+                text = "基準寸法は 0 を超え " + FormatG(largest) + " mm 以下です";
+                if (largest < WholeRange().LargestBasicSize())
+                    text += "（全範囲なら " + FormatG(WholeRange().LargestBasicSize()) + " mm 以下）";
                 break;
+            }
             case FinderProblem::WantedReversed:
                 controls_.At(kMessage).text = "最小のすきまが最大を上回っています";
                 break;
@@ -354,9 +340,8 @@ void FinderModel::ApplyClass(const FeaturePanel& p, const iso286::ToleranceClass
     if (!main_.Controls().At(p.fitRadio).checked) main_.OnClicked(p.fitRadio);
     // The main window may refuse fit mode at this size (and has said so).
     if (!main_.Controls().At(p.fitRadio).checked) return;
-    const bool whole = main_.Range() == FitClassRange::Whole;
-    const int letter = whole ? c.letterIndex : iso286::LetterToSeed(c.letterIndex).value_or(0);
-    const int grade = whole ? c.gradeIndex : iso286::GradeToSeed(c.gradeIndex).value_or(0);
+    const int letter = main_.Classes().LetterPosition(c.letterIndex).value_or(0);
+    const int grade = main_.Classes().GradePosition(c.gradeIndex).value_or(0);
     const int oldLetter = main_.Controls().At(p.letterSlider).position;
     const int oldGrade = main_.Controls().At(p.gradeSlider).position;
     // One slider moves after the other: the order whose step between passes
@@ -379,9 +364,9 @@ bool FinderModel::OnChooseRow(int row) {
     const std::optional<double> size = WholeNumber(sizeText);
     if (!size) return false;
     // The range first, so that neither the size nor a class is refused on the way.
-    bool needsWhole = FitSizeLimitFails(*size, ToleranceMode::FitClass, FitClassRange::Seed);
-    for (const auto& c : {fit.hole, fit.shaft}) needsWhole = needsWhole || (c && !InSeed(*c));
-    if (needsWhole && main_.Range() == FitClassRange::Seed) main_.SetFullRange(true);
+    bool needsWhole = FitSizeLimitFails(*size, ToleranceMode::FitClass, main_.Classes());
+    for (const auto& c : {fit.hole, fit.shaft}) needsWhole = needsWhole || (c && !main_.Classes().Offers(*c));
+    if (needsWhole) main_.SetFullRange(true);
     if (main_.Feature(FeatureKind::Hole).basicSize != *size)
         main_.OnEditChanged(main_dialog::kHoleBasicSize, sizeText);
     if (!main_.Controls().At(main_dialog::kSameBasicSize).checked &&

@@ -9,6 +9,7 @@
 #include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "ui/control_tooltips.h"
 #include "ui/copy_model.h"
 
 namespace tolvo {
@@ -20,11 +21,6 @@ using Panel = FeaturePanel;
 constexpr const Panel& kHole = kHolePanel;
 constexpr const Panel& kShaft = kShaftPanel;
 
-constexpr int kLetterSliderMax = kLetterCount - 1;
-constexpr int kGradeSliderMax = kGradeCount - 1;
-// Grade marks 9 to 12 are greyed while a grade rule restricts the hole to 8.
-constexpr int kFirstGradeMarkAbove8 = kGradeIndex8 + 1;
-
 // The message box texts of the help command.
 constexpr std::string_view kHelpMissingFirstLine = "エラー：Tolvo.htmlが見つかりません．";
 constexpr std::string_view kHelpMissingBefore = "ヘルプファイルは";
@@ -34,25 +30,16 @@ bool IsOnPanel(int id, const Panel& p) {
     return id == p.letterSlider || id == p.gradeSlider;
 }
 
-// The slider maxima of a range.
-int LetterSliderMax(FitClassRange range) {
-    return range == FitClassRange::Whole ? iso286::kLetterCount - 1 : kLetterSliderMax;
-}
-int GradeSliderMax(FitClassRange range) {
-    return range == FitClassRange::Whole ? iso286::kGradeCount - 1 : kGradeSliderMax;
-}
-
-// The whole-range index nearest to `index` that the seed range has: itself
-// where it has it, else the nearest in the standard's order, the earlier
-// (a letter nearer A, a finer grade) on a tie: EF goes to E, J to JS.
-int NearestSeedIndex(int index, int count, std::optional<int> (*toSeed)(int)) {
-    for (int distance = 0; distance < count; ++distance) {
-        for (int candidate : {index - distance, index + distance}) {
-            if (candidate < 0 || candidate >= count) continue;
-            if (const std::optional<int> seed = toSeed(candidate)) return *seed;
-        }
-    }
-    return 0;
+// The marks of one range's scales on a panel, and the text that names the
+// class beside them. Index: FitClassRange.
+struct Scales {
+    std::span<const int> letters;
+    std::span<const int> grades;
+    std::optional<int> classText;
+};
+std::array<Scales, 2> PanelScales(const Panel& p) {
+    return {
+        {{p.letterMarks, p.gradeMarks, std::nullopt}, {p.wholeLetterMarks, p.wholeGradeMarks, p.classText}}};
 }
 
 // The edits whose text is read as a number.
@@ -77,13 +64,14 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
     : host_(host), help_(help), controls_(kMainDialog), reportOptions_(DefaultReportOptions()) {
     for (const Panel* p : {&kHole, &kShaft}) {
         controls_.At(p->fitRadio).checked = true;
-        controls_.At(p->letterSlider).maximum = kLetterSliderMax;
-        controls_.At(p->gradeSlider).maximum = kGradeSliderMax;
+        controls_.At(p->letterSlider).maximum = Classes().LetterCount() - 1;
+        controls_.At(p->gradeSlider).maximum = Classes().GradeCount() - 1;
         for (int l = 0; l < iso286::kLetterCount; ++l)
             controls_.At(p->wholeLetterMarks[l]).text = std::string(iso286::LetterName(p->kind, l));
         for (int g = 0; g < iso286::kGradeCount; ++g)
             controls_.At(p->wholeGradeMarks[g]).text = std::string(iso286::GradeName(g));
     }
+    SetMainDialogTooltips(controls_, Classes());
     controls_.At(kSameBasicSize).checked = true;
     SetEnabled(kShaftBasicSize, false);
     RefreshPanelControls(kHole);
@@ -171,46 +159,39 @@ void MainModel::RefreshPanelControls(const Panel& p) {
     const bool fit = *mode == ToleranceMode::FitClass;
     const bool general = *mode == ToleranceMode::General;
     const bool free = *mode == ToleranceMode::Free;
-    RefreshWholeRangeControls(p);
-    bool restricted = false;
-    if (range_ == FitClassRange::Whole) {
-        // The seed marks are hidden and keep the states they had.
-        for (int id : {p.letterSlider, p.letterCaption, p.gradeSlider, p.gradeCaption}) SetEnabled(id, fit);
-        for (int id : {p.classLabel, p.classScroll}) SetEnabled(id, general);
-        for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) SetEnabled(id, free);
-        return;
-    }
-    if (p.kind == FeatureKind::Hole) {
-        const double size = TypedBasicSize(p);
-        const FeatureState& s = StateOf(p);
-        restricted = KGradeRule(size, *mode, s.letterIndex, s.gradeIndex) == GradeRuleOutcome::Restricted ||
-                     NGradeRule(size, *mode, s.letterIndex, s.gradeIndex) == GradeRuleOutcome::Restricted;
-    }
     for (int id : {p.letterSlider, p.letterCaption, p.gradeSlider, p.gradeCaption}) SetEnabled(id, fit);
-    for (int id : p.letterMarks) SetEnabled(id, fit);
-    for (int g = 0; g < kGradeCount; ++g)
-        SetEnabled(p.gradeMarks[g], fit && !(g >= kFirstGradeMarkAbove8 && restricted));
+    RefreshScales(p, fit);
     for (int id : {p.classLabel, p.classScroll}) SetEnabled(id, general);
     for (int id : {p.freeFirst, p.freeSecond, p.freeFirstUnit, p.freeSecondUnit}) SetEnabled(id, free);
 }
 
-void MainModel::RefreshWholeRangeControls(const Panel& p) {
-    const bool whole = range_ == FitClassRange::Whole;
-    const bool fit = whole && Mode(p) == ToleranceMode::FitClass;
+void MainModel::RefreshScales(const Panel& p, bool fit) {
+    const std::array<Scales, 2> scales = PanelScales(p);
+    const Scales& shown = scales[static_cast<std::size_t>(range_)];
+    // Hidden scales with a class text of their own are greyed and their text
+    // cleared; the dialog's own marks keep the states they had.
+    for (const Scales& hidden : scales) {
+        if (&hidden == &shown || !hidden.classText) continue;
+        for (int id : hidden.letters) SetEnabled(id, false);
+        for (int id : hidden.grades) SetEnabled(id, false);
+        SetEnabled(*hidden.classText, false);
+        controls_.At(*hidden.classText).text.clear();
+    }
     const FeatureState& s = StateOf(p);
-    for (int id : p.wholeLetterMarks) SetEnabled(id, fit);
+    for (int id : shown.letters) SetEnabled(id, fit);
     // Grades that do not exist for the letter at the basic size are greyed.
     const std::optional<int> step = iso286::ClassifySizeStep(TypedBasicSize(p));
-    const bool inRange = s.letterIndex >= 0 && s.letterIndex < iso286::kLetterCount;
-    for (int g = 0; g < iso286::kGradeCount; ++g) {
-        const bool exists = !step || !inRange || iso286::Lookup(p.kind, s.letterIndex, g, *step).has_value();
-        SetEnabled(p.wholeGradeMarks[g], fit && exists);
+    for (int g = 0; g < Classes().GradeCount(); ++g) {
+        const auto c = Classes().ClassAt(p.kind, s.letterIndex, g);
+        const bool exists = !step || !c || iso286::Lookup(p.kind, c->letterIndex, c->gradeIndex, *step);
+        SetEnabled(shown.grades[static_cast<std::size_t>(g)], fit && exists);
     }
-    ControlState& classText = controls_.At(p.classText);
+    if (!shown.classText) return;
+    ControlState& classText = controls_.At(*shown.classText);
     classText.enabled = fit;
     classText.text.clear();
-    if (whole && inRange && s.gradeIndex >= 0 && s.gradeIndex < iso286::kGradeCount)
-        classText.text = iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex});
+    if (const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex))
+        classText.text = iso286::FormatClassName(*c);
 }
 
 void MainModel::EvaluateFit() {
@@ -257,9 +238,8 @@ void MainModel::SwitchToFreeInput(const Panel& p) {
 
 bool MainModel::FitSizeLimitCheck(const Panel& p) {
     const std::optional<ToleranceMode> mode = Mode(p);
-    if (!mode || !FitSizeLimitFails(TypedBasicSize(p), *mode, range_)) return false;
-    ShowSettingMessage(
-        p, range_ == FitClassRange::Whole ? SettingMessage::FitSizeOver3150 : SettingMessage::FitSizeOver120);
+    if (!mode || !FitSizeLimitFails(TypedBasicSize(p), *mode, Classes())) return false;
+    ShowSettingMessage(p, Classes().SizeLimitMessage());
     SwitchToFreeInput(p);
     return true;
 }
@@ -282,54 +262,33 @@ bool MainModel::GeneralSizeLimitChecks(const Panel& p) {
     return true;
 }
 
-void MainModel::ApplyGradeRules(const Panel& p) {
-    if (range_ == FitClassRange::Whole) return ApplyCellRules(p);
-    if (p.kind != FeatureKind::Hole) return;
-    struct Rule {
-        GradeRuleOutcome (*check)(double, ToleranceMode, int, int);
-        SettingMessage message;
-    };
-    for (const Rule& rule :
-         {Rule{KGradeRule, SettingMessage::KGrade}, Rule{NGradeRule, SettingMessage::NGrade}}) {
-        const std::optional<ToleranceMode> mode = Mode(p);
-        FeatureState& s = StateOf(p);
-        if (!mode ||
-            rule.check(TypedBasicSize(p), *mode, s.letterIndex, s.gradeIndex) != GradeRuleOutcome::Violated) {
-            continue;
-        }
-        ShowSettingMessage(p, rule.message);
-        s.gradeIndex = kGradeIndex8;
-        controls_.At(p.gradeSlider).position = kGradeIndex8;
-    }
-}
-
 void MainModel::ApplyCellRules(const Panel& p) {
     const double size = TypedBasicSize(p);
     // Sizes the fit-size limit refuses, and none at all, have no cell to check.
     if (Mode(p) != ToleranceMode::FitClass || !iso286::ClassifySizeStep(size)) return;
     FeatureState& s = StateOf(p);
-    if (s.letterIndex < 0 || s.letterIndex >= iso286::kLetterCount || s.gradeIndex < 0 ||
-        s.gradeIndex >= iso286::kGradeCount)
-        return;
-    const WholeCellCheck check = CheckWholeCell(p.kind, s.letterIndex, s.gradeIndex, s.sizeStep);
+    const std::optional<iso286::ToleranceClass> c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
+    if (!c) return;
+    const CellCheck check = Classes().Check(p.kind, s.letterIndex, s.gradeIndex, s.sizeStep);
     switch (check.outcome) {
-        case WholeCellCheck::Outcome::Defined:
+        case CellCheck::Outcome::Defined:
             return;
-        case WholeCellCheck::Outcome::OtherGrade:
+        case CellCheck::Outcome::OtherGrade:
             if (check.kRule || check.nRule) {
                 ShowSettingMessage(p, check.kRule ? SettingMessage::KGrade : SettingMessage::NGrade);
             } else {
+                const int nearest =
+                    Classes().ClassAt(p.kind, s.letterIndex, check.nearestGradePosition)->gradeIndex;
                 host_.ShowMessage(kMessageCaption,
-                                  UndefinedClassMessageText(
-                                      p.kind, iso286::FormatClassName({p.kind, s.letterIndex, s.gradeIndex}),
-                                      iso286::GradeName(check.nearestGrade)));
+                                  UndefinedClassMessageText(p.kind, iso286::FormatClassName(*c),
+                                                            iso286::GradeName(nearest)));
             }
-            s.gradeIndex = check.nearestGrade;
-            controls_.At(p.gradeSlider).position = check.nearestGrade;
+            s.gradeIndex = check.nearestGradePosition;
+            controls_.At(p.gradeSlider).position = check.nearestGradePosition;
             return;
-        case WholeCellCheck::Outcome::NoGrade:
+        case CellCheck::Outcome::NoGrade:
             host_.ShowMessage(kMessageCaption,
-                              UndefinedLetterMessageText(p.kind, iso286::LetterName(p.kind, s.letterIndex)));
+                              UndefinedLetterMessageText(p.kind, iso286::LetterName(p.kind, c->letterIndex)));
             SwitchToFreeInput(p);
             return;
     }
@@ -402,7 +361,7 @@ void MainModel::OnSliderMoved(int id) {
             const int position = controls_.At(id).position;
             if (position == stored) return;
             stored = position;
-            ApplyGradeRules(*p);
+            ApplyCellRules(*p);
         }
         CheckBasicSize(*p);
         EvaluateFeature(*p);
@@ -414,7 +373,7 @@ void MainModel::OnSliderMoved(int id) {
 void MainModel::OnFitRadio(const Panel& p) {
     CheckBasicSize(p);
     FitSizeLimitCheck(p);
-    ApplyGradeRules(p);
+    ApplyCellRules(p);
     EvaluateFeature(p);
     RefreshPanelControls(p);
     EvaluateFit();
@@ -441,11 +400,10 @@ void MainModel::OnHoleBasicSizeChanged() {
     FeatureState& s = StateOf(p);
     // With "穴と同じ基準寸法" the shaft's handler runs to its end first, messages included.
     if (Checked(kSameBasicSize)) SetText(kShaftBasicSize, Text(kHoleBasicSize));
-    s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
     s.sizeStep = iso286::ClassifySizeStep(s.basicSize).value_or(s.sizeStep);
     FitSizeLimitCheck(p);
     if (GeneralSizeLimitChecks(p)) return;
-    ApplyGradeRules(p);
+    ApplyCellRules(p);
     s.generalSizeRange = ClassifyGeneralSizeRange(s.basicSize, s.generalSizeRange);
     ApplyClassRules(p, true);
     EvaluateFeature(p);
@@ -457,7 +415,6 @@ void MainModel::OnShaftBasicSizeChanged() {
     const Panel& p = kShaft;
     FeatureState& s = StateOf(p);
     s.basicSize = TypedBasicSize(p);
-    s.fitSizeRange = ClassifyFitSizeRange(s.basicSize, s.fitSizeRange);
     s.sizeStep = iso286::ClassifySizeStep(s.basicSize).value_or(s.sizeStep);
     CheckBasicSize(p);
     FitSizeLimitCheck(p);
@@ -465,7 +422,7 @@ void MainModel::OnShaftBasicSizeChanged() {
     // shaft's class messages when the shaft follows the hole.
     FitSizeLimitCheck(kHole);
     if (GeneralSizeLimitChecks(p)) return;
-    ApplyGradeRules(p);  // the shaft has rules of its own in the whole range only
+    ApplyCellRules(p);
     s.generalSizeRange = ClassifyGeneralSizeRange(s.basicSize, s.generalSizeRange);
     ApplyClassRules(p, true);
     EvaluateFeature(p);
@@ -515,10 +472,12 @@ void MainModel::OnCopyCommand() {
     };
     auto suffix = [this](const Panel& p) -> std::string {
         const FeatureState& s = StateOf(p);
-        if (Checked(p.fitRadio) && range_ == FitClassRange::Whole)
-            return FitClassSuffix(iso286::LetterName(p.kind, s.letterIndex), iso286::GradeName(s.gradeIndex));
-        if (Checked(p.fitRadio))
-            return FitClassSuffix(LetterName(p.kind, s.letterIndex), GradeNumber(s.gradeIndex));
+        if (Checked(p.fitRadio)) {
+            const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
+            if (!c) return {};
+            return FitClassSuffix(iso286::LetterName(p.kind, c->letterIndex),
+                                  iso286::GradeName(c->gradeIndex));
+        }
         if (Checked(p.generalRadio)) return GeneralClassSuffix(GeneralClassName(s.generalClass));
         return {};
     };
@@ -624,19 +583,17 @@ void MainModel::OnFocus(int id) {
     if (!ended_ && control != nullptr && control->enabled && CanTakeFocus(control->kind)) focus_ = id;
 }
 
-void MainModel::MapClassToRange(const Panel& p) {
+void MainModel::MapClassToRange(const Panel& p, const ClassRange& from) {
     FeatureState& s = StateOf(p);
     ControlState& letter = controls_.At(p.letterSlider);
     ControlState& grade = controls_.At(p.gradeSlider);
-    if (range_ == FitClassRange::Whole) {
-        s.letterIndex = iso286::LetterFromSeed(std::clamp(letter.position, 0, kLetterSliderMax));
-        s.gradeIndex = iso286::GradeFromSeed(std::clamp(grade.position, 0, kGradeSliderMax));
-    } else {
-        s.letterIndex = NearestSeedIndex(letter.position, iso286::kLetterCount, iso286::LetterToSeed);
-        s.gradeIndex = NearestSeedIndex(grade.position, iso286::kGradeCount, iso286::GradeToSeed);
-    }
-    letter.maximum = LetterSliderMax(range_);
-    grade.maximum = GradeSliderMax(range_);
+    const iso286::ToleranceClass c =
+        *from.ClassAt(p.kind, std::clamp(letter.position, 0, from.LetterCount() - 1),
+                      std::clamp(grade.position, 0, from.GradeCount() - 1));
+    s.letterIndex = Classes().NearestLetterPosition(c.letterIndex);
+    s.gradeIndex = Classes().NearestGradePosition(c.gradeIndex);
+    letter.maximum = Classes().LetterCount() - 1;
+    grade.maximum = Classes().GradeCount() - 1;
     letter.position = s.letterIndex;
     grade.position = s.gradeIndex;
     s.sizeStep = iso286::ClassifySizeStep(TypedBasicSize(p)).value_or(s.sizeStep);
@@ -645,13 +602,15 @@ void MainModel::MapClassToRange(const Panel& p) {
 void MainModel::SetFullRange(bool on) {
     const FitClassRange range = on ? FitClassRange::Whole : FitClassRange::Seed;
     if (ended_ || range == range_) return;
+    const ClassRange& from = Classes();
     range_ = range;
-    for (const Panel* p : {&kHole, &kShaft}) MapClassToRange(*p);
+    SetMainDialogTooltips(controls_, Classes());
+    for (const Panel* p : {&kHole, &kShaft}) MapClassToRange(*p, from);
     // The other range may end below the size or lack the class: the checks of
     // a size change run for each feature, then everything as for Enter.
     for (const Panel* p : {&kHole, &kShaft}) {
         FitSizeLimitCheck(*p);
-        ApplyGradeRules(*p);
+        ApplyCellRules(*p);
     }
     RefreshAll();
 }
@@ -667,13 +626,9 @@ std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
     z.mode = *mode;
     z.generalClass = s.generalClass;
     if (*mode == ToleranceMode::FitClass) {
-        // The seed range keeps its own slider indexes; the class name needs the whole system's.
-        const bool whole = range_ == FitClassRange::Whole;
-        const int letter = whole ? s.letterIndex : iso286::LetterFromSeed(s.letterIndex);
-        const int grade = whole ? s.gradeIndex : iso286::GradeFromSeed(s.gradeIndex);
-        if (letter < 0 || letter >= iso286::kLetterCount || grade < 0 || grade >= iso286::kGradeCount)
-            return std::nullopt;
-        z.className = iso286::FormatClassName({p.kind, letter, grade});
+        const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
+        if (!c) return std::nullopt;
+        z.className = iso286::FormatClassName(*c);
     }
     return z;
 }

@@ -37,8 +37,8 @@ struct FeaturePanel {
     int gradeSlider;
     int letterCaption;
     int gradeCaption;
-    std::array<int, kLetterCount> letterMarks;
-    std::array<int, kGradeCount> gradeMarks;  // grades 5..12
+    decltype(main_dialog::kHoleLetterMarks) letterMarks;  // the classic slice's D..P
+    decltype(main_dialog::kHoleGradeMarks) gradeMarks;    // and 5..12
     int classLabel;
     int classScroll;
     int classText;  // the whole range's class, "H7"
@@ -136,6 +136,7 @@ class MainModel {
     // then the size and class checks run and everything is re-evaluated.
     void SetFullRange(bool on);
     FitClassRange Range() const { return range_; }
+    const ClassRange& Classes() const { return RangeOf(range_); }
     // The window's option "公差域図": whether the tolerance-zone diagram is
     // shown. It changes nothing else in the window.
     void SetZoneDiagram(bool on) { zoneDiagram_ = on; }
@@ -183,10 +184,9 @@ class MainModel {
     void SwitchToFreeInput(const Panel& p);
     bool FitSizeLimitCheck(const Panel& p);
     bool GeneralSizeLimitChecks(const Panel& p);  // true: the handler must end
-    void ApplyGradeRules(const Panel& p);         // in the whole range, ApplyCellRules
     void ApplyCellRules(const Panel& p);
-    void RefreshWholeRangeControls(const Panel& p);
-    void MapClassToRange(const Panel& p);
+    void RefreshScales(const Panel& p, bool fit);
+    void MapClassToRange(const Panel& p, const ClassRange& from);
     void ApplyClassRules(const Panel& p, bool withMessage);
     void SetGeneralClass(const Panel& p, int generalClass);
     bool StepGeneralClass(const Panel& p, ScrollCode code);  // false: the handler ends

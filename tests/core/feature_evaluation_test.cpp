@@ -12,6 +12,9 @@
 namespace tolvo {
 namespace {
 
+// K's position on the classic slice's letter slider (D E F G H JS K ...).
+constexpr int kClassicK = 6;
+
 // One feature's controls and class, as the user sets them.
 struct Setting {
     ToleranceMode mode;
@@ -35,7 +38,7 @@ Setting Free(const char* first, const char* second) {
 // A state whose size ranges belong to the size, as the basic-size handler leaves them.
 FeatureState StateFor(double size, int generalClass = 0) {
     FeatureState state;
-    state.fitSizeRange = ClassifyFitSizeRange(size, 0);
+    state.sizeStep = iso286::ClassifySizeStep(size).value_or(0);
     state.generalSizeRange = ClassifyGeneralSizeRange(size, 0);
     state.generalClass = generalClass;
     return state;
@@ -250,7 +253,7 @@ TEST(EvaluateFeature, NeverShowsAValueFromAnUndefinedCell) {
     previous.lowerLimit = 10.0;
     previous.hasLimits = true;
     // hole K11 over 3 mm is not defined by JIS B0401
-    const FeatureEvaluation k11 = Evaluate(FeatureKind::Hole, "10", Fit(kLetterK, 6), &previous);
+    const FeatureEvaluation k11 = Evaluate(FeatureKind::Hole, "10", Fit(kClassicK, 6), &previous);
     ASSERT_TRUE(k11.texts.has_value());
     EXPECT_EQ(*k11.texts, FeaturePlaceholders());
     EXPECT_FALSE(k11.state.hasLimits);
@@ -265,7 +268,7 @@ TEST(EvaluateFeature, NeverShowsAValueFromAnUndefinedCell) {
         EXPECT_FALSE(e.state.hasLimits);
     }
     // the same feature comes back as soon as its setting is defined again
-    const FeatureEvaluation k8 = Evaluate(FeatureKind::Hole, "10", Fit(kLetterK, 3), &k11.state);
+    const FeatureEvaluation k8 = Evaluate(FeatureKind::Hole, "10", Fit(kClassicK, 3), &k11.state);
     EXPECT_TRUE(k8.state.hasLimits);
     EXPECT_EQ(k8.texts->deviation, "6 / -16 μm");
 }

@@ -15,8 +15,9 @@ namespace {
 // A feature evaluated in fit mode at a basic size, as the window leaves it.
 FeatureState FitFeature(FeatureKind kind, const std::string& size, int letter, int grade) {
     FeatureState state;
-    state.fitSizeRange = ClassifyFitSizeRange(std::stod(size), 0);
-    const FeatureInputs inputs{size, ToleranceMode::FitClass, letter, grade - kFirstGrade, "", ""};
+    state.sizeStep = *iso286::ClassifySizeStep(std::stod(size));
+    const FeatureInputs inputs{
+        size, ToleranceMode::FitClass, letter, *ClassicRange().GradePosition(grade + 1), "", ""};
     return EvaluateFeature(kind, state, inputs).state;
 }
 

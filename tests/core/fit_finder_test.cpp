@@ -28,7 +28,6 @@ FeatureState Evaluated(FeatureKind kind, const std::string& size, ToleranceMode 
                        const std::string& second = "") {
     const double basic = ParseNumber(size);
     FeatureState state;
-    state.fitSizeRange = ClassifyFitSizeRange(basic, 0);
     state.sizeStep = iso286::ClassifySizeStep(basic).value_or(0);
     state.generalClass = generalClass;
     state.generalSizeRange = ClassifyGeneralSizeRange(basic, 0);
@@ -51,20 +50,14 @@ struct Setting {
 // window's evaluation finds no limit sizes for them.
 std::vector<Setting> AllSettings(FeatureKind kind, const std::string& size, FitClassRange range,
                                  FitBasis basis) {
-    const bool whole = range == FitClassRange::Whole;
-    const int letters = whole ? iso286::kLetterCount : kLetterCount;
-    const int grades = whole ? iso286::kGradeCount : kGradeCount;
+    const ClassRange& classes = RangeOf(range);
     std::vector<Setting> settings;
-    for (int l = 0; l < letters; ++l) {
-        for (int g = 0; g < grades; ++g) {
-            const ToleranceClass c =
-                whole ? ToleranceClass{kind, l, g}
-                      : ToleranceClass{kind, iso286::LetterFromSeed(l), iso286::GradeFromSeed(g)};
+    for (int l = 0; l < classes.LetterCount(); ++l) {
+        for (int g = 0; g < classes.GradeCount(); ++g) {
+            const ToleranceClass c = *classes.ClassAt(kind, l, g);
             const std::string name = iso286::FormatClassName(c);
             if (basis == FitBasis::Hole && kind == FeatureKind::Hole && name.rfind("H", 0) != 0) continue;
             if (basis == FitBasis::Shaft && kind == FeatureKind::Shaft && name.rfind("h", 0) != 0) continue;
-            // JIS B0401 bars these seed cells at this size: the window refuses them.
-            if (!whole && FitCellBarredAt(kind, ParseNumber(size), l, g)) continue;
             const FeatureState s = Evaluated(kind, size, ToleranceMode::FitClass, range, l, g);
             if (s.hasLimits) settings.push_back({s, c});
         }

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/fit_table.h"
+#include "core/iso286_table.h"
 
 namespace tolvo {
 namespace {
@@ -32,11 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Bounds, GeneralSizeRangeTest,
                                            RangeCase{2500, 0, 7}, RangeCase{4000, 0, 7},
                                            RangeCase{4000.5, 2, 2}, RangeCase{1e12, 5, 5}));
 
-TEST(GeneralSizeRange, IsSeparateFromTheFitSizeRange) {
+TEST(GeneralSizeRange, IsSeparateFromTheFitSizeStep) {
     EXPECT_EQ(ClassifyGeneralSizeRange(8, 0), 2);
-    EXPECT_EQ(ClassifyFitSizeRange(8, 0), 2);
+    EXPECT_EQ(iso286::ClassifySizeStep(8), 3);
     EXPECT_EQ(ClassifyGeneralSizeRange(25, 0), 2);
-    EXPECT_EQ(ClassifyFitSizeRange(25, 0), 4);
+    EXPECT_EQ(iso286::ClassifySizeStep(25), 7);
 }
 
 struct ValueCase {

@@ -7,8 +7,6 @@
 #include <ostream>
 #include <string>
 
-#include "core/fit_table.h"
-
 namespace tolvo {
 
 // Internal linkage: other test files may print cells their own way.
@@ -230,83 +228,6 @@ TEST(Iso286SizeSteps, AreContiguousFromZeroTo3150AndIncludeTheirUpperBound) {
         EXPECT_EQ(ClassifySizeStep(bounds.upTo), step);
         EXPECT_EQ(ClassifySizeStep(std::nextafter(bounds.over, bounds.upTo)), step);
     }
-}
-
-// The seed table's cell, none for its undefined K cells. Its FitTableLookup
-// marks them 999 / 999.
-std::optional<Deviations> SeedCell(FeatureKind kind, int range, int letter, int grade) {
-    return FitTableLookup(kind, range, letter, grade);
-}
-
-TEST(Iso286Table, HoldsTheSeedTableOverOneMillimetre) {
-    int compared = 0;
-    int undefined = 0;
-    for (FeatureKind kind : kKinds) {
-        for (int range = 0; range < kFitSizeRangeCount; ++range) {
-            for (int seedLetter = 0; seedLetter < tolvo::kLetterCount; ++seedLetter) {
-                for (int seedGrade = 0; seedGrade < tolvo::kGradeCount; ++seedGrade) {
-                    const std::optional<Deviations> seed = SeedCell(kind, range, seedLetter, seedGrade);
-                    const int letter = LetterFromSeed(seedLetter);
-                    const int grade = GradeFromSeed(seedGrade);
-                    // Every step of the range but the one up to 1 mm, which the next test covers.
-                    int steps = 0;
-                    for (int step = 1; step < kSizeStepCount; ++step) {
-                        if (SeedSizeRange(step) != range) continue;
-                        EXPECT_EQ(Lookup(kind, letter, grade, step), seed)
-                            << ClassText(kind, letter, grade, step);
-                        ++steps;
-                    }
-                    if (steps > 0) ++compared;
-                    if (!seed) ++undefined;
-                }
-            }
-        }
-    }
-    EXPECT_EQ(compared, kFitCellCount);
-    EXPECT_EQ(undefined, 28);  // K over IT8 above 3 mm
-}
-
-// Up to 1 mm the seed's first range holds too, except N over IT8, which JIS
-// B0401-2 leaves undefined there while the seed gives it for all of 0 to 3 mm.
-TEST(Iso286Table, HoldsTheSeedTableUpToOneMillimetreButForNOverGrade8) {
-    ASSERT_EQ(SeedSizeRange(0), 0);
-    for (FeatureKind kind : kKinds) {
-        for (int seedLetter = 0; seedLetter < tolvo::kLetterCount; ++seedLetter) {
-            for (int seedGrade = 0; seedGrade < tolvo::kGradeCount; ++seedGrade) {
-                const int letter = LetterFromSeed(seedLetter);
-                const int grade = GradeFromSeed(seedGrade);
-                const bool nOverGrade8 = kind == FeatureKind::Hole &&
-                                         iso286::LetterName(kind, letter) == "N" &&
-                                         GradeNumber(seedGrade) > 8;
-                const std::optional<Deviations> expected =
-                    nOverGrade8 ? std::nullopt : SeedCell(kind, 0, seedLetter, seedGrade);
-                EXPECT_EQ(Lookup(kind, letter, grade, 0), expected) << ClassText(kind, letter, grade, 0);
-            }
-        }
-    }
-}
-
-TEST(Iso286SeedPositions, NameTheSameLettersAndGradesBothWays) {
-    for (FeatureKind kind : kKinds) {
-        for (int seedLetter = 0; seedLetter < tolvo::kLetterCount; ++seedLetter) {
-            const int letter = LetterFromSeed(seedLetter);
-            EXPECT_EQ(iso286::LetterName(kind, letter), tolvo::LetterName(kind, seedLetter));
-            EXPECT_EQ(LetterToSeed(letter), seedLetter);
-        }
-    }
-    int lettersInSeed = 0;
-    for (int letter = 0; letter < kLetterCount; ++letter) lettersInSeed += LetterToSeed(letter) ? 1 : 0;
-    EXPECT_EQ(lettersInSeed, tolvo::kLetterCount);
-    for (int seedGrade = 0; seedGrade < tolvo::kGradeCount; ++seedGrade) {
-        const int grade = GradeFromSeed(seedGrade);
-        EXPECT_EQ(GradeName(grade), std::to_string(GradeNumber(seedGrade)));
-        EXPECT_EQ(GradeToSeed(grade), seedGrade);
-    }
-    int gradesInSeed = 0;
-    for (int grade = 0; grade < kGradeCount; ++grade) gradesInSeed += GradeToSeed(grade) ? 1 : 0;
-    EXPECT_EQ(gradesInSeed, tolvo::kGradeCount);
-    EXPECT_EQ(SeedSizeRange(*ClassifySizeStep(120)), kFitSizeRangeCount - 1);
-    EXPECT_EQ(SeedSizeRange(*ClassifySizeStep(120.5)), std::nullopt);
 }
 
 TEST(Iso286ClassNames, EveryClassFormatsAndParsesBack) {

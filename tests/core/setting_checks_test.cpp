@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-#include "core/fit_table.h"
 #include "core/general_table.h"
 #include "core/messages.h"
 
@@ -47,46 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCheckCase{0.3, Free, false, false, false}, SizeCheckCase{4000, General, false, false, false},
         SizeCheckCase{4000.5, General, false, false, true}, SizeCheckCase{kInf, General, false, false, true},
         SizeCheckCase{5000, Free, false, false, false}, SizeCheckCase{5000, Fit, true, false, false}));
-
-struct GradeRuleCase {
-    double size;
-    ToleranceMode mode;
-    int letterIndex;
-    int grade;
-    GradeRuleOutcome k;
-    GradeRuleOutcome n;
-};
-
-constexpr GradeRuleOutcome NA = GradeRuleOutcome::NotApplicable;
-constexpr GradeRuleOutcome Restricted = GradeRuleOutcome::Restricted;
-constexpr GradeRuleOutcome Violated = GradeRuleOutcome::Violated;
-constexpr int K = kLetterK;
-constexpr int N = kLetterN;
-constexpr int M = 7;
-
-class GradeRuleTest : public ::testing::TestWithParam<GradeRuleCase> {};
-
-TEST_P(GradeRuleTest, KnowsWhereTheStandardForbidsGradesAbove8) {
-    const GradeRuleCase& c = GetParam();
-    const int gradeIndex = c.grade - kFirstGrade;
-    EXPECT_EQ(KGradeRule(c.size, c.mode, c.letterIndex, gradeIndex), c.k);
-    EXPECT_EQ(NGradeRule(c.size, c.mode, c.letterIndex, gradeIndex), c.n);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, GradeRuleTest,
-    ::testing::Values(GradeRuleCase{3, Fit, K, 12, NA, NA}, GradeRuleCase{3.01, Fit, K, 12, Violated, NA},
-                      GradeRuleCase{10, Fit, K, 9, Violated, NA},
-                      GradeRuleCase{10, Fit, K, 8, Restricted, NA},
-                      GradeRuleCase{10, Fit, K, 5, Restricted, NA}, GradeRuleCase{1, Fit, K, 12, NA, NA},
-                      GradeRuleCase{10, General, K, 12, NA, NA}, GradeRuleCase{10, Free, K, 12, NA, NA},
-                      GradeRuleCase{10, Fit, M, 12, NA, NA}, GradeRuleCase{1, Fit, N, 10, NA, Violated},
-                      GradeRuleCase{0.5, Fit, N, 10, NA, Violated},
-                      GradeRuleCase{0.0001, Fit, N, 9, NA, Violated}, GradeRuleCase{0, Fit, N, 10, NA, NA},
-                      GradeRuleCase{-1, Fit, N, 10, NA, NA}, GradeRuleCase{1.01, Fit, N, 10, NA, NA},
-                      GradeRuleCase{2, Fit, N, 10, NA, NA}, GradeRuleCase{1, Fit, N, 8, NA, Restricted},
-                      GradeRuleCase{1, General, N, 10, NA, NA},
-                      GradeRuleCase{kInf, Fit, K, 12, Violated, NA}));
 
 struct ClassRuleCase {
     int range;

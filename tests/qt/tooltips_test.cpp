@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "core/fit_table.h"
 #include "platform/help_folders.h"
 #include "tests/qt/window_test_support.h"
 #include "ui/control_tooltips.h"
@@ -42,11 +43,18 @@ TEST_F(TooltipsTest, EveryInputControlTheClassLabelsAndTheFitKindLabelHaveOne) {
         const QString tip = window->Control(id)->toolTip();
         EXPECT_TRUE(HasJapanese(tip)) << id << ": " << tip.toStdString();
     }
-    QSet<int> ids;
-    for (const ControlTooltip& tooltip : kMainDialogTooltips) {
-        EXPECT_FALSE(ids.contains(tooltip.id)) << tooltip.id;
-        ids.insert(tooltip.id);
-        EXPECT_NE(window->Control(tooltip.id), nullptr) << tooltip.id;
+}
+
+// The view shows the model's tooltips, and follows them when the range changes them.
+TEST_F(TooltipsTest, EveryWidgetShowsItsModelsTooltip) {
+    for (bool whole : {true, false}) {
+        window->FullRangeAction()->trigger();
+        ASSERT_EQ(window->Model().Range() == FitClassRange::Whole, whole);
+        for (const ControlState& c : window->Model().Controls().All()) {
+            if (c.tooltip.empty()) continue;
+            ASSERT_NE(window->Control(c.id), nullptr) << c.id;
+            EXPECT_EQ(window->Control(c.id)->toolTip(), U(c.tooltip.c_str())) << c.id;
+        }
     }
 }
 
@@ -84,12 +92,14 @@ class MirroringView : public DialogView {
 TEST(PartialNumberTest, AnEditReadInPartIsTintedAndSaysWhichNumberItComputesWith) {
     QDialog dialog;
     MirroringView view(dialog, kMainDialog);
-    view.SetTooltips(kMainDialogTooltips);
+    ControlStates states(kMainDialog);
+    SetMainDialogTooltips(states, ClassicRange());
+    view.Show(states);
     auto* edit = qobject_cast<QLineEdit*>(view.Control(kHoleBasicSize));
     const QString normal = edit->toolTip();
+    EXPECT_EQ(normal, U(states.At(kHoleBasicSize).tooltip.c_str()));
     const QString shaftNormal = view.Control(kShaftBasicSize)->toolTip();
     const QColor normalBase = edit->palette().color(QPalette::Base);
-    ControlStates states(kMainDialog);
     states.At(kHoleBasicSize).text = "25,5";
     states.At(kHoleBasicSize).partial = true;
     states.At(kHoleBasicSize).readAs = "25";

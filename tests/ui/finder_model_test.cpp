@@ -30,8 +30,7 @@ iso286::ToleranceClass Class(const char* name) {
 // The class a main-window feature in fit mode shows, in the whole system's letters and grades.
 iso286::ToleranceClass MainClass(const MainModel& main, FeatureKind kind) {
     const FeatureState& s = main.Feature(kind);
-    if (main.Range() == FitClassRange::Whole) return {kind, s.letterIndex, s.gradeIndex};
-    return {kind, iso286::LetterFromSeed(s.letterIndex), iso286::GradeFromSeed(s.gradeIndex)};
+    return *main.Classes().ClassAt(kind, s.letterIndex, s.gradeIndex);
 }
 
 class FinderModelTest : public ::testing::Test {
@@ -54,8 +53,8 @@ class FinderModelTest : public ::testing::Test {
     void MainSeedClass(const char* name) {
         const iso286::ToleranceClass c = Class(name);
         const FeaturePanel& p = c.kind == kHole ? md::kHolePanel : md::kShaftPanel;
-        main.OnSliderPosition(p.letterSlider, *iso286::LetterToSeed(c.letterIndex));
-        main.OnSliderPosition(p.gradeSlider, *iso286::GradeToSeed(c.gradeIndex));
+        main.OnSliderPosition(p.letterSlider, *ClassicRange().LetterPosition(c.letterIndex));
+        main.OnSliderPosition(p.gradeSlider, *ClassicRange().GradePosition(c.gradeIndex));
     }
     std::vector<FoundFit> RowFits() const {
         std::vector<FoundFit> fits;
@@ -303,7 +302,7 @@ TEST_F(FinderModelTest, AClassOutsideTheSeedSwitchesTheWholeRangeOn) {
     finder->OnClicked(kWholeRange);
     Want("-0.2", "-0.1");
     const auto outside = std::find_if(finder->Rows().begin(), finder->Rows().end(), [](const FinderRow& r) {
-        return r.fit && !iso286::LetterToSeed(r.fit->shaft->letterIndex);
+        return r.fit && !ClassicRange().LetterPosition(r.fit->shaft->letterIndex);
     });
     ASSERT_NE(outside, finder->Rows().end());
     const FoundFit chosen = *outside->fit;

@@ -96,6 +96,41 @@ TEST_F(FullRangeTest, Over120mmIsRefusedAgainOnceTheOptionIsOff) {
 }
 
 // A class set with no size, then a basic size at which its cell is undefined.
+// The tooltips follow the range: what the sliders and the size edits take.
+TEST_F(FullRangeTest, TooltipsSayWhatTheRangeOffers) {
+    struct Row {
+        int id;
+        const char* classic;
+        const char* whole;
+    };
+    const Row rows[] = {
+        {kHoleBasicSize, "JISはめあい公差では120mm以下、", "JISはめあい公差では3150mm以下、"},
+        {kShaftBasicSize, "JISはめあい公差では120mm以下、", "JISはめあい公差では3150mm以下、"},
+        {kHoleFitRadio, "（基準寸法120mm以下）", "（基準寸法3150mm以下）"},
+        {kShaftFitRadio, "（基準寸法120mm以下）", "（基準寸法3150mm以下）"},
+        {kHoleLetterSlider, "穴の基礎となる寸法許容差の記号：D～P（←→キーで一つずつ）",
+         "穴の基礎となる寸法許容差の記号：A～ZC（←→キーで一つずつ）"},
+        {kShaftLetterSlider, "軸の基礎となる寸法許容差の記号：d～p（←→キーで一つずつ）",
+         "軸の基礎となる寸法許容差の記号：a～zc（←→キーで一つずつ）"},
+        {kHoleGradeSlider, "穴の公差等級：5級～12級（←→キーで一つずつ）\nKは3mmを超える",
+         "穴の公差等級：01級～18級（←→キーで一つずつ）\nKは3mmを超える"},
+        {kShaftGradeSlider, "軸の公差等級：5級～12級（←→キーで一つずつ）",
+         "軸の公差等級：01級～18級（←→キーで一つずつ）"},
+        {kHoleFreeFirst, "穴の寸法許容差の一方 (mm)", "穴の寸法許容差の一方 (mm)"},
+    };
+    for (bool whole : {false, true}) {
+        model.SetFullRange(whole);
+        for (const Row& row : rows) {
+            const std::string& tooltip = model.Controls().At(row.id).tooltip;
+            EXPECT_NE(tooltip.find(whole ? row.whole : row.classic), std::string::npos)
+                << row.id << ": " << tooltip;
+            if (std::string_view(row.classic) != row.whole) {
+                EXPECT_EQ(tooltip.find(whole ? row.classic : row.whole), std::string::npos) << row.id;
+            }
+        }
+    }
+}
+
 struct UndefinedCellCase {
     FeatureKind kind;
     const char* className;
@@ -239,8 +274,9 @@ TEST_P(RangeSwitchTest, OffTakesTheNearestSeedClassAndOnKeepsIt) {
     SelectClass(c.kind, c.wholeClass);
     model.SetFullRange(false);
     const FeatureState& s = model.Feature(c.kind);
-    EXPECT_EQ(LetterName(c.kind, s.letterIndex), c.seedLetter);
-    EXPECT_EQ(GradeNumber(s.gradeIndex), c.seedGrade);
+    const iso286::ToleranceClass seed = *ClassicRange().ClassAt(c.kind, s.letterIndex, s.gradeIndex);
+    EXPECT_EQ(iso286::LetterName(c.kind, seed.letterIndex), c.seedLetter);
+    EXPECT_EQ(iso286::GradeName(seed.gradeIndex), std::to_string(c.seedGrade));
     EXPECT_EQ(Position(PanelOf(c.kind).letterSlider), s.letterIndex);
     EXPECT_EQ(model.Controls().At(PanelOf(c.kind).letterSlider).maximum, 9);
     model.SetFullRange(true);

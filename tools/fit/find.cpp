@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/display_texts.h"
+#include "core/fit_table.h"
 #include "core/json_writer.h"
 #include "core/number_text.h"
 #include "core/utf8.h"
@@ -12,7 +13,6 @@
 namespace tolvo::fit {
 namespace {
 
-constexpr double kLargestSeedSize = 120.0;
 // In the order of FitKind after None: the JSON members and the English words.
 constexpr std::string_view kFitKindWords[] = {"clearance", "transition", "interference"};
 
@@ -83,7 +83,9 @@ Error ReversedError(const ClearanceRange& wanted) {
 Error ProblemError(const FitRequirement& r, FinderProblem problem) {
     switch (problem) {
         case FinderProblem::SizeOutOfRange:
-            if (r.range == FitClassRange::Seed && r.basicSize > kLargestSeedSize && r.basicSize <= 3150) {
+            // Beyond the range's classes but not the standard's: the whole system has them.
+            if (r.basicSize > RangeOf(r.range).LargestBasicSize() &&
+                r.basicSize <= WholeRange().LargestBasicSize()) {
                 return Error{"size " + ShortestNumber(r.basicSize) +
                              " mm is out of range: the classes D to P, grades 5 to 12 are up to 120 mm "
                              "(--full-range searches the whole ISO 286 system)"};

@@ -76,7 +76,6 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     view_.emplace(*this, kMainDialog, WindowResult, IsWholeRangeControl);
-    view_->SetTooltips(kMainDialogTooltips);
     if (auto* label = qobject_cast<QLabel*>(Control(main_dialog::kFitKindLabel))) {
         label->setFont(FitKindFont());
         label->setAutoFillBackground(true);

@@ -22,19 +22,10 @@ DialogView::DialogView(QDialog& dialog, const DialogTemplate& dialogTemplate, De
         ids_.insert(it.value(), it.key());
 }
 
-void DialogView::SetTooltips(std::span<const ControlTooltip> tooltips) {
-    for (const ControlTooltip& tooltip : tooltips) {
-        tooltips_.insert(tooltip.id, ToQString(tooltip.text));
-        if (QWidget* widget = Control(tooltip.id)) widget->setToolTip(tooltips_.value(tooltip.id));
-    }
-}
-
 void DialogView::BuildDeferred() {
     for (int id : tolvo::BuildDeferred(dialog_, template_, deferred_, built_)) {
         QWidget* widget = Control(id);
         ids_.insert(widget, id);
-        if (const auto tooltip = tooltips_.constFind(id); tooltip != tooltips_.cend())
-            widget->setToolTip(*tooltip);
         WireWidget(id, widget);
     }
 }
@@ -80,6 +71,11 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
         QWidget* widget = Control(c.id);
         if (widget == nullptr) continue;
         if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
+        if (const auto [shown, first] = shownTooltips_.try_emplace(c.id, c.tooltip);
+            (first && !c.tooltip.empty()) || shown->second != c.tooltip) {
+            shown->second = c.tooltip;
+            if (!c.partial) widget->setToolTip(ToQString(c.tooltip));
+        }
         if (c.kind == ControlKind::InputEdit) {
             std::optional<std::string> readAs;
             if (c.partial) readAs = c.readAs;
@@ -87,7 +83,7 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
             if (shown->second != readAs) {
                 shown->second = readAs;
                 if (auto* edit = qobject_cast<QLineEdit*>(widget))
-                    ShowPartialNumber(*edit, readAs, tooltips_.value(c.id));
+                    ShowPartialNumber(*edit, readAs, ToQString(c.tooltip));
             }
         }
         switch (c.kind) {

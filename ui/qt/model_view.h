@@ -13,7 +13,6 @@
 #include <unordered_map>
 
 #include "ui/control_states.h"
-#include "ui/control_tooltips.h"
 #include "ui/qt/dialog_builder.h"
 #include "ui/scroll_code.h"
 
@@ -27,10 +26,8 @@ class DialogView {
 
     QWidget* Control(int id) const { return built_.widgets.value(id); }
     bool IsControl(QWidget* widget) const { return ids_.contains(widget); }
-    // Gives the controls their tooltips; an input edit shows its own while partial.
-    void SetTooltips(std::span<const ControlTooltip> tooltips);
-    // Builds the deferred controls (once; hidden) with their tooltips and gestures;
-    // the next mirroring gives them their states.
+    // Builds the deferred controls (once; hidden) with their gestures; the
+    // next mirroring gives them their states.
     void BuildDeferred();
 
   protected:
@@ -60,7 +57,7 @@ class DialogView {
     std::unordered_map<int, std::string> shownTexts_;  // what each text widget shows, to skip unchanged ones
     // The part each input edit shows as read (none while its whole text is the number).
     std::unordered_map<int, std::optional<std::string>> shownReadAs_;
-    QHash<int, QString> tooltips_;
+    std::unordered_map<int, std::string> shownTooltips_;
     QObject connections_;  // ends the connections to the application with the view
 };
 
