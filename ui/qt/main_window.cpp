@@ -84,8 +84,13 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     model_ = std::make_unique<MainModel>(host, help);
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, [this] { Forward([&] { model_->OnHelp(); }); });
-    // Enter anywhere in the window re-evaluates and goes no further.
-    qApp->installEventFilter(this);
+    // Enter anywhere in the window re-evaluates and goes no further: watched on
+    // the window and on each control that can take the focus (the controls the
+    // whole range adds later are labels, which never have it).
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->window() == this && control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
+    }
     // The whole-range option, as the user left it.
     if (settings_.Flag(kFullRangeKey)) {
         BuildWholeRangeControls();
@@ -138,7 +143,8 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
 MainWindow::~MainWindow() {
     // Hiding the window in QDialog's destructor moves the focus; this part of
     // the object is gone by then and must not hear of it.
-    qApp->removeEventFilter(this);
+    removeEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>()) control->removeEventFilter(this);
     delete finder_;  // it works on the model, which goes before the window's children
 }
 

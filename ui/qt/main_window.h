@@ -81,8 +81,9 @@ class MainWindow : public QDialog, private DialogHost {
     void SetZoneDiagram(bool on);
     void MirrorZoneDiagram();
 
-    std::optional<ModelView<MainModel>> view_;
+    // Declared after the model it mirrors, so that it is destroyed before it.
     std::unique_ptr<MainModel> model_;
+    std::optional<ModelView<MainModel>> view_;
     std::optional<std::string> shownFitKind_;  // the text the label's colours were last set for
     std::optional<FitClassRange> shownRange_;
     QAction* fullRangeAction_ = nullptr;
