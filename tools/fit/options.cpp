@@ -198,7 +198,8 @@ constexpr std::array kOptions = {
     OptionSpec{"--measured",   "HOLES SHAFTS",   2, kMeasuredMode, kMeasuredMode, ReadMeasured,
                "the measured holes and shafts in mm, as 25.012 24.985",
                "measured sizes in mm (comma-separated) against the pair's limit sizes, and the clearance of "
-               "each hole with each shaft"},
+               "each hole with each shaft, then a verdict; exit status 0 when every part is within its limits "
+               "(and every pair meets --want), 1 otherwise"},
     OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
                "mark whether each pair gives a clearance within MIN..MAX mm"},
