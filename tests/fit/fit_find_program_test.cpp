@@ -21,8 +21,8 @@ namespace {
 using fit_test::ProgramRun;
 using fit_test::RunFit;
 
-QJsonObject Json(const ProgramRun& run) {
-    EXPECT_EQ(run.status, 0) << run.err;
+QJsonObject Json(const ProgramRun& run, int status = 0) {
+    EXPECT_EQ(run.status, status) << run.err;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
@@ -126,7 +126,8 @@ TEST(FitFind, WritesAlignedColumnsWithTheCommonFitsMarked) {
 
 TEST(FitMeasured, PlacesEachPartAndGivesEachPairsClearance) {
     const QJsonObject json = Json(RunFit({"--json", "25", "H7/g6", "--measured", "25.012,25.022,25.021",
-                                          "24.985,24.979", "--want", "0.010", "0.030"}));
+                                          "24.985,24.979", "--want", "0.010", "0.030"}),
+                                  1);
     const QJsonArray holes = json["hole"].toObject()["measured"].toArray();
     ASSERT_EQ(holes.size(), 3);
     EXPECT_EQ(holes[0].toObject()["place"].toString(), "inside");
@@ -145,7 +146,7 @@ TEST(FitMeasured, PlacesEachPartAndGivesEachPairsClearance) {
     EXPECT_FALSE(json["allGood"].toBool());
 
     const ProgramRun text = RunFit({"25", "H7/g6", "--measured", "25.022", "24.985"});
-    ASSERT_EQ(text.status, 0) << text.err;
+    ASSERT_EQ(text.status, 1) << text.err;
     EXPECT_NE(text.out.find("25.022  範囲外：上の許容寸法を 1 μm 超える\n"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("25.022 / 24.985  すきま 0.037 mm\n"), std::string::npos) << text.out;
     const QJsonObject good = Json(RunFit({"--json", "25", "H7/g6", "--measured", "25", "24.993"}));
@@ -183,7 +184,8 @@ TEST(FitFind, RefusesBadSearchesOnOneLineWithStatusTwo) {
         {{"25", "H7/g6", "--full-range"}, "--full-range is used with --find"},
         {{"25", "H7/g6", "--measured", "25"}, "--measured needs"},
         {{"25", "H7/g6", "--measured", "25", "24", "--want", "0.1", "0"}, "is above the maximum"},
-        {{"25", "H7/g6", "--measured", "1e400", "24"}, "beyond the range"},
+        {{"25", "H7/g6", "--measured", "1e400", "24"},
+         "is out of range: a measured size is over 0 up to 1000000 mm"},
     };
     for (const Failure& f : failures) {
         const ProgramRun run = RunFit(f.args);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/iso286_table.h"
+#include "core/messages.h"
 #include "core/version.h"
 #include "tests/fit/run_program.h"
 
@@ -84,7 +85,7 @@ const Example kExamples[] = {
      "  min interference: 0.151 mm\n"
      "  mean sizes:       0.1975 mm interference\n"},
     {"JS5h01_Json",
-     {"--json", "12", "js5/h01"},
+     {"--json", "12", "JS5/h01"},
      R"({"hole":{"size":12,"class":"JS5","upper":4,"lower":-4,"unit":"um","upperLimit":12.004,)"
      R"("lowerLimit":11.996,"tolerance":8},"shaft":{"size":12,"class":"h01","upper":0,"lower":-0.5,)"
      R"("unit":"um","upperLimit":12,"lowerLimit":11.9995,"tolerance":0.5},"fit":{"kind":"transition",)"
@@ -176,9 +177,59 @@ struct Failure {
 const Failure kFailures[] = {
     {"UndefinedCell", {"20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
     {"UndefinedHoleCell", {"5", "K9/h9"}, "K9 is not defined at 5 mm (ISO 286-1)"},
-    {"ZeroSize", {"0", "H7/g6"}, "hole size 0 mm is out of range: a size is over 0 mm"},
-    {"NegativeShaftSize", {"25", "H7/g6", "-3"}, "shaft size -3 mm is out of range: a size is over 0 mm"},
-    {"InfiniteSize", {"1e400", "H7/g6"}, "hole size inf mm is out of range: a size is over 0 mm"},
+    {"ZeroSize", {"0", "H7/g6"}, "hole size 0 mm is out of range: an ISO 286 class is over 0 up to 3150 mm"},
+    {"NegativeShaftSize",
+     {"25", "H7/g6", "-3"},
+     "shaft size -3 mm is out of range: an ISO 286 class is over 0 up to 3150 mm"},
+    {"InfiniteSize",
+     {"1e400", "H7/g6"},
+     "hole size \"1e400\" is out of range: an ISO 286 class is over 0 up to 3150 mm"},
+    {"InfiniteFreeSize",
+     {"25", "H7/+0.1,0", "1e400"},
+     "shaft size \"1e400\" is out of range: a size with free deviations is over 0 up to 1000000 mm"},
+    {"FreeSizeOverAMillion",
+     {"1000000.5", "+0.1,0/g6"},
+     "hole size 1000000.5 mm is out of range: a size with free deviations is over 0 up to 1000000 mm"},
+    {"InfiniteWantedSearch",
+     {"--find", "25", "-1e400", "1e400", "--json"},
+     "minimum clearance \"-1e400\" is out of range: a clearance is from -1000000 to 1000000 mm"},
+    {"InfiniteSearchSize",
+     {"--find", "1e400", "0", "1"},
+     "size \"1e400\" is out of range: a search is over 0 up to 3150 mm"},
+    {"InfiniteWantedMeasured",
+     {"25", "H7/g6", "--measured", "25.01", "24.99", "--want", "0", "1e400"},
+     "--want \"1e400\" is out of range: a clearance is from -1000000 to 1000000 mm"},
+    {"MeasuredJustOverAMillion",
+     {"25", "H7/g6", "--measured", "25.01", "1000000.001"},
+     "--measured size \"1000000.001\" is out of range: a measured size is over 0 up to 1000000 mm"},
+    {"MeasuredNegative",
+     {"25", "H7/g6", "--measured", "-25.01", "24.99"},
+     "--measured size \"-25.01\" is out of range: a measured size is over 0 up to 1000000 mm"},
+    {"SwappedPair",
+     {"25", "p6/H7"},
+     "\"p6/H7\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): H7/p6 swaps the sides, "
+     "P6/h7 keeps them"},
+    {"HoleInLowerCase",
+     {"12", "js5/h01"},
+     "\"js5/h01\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): JS5/h01"},
+    {"ShaftInUpperCase",
+     {"25", "H7/G6"},
+     "\"H7/G6\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): H7/g6"},
+    {"FixedHoleInLowerCase",
+     {"--find", "25", "0", "0.1", "--hole", "h7"},
+     "hole class \"h7\" is a shaft class: a hole class is upper case and a shaft class lower case (the hole H7)"},
+    {"FixedShaftEmpty",
+     {"--find", "25", "0", "0.1", "--shaft", ""},
+     "--shaft needs a class: H7, GEN:m or +0.02,-0.01"},
+    {"FixedHoleUnknown",
+     {"--find", "25", "0", "0.1", "--hole", "Q7"},
+     "hole class \"Q7\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
+     "(GEN:m) or deviations (+0.02,-0.01)"},
+    {"UnknownShortOption", {"-x", "25", "H7/g6"}, "unknown option \"-x\" (see --help)"},
+    {"BatchFolder", {"--batch", "."}, "cannot read \".\": it is a folder"},
+    {"SvgOfABadMeasurement",
+     {"--svg", "never.svg", "25", "H7/g6", "--measured", "1e400", "25"},
+     "--measured size \"1e400\" is out of range: a measured size is over 0 up to 1000000 mm"},
     {"IsoSizeOver3150",
      {"3150.5", "H7/g6"},
      "hole size 3150.5 mm is out of range: an ISO 286 class is over 0 up to 3150 mm"},
@@ -241,6 +292,7 @@ TEST_P(FitFailure, SaysWhatIsWrongOnOneLineAndPrintsNothing) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "tolvo-fit: " + f.err + "\n");
+    EXPECT_FALSE(std::filesystem::exists("never.svg"));  // a command that fails writes no file
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, FitFailure, ::testing::ValuesIn(kFailures),
@@ -263,12 +315,15 @@ TEST(FitBatch, GoesOnAfterABadLineAndExitsWithOne) {
                                             "   # indented comment\n"
                                             "400\tH7/s6\r\n"
                                             "25 H7\n"
+                                            "12 JS5/h01\n"
                                             "12 js5/h01");
     const ProgramRun run = RunFit({"--json", "--batch", file});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
               "tolvo-fit: line 4: t6 is not defined at 20 mm (ISO 286-1)\n"
-              "tolvo-fit: line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)\n");
+              "tolvo-fit: line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)\n"
+              "tolvo-fit: line 9: \"js5/h01\": a hole class is upper case and a shaft class lower case "
+              "(HOLE/SHAFT): JS5/h01\n");
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(ParseObject(lines[0])["fit"].toObject()["kind"].toString(), "clearance");
@@ -359,6 +414,80 @@ TEST(FitTable, WritesOneJsonObjectPerCell) {
     // H7 over 18 up to 24 mm.
     EXPECT_EQ(RunFit({"--table"}).out.find("hole H 7 18 24 21 0\n") != std::string::npos, true);
 }
+
+// What a run says besides its result: the window's warnings, the verdict and
+// exit status of a measured-parts check, an output that cannot be written.
+struct Outcome {
+    const char* name;
+    std::vector<std::string> args;
+    std::string output;  // a redirection of standard output; empty: collected
+    int status;
+    std::string outEnd;  // what standard output ends with
+    std::string err;
+};
+
+const std::string kShaftWarning = SettingMessageText(FeatureKind::Shaft, SettingMessage::NonPositiveLimit);
+
+const Outcome kOutcomes[] = {
+    {"NonPositiveLimitWarns", {"0.05", "H7/d11"}, "", 0, "＜すきま＞ )\n" + kShaftWarning + "\n", ""},
+    {"NonPositiveLimitWarnsInJson",
+     {"--json", "0.05", "H7/d11"},
+     "",
+     0,
+     "},\"warnings\":[\"" + kShaftWarning + "\"]}\n",
+     ""},
+    {"NonPositiveLimitWarnsInABatchLine",
+     {"--lang", "en", "--batch", "-"},
+     "",
+     0,
+     " clearance | " + kShaftWarning + "\n",
+     ""},
+    {"MeasuredPartOutside",
+     {"25", "H7/g6", "--measured", "25.022", "24.985"},
+     "",
+     1,
+     "\n判定 ： 不良（許容寸法外の部品 1 / 2）\n",
+     ""},
+    {"MeasuredPairMisses",
+     {"--lang", "en", "25", "H7/g6", "--measured", "25.01", "24.99", "--want", "0", "0.01"},
+     "",
+     1,
+     "\nverdict: not good: parts outside their limits 0 / 2, pairs missing the wanted clearance 1 / 1\n",
+     ""},
+    {"MeasuredAllGood",
+     {"25", "H7/g6", "--measured", "25.01", "24.99", "--want", "0.01", "0.03"},
+     "",
+     0,
+     "  条件内\n判定 ： 良（すべての部品が許容寸法内、すべての組合せが条件内）\n",
+     ""},
+    {"MeasuredJsonNotGood",
+     {"--json", "25", "H7/g6", "--measured", "25", "24.994"},
+     "",
+     1,
+     "\"allGood\":false}\n",
+     ""},
+    {"OutputToAFullDisk", {"25", "H7/g6"}, ">/dev/full", 2, "", "tolvo-fit: cannot write the output\n"},
+    {"OutputClosed", {"--help"}, ">&-", 2, "", "tolvo-fit: cannot write the output\n"},
+};
+
+class FitOutcome : public ::testing::TestWithParam<Outcome> {};
+
+TEST_P(FitOutcome, ExitsWithItsStatusAndSaysSo) {
+    const Outcome& o = GetParam();
+    // The batch reads one line that warns; the others read no input.
+    const std::string input =
+        o.args.back() == "-" ? WriteTemporary("tolvo-fit-batch-warning.txt", "0.05 H7/d11\n") : "";
+    const ProgramRun run = RunFit(o.args, input, o.output);
+    EXPECT_EQ(run.status, o.status);
+    EXPECT_TRUE(run.out.ends_with(o.outEnd)) << run.out;
+    EXPECT_EQ(run.out.find("inf"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, o.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, FitOutcome, ::testing::ValuesIn(kOutcomes),
+                         [](const ::testing::TestParamInfo<Outcome>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(FitProgram, AnswersHelpAndVersion) {
     const ProgramRun help = RunFit({"--help"});

@@ -41,8 +41,8 @@ Query MustParse(std::string_view line) {
     return std::holds_alternative<Query>(parsed) ? std::get<Query>(parsed) : Query{};
 }
 
-TEST(QueryLine, ReadsEachSideInTheCaseOfItsFeature) {
-    const Query q = MustParse("12 js5/H01");
+TEST(QueryLine, ReadsAHoleClassInUpperCaseAndAShaftClassInLowerCase) {
+    const Query q = MustParse("12 JS5/h01");
     EXPECT_EQ(q.hole.kind, SideKind::IsoClass);
     EXPECT_EQ(q.hole.isoClass.kind, FeatureKind::Hole);
     EXPECT_EQ(iso286::FormatClassName(q.hole.isoClass), "JS5");

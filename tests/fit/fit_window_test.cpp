@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     WholeRange, WholeRangeAgreement,
     ::testing::Values(WholeRangeCase{"400", "H7", "s6", {"400", "H7/s6"}, "穴 ( H7 )", "軸 ( s6 )"},
                       // tolvo-fit reads a js on the hole's side as JS
-                      WholeRangeCase{"12", "JS5", "h01", {"12", "js5/h01"}, "穴 ( JS5 )", "軸 ( h01 )"},
+                      WholeRangeCase{"12", "JS5", "h01", {"12", "JS5/h01"}, "穴 ( JS5 )", "軸 ( h01 )"},
                       WholeRangeCase{"2500", "D11", "h11", {"2500", "D11/h11"}, "穴 ( D11 )", "軸 ( h11 )"},
                       WholeRangeCase{"0.5", "H1", "js01", {"0.5", "H1/js01"}, "穴 ( H1 )", "軸 ( js01 )"},
                       WholeRangeCase{"3150", "G7", "h6", {"3150", "G7/h6"}, "穴 ( G7 )", "軸 ( h6 )"},

@@ -32,17 +32,21 @@ inline std::string ShellQuoted(const std::string& word) {
     return quoted + "'";
 }
 
-// Each argument is passed as one word; `input` is a file for standard input.
-inline ProgramRun RunFit(const std::vector<std::string>& args, const std::string& input = {}) {
+// Each argument is passed as one word; `input` is a file for standard input;
+// `output` redirects standard output instead of collecting it (">/dev/full",
+// ">&-").
+inline ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& input = {}, const std::string& output = {}) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     const std::string tag =
         std::to_string(std::rand()) + std::to_string(reinterpret_cast<std::uintptr_t>(&args));
     const std::filesystem::path out = dir / ("tolvo-fit-" + tag + ".out");
     const std::filesystem::path err = dir / ("tolvo-fit-" + tag + ".err");
-    std::string command = ShellQuoted(TOLVO_FIT_PROGRAM);
+    std::string command = ShellQuoted(program);
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
     if (!input.empty()) command += " <" + ShellQuoted(input);
-    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
+    command += (output.empty() ? " >" + ShellQuoted(out.string()) : " " + output) + " 2>" +
+               ShellQuoted(err.string());
     ProgramRun run;
     const int raw = std::system(command.c_str());
 #ifdef _WIN32
@@ -56,5 +60,12 @@ inline ProgramRun RunFit(const std::vector<std::string>& args, const std::string
     std::filesystem::remove(err);
     return run;
 }
+
+#ifdef TOLVO_FIT_PROGRAM
+inline ProgramRun RunFit(const std::vector<std::string>& args, const std::string& input = {},
+                         const std::string& output = {}) {
+    return RunProgram(TOLVO_FIT_PROGRAM, args, input, output);
+}
+#endif
 
 }  // namespace tolvo::fit_test

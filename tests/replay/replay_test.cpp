@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/version.h"
 #include "platform/help_folders.h"
+#include "tests/fit/run_program.h"
 #include "tests/replay/strict_json.h"
 
 namespace tolvo {
@@ -349,6 +352,35 @@ TEST(Replay, AScriptFileThatCannotBeReadIsAnError) {
         EXPECT_TRUE(Contains(errors.str(), reason)) << errors.str();
         EXPECT_EQ(out.str(), "");
     }
+}
+
+// The built program: its exit status when it answers at once, and when what
+// it prints cannot be written.
+TEST(ReplayProgram, ExitsWithTwoWhenTheOutputCannotBeWrittenAndZeroForHelp) {
+    const std::string script =
+        (std::filesystem::temp_directory_path() / "tolvo-replay-test-dump.txt").string();
+    std::ofstream(script, std::ios::binary) << "dump\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string output;
+        int status;
+        std::string outStart;
+        std::string err;
+    } runs[] = {
+        {{"--help"}, "", 0, "usage: tolvo-replay [SCRIPT]\n", ""},
+        {{"--version"}, "", 0, "tolvo-replay " TOLVO_VERSION "\n", ""},
+        {{script}, "", 0, "{", ""},
+        {{script}, ">/dev/full", 2, "", "tolvo-replay: cannot write the output\n"},
+        {{}, ">&-", 2, "", "tolvo-replay: cannot write the output\n"},
+        {{"--help"}, ">/dev/full", 2, "", "tolvo-replay: cannot write the output\n"},
+    };
+    for (const auto& r : runs) {
+        const fit_test::ProgramRun run = fit_test::RunProgram(TOLVO_REPLAY_PROGRAM, r.args, script, r.output);
+        EXPECT_EQ(run.status, r.status) << r.output << " " << run.err;
+        EXPECT_TRUE(run.out.starts_with(r.outStart)) << run.out;
+        EXPECT_EQ(run.err, r.err);
+    }
+    std::filesystem::remove(script);
 }
 
 // ---- backspaces and typing ----

@@ -100,7 +100,7 @@ Error ProblemError(const FitRequirement& r, FinderProblem problem) {
         case FinderProblem::None:
             break;
     }
-    return Error{"the fixed side's limit sizes are beyond the range of numbers"};
+    return Error{"the fixed side's limit sizes are out of range: they are from -1000000 to 1000000 mm"};
 }
 
 // What a row shows of a side: its class, the fixed side's label, or nothing for free deviations.
@@ -194,6 +194,39 @@ std::string PlaceText(const MeasuredPart& p, Language language) {
             break;
     }
     return en ? "outside: " + by + " below the lower limit" : "範囲外：下の許容寸法を " + by + " 下回る";
+}
+
+// The last line of the measured-parts text: whether every part lies within
+// its limits and every pair meets the wanted range, and how many do not.
+std::string Verdict(const MeasuredReport& report, Language language) {
+    const bool en = language == Language::English;
+    const MeasuredCheck& c = report.check;
+    std::size_t parts = 0, outside = 0, missed = 0;
+    for (const auto* side : {&c.holes, &c.shafts}) {
+        for (const MeasuredPart& p : *side) {
+            ++parts;
+            if (p.place != MeasuredPlace::Inside) ++outside;
+        }
+    }
+    for (const MeasuredPair& p : c.pairs) {
+        if (p.meetsWanted && !*p.meetsWanted) ++missed;
+    }
+    const std::string ofParts = std::to_string(outside) + " / " + std::to_string(parts);
+    const std::string ofPairs = std::to_string(missed) + " / " + std::to_string(c.pairs.size());
+    if (en) {
+        if (c.allGood) {
+            return std::string("verdict: good: every part lies within its limits") +
+                   (report.wanted ? " and every pair meets the wanted clearance" : "");
+        }
+        return "verdict: not good: parts outside their limits " + ofParts +
+               (report.wanted ? ", pairs missing the wanted clearance " + ofPairs : "");
+    }
+    if (c.allGood) {
+        return std::string("判定 ： 良（すべての部品が許容寸法内") +
+               (report.wanted ? "、すべての組合せが条件内" : "") + "）";
+    }
+    return "判定 ： 不良（許容寸法外の部品 " + ofParts +
+           (report.wanted ? "、条件外の組合せ " + ofPairs : "") + "）";
 }
 
 constexpr std::string_view kPlaceWords[] = {"inside", "above", "below"};
@@ -302,14 +335,17 @@ std::string WriteFindJson(const FindReport& report, std::size_t limit) {
 
 std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOptions& measured) {
     MeasuredReport report{std::move(result), {}, {}, std::nullopt, {}};
+    // The sizes were read in range (ParseCommandLine).
     for (const auto& [texts, sizes] :
          {std::pair{&measured.holeTexts, &report.holes}, std::pair{&measured.shaftTexts, &report.shafts}}) {
-        for (const std::string& text : *texts) {
-            const double size = ParseNumber(text);
-            if (!std::isfinite(size) || std::fabs(size) > 1e6) {
-                return Error{"measured size \"" + Quoted(text) + "\" is beyond the range of sizes"};
-            }
-            sizes->push_back(size);
+        for (const std::string& text : *texts) sizes->push_back(ParseNumber(text));
+    }
+    const FitNumbers& limits = *report.result.fit.numbers;
+    for (double limit :
+         {limits.holeUpperLimit, limits.holeLowerLimit, limits.shaftUpperLimit, limits.shaftLowerLimit}) {
+        if (!(std::fabs(limit) <= kLargestMagnitude)) {
+            return Error{
+                "the limit sizes are out of range for measured parts: they are from -1000000 to 1000000 mm"};
         }
     }
     if (!measured.wantMinText.empty()) {
@@ -361,7 +397,9 @@ std::string WriteMeasuredText(const MeasuredReport& report, Language language) {
             row.push_back(*p.meetsWanted ? (en ? "meets" : "条件内") : (en ? "misses" : "条件外"));
         table.push_back(row);
     }
-    return out + Aligned(table);
+    out += Aligned(table);
+    for (const std::string& warning : Warnings(report.result)) out += warning + "\n";
+    return out + Verdict(report, language) + "\n";
 }
 
 std::string WriteMeasuredJson(const MeasuredReport& report) {
@@ -383,8 +421,8 @@ std::string WriteMeasuredJson(const MeasuredReport& report) {
         out += p.meetsWanted ? (*p.meetsWanted ? "true" : "false") : "null";
         out += '}';
     }
-    out += report.check.allGood ? "],\"allGood\":true}\n" : "],\"allGood\":false}\n";
-    return out;
+    out += report.check.allGood ? "],\"allGood\":true" : "],\"allGood\":false";
+    return out + WarningsJson(report.result) + "}\n";
 }
 
 }  // namespace tolvo::fit

@@ -1,7 +1,8 @@
 // tolvo-fit: the calculator on the command line. Exit status 0 on success,
-// 1 when a batch had a bad line, 2 on any other error (nothing on standard
-// output then).
+// 1 when a batch had a bad line or a measured part or pair is not good, 2 on
+// any other error (nothing on standard output then, and no file written).
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -97,7 +98,13 @@ std::string_view WhyNotWritten(tolvo::FileWriteProblem problem) {
 
 int RunBatch(const Options& options, std::string& out) {
     std::string text;
-    if (!ReadAll(options.batchFile, text)) return Fail("cannot read \"" + Quoted(options.batchFile) + "\"");
+    const std::string name = "\"" + Quoted(options.batchFile) + "\"";
+    // A folder opens as a stream that reads as empty: a batch of nothing.
+    std::error_code error;
+    if (options.batchFile != "-" && std::filesystem::is_directory(options.batchFile, error)) {
+        return Fail("cannot read " + name + ": it is a folder");
+    }
+    if (!ReadAll(options.batchFile, text)) return Fail("cannot read " + name);
     bool anyFailed = false;
     std::size_t lineNumber = 0;
     std::size_t start = 0;
@@ -150,6 +157,18 @@ int Run(const Options& options, std::string& out) {
     if (auto* e = std::get_if<Error>(&query)) return Fail(e->message);
     auto result = Evaluate(std::get<Query>(query));
     if (auto* e = std::get_if<Error>(&result)) return Fail(e->message);
+    // Everything is worked out before the diagram is written, so that a
+    // command that fails leaves no file behind.
+    int status = 0;
+    if (options.measured.given) {
+        auto report = CheckParts(std::get<Result>(result), options.measured);
+        if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
+        const MeasuredReport& r = std::get<MeasuredReport>(report);
+        out = options.json ? WriteMeasuredJson(r) : WriteMeasuredText(r, options.language);
+        status = r.check.allGood ? 0 : 1;
+    } else {
+        out = Write(std::get<Result>(result), options, false);
+    }
     if (!options.svgFile.empty()) {
         const std::string svg =
             tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
@@ -160,15 +179,7 @@ int Run(const Options& options, std::string& out) {
                         std::string(why));
         }
     }
-    if (options.measured.given) {
-        auto report = CheckParts(std::get<Result>(std::move(result)), options.measured);
-        if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
-        const MeasuredReport& r = std::get<MeasuredReport>(report);
-        out = options.json ? WriteMeasuredJson(r) : WriteMeasuredText(r, options.language);
-        return 0;
-    }
-    out = Write(std::get<Result>(result), options, false);
-    return 0;
+    return status;
 }
 
 }  // namespace

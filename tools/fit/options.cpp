@@ -1,7 +1,10 @@
 #include "tools/fit/options.h"
 
 #include <array>
+#include <cmath>
 #include <vector>
+
+#include "core/number_text.h"
 
 namespace tolvo::fit {
 namespace {
@@ -34,6 +37,13 @@ std::optional<std::vector<std::string>> NumberList(std::string_view text) {
 }
 
 using Values = std::span<const std::string_view>;
+
+constexpr std::string_view kClearanceRange = "a clearance is from -1000000 to 1000000 mm";
+
+// A clearance in mm within the magnitudes sizes are compared in.
+bool IsClearanceInRange(std::string_view text) {
+    return std::fabs(ParseNumber(text)) <= kLargestMagnitude;
+}
 
 std::optional<Error> ReadJson(const OptionSpec&, Values, Options& options) {
     options.json = true;
@@ -75,12 +85,14 @@ std::optional<Error> ReadBasis(const OptionSpec& option, Values values, Options&
     return std::nullopt;
 }
 
-std::optional<Error> ReadFixedHole(const OptionSpec&, Values values, Options& options) {
+std::optional<Error> ReadFixedHole(const OptionSpec& option, Values values, Options& options) {
+    if (values[0].empty()) return Needs(option);
     options.find.holeText = std::string(values[0]);
     return std::nullopt;
 }
 
-std::optional<Error> ReadFixedShaft(const OptionSpec&, Values values, Options& options) {
+std::optional<Error> ReadFixedShaft(const OptionSpec& option, Values values, Options& options) {
+    if (values[0].empty()) return Needs(option);
     options.find.shaftText = std::string(values[0]);
     return std::nullopt;
 }
@@ -110,6 +122,15 @@ std::optional<Error> ReadMeasured(const OptionSpec& option, Values values, Optio
         return Error{std::string(option.name) + " \"" + Quoted(holes ? values[1] : values[0]) +
                      "\" is not a list of sizes in mm (25.012 or 25.012,25.015)"};
     }
+    for (const std::vector<std::string>* sizes : {&*holes, &*shafts}) {
+        for (const std::string& size : *sizes) {
+            const double value = ParseNumber(size);
+            if (!(value > 0.0 && value <= kLargestMagnitude)) {
+                return Error{std::string(option.name) + " size \"" + Quoted(size) +
+                             "\" is out of range: a measured size is over 0 up to 1000000 mm"};
+            }
+        }
+    }
     options.measured.given = true;
     options.measured.holeTexts = std::move(*holes);
     options.measured.shaftTexts = std::move(*shafts);
@@ -120,6 +141,10 @@ std::optional<Error> ReadWant(const OptionSpec& option, Values values, Options& 
     for (std::string_view v : values) {
         if (!IsWholeNumber(v))
             return Error{std::string(option.name) + " \"" + Quoted(v) + "\" is not a clearance in mm"};
+        if (!IsClearanceInRange(v)) {
+            return Error{std::string(option.name) + " \"" + Quoted(v) +
+                         "\" is out of range: " + std::string(kClearanceRange)};
+        }
     }
     options.measured.wantMinText = std::string(values[0]);
     options.measured.wantMaxText = std::string(values[1]);
@@ -173,7 +198,8 @@ constexpr std::array kOptions = {
     OptionSpec{"--measured",   "HOLES SHAFTS",   2, kMeasuredMode, kMeasuredMode, ReadMeasured,
                "the measured holes and shafts in mm, as 25.012 24.985",
                "measured sizes in mm (comma-separated) against the pair's limit sizes, and the clearance of "
-               "each hole with each shaft"},
+               "each hole with each shaft, then a verdict; exit status 0 when every part is within its limits "
+               "(and every pair meets --want), 1 otherwise"},
     OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
                "mark whether each pair gives a clearance within MIN..MAX mm"},
@@ -238,6 +264,18 @@ std::optional<Error> CheckFindWords(const Options& options) {
                          "\" is not a number in mm"};
         }
     }
+    // The finder says the range of a finite size; one beyond the range of
+    // numbers is shown as written.
+    if (!std::isfinite(ParseNumber(options.words[0]))) {
+        return Error{"size \"" + Quoted(options.words[0]) +
+                     "\" is out of range: a search is over 0 up to 3150 mm"};
+    }
+    for (std::size_t k = 1; k < 3; ++k) {
+        if (!IsClearanceInRange(options.words[k])) {
+            return Error{std::string(names[k]) + " \"" + Quoted(options.words[k]) +
+                         "\" is out of range: " + std::string(kClearanceRange)};
+        }
+    }
     return std::nullopt;
 }
 
@@ -298,6 +336,11 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
         if (!optionsEnded && arg == "-h") arg = "--help";
+        // "-x" is a mistyped option; "-5" and "-0.01,+0.02/h7" are words.
+        if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && arg[1] != '-' &&
+            ((arg[1] >= 'a' && arg[1] <= 'z') || (arg[1] >= 'A' && arg[1] <= 'Z'))) {
+            return Error{"unknown option \"" + Quoted(arg) + "\" (see --help)"};
+        }
         if (optionsEnded || !arg.starts_with("--")) {
             options.words.emplace_back(arg);
             continue;

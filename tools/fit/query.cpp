@@ -27,6 +27,10 @@ std::string_view FeatureName(FeatureKind kind) {
     return kind == FeatureKind::Hole ? "hole" : "shaft";
 }
 
+FeatureKind Other(FeatureKind kind) {
+    return kind == FeatureKind::Hole ? FeatureKind::Shaft : FeatureKind::Hole;
+}
+
 std::variant<Side, Error> ParseGeneralSide(FeatureKind kind, std::string_view text) {
     const std::string_view name = text.substr(kGeneralPrefix.size());
     for (int c = 0; c < kGeneralClassCount; ++c) {
@@ -59,16 +63,27 @@ std::variant<Side, Error> ParseFreeSide(FeatureKind kind, std::string_view text)
     return side;
 }
 
-// The side says which feature it is, so its letters are read in that
-// feature's case: "js5" before the slash is the hole JS5.
+// The ISO class the text names when its case is the other feature's ("h7"
+// before the slash): the class in the case of the given feature.
+std::optional<std::string> OtherCaseClass(FeatureKind kind, std::string_view text) {
+    const std::optional<iso286::ToleranceClass> parsed = iso286::ParseClassName(text);
+    if (!parsed || parsed->kind == kind) return std::nullopt;
+    return iso286::FormatClassName({kind, parsed->letterIndex, parsed->gradeIndex});
+}
+
+constexpr std::string_view kCaseRule = "a hole class is upper case and a shaft class lower case";
+
+// Case carries the side: "H7" is a hole class, "h7" a shaft class, and a
+// class in the other feature's case is refused rather than read as another
+// class.
 std::variant<Side, Error> ParseIsoSide(FeatureKind kind, std::string_view text) {
-    std::string name(text);
-    for (char& c : name) {
-        if (kind == FeatureKind::Hole && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (kind == FeatureKind::Shaft && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (const std::optional<std::string> corrected = OtherCaseClass(kind, text)) {
+        return Error{std::string(FeatureName(kind)) + " class \"" + Quoted(text) + "\" is a " +
+                     std::string(FeatureName(Other(kind))) + " class: " + std::string(kCaseRule) + " (the " +
+                     std::string(FeatureName(kind)) + " " + *corrected + ")"};
     }
-    const std::optional<iso286::ToleranceClass> parsed = iso286::ParseClassName(name);
-    if (!parsed || parsed->kind != kind) {
+    const std::optional<iso286::ToleranceClass> parsed = iso286::ParseClassName(text);
+    if (!parsed) {
         return Error{
             std::string(FeatureName(kind)) + " class \"" + Quoted(text) +
             "\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
@@ -78,6 +93,23 @@ std::variant<Side, Error> ParseIsoSide(FeatureKind kind, std::string_view text) 
     side.kind = SideKind::IsoClass;
     side.isoClass = *parsed;
     return side;
+}
+
+// HOLE/SHAFT with a side in the other feature's case: which side is which,
+// and the pair corrected (the sides swapped, when that is what was meant).
+std::optional<Error> PairCaseError(std::string_view hole, std::string_view shaft) {
+    const std::optional<std::string> holeCorrected = OtherCaseClass(FeatureKind::Hole, hole);
+    const std::optional<std::string> shaftCorrected = OtherCaseClass(FeatureKind::Shaft, shaft);
+    if (!holeCorrected && !shaftCorrected) return std::nullopt;
+    const std::string pair = std::string(hole) + "/" + std::string(shaft);
+    std::string message = "\"" + Quoted(pair) + "\": " + std::string(kCaseRule) + " (HOLE/SHAFT): ";
+    if (holeCorrected && shaftCorrected) {
+        return Error{message + std::string(shaft) + "/" + std::string(hole) + " swaps the sides, " +
+                     *holeCorrected + "/" + *shaftCorrected + " keeps them"};
+    }
+    const std::string corrected = (holeCorrected ? *holeCorrected : std::string(hole)) + "/" +
+                                  (shaftCorrected ? *shaftCorrected : std::string(shaft));
+    return Error{message + corrected};
 }
 
 std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
@@ -99,6 +131,7 @@ std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
         return Error{"\"" + Quoted(pair) +
                      "\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)"};
     }
+    if (auto error = PairCaseError(pair.substr(0, slash), pair.substr(slash + 1))) return *error;
     auto hole = ParseSide(FeatureKind::Hole, pair.substr(0, slash));
     if (auto* e = std::get_if<Error>(&hole)) return *e;
     auto shaft = ParseSide(FeatureKind::Shaft, pair.substr(slash + 1));

@@ -14,6 +14,11 @@
 
 namespace tolvo::fit {
 
+// Measured sizes, limit sizes and clearances lie within this many mm: the
+// measured-parts check and the fit finder compare them to the nanometre
+// within it, and clamp anything beyond.
+inline constexpr double kLargestMagnitude = 1e6;
+
 // A one-line message naming the part of the input at fault.
 struct Error {
     std::string message;

@@ -4,6 +4,7 @@
 
 #include "core/general_table.h"
 #include "core/iso286_table.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "tools/fit/writers.h"
 
@@ -18,9 +19,28 @@ std::string_view FeatureName(FeatureKind kind) {
     return kind == FeatureKind::Hole ? "hole" : "shaft";
 }
 
-Error SizeError(FeatureKind kind, double size, std::string_view range) {
-    return Error{std::string(FeatureName(kind)) + " size " + ShortestNumber(size) +
-                 " mm is out of range: " + std::string(range)};
+constexpr std::string_view kIsoSizeRange = "an ISO 286 class is over 0 up to 3150 mm";
+constexpr std::string_view kGeneralSizeRange = "a general class is from 0.5 up to 4000 mm (JIS B0405)";
+constexpr std::string_view kFreeSizeRange = "a size with free deviations is over 0 up to 1000000 mm";
+
+// A size beyond the range of numbers is shown as it was written, never as "inf".
+Error SizeError(FeatureKind kind, double size, std::string_view sizeText, std::string_view range) {
+    const std::string shown =
+        std::isfinite(size) ? ShortestNumber(size) + " mm" : "\"" + Quoted(sizeText) + "\"";
+    return Error{std::string(FeatureName(kind)) + " size " + shown +
+                 " is out of range: " + std::string(range)};
+}
+
+std::string_view SizeRange(SideKind kind) {
+    switch (kind) {
+        case SideKind::IsoClass:
+            return kIsoSizeRange;
+        case SideKind::General:
+            return kGeneralSizeRange;
+        case SideKind::Free:
+            break;
+    }
+    return kFreeSizeRange;
 }
 
 }  // namespace
@@ -32,8 +52,10 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
     result.kind = kind;
     result.side = side;
     result.basicSize = size;
-    if (!(size > 0.0) || !std::isfinite(size)) {
-        return SizeError(kind, size, "a size is over 0 mm");
+    // Free deviations have no table to end their sizes; the measured-parts
+    // check compares sizes within kLargestMagnitude.
+    if (!(size > 0.0) || !std::isfinite(size) || (side.kind == SideKind::Free && size > kLargestMagnitude)) {
+        return SizeError(kind, size, sizeText, SizeRange(side.kind));
     }
     FeatureState state;
     FeatureInputs inputs;
@@ -42,7 +64,7 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
     switch (side.kind) {
         case SideKind::IsoClass: {
             const std::optional<int> step = iso286::ClassifySizeStep(size);
-            if (!step) return SizeError(kind, size, "an ISO 286 class is over 0 up to 3150 mm");
+            if (!step) return SizeError(kind, size, sizeText, kIsoSizeRange);
             const iso286::ToleranceClass& c = side.isoClass;
             const std::optional<Deviations> cell = iso286::Lookup(kind, c.letterIndex, c.gradeIndex, *step);
             if (!cell) {
@@ -59,7 +81,7 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
         }
         case SideKind::General: {
             if (size < kSmallestGeneralSize || size > kLargestGeneralSize) {
-                return SizeError(kind, size, "a general class is from 0.5 up to 4000 mm (JIS B0405)");
+                return SizeError(kind, size, sizeText, kGeneralSizeRange);
             }
             state.generalClass = side.generalClass;
             state.generalSizeRange = ClassifyGeneralSizeRange(size, 0);
@@ -89,6 +111,7 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
     }
     result.tolerance = RoundToSixDecimals(result.upper - result.lower);
     result.texts = *evaluation.texts;
+    result.nonPositiveLimit = evaluation.nonPositiveLimitWarning;
     return EvaluatedSide{std::move(result), evaluation.state};
 }
 
@@ -120,6 +143,15 @@ ZoneDiagramInput DiagramInput(const Result& result) {
     const FitNumbers& n = *result.fit.numbers;
     return {feature(result.hole, n.holeUpperLimit, n.holeLowerLimit),
             feature(result.shaft, n.shaftUpperLimit, n.shaftLowerLimit)};
+}
+
+std::vector<std::string> Warnings(const Result& result) {
+    std::vector<std::string> warnings;
+    for (const FeatureResult* f : {&result.hole, &result.shaft}) {
+        if (f->nonPositiveLimit)
+            warnings.push_back(SettingMessageText(f->kind, SettingMessage::NonPositiveLimit));
+    }
+    return warnings;
 }
 
 std::string ClassText(const Side& side) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "core/feature.h"
 #include "core/feature_evaluation.h"
@@ -23,7 +24,8 @@ struct FeatureResult {
     // otherwise; the deviations exactly as the table or the user gives them.
     double upper = 0.0;
     double lower = 0.0;
-    double tolerance = 0.0;  // upper - lower, rounded to six decimals
+    double tolerance = 0.0;         // upper - lower, rounded to six decimals
+    bool nonPositiveLimit = false;  // the window warns that the smaller limit size is zero or below
 };
 
 struct Result {
@@ -49,6 +51,10 @@ std::variant<Result, Error> Evaluate(const Query& query);
 
 // The two features as the zone diagram draws them, from the fit's limit sizes.
 ZoneDiagramInput DiagramInput(const Result& result);
+
+// The window's warnings about the pair (nothing refused), hole first, in its
+// own texts.
+std::vector<std::string> Warnings(const Result& result);
 
 // "H7", "GEN:m", or empty for free deviations.
 std::string ClassText(const Side& side);

@@ -129,6 +129,36 @@ void AppendFeatureJson(std::string& out, const FeatureResult& f, double upperLim
 
 }  // namespace
 
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[u >> 4];
+            out += kHex[u & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+std::string WarningsJson(const Result& result) {
+    const std::vector<std::string> warnings = Warnings(result);
+    if (warnings.empty()) return {};
+    std::string out = ",\"warnings\":[";
+    for (std::size_t k = 0; k < warnings.size(); ++k) {
+        if (k) out += ',';
+        AppendJsonString(out, warnings[k]);
+    }
+    return out + "]";
+}
+
 std::string FeatureHead(const FeatureResult& f, Language language) {
     std::string head(language == Language::English ? (f.kind == FeatureKind::Hole ? "hole" : "shaft")
                                                    : FeatureWord(f.kind));
@@ -153,6 +183,7 @@ std::string WriteText(const Result& result, Language language) {
         out += block.head + "\n";
         for (const std::string& item : block.items) out += "  " + item + "\n";
     }
+    for (const std::string& warning : Warnings(result)) out += warning + "\n";
     return out;
 }
 
@@ -163,6 +194,7 @@ std::string WriteTextLine(const Result& result, Language language) {
         out += block.head;
         for (const std::string& item : block.items) out += " | " + item;
     }
+    for (const std::string& warning : Warnings(result)) out += " | " + warning;
     return out + "\n";
 }
 
@@ -188,7 +220,7 @@ std::string WriteJson(const Result& result) {
     AppendNumber(out, "minClearance", RoundToSixDecimals(n.result.minimumClearance));
     out += ',';
     AppendNumber(out, "meanClearance", n.meanClearance);
-    out += "}}\n";
+    out += "}" + WarningsJson(result) + "}\n";
     return out;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
@@ -16,7 +17,14 @@ std::string ShortestNumber(double value);
 // The head line of a feature: "穴 ( H7 )", "軸 ( 中級 )", "軸"; "hole H7" in English.
 std::string FeatureHead(const FeatureResult& f, Language language);
 
-// A few lines, each ended by "\n".
+// A JSON string: quotes, backslashes and control characters escaped, the
+// UTF-8 bytes as they are.
+void AppendJsonString(std::string& out, std::string_view text);
+// ",\"warnings\":[...]" with the window's warnings about the pair; empty when
+// it has none, so that a result without warnings keeps its members.
+std::string WarningsJson(const Result& result);
+
+// A few lines, each ended by "\n"; the window's warnings follow, one a line.
 std::string WriteText(const Result& result, Language language);
 // The same items on one line (for a batch), separated by " | ", ended by "\n".
 std::string WriteTextLine(const Result& result, Language language);
