@@ -42,8 +42,25 @@ double Micrometres(double limit, double holeBasicSize) {
     return std::round((limit - holeBasicSize) * 1e6) / 1e3;
 }
 
+// In μm as the window writes a class's deviations ("%g μm"); far from zero in
+// mm, as it writes free deviations and the fit's amounts, so that no text
+// needs an exponent.
+std::string LengthText(double um, bool withSign) {
+    if (std::fabs(um) < kZoneMillimetreTextUm) {
+        if (um == 0.0) return "0" + std::string(kMicrometres);
+        return (withSign ? FormatSignedG(um) : FormatG(um)) + std::string(kMicrometres);
+    }
+    std::string mm = FormatGKeepingFourDecimals(um / 1000.0);
+    if (withSign && mm.front() != '-') mm.insert(mm.begin(), '+');
+    return mm + std::string(display::kMillimetres);
+}
+
 std::string DeviationText(double um) {
-    return (um == 0.0 ? std::string("0") : FormatSignedG(um)) + std::string(kMicrometres);
+    return LengthText(um, true);
+}
+
+bool Drawable(double um) {
+    return std::isfinite(um) && std::fabs(um) < kZoneMaxDrawnUm;
 }
 
 std::string SizeText(double mm) {
@@ -136,7 +153,7 @@ FeatureState StateOf(const ZoneFeature& feature) {
 }
 
 std::string SpanText(const std::string& caption, double clearanceUm) {
-    return caption + " " + FormatG(std::fabs(clearanceUm)) + std::string(kMicrometres);
+    return caption + " " + LengthText(std::fabs(clearanceUm), false);
 }
 
 // The maximum clearance runs from the shaft's lower limit to the hole's upper
@@ -180,9 +197,23 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
     }
     ZoneScene scene;
     scene.axisX = kAxisX;
+    const double holeBasicSize = input.hole    ? input.hole->basicSize
+                                 : input.shaft ? input.shaft->basicSize
+                                               : 0.0;
+    for (const std::optional<ZoneFeature>* f : {&input.hole, &input.shaft}) {
+        if (*f &&
+            !(Drawable((*f)->basicSize * 1000.0) && Drawable(Micrometres((*f)->upperLimit, holeBasicSize)) &&
+              Drawable(Micrometres((*f)->lowerLimit, holeBasicSize)))) {
+            scene.toScale = false;
+            scene.note = std::string(kZoneNotToScaleText);
+            scene.bottom = -kEmptySpanUm / 2;
+            scene.top = kEmptySpanUm / 2;
+            return scene;
+        }
+    }
     scene.unit = {std::string(kMicrometres.substr(1)), kAxisX, 0.0, TextAlign::Middle, TextPlace::Above};
     // The hole's basic size is the zero line; a shaft alone is drawn against its own.
-    const double basicSize = input.hole ? input.hole->basicSize : input.shaft ? input.shaft->basicSize : 0.0;
+    const double basicSize = holeBasicSize;
     if (input.hole) scene.zones.push_back(MakeZone(FeatureKind::Hole, *input.hole, basicSize));
     if (input.shaft) scene.zones.push_back(MakeZone(FeatureKind::Shaft, *input.shaft, basicSize));
     if (input.hole || input.shaft) {
@@ -223,6 +254,9 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
     stretches.back().toUm = scene.top + stretches.back().shift;
 
     scene.tickStepUm = RoundStep(height / (kMaxTicks - 1));
+    const bool inMillimetres = std::max(std::fabs(stretches.front().fromUm),
+                                        std::fabs(stretches.back().toUm)) >= kZoneMillimetreTextUm;
+    if (inMillimetres) scene.unit.text = std::string(display::kMillimetres.substr(1));
     for (const Stretch& s : stretches) {
         // Counted, not stepped by value: far from zero a step may be lost in rounding.
         const double first = std::ceil(s.fromUm / scene.tickStepUm);
@@ -235,7 +269,8 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
                 scene.breaks.begin(), scene.breaks.end(),
                 [&](const ZoneBreak& b) { return std::fabs(y - b.y) < kZoneBreakKeep * reference / 2; });
             if (nearBreak) continue;
-            scene.ticks.push_back({value, y, FormatG(value)});
+            scene.ticks.push_back(
+                {value, y, inMillimetres ? FormatGKeepingFourDecimals(value / 1000.0) : FormatG(value)});
         }
     }
     scene.unit.y = scene.top;

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/feature.h"
@@ -102,8 +103,18 @@ struct ZoneScene {
     FitKind fitKind = FitKind::None;
     std::string fitKindText;      // "すきまばめ"; empty without a fit
     std::vector<ZoneSpan> spans;  // two with a fit, else none
-    std::string note;             // the shaft drawn against another basic size
+    std::string note;             // the shaft drawn against another basic size, or kZoneNotToScaleText
+    // False when a limit lies too far from the zero line to be drawn: then
+    // the scene holds nothing but the note, no scale, zero line or zone.
+    bool toScale = true;
 };
+
+// A limit or basic size this many μm or more from zero is not drawn: its
+// texts would need an exponent, and its limits no longer keep the nanometre.
+inline constexpr double kZoneMaxDrawnUm = 1e8;  // 100 m
+// From this many μm on, deviations, amounts and the scale are written in mm.
+inline constexpr double kZoneMillimetreTextUm = 1e4;
+inline constexpr std::string_view kZoneNotToScaleText = "公差域が大きすぎて縮尺どおりに描けません";
 
 // The zone's name: the class ("H7"), the general class ("中級") or "自由入力".
 std::string ZoneLabel(const ZoneFeature& feature);

@@ -20,6 +20,9 @@ constexpr double kKindBoxEm = kZoneKindColumnEm - 1.0;
 // usual share of the em above the baseline in the sans-serif faces used.
 constexpr double kCentreDrop = 0.35;
 constexpr double kAscent = 0.8;
+constexpr double kDescent = 0.25;
+// The least room a text keeps from the picture's edges.
+constexpr double kEdge = 2.0;
 
 Colour FromRgb(const Rgb& c) {
     return {c.red, c.green, c.blue, 1.0};
@@ -39,9 +42,10 @@ CanvasAlign Align(TextAlign align) {
 
 class Layout {
   public:
-    Layout(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style,
-           int footerLines)
+    Layout(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style)
         : scene_(scene), canvas_(canvas), box_(box), style_(style) {
+        footer_ = PlanFooter();
+        const int footerLines = footer_.lines + (scene.note.empty() ? 0 : 1);
         plotTop_ = box.top + style.topMargin;
         plotBottom_ = std::max(plotTop_ + 1.0,
                                box.top + box.height - style.bottomMargin - footerLines * style.lineHeight);
@@ -59,9 +63,21 @@ class Layout {
         canvas_.Line({x1, y1}, {x2, y2}, Pen{colour, width, dash, gap});
     }
 
+    // Moved back inside the box, an edge's width from its sides, where it
+    // would run out of it: a long deviation beside a zone, in a small window.
     void Text(const std::string& text, double x, double y, CanvasAlign align, const Colour& colour,
               const CanvasFont& font) {
-        if (!text.empty()) canvas_.Text(text, {x, y}, font, align, colour);
+        if (text.empty()) return;
+        const double width = canvas_.TextWidth(text, font);
+        const double share = align == CanvasAlign::Middle ? 0.5 : align == CanvasAlign::End ? 1.0 : 0.0;
+        const double left = x - share * width;
+        const double maxLeft = box_.Right() - kEdge - width;
+        if (left > maxLeft) x -= left - maxLeft;
+        if (x - share * width < box_.left + kEdge) x = box_.left + kEdge + share * width;
+        y = std::clamp(
+            y, box_.top + kEdge + font.size * kAscent,
+            std::max(box_.top + kEdge + font.size * kAscent, box_.Bottom() - kEdge - font.size * kDescent));
+        canvas_.Text(text, {x, y}, font, align, colour);
     }
     void Text(const std::string& text, double x, double y, CanvasAlign align) {
         Text(text, x, y, align, style_.ink, style_.font);
@@ -75,6 +91,12 @@ class Layout {
         if (t.place == TextPlace::Center) y += size * kCentreDrop;
         if (t.place == TextPlace::Below) y += style_.textGap + size * kAscent;
         Text(t.text, X(t.x), y, Align(t.align));
+    }
+
+    // No scale, zero line or zone: only the note, in the middle of the box.
+    void NotToScale() {
+        Text(scene_.note, box_.left + box_.width / 2,
+             box_.top + box_.height / 2 + style_.font.size * kCentreDrop, CanvasAlign::Middle);
     }
 
     void Background() { canvas_.Rect(box_, style_.background, Pen{style_.background, 0.0}); }
@@ -128,9 +150,9 @@ class Layout {
     }
 
     void Spans() {
-        const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
-        if (scene_.spans.empty() || !colors || scene_.zones.size() < 2) return;
-        const Colour colour = FromRgb(colors->background);
+        const std::optional<Colour> spanColour = ZoneSpanColour(scene_.fitKind, style_);
+        if (scene_.spans.empty() || !spanColour || scene_.zones.size() < 2) return;
+        const Colour colour = *spanColour;
         const double holeRight = X(scene_.zones[0].right), shaftLeft = X(scene_.zones[1].left);
         for (const ZoneSpan& s : scene_.spans) {
             const double x = X(s.x), from = Y(s.from), to = Y(s.to);
@@ -146,42 +168,57 @@ class Layout {
 
     // The fit's kind in its coloured box, then the two spans' texts: on the
     // columns when the line ends an em inside the box that way, else packed an
-    // em apart.
+    // em apart, else each span on a line of its own below the kind.
+    struct FooterPlan {
+        double boxWidth = 0.0;
+        std::vector<double> starts;  // x of each span's text
+        int lines = 0;               // of the kind and the spans
+    };
+    FooterPlan PlanFooter() {
+        FooterPlan plan;
+        if (scene_.fitKindText.empty()) return plan;
+        const double size = style_.font.size;
+        const double x = X(scene_.axisX);
+        const double kindWidth = canvas_.TextWidth(scene_.fitKindText, style_.font);
+        std::vector<double> spanWidths;
+        for (const ZoneSpan& s : scene_.spans) spanWidths.push_back(canvas_.TextWidth(s.text, style_.font));
+        // Where the line ends with the texts on the columns or packed.
+        auto place = [&](bool onColumns) {
+            plan.boxWidth = kindWidth + 2 * kKindPadding;
+            if (onColumns) plan.boxWidth = std::max(plan.boxWidth, kKindBoxEm * size);
+            double next = x - kKindPadding + plan.boxWidth + size;
+            if (onColumns) next = std::max(next, x + kZoneKindColumnEm * size);
+            plan.starts.clear();
+            for (double width : spanWidths) {
+                plan.starts.push_back(next);
+                next = onColumns ? std::max(next + kZoneSpanColumnEm * size, next + width + size)
+                                 : next + width + size;
+            }
+            return plan.starts.empty() ? x + kindWidth : plan.starts.back() + spanWidths.back();
+        };
+        plan.lines = 1;
+        if (place(true) <= box_.Right() - size || place(false) <= box_.Right() - size) return plan;
+        plan.starts.assign(spanWidths.size(), x);
+        plan.lines = 1 + static_cast<int>(spanWidths.size());
+        return plan;
+    }
+
     void Footer() {
         const double size = style_.font.size;
         double y = plotBottom_ + style_.bottomMargin + size;
         const double x = X(scene_.axisX);
         if (!scene_.fitKindText.empty()) {
-            const double kindWidth = canvas_.TextWidth(scene_.fitKindText, style_.font);
-            std::vector<double> spanWidths;
-            for (const ZoneSpan& s : scene_.spans)
-                spanWidths.push_back(canvas_.TextWidth(s.text, style_.font));
-            // Where each text starts, and the kind's box.
-            auto place = [&](bool onColumns, double& boxWidth, std::vector<double>& starts) {
-                boxWidth = kindWidth + 2 * kKindPadding;
-                if (onColumns) boxWidth = std::max(boxWidth, kKindBoxEm * size);
-                double next = x - kKindPadding + boxWidth + size;
-                if (onColumns) next = std::max(next, x + kZoneKindColumnEm * size);
-                starts.clear();
-                for (double width : spanWidths) {
-                    starts.push_back(next);
-                    next = onColumns ? std::max(next + kZoneSpanColumnEm * size, next + width + size)
-                                     : next + width + size;
-                }
-                return starts.empty() ? x + kindWidth : starts.back() + spanWidths.back();
-            };
-            double boxWidth = 0.0;
-            std::vector<double> starts;
-            if (place(true, boxWidth, starts) > box_.Right() - size) place(false, boxWidth, starts);
             const std::optional<LabelColors> colors = FitKindColors(scene_.fitKind);
             if (colors) {
-                canvas_.Rect({x - kKindPadding, y - size, boxWidth, size + kKindBoxBelow},
+                canvas_.Rect({x - kKindPadding, y - size, footer_.boxWidth, size + kKindBoxBelow},
                              FromRgb(colors->background), Pen{style_.ink, 1.5});
             }
             Text(scene_.fitKindText, x, y, CanvasAlign::Start, colors ? FromRgb(colors->text) : style_.ink,
                  style_.font);
+            const bool stacked = footer_.lines > 1;
             for (std::size_t i = 0; i < scene_.spans.size(); ++i) {
-                Text(scene_.spans[i].text, starts[i], y, CanvasAlign::Start);
+                if (stacked) y += style_.lineHeight;
+                Text(scene_.spans[i].text, footer_.starts[i], y, CanvasAlign::Start);
             }
             y += style_.lineHeight;
         }
@@ -195,14 +232,25 @@ class Layout {
     const ZoneStyle& style_;
     double plotTop_ = 0.0;
     double plotBottom_ = 0.0;
+    FooterPlan footer_;
 };
 
 }  // namespace
 
+std::optional<Colour> ZoneSpanColour(FitKind kind, const ZoneStyle& style) {
+    if (kind == FitKind::Transition) return style.transitionSpan;
+    const std::optional<LabelColors> colors = FitKindColors(kind);
+    if (!colors) return std::nullopt;
+    return FromRgb(colors->background);
+}
+
 void PaintZoneScene(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style) {
-    const int footerLines = (scene.fitKindText.empty() ? 0 : 1) + (scene.note.empty() ? 0 : 1);
-    Layout layout(scene, canvas, box, style, footerLines);
+    Layout layout(scene, canvas, box, style);
     layout.Background();
+    if (!scene.toScale) {
+        layout.NotToScale();
+        return;
+    }
     layout.ZeroLine();
     layout.Axis();
     for (const ZoneRect& zone : scene.zones) layout.Zone(zone);

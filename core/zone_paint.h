@@ -4,6 +4,7 @@
 // SVG) is this one layout drawn by a different back end.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "core/canvas.h"
@@ -11,12 +12,15 @@
 
 namespace tolvo {
 
-// Okabe-Ito orange and sky blue, with darker outlines: told apart with every
-// common kind of colour blindness, and readable on white and on dark grey.
-inline constexpr std::string_view kZoneHoleFill = "#E69F00";
+// Okabe-Ito orange and sky blue, darkened to a contrast of 3:1 or more
+// against white paper, with darker outlines: told apart with every common
+// kind of colour blindness, and readable on white and on dark grey.
+inline constexpr std::string_view kZoneHoleFill = "#C47F00";
 inline constexpr std::string_view kZoneHoleStroke = "#8A5F00";
-inline constexpr std::string_view kZoneShaftFill = "#56B4E9";
+inline constexpr std::string_view kZoneShaftFill = "#2E86C1";
 inline constexpr std::string_view kZoneShaftStroke = "#1B6A99";
+// The transition fit's bars: its label's pure yellow is lost on white paper.
+inline constexpr std::string_view kZoneTransitionSpan = "#A68000";
 
 // Colours and sizes in pixels. The defaults are the exported look: dark ink
 // on white, whatever the desktop's theme.
@@ -28,6 +32,7 @@ struct ZoneStyle {
     Colour holeStroke = ColourFromHex(kZoneHoleStroke);
     Colour shaftFill = ColourFromHex(kZoneShaftFill);
     Colour shaftStroke = ColourFromHex(kZoneShaftStroke);
+    Colour transitionSpan = ColourFromHex(kZoneTransitionSpan);
     CanvasFont font{13.0};
     CanvasFont noteFont{11.0};
     double lineHeight = 19.0;    // of a footer line
@@ -44,6 +49,10 @@ struct ZoneStyle {
 // instead, an em apart.
 inline constexpr double kZoneKindColumnEm = 8.0;
 inline constexpr double kZoneSpanColumnEm = 14.0;
+
+// The colour of the dimension lines of a kind of fit: the fit label's
+// background, a transition's in the style's own; none without a fit.
+std::optional<Colour> ZoneSpanColour(FitKind kind, const ZoneStyle& style);
 
 // Draws the scene into the box, its background first.
 void PaintZoneScene(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -313,6 +314,107 @@ TEST(ZoneDiagram, LabelsNameTheModeAndTheDeviationsToTheMicrometre) {
         EXPECT_EQ(ZoneLabel(c.feature), c.label);
         EXPECT_EQ(scene.zones[0].label.text, c.label);
         EXPECT_EQ(scene.zones[0].upperText.text, c.upperText);
+    }
+}
+
+// Every number a scene holds, and every text it shows.
+std::vector<double> NumbersOf(const ZoneScene& s) {
+    std::vector<double> n{s.bottom, s.top, s.axisX, s.tickStepUm, s.zeroY, s.unit.y, s.zeroLabel.y};
+    for (const ZoneTick& t : s.ticks) n.insert(n.end(), {t.valueUm, t.y});
+    for (const ZoneBreak& b : s.breaks) n.insert(n.end(), {b.y, b.belowUm, b.aboveUm});
+    for (const ZoneRect& z : s.zones) {
+        n.insert(n.end(), {z.upperUm, z.lowerUm, z.top, z.bottom, z.label.y, z.upperText.y, z.lowerText.y});
+    }
+    for (const ZoneSpan& p : s.spans) n.insert(n.end(), {p.fromUm, p.toUm, p.from, p.to, p.clearanceUm});
+    return n;
+}
+
+std::vector<std::string> TextsOf(const ZoneScene& s) {
+    std::vector<std::string> t{s.unit.text, s.zeroLabel.text, s.fitKindText, s.note};
+    for (const ZoneTick& k : s.ticks) t.push_back(k.text);
+    for (const ZoneRect& z : s.zones) t.insert(t.end(), {z.label.text, z.upperText.text, z.lowerText.text});
+    for (const ZoneSpan& p : s.spans) t.push_back(p.text);
+    return t;
+}
+
+struct ExtremeCase {
+    const char* name;
+    ZoneDiagramInput input;
+    bool toScale;
+    std::string holeUpperText;  // empty: not checked
+    std::string maximumSpanText;
+};
+
+// Deviations in mm, as typed into the free deviation boxes.
+ZoneFeature FreeMm(double basic, double upperMm, double lowerMm) {
+    ZoneFeature f = Free(basic, 0, 0);
+    f.upperLimit = basic + upperMm;
+    f.lowerLimit = basic + lowerMm;
+    return f;
+}
+
+TEST(ZoneDiagram, ExtremeDeviationsGiveNumbersAndTextsOrSayTheyCannotBeDrawn) {
+    const ZoneFeature g6 = Iso(25, "g6", -7, -20);
+    const std::vector<ExtremeCase> cases = {
+        {"hole +0.01 / -1e308 mm", {FreeMm(25, 0.01, -1e308), g6}, false, "", ""},
+        {"hole +1e308 / -1e308 mm", {FreeMm(25, 1e308, -1e308), std::nullopt}, false, "", ""},
+        {"shaft -1e300 mm", {kH7, FreeMm(25, -1e300, -1e300)}, false, "", ""},
+        {"hole +1e-300 mm", {FreeMm(25, 1e-300, 0), g6}, true, "0 μm", "最大すきま ： 20 μm"},
+        {"hole +2474.52 mm", {FreeMm(25, 2474.52, 0), g6}, true, "+2474.52 mm", "最大すきま ： 2474.54 mm"},
+        {"hole +4000.99 mm over a shaft -0.0001 mm",
+         {FreeMm(25, 4000.99, 0), FreeMm(25, -0.0001, -0.0001)},
+         true,
+         "+4000.99 mm",
+         "最大すきま ： 4000.9901 mm"},
+        {"hole 99999.9 mm", {FreeMm(25, 99999.9, 99999.9), g6}, true, "+99999.9 mm", ""},
+        {"shaft of a basic size of 1e308 mm", {kH7, FreeMm(1e308, 0, -0.01)}, false, "", ""},
+    };
+    for (const ExtremeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ZoneScene scene = BuildZoneScene(c.input);
+        for (double n : NumbersOf(scene)) EXPECT_TRUE(std::isfinite(n)) << n;
+        for (const std::string& text : TextsOf(scene)) {
+            for (const char* bad : {"inf", "nan", "e+", "e-"})
+                EXPECT_EQ(text.find(bad), std::string::npos) << text;
+        }
+        EXPECT_EQ(scene.toScale, c.toScale);
+        if (!c.toScale) {
+            EXPECT_EQ(scene.note, kZoneNotToScaleText);
+            EXPECT_TRUE(scene.zones.empty() && scene.spans.empty() && scene.ticks.empty() &&
+                        scene.breaks.empty());
+            continue;
+        }
+        ASSERT_FALSE(scene.zones.empty());
+        if (!c.holeUpperText.empty()) {
+            EXPECT_EQ(scene.zones[0].upperText.text, c.holeUpperText);
+        }
+        if (!c.maximumSpanText.empty()) {
+            ASSERT_EQ(scene.spans.size(), 2u);
+            EXPECT_EQ(scene.spans[0].text, c.maximumSpanText);
+        }
+    }
+}
+
+// Ticks far from zero, or stepping by millimetres, are written in mm under an "mm" unit.
+TEST(ZoneDiagram, TheScaleIsInMillimetresForLargeValues) {
+    struct Case {
+        ZoneDiagramInput input;
+        std::string unit;
+        std::string tick;  // one of the ticks
+    };
+    const std::vector<Case> cases = {
+        {{kH7, Iso(25, "g6", -7, -20)}, "μm", "-10"},
+        {{FreeMm(25, 40, 0), std::nullopt}, "mm", "40"},
+        {{FreeMm(25, 5000.0015, 5000.001), std::nullopt}, "mm", "5000.0015"},
+    };
+    for (const Case& c : cases) {
+        const ZoneScene scene = BuildZoneScene(c.input);
+        SCOPED_TRACE(c.tick);
+        EXPECT_EQ(scene.unit.text, c.unit);
+        std::vector<std::string> ticks;
+        for (const ZoneTick& t : scene.ticks) ticks.push_back(t.text);
+        EXPECT_NE(std::find(ticks.begin(), ticks.end(), c.tick), ticks.end())
+            << testing::PrintToString(ticks);
     }
 }
 

@@ -3,10 +3,13 @@
 // numbers, and hatching stays inside its box.
 #include "core/zone_paint.h"
 
+#include "core/svg_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -147,6 +150,91 @@ TEST(CanvasHatch, StrokesRiseAt45DegreesInsideTheBoxSpacingApart) {
             const double c0 = c.box.left + c.box.top;
             EXPECT_NEAR(s.from.x + s.from.y - c0, static_cast<double>(i + 1) * c.spacing, 1e-6);
         }
+    }
+}
+
+// The SVG back end's estimates of the texts' widths, each text kept with its box.
+class BoxRecordingCanvas : public SvgCanvas {
+  public:
+    BoxRecordingCanvas() : SvgCanvas(1, 1, "sans-serif", CanvasFont{}) {}
+    struct Placed {
+        std::string text;
+        CanvasBox box;
+    };
+    void Text(std::string_view text, CanvasPoint at, const CanvasFont& font, CanvasAlign align,
+              const Colour&) override {
+        const double width = TextWidth(text, font);
+        const double share = align == CanvasAlign::Middle ? 0.5 : align == CanvasAlign::End ? 1.0 : 0.0;
+        texts.push_back(
+            {std::string(text), {at.x - share * width, at.y - 0.8 * font.size, width, font.size}});
+    }
+    std::vector<Placed> texts;
+};
+
+bool Overlap(const CanvasBox& a, const CanvasBox& b) {
+    return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+ZoneFeature FreeMm(double upperMm, double lowerMm) {
+    return {25.0, 25.0 + upperMm, 25.0 + lowerMm, ToleranceMode::Free, "", 0};
+}
+
+TEST(ZonePaint, EveryTextLiesInsideThePictureAndTheUnitClearsTheTicks) {
+    const std::vector<ZoneDiagramInput> inputs = {
+        {Iso("H7", 21, 0), Iso("g6", -7, -20)},           {FreeMm(2474.52, -0.0001), Iso("g6", -7, -20)},
+        {Iso("H7", 21, 0), FreeMm(-4000.99, -4000.9901)}, {FreeMm(0.01, -1e308), Iso("g6", -7, -20)},
+        {FreeMm(99999.9, -99999.9), FreeMm(-0.3, -0.3)},
+    };
+    const std::vector<CanvasBox> boxes = {{0, 0, 640, 400}, {0, 0, 480, 320}, {0, 0, 320, 240}};
+    for (const ZoneDiagramInput& input : inputs) {
+        const ZoneScene scene = BuildZoneScene(input);
+        for (const CanvasBox& box : boxes) {
+            SCOPED_TRACE(box.width);
+            BoxRecordingCanvas canvas;
+            PaintZoneScene(scene, canvas, box, ZoneStyle());
+            ASSERT_FALSE(canvas.texts.empty());
+            for (const auto& t : canvas.texts) {
+                EXPECT_GE(t.box.left, box.left) << t.text;
+                EXPECT_LE(t.box.Right(), box.Right()) << t.text;
+                EXPECT_GE(t.box.top, box.top) << t.text;
+                EXPECT_LE(t.box.Bottom(), box.Bottom()) << t.text;
+            }
+            for (const auto& unit : canvas.texts) {
+                if (unit.text != scene.unit.text) continue;
+                for (const ZoneTick& tick : scene.ticks) {
+                    for (const auto& t : canvas.texts) {
+                        if (t.text == tick.text) {
+                            EXPECT_FALSE(Overlap(unit.box, t.box)) << t.text;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// WCAG 2 relative luminance of an sRGB colour.
+double Luminance(const Colour& c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+TEST(ZonePaint, ZoneAndSpanColoursOfTheExportedLookKeep3To1AgainstWhite) {
+    const ZoneStyle style;
+    std::vector<Colour> colours = {style.holeFill, style.holeStroke, style.shaftFill, style.shaftStroke};
+    for (FitKind kind : {FitKind::Clearance, FitKind::Transition, FitKind::Interference}) {
+        const std::optional<Colour> span = ZoneSpanColour(kind, style);
+        ASSERT_TRUE(span.has_value());
+        colours.push_back(*span);
+    }
+    EXPECT_FALSE(ZoneSpanColour(FitKind::None, style).has_value());
+    const double white = Luminance(style.background);
+    for (const Colour& c : colours) {
+        SCOPED_TRACE(testing::Message() << c.red << "," << c.green << "," << c.blue);
+        EXPECT_GE((white + 0.05) / (Luminance(c) + 0.05), 3.0);
     }
 }
 

@@ -43,8 +43,8 @@ TEST(ZoneSvg, WritesEveryTextAndBothZoneColoursOfTheScene) {
     EXPECT_TRUE(svg.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
     EXPECT_TRUE(svg.ends_with("</svg>\n"));
     EXPECT_NE(svg.find("width=\"640\" height=\"400\""), std::string::npos);
-    EXPECT_EQ(Count(svg, "fill=\"#E69F00\""), 1u);    // the hole
-    EXPECT_EQ(Count(svg, "fill=\"#56B4E9\""), 1u);    // the shaft
+    EXPECT_EQ(Count(svg, "fill=\"#C47F00\""), 1u);    // the hole
+    EXPECT_EQ(Count(svg, "fill=\"#2E86C1\""), 1u);    // the shaft
     EXPECT_EQ(Count(svg, "stroke=\"#0000FF\""), 2u);  // the two spans in the clearance colour
     EXPECT_NE(svg.find("sans-serif"), std::string::npos);
     std::vector<std::string> texts = {scene.unit.text, scene.zeroLabel.text, scene.fitKindText};
@@ -63,14 +63,14 @@ TEST(ZoneSvg, ColoursFollowTheKindOfFitAndLinesAreStrokes) {
         std::size_t shaftRects;
     };
     const std::vector<Case> cases = {
-        {Feature("k6", 15, 2), "stroke=\"#FFFF00\"", 1},
+        {Feature("k6", 15, 2), "stroke=\"#A68000\"", 1},
         {Feature("p6", 35, 22), "stroke=\"#FF0000\"", 1},
         {Feature("", 0, 0), "stroke=\"#0000FF\"", 0},  // a zero tolerance: a line, no rectangle
     };
     for (const Case& c : cases) {
         const std::string svg = WriteZoneSvg(BuildZoneScene({Feature("H7", 21, 0), c.shaft}));
         EXPECT_EQ(Count(svg, c.spanColour), 2u) << c.spanColour;
-        EXPECT_EQ(Count(svg, "fill=\"#56B4E9\""), c.shaftRects);
+        EXPECT_EQ(Count(svg, "fill=\"#2E86C1\""), c.shaftRects);
     }
 }
 
