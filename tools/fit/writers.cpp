@@ -129,32 +129,13 @@ void AppendFeatureJson(std::string& out, const FeatureResult& f, double upperLim
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 std::string WarningsJson(const Result& result) {
     const std::vector<std::string> warnings = Warnings(result);
     if (warnings.empty()) return {};
     std::string out = ",\"warnings\":[";
     for (std::size_t k = 0; k < warnings.size(); ++k) {
         if (k) out += ',';
-        AppendJsonString(out, warnings[k]);
+        json::AppendString(out, warnings[k]);
     }
     return out + "]";
 }

@@ -17,9 +17,6 @@ std::string ShortestNumber(double value);
 // The head line of a feature: "穴 ( H7 )", "軸 ( 中級 )", "軸"; "hole H7" in English.
 std::string FeatureHead(const FeatureResult& f, Language language);
 
-// A JSON string: quotes, backslashes and control characters escaped, the
-// UTF-8 bytes as they are.
-void AppendJsonString(std::string& out, std::string_view text);
 // ",\"warnings\":[...]" with the window's warnings about the pair; empty when
 // it has none, so that a result without warnings keeps its members.
 std::string WarningsJson(const Result& result);
