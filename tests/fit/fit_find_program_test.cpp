@@ -155,17 +155,6 @@ TEST(FitMeasured, PlacesEachPartAndGivesEachPairsClearance) {
 }
 
 // "1e999" reads as an infinity, a clearance without a bound; JSON has none.
-TEST(FitFind, WritesAnUnboundedWantedClearanceAsNull) {
-    const QJsonObject found = Json(RunFit({"--json", "--find", "25", "-1e999", "1e999", "--limit", "1"}));
-    const QJsonObject measured =
-        Json(RunFit({"--json", "25", "H7/g6", "--measured", "25", "24.99", "--want", "-1e999", "1e999"}));
-    for (const QJsonObject& wanted : {found, measured["wanted"].toObject()}) {
-        EXPECT_TRUE(wanted["min"].isNull());
-        EXPECT_TRUE(wanted["max"].isNull());
-    }
-    EXPECT_GT(found["count"].toInt(), 1);
-}
-
 struct Failure {
     std::vector<std::string> args;
     std::string message;
