@@ -355,7 +355,9 @@ TEST(Replay, AScriptFileThatCannotBeReadIsAnError) {
 }
 
 // The built program: its exit status when it answers at once, and when what
-// it prints cannot be written.
+// it prints cannot be written. It is run through a POSIX shell, which a
+// Windows build under Wine does not have.
+#if !defined(_WIN32)
 TEST(ReplayProgram, ExitsWithTwoWhenTheOutputCannotBeWrittenAndZeroForHelp) {
     const std::string script =
         (std::filesystem::temp_directory_path() / "tolvo-replay-test-dump.txt").string();
@@ -370,11 +372,9 @@ TEST(ReplayProgram, ExitsWithTwoWhenTheOutputCannotBeWrittenAndZeroForHelp) {
         {{"--help"}, "", 0, "usage: tolvo-replay [SCRIPT]\n", ""},
         {{"--version"}, "", 0, "tolvo-replay " TOLVO_VERSION "\n", ""},
         {{script}, "", 0, "{", ""},
-#if !defined(_WIN32)  // a full device and a closed output are a POSIX shell's
         {{script}, ">/dev/full", 2, "", "tolvo-replay: cannot write the output\n"},
         {{}, ">&-", 2, "", "tolvo-replay: cannot write the output\n"},
         {{"--help"}, ">/dev/full", 2, "", "tolvo-replay: cannot write the output\n"},
-#endif
     };
     for (const auto& r : runs) {
         const fit_test::ProgramRun run = fit_test::RunProgram(TOLVO_REPLAY_PROGRAM, r.args, script, r.output);
@@ -384,6 +384,7 @@ TEST(ReplayProgram, ExitsWithTwoWhenTheOutputCannotBeWrittenAndZeroForHelp) {
     }
     std::filesystem::remove(script);
 }
+#endif
 
 // ---- backspaces and typing ----
 
