@@ -1,5 +1,7 @@
 #include "core/measured_check.h"
 
+#include <cmath>
+
 #include "core/number_text.h"
 
 namespace tolvo {
@@ -24,6 +26,10 @@ MeasuredPart Place(double size, double upper, double lower) {
 }
 
 }  // namespace
+
+bool IsMeasurableSize(double size) {
+    return std::fabs(size) <= kLargestMeasuredSize;  // false for NaN too
+}
 
 MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> holes,
                             std::span<const double> shafts, const std::optional<ClearanceRange>& wanted) {

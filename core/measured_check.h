@@ -49,8 +49,14 @@ struct MeasuredCheck {
     bool allGood = false;
 };
 
-// Sizes and limits are compared at six decimals (whole nanometres). Values
-// that are not finite have no place in a check: the caller refuses them.
+// The largest magnitude of a measured size, mm: a kilometre, as far as sizes
+// are compared in whole nanometres. Beyond it (and at an infinity) a size has
+// no place in a check: the caller refuses it.
+inline constexpr double kLargestMeasuredSize = 1e6;
+bool IsMeasurableSize(double size);
+
+// Sizes and limits are compared at six decimals (whole nanometres); every
+// size must be measurable.
 MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> holes,
                             std::span<const double> shafts, const std::optional<ClearanceRange>& wanted);
 

@@ -201,6 +201,25 @@ NumberReading ReadNumber(std::string_view text) {
     return reading;
 }
 
+bool IsBlankText(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const Units units(text);
+    std::size_t begin = 0;
+    while (IsBlank(units.At(begin))) begin += units.At(begin).length;
+    // The last blank before the end, found forwards: a trailing "　" is three
+    // bytes that cannot be told apart from the end alone.
+    std::size_t end = begin;
+    for (std::size_t i = begin; i < text.size();) {
+        const Unit u = units.At(i);
+        i += u.length;
+        if (!IsBlank(u)) end = i;
+    }
+    return text.substr(begin, end - begin);
+}
+
 double ParseNumber(std::string_view text) {
     return ReadNumber(text).value;
 }

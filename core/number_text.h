@@ -42,6 +42,12 @@ struct NumberReading {
 };
 NumberReading ReadNumber(std::string_view text);
 
+// Blanks are C's white space and the ideographic space "　" an input method
+// types: a text of nothing else is blank, as if empty.
+bool IsBlankText(std::string_view text);
+// The text without the blanks at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // printf("%g"): six significant digits, trailing zeros dropped.
 std::string FormatG(double value);
 // printf("%+g"): as FormatG with a sign always written.

@@ -4,7 +4,36 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/utf8.h"
+
 namespace tolvo {
+
+std::string_view CutToEditLimit(std::string_view text) {
+    // A character takes at least as many bytes in UTF-8 as code units in UTF-16.
+    if (text.size() <= kEditTextLimit) return text;
+    std::size_t units = 0;
+    std::size_t end = 0;
+    while (end < text.size() && units < kEditTextLimit) {
+        if (static_cast<unsigned char>(text[end]) < 0x80) [[likely]] {
+            ++units;
+            ++end;
+            continue;
+        }
+        const utf8::Sequence s = utf8::Decode(text, end);
+        // A byte that is not UTF-8 is shown as one replacement character.
+        const std::size_t needed = s.wellFormed && s.code > 0xFFFF ? 2 : 1;
+        if (units + needed > kEditTextLimit) break;
+        units += needed;
+        end += s.length;
+    }
+    return text.substr(0, end);
+}
+
+std::optional<std::string_view> TakenEditText(std::string_view held, std::string_view typed) {
+    const std::string_view taken = CutToEditLimit(typed);
+    if (taken.size() < typed.size() && taken == held) return std::nullopt;
+    return taken;
+}
 
 ControlStates::ControlStates(const DialogTemplate& dialog) {
     for (const ControlTemplate& t : dialog.controls) {

@@ -2,7 +2,10 @@
 // holds and what a view mirrors.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/dialog_templates.h"
@@ -35,6 +38,17 @@ constexpr bool IsEdit(ControlKind kind) {
     return kind == ControlKind::InputEdit || kind == ControlKind::OutputEdit ||
            kind == ControlKind::PreviewEdit;
 }
+// An edit holds at most this many characters (UTF-16 code units), as a Windows
+// edit control and Qt's QLineEdit do by default: a keystroke beyond it is
+// lost, a longer text put into it is cut.
+inline constexpr std::size_t kEditTextLimit = 32767;
+// The longest start of the text that an edit holds, cut between characters.
+std::string_view CutToEditLimit(std::string_view text);
+// The text an edit holding `held` takes when the user changes it to `typed`:
+// typed cut to the limit; none when the cut leaves the edit as it was (the
+// keystroke is lost and no handler runs).
+std::optional<std::string_view> TakenEditText(std::string_view held, std::string_view typed);
+
 // Controls a click or the Tab key can give the focus to.
 constexpr bool CanTakeFocus(ControlKind kind) {
     return kind != ControlKind::Static && kind != ControlKind::GroupBox && kind != ControlKind::Icon;

@@ -100,8 +100,9 @@ void CopyModel::OnEditChanged(int id, std::string_view text) {
     if (!Open()) return;
     for (const TextEdit& e : kTextEdits) {
         if (e.edit != id) continue;
-        if (!controls_.At(id).enabled) return;
-        controls_.At(id).text = std::string(text);
+        const auto taken = TakenEditText(controls_.At(id).text, text);
+        if (!controls_.At(id).enabled || !taken) return;
+        controls_.At(id).text = std::string(*taken);
         RebuildPreview();
     }
 }

@@ -31,10 +31,6 @@ constexpr BasisRadio kBasisRadios[] = {
 constexpr std::string_view kCommonMark = "◎ ";
 constexpr std::string_view kNoMark = "　 ";
 
-bool Blank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // The number a text holds when it is nothing but that number.
 std::optional<double> WholeNumber(std::string_view text) {
     const NumberReading reading = ReadNumber(text);
@@ -84,38 +80,50 @@ std::string PlaceText(const MeasuredPart& part) {
     return "範囲外（下の許容寸法を " + Micrometres(part.outsideBy) + " 下回る）";
 }
 
+std::string TooLarge(std::string_view text) {
+    return "「" + std::string(text) + "」は実測値の範囲（±" + FormatFixed(kLargestMeasuredSize, 0) +
+           " mm）を超えています";
+}
+
 // The sizes of a comma-separated list as typed; blank items are passed over.
 struct MeasuredList {
     std::vector<std::string> texts;
     std::vector<double> sizes;
-    std::optional<std::string> bad;  // the first item that is not a number
+    std::optional<std::string> refusal;  // why the first item that cannot be checked is refused
 };
 
-MeasuredList ReadMeasuredList(std::string_view text) {
-    std::string commas(text);
-    // The full-width comma and the ideographic one, as an input method types them.
+// The length of the item separator at text[at] (",", or the full-width and
+// the ideographic comma an input method types), 0 for none.
+std::size_t CommaAt(std::string_view text, std::size_t at) {
+    if (text[at] == ',') return 1;
     for (std::string_view wide : {std::string_view("，"), std::string_view("、")}) {
-        for (std::size_t at; (at = commas.find(wide)) != std::string::npos;)
-            commas.replace(at, wide.size(), ",");
+        if (text.substr(at, wide.size()) == wide) return wide.size();
     }
+    return 0;
+}
+
+MeasuredList ReadMeasuredList(std::string_view text) {
     MeasuredList list;
-    std::string_view rest = commas;
-    for (;;) {
-        const std::size_t comma = rest.find(',');
-        std::string_view item = rest.substr(0, comma);
-        if (!Blank(item)) {
-            const std::optional<double> size = WholeNumber(item);
-            if (!size || !std::isfinite(*size)) {
-                list.bad = std::string(item);
-                return list;
-            }
-            const std::size_t first = item.find_first_not_of(" \t");
-            item = item.substr(first, item.find_last_not_of(" \t") - first + 1);
-            list.texts.emplace_back(item);
-            list.sizes.push_back(*size);
+    std::size_t begin = 0;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        const std::size_t comma = at < text.size() ? CommaAt(text, at) : 1;
+        if (comma == 0) continue;
+        const std::string_view typed = text.substr(begin, at - begin);
+        const std::string_view item = TrimBlanks(typed);
+        begin = at + comma;
+        at = begin - 1;
+        if (item.empty()) continue;
+        const std::optional<double> size = WholeNumber(item);
+        if (!size) {
+            list.refusal = NotANumber(typed);
+            return list;
         }
-        if (comma == std::string_view::npos) break;
-        rest.remove_prefix(comma + 1);
+        if (!IsMeasurableSize(*size)) {
+            list.refusal = TooLarge(item);
+            return list;
+        }
+        list.texts.emplace_back(item);
+        list.sizes.push_back(*size);
     }
     return list;
 }
@@ -171,17 +179,17 @@ std::optional<FinderModel::Inputs> FinderModel::ReadInputs() {
     in.sizeText = controls_.At(kBasicSize).text;
     const std::string& minimum = controls_.At(kWantedMinimum).text;
     const std::string& maximum = controls_.At(kWantedMaximum).text;
-    if (Blank(in.sizeText)) {
+    if (IsBlankText(in.sizeText)) {
         message = "基準寸法を入力してください";
         return std::nullopt;
     }
     for (const std::string* text : {&std::as_const(in.sizeText), &minimum, &maximum}) {
-        if (!Blank(*text) && !WholeNumber(*text)) {
+        if (!IsBlankText(*text) && !WholeNumber(*text)) {
             message = NotANumber(*text);
             return std::nullopt;
         }
     }
-    if (Blank(minimum) || Blank(maximum)) {
+    if (IsBlankText(minimum) || IsBlankText(maximum)) {
         message = "欲しいすきまの最小と最大を mm で入力してください（しめしろは負の値）";
         return std::nullopt;
     }
@@ -265,8 +273,8 @@ void FinderModel::UpdateMeasured(const std::optional<ClearanceRange>& wanted) {
     const MeasuredList holes = ReadMeasuredList(controls_.At(kMeasuredHoles).text);
     const MeasuredList shafts = ReadMeasuredList(controls_.At(kMeasuredShafts).text);
     for (const MeasuredList* list : {&holes, &shafts}) {
-        if (list->bad) {
-            out = NotANumber(*list->bad);
+        if (list->refusal) {
+            out = *list->refusal;
             return;
         }
     }
@@ -306,7 +314,9 @@ void FinderModel::Refresh() {
 void FinderModel::OnEditChanged(int id, std::string_view text) {
     const ControlState* control = controls_.Find(id);
     if (!Open() || control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return;
-    controls_.At(id).text = std::string(text);
+    const auto taken = TakenEditText(control->text, text);
+    if (!taken) return;
+    controls_.At(id).text = std::string(*taken);
     Update();
 }
 

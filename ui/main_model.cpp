@@ -51,8 +51,7 @@ bool IsNumberEdit(int id) {
 }
 
 // Marks a number edit whose text is not wholly the number read from it.
-void MarkPartialNumber(ControlState& edit) {
-    const NumberReading reading = ReadNumber(edit.text);
+void MarkPartialNumber(ControlState& edit, const NumberReading& reading) {
     edit.partial = !reading.whole;
     edit.readAs.clear();
     if (edit.partial) edit.readAs = reading.number.empty() ? "0" : std::string(reading.number);
@@ -87,7 +86,14 @@ MainModel::MainModel(DialogHost& host, const HelpSearch& help)
 void MainModel::SetText(int id, std::string text) {
     ControlState& control = controls_.At(id);
     control.text = std::move(text);
-    if (IsNumberEdit(id)) MarkPartialNumber(control);
+    if (IsNumberEdit(id)) {
+        // Read once per change: the handlers ask for the size many times.
+        const NumberReading reading = ReadNumber(control.text);
+        MarkPartialNumber(control, reading);
+        for (const Panel* p : {&kHole, &kShaft}) {
+            if (id == p->basicSize) FeatureOf(*p).typedBasicSize = reading.value;
+        }
+    }
     DispatchEditChange(id);
 }
 
@@ -114,7 +120,7 @@ std::optional<ToleranceMode> MainModel::Mode(const Panel& p) const {
 }
 
 double MainModel::TypedBasicSize(const Panel& p) const {
-    return ParseNumber(Text(p.basicSize));
+    return features_[Index(p.kind)].typedBasicSize;
 }
 
 // ---- feature evaluation ----
@@ -498,7 +504,7 @@ void MainModel::OnCopyCommand() {
 void MainModel::OnEditChanged(int id, std::string_view text) {
     const ControlState* control = controls_.Find(id);
     if (ended_ || control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return;
-    SetText(id, std::string(text));
+    if (const auto taken = TakenEditText(control->text, text)) SetText(id, std::string(*taken));
 }
 
 void MainModel::OnClicked(int id) {

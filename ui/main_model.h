@@ -161,6 +161,7 @@ class MainModel {
 
     struct FeatureRecord {
         FeatureState state;
+        double typedBasicSize = 0.0;  // the number its basic-size edit holds, read at each change
         bool skipVeryCoarseNotice = true;
         bool skipFineNotice = true;
     };

@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvo {
@@ -91,6 +92,28 @@ INSTANTIATE_TEST_SUITE_P(
                  "5",
                  0, "", false},
         ReadCase{"5\xEF\xBC", 5, "5", false}, ReadCase{"\xEF", 0, "", false}));
+
+TEST(TrimBlanks, DropsAsciiAndIdeographicSpacesAtBothEndsOnly) {
+    struct Case {
+        std::string_view text;
+        std::string_view trimmed;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"　", ""},
+        {"　　 \t", ""},
+        {"\r\n\v\f", ""},
+        {"　25.01　", "25.01"},
+        {" 25　01 ", "25　01"},
+        {"ｘ", "ｘ"},
+        {"\xE3\x80", "\xE3\x80"},  // a cut ideographic space is no blank
+        {"\xC2\xA0", "\xC2\xA0"},  // nor is the no-break space, which C's isspace passes over
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrimBlanks(c.text), c.trimmed) << "text: \"" << c.text << "\"";
+        EXPECT_EQ(IsBlankText(c.text), c.trimmed.empty()) << "text: \"" << c.text << "\"";
+    }
+}
 
 TEST(ReadNumber, ReadsAMillionFullWidthDigitsAsHuge) {
     std::string text;

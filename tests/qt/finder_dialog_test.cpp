@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include "platform/help_folders.h"
@@ -79,6 +82,26 @@ TEST_F(FinderDialogTest, EnterOnARowChoosesItAndEscapeClosesTheDialog) {
     EXPECT_TRUE(finder->isVisible());
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->Finder() == nullptr; }));
+}
+
+}  // namespace
+}  // namespace tolvo
+
+namespace tolvo {
+namespace {
+
+TEST_F(FinderDialogTest, OpensBesideTheCalculatorAndShowsTheLastMeasuredLine) {
+    const QRect screen = window->screen()->availableGeometry();
+    ASSERT_GE(screen.width(), window->frameGeometry().width() + finder->frameGeometry().width() + 8)
+        << "the screen has no room beside the calculator";
+    EXPECT_FALSE(finder->frameGeometry().intersects(window->frameGeometry()));
+    EXPECT_TRUE(screen.contains(finder->frameGeometry()));
+    // Parts enough for more lines than the box shows; the last pair is in view.
+    QTest::keyClicks(Edit(finder_dialog::kMeasuredHoles), "25.01, 25.02, 25.03, 25.04, 25.05, 25.06");
+    QTest::keyClicks(Edit(finder_dialog::kMeasuredShafts), "24.99, 24.98");
+    QScrollBar* bar = finder->MeasuredResults()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 }  // namespace

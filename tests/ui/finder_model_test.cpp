@@ -367,6 +367,35 @@ TEST_F(FinderModelTest, MeasuredSizesThatAreNoNumbersAreNamedAndKept) {
     EXPECT_EQ(Text(kMeasuredResults), "主画面の穴に許容寸法がありません");
 }
 
+TEST_F(FinderModelTest, MeasuredSizesBeyondAKilometreAreRefusedAndIdeographicSpacesAreBlank) {
+    MainSeedClass("H7");
+    MainSeedClass("g6");
+    struct Case {
+        int id;
+        const char* text;
+        const char* message;  // on the measured results for the measured edits
+    };
+    const Case cases[] = {
+        {kMeasuredHoles, "25.01, 1e300", "「1e300」は実測値の範囲（±1000000 mm）を超えています"},
+        {kMeasuredShafts, "-1e7", "「-1e7」は実測値の範囲（±1000000 mm）を超えています"},
+        {kMeasuredHoles, "1e400", "「1e400」は実測値の範囲（±1000000 mm）を超えています"},
+        {kMeasuredHoles, "　25.01　，　", "穴 25.01：範囲内"},
+        {kMeasuredShafts, "　", ""},
+        {kBasicSize, "　", "基準寸法を入力してください"},
+        {kWantedMaximum, "\t　", "欲しいすきまの最小と最大を mm で入力してください（しめしろは負の値）"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Open();
+        Want("0.01", "0.04");
+        Set(c.id, c.text);
+        EXPECT_EQ(Text(c.id), c.text);
+        const bool measured = c.id == kMeasuredHoles || c.id == kMeasuredShafts;
+        EXPECT_EQ(Text(measured ? kMeasuredResults : kMessage), c.message);
+        EXPECT_EQ(finder->Rows().empty(), !measured);
+    }
+}
+
 TEST_F(FinderModelTest, CloseAndEscapeEndTheDialogAndLaterActionsAreIgnored) {
     for (bool escape : {false, true}) {
         Open();

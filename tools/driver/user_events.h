@@ -25,9 +25,10 @@ bool FocusTakesKeys(const Model& model) {
     return c != nullptr && c->enabled && IsWritableEdit(c->kind);
 }
 
-// A keystroke that changes nothing (the focus on no writable edit, or a
-// backspace on an empty edit) leaves the window as it was, so every keystroke
-// after it is lost too: both loops end there, and N keystrokes cost O(N).
+// A keystroke that changes nothing (the focus on no writable edit, a
+// backspace on an empty edit, a character beyond the edit's limit) leaves the
+// window as it was, so every keystroke after it is lost too: both loops end
+// there, and N keystrokes cost O(N).
 
 // One keystroke per character of the text, appended at the end.
 template <typename Model>
@@ -39,6 +40,7 @@ void TypeKeys(Model& model, std::string_view text) {
         const int target = model.Focus();
         edited.assign(model.Controls().At(target).text);
         edited.append(text.substr(i, length));
+        if (CutToEditLimit(edited).size() < edited.size()) break;
         model.OnEditChanged(target, edited);
         i += length;
     }

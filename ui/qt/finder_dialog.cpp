@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace tolvo {
 namespace {
@@ -25,7 +27,10 @@ FinderDialog::FinderDialog(MainModel& main, QWidget* parent, std::function<void(
         view_->Forward([&] { chose = model_->OnChooseRow(row); });
         if (chose && chosen_) chosen_();
     });
-    view_->Attach(*model_, [this] { MirrorRows(); });
+    view_->Attach(*model_, [this] {
+        MirrorRows();
+        ShowLastMeasuredLine();
+    });
 }
 
 QListWidget* FinderDialog::Results() const {
@@ -49,6 +54,18 @@ void FinderDialog::MirrorRows() {
         // The lines between the pairs can be neither selected nor chosen.
         if (!model_->Rows()[k].fit) item->setFlags(Qt::ItemIsEnabled);
     }
+}
+
+void FinderDialog::ShowLastMeasuredLine() {
+    // The pairs come last: the newest measured part's lines are at the end.
+    if (auto* results = MeasuredResults()) {
+        QScrollBar* bar = results->verticalScrollBar();
+        bar->setValue(bar->maximum());
+    }
+}
+
+QPlainTextEdit* FinderDialog::MeasuredResults() const {
+    return qobject_cast<QPlainTextEdit*>(Control(finder_dialog::kMeasuredResults));
 }
 
 void FinderDialog::reject() {

@@ -13,6 +13,7 @@
 #include "ui/qt/model_view.h"
 
 class QListWidget;
+class QPlainTextEdit;
 
 namespace tolvo {
 
@@ -24,6 +25,8 @@ class FinderDialog : public QDialog {
 
     QWidget* Control(int id) const { return view_->Control(id); }
     QListWidget* Results() const;
+    // The measured check's lines, always scrolled to the last.
+    QPlainTextEdit* MeasuredResults() const;
     const FinderModel& Model() const { return *model_; }
     // The main window has changed: the model follows it, the widgets the model.
     void Follow();
@@ -34,6 +37,7 @@ class FinderDialog : public QDialog {
 
   private:
     void MirrorRows();
+    void ShowLastMeasuredLine();
 
     std::unique_ptr<FinderModel> model_;
     std::optional<ModelView<FinderModel>> view_;

@@ -71,6 +71,11 @@ bool IsWholeRangeControl(int id) {
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
 const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
 const QString MainWindow::kZoneDiagramKey = QStringLiteral("zoneDiagram");
+namespace {
+// Where the windows of their own were last, each as the user left it.
+const QString kFinderPositionKey = QStringLiteral("finderPosition");
+const QString kZoneDiagramPositionKey = QStringLiteral("zoneDiagramPosition");
+}  // namespace
 
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -106,7 +111,10 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
     // The tolerance-zone diagram, a tool window of its own: the dialog itself stays as it is.
     zoneWindow_ = new ZoneWindow(this);
-    zoneWindow_->closed = [this] { SetZoneDiagram(false); };
+    zoneWindow_->closed = [this] {
+        settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
+        SetZoneDiagram(false);
+    };
     zoneDiagramAction_ = new QAction(ToQString(kZoneDiagramMenuItemText), this);
     zoneDiagramAction_->setCheckable(true);
     zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
@@ -145,6 +153,9 @@ MainWindow::~MainWindow() {
     // the object is gone by then and must not hear of it.
     removeEventFilter(this);
     for (QWidget* control : findChildren<QWidget*>()) control->removeEventFilter(this);
+    if (zoneWindow_ != nullptr && zoneWindow_->isVisible())
+        settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
+    if (finder_) settings_.SetPosition(kFinderPositionKey, finder_->pos());
     delete finder_;  // it works on the model, which goes before the window's children
 }
 
@@ -168,11 +179,13 @@ void MainWindow::MirrorZoneDiagram() {
     if (shown) {
         zoneWindow_->SetInput(model_->ZoneInput());
         if (!zoneWindow_->isVisible()) {
-            if (!zoneWindowPlaced_) zoneWindow_->PlaceBeside(*this);
+            if (!zoneWindowPlaced_)
+                zoneWindow_->PlaceBeside(*this, settings_.Position(kZoneDiagramPositionKey));
             zoneWindowPlaced_ = true;
             zoneWindow_->show();
         }
     } else if (zoneWindow_->isVisible() && !model_->ZoneDiagramShown()) {
+        settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
         zoneWindow_->hide();
     }
 }
@@ -189,7 +202,10 @@ void MainWindow::OpenFinder() {
         return;
     }
     finder_ = new FinderDialog(*model_, this, [this] { view_->Mirror(); });
+    connect(finder_, &QDialog::finished, this,
+            [this] { settings_.SetPosition(kFinderPositionKey, finder_->pos()); });
     connect(finder_, &QDialog::finished, finder_, &QObject::deleteLater);
+    PlaceBesideCalculator(*finder_, *this, settings_.Position(kFinderPositionKey));
     finder_->show();
 }
 

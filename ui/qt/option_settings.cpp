@@ -1,8 +1,14 @@
 #include "ui/qt/option_settings.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
+#include <QWidget>
 #include <optional>
+#include <vector>
+
+#include "ui/window_placement.h"
 
 namespace tolvo {
 namespace {
@@ -26,6 +32,10 @@ std::optional<bool> StrictFlag(const QVariant& value) {
     return std::nullopt;
 }
 
+ScreenRect ToScreenRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 }  // namespace
 
 OptionSettings::OptionSettings(const QString& organization, const QString& application)
@@ -37,7 +47,9 @@ OptionSettings::OptionSettings(const QString& organization, const QString& appli
     }
     const QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, organization, application);
     for (const QString& key : settings.childKeys()) {
-        if (const auto flag = StrictFlag(settings.value(key))) flags_.insert(key, *flag);
+        const QVariant value = settings.value(key);
+        if (value.typeId() == QMetaType::QPoint) positions_.insert(key, value.toPoint());
+        if (const auto flag = StrictFlag(value)) flags_.insert(key, *flag);
     }
 }
 
@@ -51,6 +63,37 @@ void OptionSettings::SetFlag(const QString& key, bool on) {
     flags_.insert(key, on);
     QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, organization_, application_);
     settings.setValue(key, on);
+}
+
+void PlaceBesideCalculator(QWidget& window, const QWidget& calculator, std::optional<QPoint> remembered) {
+    const QSize size = window.frameGeometry().size();
+    std::vector<ScreenRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToScreenRect(screen->availableGeometry()));
+    std::optional<ScreenPoint> corner;
+    if (remembered) corner = ScreenPoint{remembered->x(), remembered->y()};
+    corner = RememberedOnScreen(corner, size.width(), size.height(), screens);
+    if (!corner) {
+        const QScreen* screen = calculator.screen();
+        if (screen == nullptr) return;
+        corner = PlaceBeside(ToScreenRect(calculator.frameGeometry()), size.width(), size.height(),
+                             ToScreenRect(screen->availableGeometry()));
+    }
+    window.move(corner->x, corner->y);
+}
+
+std::optional<QPoint> OptionSettings::Position(const QString& key) const {
+    if (const auto known = positions_.constFind(key); known != positions_.cend()) return *known;
+    return std::nullopt;
+}
+
+void OptionSettings::SetPosition(const QString& key, QPoint position) {
+    if (!usable_) return;
+    if (const auto known = positions_.constFind(key); known != positions_.cend() && *known == position)
+        return;
+    positions_.insert(key, position);
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, organization_, application_);
+    settings.setValue(key, position);
 }
 
 }  // namespace tolvo

@@ -18,6 +18,7 @@
 #include "core/zone_svg.h"
 #include "ui/dialog_templates.h"
 #include "ui/qt/dialog_builder.h"
+#include "ui/qt/option_settings.h"
 #include "ui/qt/qpainter_canvas.h"
 
 namespace tolvo {
@@ -142,17 +143,9 @@ void ZoneWindow::SetInput(const ZoneDiagramInput& input) {
     view_->SetScene(BuildZoneScene(input_));
 }
 
-void ZoneWindow::PlaceBeside(const QWidget& mainWindow) {
-    const QRect frame = mainWindow.frameGeometry();
+void ZoneWindow::PlaceBeside(const QWidget& mainWindow, std::optional<QPoint> remembered) {
     resize(view_->sizeHint());
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* screen = mainWindow.screen()) {
-        const QRect available = screen->availableGeometry();
-        // No room on the right: below the main window, else over its right part.
-        if (at.x() + width() > available.right()) at = QPoint(frame.left(), frame.bottom() + 8);
-        if (at.y() + height() > available.bottom()) at = QPoint(available.right() - width(), frame.top());
-    }
-    move(at);
+    PlaceBesideCalculator(*this, mainWindow, remembered);
 }
 
 void ZoneWindow::CopyImage() {

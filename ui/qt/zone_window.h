@@ -6,10 +6,12 @@
 
 #include <QImage>
 #include <QPalette>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/zone_diagram.h"
 #include "core/zone_paint.h"
@@ -66,8 +68,9 @@ class ZoneWindow : public QWidget {
     void SetInput(const ZoneDiagramInput& input);
     const ZoneDiagramInput& Input() const { return input_; }
     ZoneView& View() { return *view_; }
-    // Places the window beside the top right corner of the main window.
-    void PlaceBeside(const QWidget& mainWindow);
+    // Places the window at its remembered corner when that is on a screen,
+    // else beside the main window on the side with room.
+    void PlaceBeside(const QWidget& mainWindow, std::optional<QPoint> remembered = std::nullopt);
 
     // The context menu's commands. The file dialog is asked through
     // askSaveFile (proposed path in, chosen path out, empty: cancelled), so
