@@ -13,6 +13,9 @@ namespace tolvo {
 inline constexpr std::string_view kMessageCaption = "Tolvo  Ver " TOLVO_SHOWN_VERSION;
 // Shown by the copy command when there is no fit to copy.
 inline constexpr std::string_view kNothingToCopyMessage = "クリップボードへコピーする内容が不足しています．";
+// Shown when a pasted text is no fit callout; the window stays as it was.
+inline constexpr std::string_view kUnreadableCalloutMessage =
+    "貼り付けた文字列をはめあい記号として読み取れません．\n（例：φ25 H7/g6，25H7/g6，Ø25 H7）";
 
 // The messages about one feature's setting, shown after the feature's word.
 enum class SettingMessage {

@@ -246,6 +246,7 @@ const DialogTemplate kFinderDialog = {"はめあい検索", 315, 365, kFinderCon
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
 const std::string_view kFinderMenuItemText = "はめあい検索";
+const std::string_view kPasteCalloutMenuItemText = "はめあい記号を貼り付け";
 const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
 const std::string_view kZoneDiagramMenuItemText = "公差域図";
 const std::string_view kZoneCopyImageText = "画像としてコピー(&C)";

@@ -208,6 +208,9 @@ inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
 // The context-menu item that opens the fit finder, and its shortcut.
 extern const std::string_view kFinderMenuItemText;
 inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
+// The context-menu item that pastes a fit callout ("φ25 H7/g6") from the clipboard, and its shortcut.
+extern const std::string_view kPasteCalloutMenuItemText;
+inline constexpr std::string_view kPasteCalloutShortcut = "Ctrl+Shift+V";
 // The checkable item of that menu that shows the tolerance-zone diagram (also
 // the diagram window's title), its shortcut, and the diagram's own menu.
 extern const std::string_view kZoneDiagramMenuItemText;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/callout_parse.h"
 #include "core/display_texts.h"
 #include "core/feature_evaluation.h"
 #include "core/general_table.h"
@@ -645,6 +646,101 @@ ZoneDiagramInput MainModel::ZoneInput() const {
 
 std::optional<int> MainModel::TakeSelectAllRequest() {
     return std::exchange(selectAllRequest_, std::nullopt);
+}
+
+// ---- typing and pasting a class ----
+
+bool MainModel::TakenQuietly(const Panel& p, int letterPosition, int gradePosition) const {
+    const std::optional<int> step = iso286::ClassifySizeStep(TypedBasicSize(p));
+    return !step || Classes().Check(p.kind, letterPosition, gradePosition, *step).outcome ==
+                        CellCheck::Outcome::Defined;
+}
+
+void MainModel::MoveSlidersTo(const Panel& p, int letterPosition, int gradePosition) {
+    const int oldLetter = controls_.At(p.letterSlider).position;
+    const int oldGrade = controls_.At(p.gradeSlider).position;
+    const bool letterFirst =
+        TakenQuietly(p, letterPosition, oldGrade) || !TakenQuietly(p, oldLetter, gradePosition);
+    if (letterFirst) {
+        OnSliderPosition(p.letterSlider, letterPosition);
+        OnSliderPosition(p.gradeSlider, gradePosition);
+    } else {
+        OnSliderPosition(p.gradeSlider, gradePosition);
+        OnSliderPosition(p.letterSlider, letterPosition);
+    }
+}
+
+void MainModel::ScrollToGeneralClass(const Panel& p, int generalClass) {
+    for (int steps = 0; steps < kGeneralClassCount; ++steps) {
+        const int before = StateOf(p).generalClass;
+        if (before == generalClass || ended_) return;
+        const bool up = generalClass < before;
+        OnClassScroll(p.classScroll, up ? ScrollCode::LineUp : ScrollCode::LineDown);
+        OnClassScroll(p.classScroll, ScrollCode::EndScroll);
+        // A refused step is corrected back (or beyond): the window has said why.
+        const int after = StateOf(p).generalClass;
+        if (up ? after >= before : after <= before) return;
+    }
+}
+
+void MainModel::OnClassChars(int id, std::string_view text, std::int64_t timeMs) {
+    constexpr std::int64_t kTypingPauseMs = 1000;
+    const ControlState* control = controls_.Find(id);
+    if (ended_ || control == nullptr || !control->enabled || text.empty()) return;
+    const Panel* panel = nullptr;
+    for (const Panel* p : {&kHole, &kShaft}) {
+        if (IsOnPanel(id, *p) || id == p->classScroll) panel = p;
+    }
+    if (panel == nullptr) return;
+    if (id != typed_.control || timeMs < typed_.timeMs || timeMs - typed_.timeMs >= kTypingPauseMs)
+        typed_.text.clear();
+    typed_.control = id;
+    typed_.timeMs = timeMs;
+    typed_.text += text;
+    if (id == panel->classScroll) {
+        if (const std::optional<int> generalClass = MatchTypedGeneralClass(typed_.text))
+            ScrollToGeneralClass(*panel, *generalClass);
+        return;
+    }
+    const std::optional<TypedFitClass> typed = MatchTypedFitClass(Classes(), typed_.text);
+    if (!typed) return;
+    if (typed->gradePosition) return MoveSlidersTo(*panel, typed->letterPosition, *typed->gradePosition);
+    OnSliderPosition(panel->letterSlider, typed->letterPosition);
+}
+
+void MainModel::OnPasteCallout(std::string_view text) {
+    if (ended_) return;
+    const std::optional<Callout> callout = ParseCallout(text);
+    if (!callout) {
+        host_.ShowMessage(kMessageCaption, kUnreadableCalloutMessage);
+        return;
+    }
+    const std::optional<double> size =
+        callout->basicSize ? std::optional(ParseNumber(*callout->basicSize)) : std::nullopt;
+    // No range has classes at such a size: said once, and nothing changes.
+    if (size && FitSizeLimitFails(*size, ToleranceMode::FitClass, WholeRange())) {
+        const FeatureKind named = callout->hole ? FeatureKind::Hole : FeatureKind::Shaft;
+        host_.ShowMessage(kMessageCaption, SettingMessageText(named, WholeRange().SizeLimitMessage()));
+        return;
+    }
+    // The range first, as the finder chooses a pair: so that neither the size
+    // nor a class is refused on the way.
+    bool needsWhole = size && FitSizeLimitFails(*size, ToleranceMode::FitClass, Classes());
+    for (const auto& c : {callout->hole, callout->shaft})
+        needsWhole = needsWhole || (c && !Classes().Offers(*c));
+    if (needsWhole) SetFullRange(true);
+    if (size && *size != TypedBasicSize(kHole)) OnEditChanged(kHoleBasicSize, *callout->basicSize);
+    const std::pair<const Panel*, const std::optional<iso286::ToleranceClass>*> sides[] = {
+        {&kHole, &callout->hole}, {&kShaft, &callout->shaft}};
+    for (const auto& [p, c] : sides) {
+        if (!*c || ended_) continue;
+        if (!Checked(p->fitRadio)) OnClicked(p->fitRadio);
+        // The window may refuse fit mode at this size (and has said so).
+        if (!Checked(p->fitRadio)) continue;
+        const std::optional<int> letter = Classes().LetterPosition((*c)->letterIndex);
+        const std::optional<int> grade = Classes().GradePosition((*c)->gradeIndex);
+        if (letter && grade) MoveSlidersTo(*p, *letter, *grade);
+    }
 }
 
 }  // namespace tolvo

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -130,6 +131,19 @@ class MainModel {
     void OnHelp();  // F1 or "ヘルプ(F1)"
     void OnSystemCommand(unsigned command);
     void OnFocus(int id);  // the user moved the focus
+    // Characters typed at timeMs (milliseconds, any origin) on a class control:
+    // a letter or grade slider in fit mode, or a general-class scroll bar. As a
+    // list box selects by typing, they extend the text typed there before, or
+    // start it anew after a pause of a second or on another control; the class
+    // that text names is selected as with the sliders or the scroll bar
+    // (messages and corrections included). Text naming no class changes nothing.
+    void OnClassChars(int id, std::string_view text, std::int64_t timeMs);
+    // A fit callout pasted into the window ("φ25 H7/g6"): the hole's basic
+    // size, then each named side's fit mode and class, set as the user would
+    // (the shaft's size follows the hole's as the window does). A class or
+    // size beyond the range switches to the whole ISO 286 range first. A text
+    // that is no callout gets a message and changes nothing.
+    void OnPasteCallout(std::string_view text);
     // The window's option "ISO 286 全範囲": off, the seed range of classes;
     // on, the whole ISO 286 system. Each feature keeps its letter and grade
     // where the other range has them and otherwise takes the nearest one;
@@ -194,6 +208,13 @@ class MainModel {
     FeatureState& StateOf(const Panel& p);
     std::optional<ZoneFeature> ZoneFeatureOf(const Panel& p) const;
     FeatureRecord& FeatureOf(const Panel& p);
+    // Moves both sliders to a class, in the order that passes through a
+    // class the window takes without a message where there is one.
+    void MoveSlidersTo(const Panel& p, int letterPosition, int gradePosition);
+    bool TakenQuietly(const Panel& p, int letterPosition, int gradePosition) const;
+    // Steps the general class as clicks on its scroll bar do, until it is
+    // the class or a step is refused.
+    void ScrollToGeneralClass(const Panel& p, int generalClass);
 
     // Handlers.
     void OnSliderMoved(int id);
@@ -219,6 +240,13 @@ class MainModel {
     int focus_ = main_dialog::kHoleBasicSize;
     std::optional<EndResult> ended_;
     std::optional<int> selectAllRequest_;
+    // The text typed on a class control, and when its last character came.
+    struct TypedText {
+        int control = kNoId;
+        std::string text;
+        std::int64_t timeMs = 0;
+    };
+    TypedText typed_;
 };
 
 }  // namespace tolvo

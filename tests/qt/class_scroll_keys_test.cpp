@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 #include <vector>
 
@@ -120,6 +122,24 @@ TEST_F(ClassScrollKeysTest, TheFocusedScrollBarIsFramed) {
     EXPECT_EQ(QColor(focused.pixel(1, focused.height() / 2)), highlight);
     window->Control(kHoleBasicSize)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Bar()->grab().toImage(), before);
+}
+
+TEST_F(ClassScrollKeysTest, ACharacterOnAClassControlAndCtrlShiftVReachTheModel) {
+    GeneralMode("25");
+    TabToBar();
+    QTest::keyClick(Bar(), Qt::Key_C, Qt::NoModifier);
+    EXPECT_EQ(ClassName(), QString::fromUtf8("粗級"));
+
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("φ25 H7/g6"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window->Model().Controls().At(kHoleFitRadio).checked);
+    const auto* letter = qobject_cast<QSlider*>(window->Control(kShaftLetterSlider));
+    const auto* grade = qobject_cast<QSlider*>(window->Control(kShaftGradeSlider));
+    ASSERT_TRUE(letter && grade);
+    EXPECT_EQ(*window->Model().Classes().ClassAt(FeatureKind::Shaft, letter->value(), grade->value()),
+              *iso286::ParseClassName("g6"));
+    EXPECT_TRUE(window->PasteCalloutAction() != nullptr &&
+                window->actions().contains(window->PasteCalloutAction()));
 }
 
 }  // namespace

@@ -131,8 +131,8 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
         controlTexts << U(dialog->caption);
         for (const ControlTemplate& t : dialog->controls) controlTexts << U(t.text).remove(QLatin1Char('&'));
     }
-    for (std::string_view item :
-         {kAboutMenuItemText, kFullRangeMenuItemText, kZoneDiagramMenuItemText, kFinderMenuItemText})
+    for (std::string_view item : {kAboutMenuItemText, kFullRangeMenuItemText, kZoneDiagramMenuItemText,
+                                  kFinderMenuItemText, kPasteCalloutMenuItemText})
         controlTexts << U(item).remove(QLatin1Char('&'));
     const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
                                     QString::fromUtf8("φ"),        QStringLiteral("-"),
@@ -155,10 +155,11 @@ TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
     QFile file(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    const std::array<std::pair<std::string_view, std::string_view>, 3> commands = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 4> commands = {{
         {kFullRangeMenuItemText, kFullRangeShortcut},
         {kZoneDiagramMenuItemText, kZoneDiagramShortcut},
         {kFinderMenuItemText, kFinderShortcut},
+        {kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     }};
     for (const auto& [item, shortcut] : commands) {
         EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;

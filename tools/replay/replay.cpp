@@ -403,7 +403,35 @@ class Runner {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
             return model_.OnSystemCommand(MainModel::kAboutCommand);
         }
+        if (verb == "chars") return CharsEvent(rest);
+        if (verb == "paste") {
+            const FitClassRange before = model_.Range();
+            model_.OnPasteCallout(rest);
+            // A callout beyond the range switches it: from then on the dump shows the range.
+            if (model_.Range() != before) extended_ = true;
+            return;
+        }
         Fail("unknown event " + Quoted(verb));
+    }
+
+    // "chars ID TEXT [MS]": one keystroke per character of TEXT on a slider or
+    // scroll bar, at MS milliseconds (without it, the time of the chars event
+    // before: no pause).
+    void CharsEvent(std::string_view rest) {
+        const auto [idText, argument] = SplitWord(rest);
+        const auto [text, timeText] = SplitWord(argument);
+        const int id = ControlId(idText);
+        const ControlKind kind = Require(model_.Controls(), id, *this).kind;
+        if (kind != ControlKind::Slider && kind != ControlKind::ScrollBar)
+            Fail("control " + std::to_string(id) + " is not a slider or a scroll bar");
+        if (text.empty()) Fail("chars takes a control ID, the characters and optionally a time");
+        if (!timeText.empty()) charsTimeMs_ = Number(timeText, "a time in milliseconds", kDecimal);
+        FocusControl(model_, id);
+        for (std::size_t i = 0; i < text.size();) {
+            const std::size_t length = KeystrokeAt(text, i);
+            model_.OnClassChars(id, text.substr(i, length), charsTimeMs_);
+            i += length;
+        }
     }
 
     // "option NAME on|off", as the window's menu items; the first one opts the
@@ -535,6 +563,7 @@ class Runner {
     bool extended_ = false;              // an `option` event has come
     std::optional<FinderModel> finder_;  // while the finder dialog is open
     bool finderUsed_ = false;            // a `finder` event has come
+    long long charsTimeMs_ = 0;          // the time of the last `chars` event
 };
 
 }  // namespace

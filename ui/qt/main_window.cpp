@@ -127,6 +127,12 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     finderAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(finderAction_);
     connect(finderAction_, &QAction::triggered, this, [this] { OpenFinder(); });
+    pasteCalloutAction_ = new QAction(ToQString(kPasteCalloutMenuItemText), this);
+    pasteCalloutAction_->setShortcut(QKeySequence(ToQString(kPasteCalloutShortcut)));
+    pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(pasteCalloutAction_);
+    connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
+    typingClock_.start();
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
         MirrorRange();
@@ -209,6 +215,28 @@ void MainWindow::OpenFinder() {
     finder_->show();
 }
 
+void MainWindow::PasteCallout() {
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    const FitClassRange before = model_->Range();
+    Forward([&] { model_->OnPasteCallout(text); });
+    if (model_->Range() == before) return;
+    // The callout switched on the whole range, as the menu item does: its
+    // controls are built now and shown, and the choice is kept.
+    BuildWholeRangeControls();
+    shownRange_.reset();
+    view_->Mirror();
+    settings_.SetFlag(kFullRangeKey, model_->Range() == FitClassRange::Whole);
+}
+
+std::optional<int> MainWindow::ClassControlId(const QObject* widget) const {
+    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
+        for (int id : {p->letterSlider, p->gradeSlider, p->classScroll}) {
+            if (Control(id) == widget) return id;
+        }
+    }
+    return std::nullopt;
+}
+
 void MainWindow::BuildWholeRangeControls() {
     if (Control(main_dialog::kHoleClassText) != nullptr) return;
     view_->BuildDeferred();
@@ -274,6 +302,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             Forward([&] { model_->OnEnter(); });
             return true;
         }
+        // Characters typed on a class control select a class, as in a list box.
+        const QString text = key->text();
+        const auto id = ClassControlId(watched);
+        if (id && !text.trimmed().isEmpty() && text.front().isPrint() &&
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+            const std::string typed = text.toStdString();
+            Forward([&] { model_->OnClassChars(*id, typed, typingClock_.elapsed()); });
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -296,6 +333,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(pasteCalloutAction_);
     menu.addAction(zoneDiagramAction_);
     menu.exec(event->globalPos());
 #else
@@ -306,6 +344,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QAction* about = menu.addAction(ToQString(kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(pasteCalloutAction_);
     menu.addAction(zoneDiagramAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -38,6 +39,8 @@ class MainWindow : public QDialog, private DialogHost {
     // The context-menu item "はめあい検索" (Ctrl+F), and the finder while it is open.
     QAction* FinderAction() const { return finderAction_; }
     FinderDialog* Finder() const { return finder_; }
+    // The context-menu item "はめあい記号を貼り付け" (Ctrl+Shift+V): the clipboard's text as a fit callout.
+    QAction* PasteCalloutAction() const { return pasteCalloutAction_; }
     // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
     ZoneWindow& ZoneDiagram() const { return *zoneWindow_; }
@@ -78,6 +81,9 @@ class MainWindow : public QDialog, private DialogHost {
     // Builds the whole range's class texts and marks (once) and lays out the marks.
     void BuildWholeRangeControls();
     void OpenFinder();
+    void PasteCallout();
+    // The class control (letter or grade slider, general-class scroll bar) a widget is, if any.
+    std::optional<int> ClassControlId(const QObject* widget) const;
     void SetZoneDiagram(bool on);
     void MirrorZoneDiagram();
 
@@ -89,6 +95,8 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* fullRangeAction_ = nullptr;
     QAction* finderAction_ = nullptr;
     QPointer<FinderDialog> finder_;
+    QAction* pasteCalloutAction_ = nullptr;
+    QElapsedTimer typingClock_;  // when each character typed on a class control came
     QAction* zoneDiagramAction_ = nullptr;
     ZoneWindow* zoneWindow_ = nullptr;
     bool zoneWindowPlaced_ = false;
