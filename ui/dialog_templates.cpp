@@ -252,16 +252,13 @@ const std::string_view kZoneCopyImageText = "画像としてコピー(&C)";
 const std::string_view kZoneSaveSvgText = "SVG として保存(&S)...";
 const std::string_view kZoneSavePngText = "PNG として保存(&P)...";
 const std::string_view kZoneSaveFailedText = "ファイルに保存できませんでした。";
-<<<<<<< HEAD
 const std::string_view kHelpOpenInBrowserText = "ブラウザで開く(&B)";
 const std::string_view kHelpBrowserFailedText = "ブラウザで開けませんでした。";
-=======
 const std::string_view kZoneSaveFolderText = "同じ名前のフォルダーがあります。";
 const std::string_view kZoneSaveNotRegularFileText = "保存先はファイルではありません（デバイスなど）。";
 const std::string_view kZoneSaveReadOnlyText = "ファイルは読み取り専用です。";
 const std::string_view kZoneSaveCannotCreateText = "保存先のフォルダーに書き込めません。";
 const std::string_view kZoneSaveWriteFailedText = "書き込みに失敗しました。元のファイルはそのままです。";
 const std::string_view kZoneSaveCannotReplaceText = "元のファイルを置き換えられませんでした。";
->>>>>>> cli
 
 }  // namespace tolvo

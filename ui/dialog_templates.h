@@ -216,12 +216,10 @@ extern const std::string_view kZoneCopyImageText;
 extern const std::string_view kZoneSaveSvgText;
 extern const std::string_view kZoneSavePngText;
 extern const std::string_view kZoneSaveFailedText;
-<<<<<<< HEAD
 // The help window's button that hands the manual to the desktop's browser,
 // and what it says when the desktop cannot.
 extern const std::string_view kHelpOpenInBrowserText;
 extern const std::string_view kHelpBrowserFailedText;
-=======
 // Why, on the line after the file's name: a folder, a device, a read-only
 // file, a folder closed to writing, a failed write, a failed replacement.
 extern const std::string_view kZoneSaveFolderText;
@@ -230,7 +228,6 @@ extern const std::string_view kZoneSaveReadOnlyText;
 extern const std::string_view kZoneSaveCannotCreateText;
 extern const std::string_view kZoneSaveWriteFailedText;
 extern const std::string_view kZoneSaveCannotReplaceText;
->>>>>>> cli
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {
