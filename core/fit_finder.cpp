@@ -18,6 +18,13 @@ constexpr double kNanometresPerMicrometre = 1e3;
 // a kilometre nothing is a sensible fit, and int64 keeps every difference.
 constexpr double kLargestMagnitude = 1e6;
 
+// H for a hole, h for a shaft, in the whole system's letters.
+int BasicLetter(FeatureKind kind) {
+    static const int hole = iso286::FindLetter(FeatureKind::Hole, "H").value_or(-1);
+    static const int shaft = iso286::FindLetter(FeatureKind::Shaft, "h").value_or(-1);
+    return kind == FeatureKind::Hole ? hole : shaft;
+}
+
 long long Nanometres(double roundedMillimetres) {
     return std::llround(roundedMillimetres * kNanometresPerMillimetre);
 }
@@ -32,6 +39,7 @@ struct Cell {
     long long lowerNm;
     int grade;         // the whole system's grade index; 0 for a general or free side
     bool inCommonFit;  // the class stands in a commonly used fit
+    bool basic;        // an H hole or an h shaft: the side of a hole- or shaft-basis system
 };
 
 Cell MakeCell(double upperLimit, double lowerLimit, std::optional<iso286::ToleranceClass> isoClass) {
@@ -39,7 +47,8 @@ Cell MakeCell(double upperLimit, double lowerLimit, std::optional<iso286::Tolera
     const double lower = RoundToSixDecimals(lowerLimit);
     const int grade = isoClass ? isoClass->gradeIndex : 0;
     const bool inCommonFit = isoClass && InCommonFit(*isoClass);
-    return {isoClass, upper, lower, Nanometres(upper), Nanometres(lower), grade, inCommonFit};
+    const bool basic = isoClass && isoClass->letterIndex == BasicLetter(isoClass->kind);
+    return {isoClass, upper, lower, Nanometres(upper), Nanometres(lower), grade, inCommonFit, basic};
 }
 
 // A fixed side's limits must be finite and within the compared magnitudes.
@@ -77,9 +86,10 @@ std::vector<Cell> SearchedCells(FeatureKind kind, const FitRequirement& r) {
 }
 
 // What ranks a pair, packed so that one comparison of two words orders it:
-// `high` holds the first three keys, `low` the centring and the two cell
-// indexes (a cell's index is its place in the stable order). Every magnitude
-// fits its field: limit sizes are held within kLargestMagnitude.
+// `high` holds the first three keys, `low` the centring, whether the pair has
+// a basic side and the two cell indexes (a cell's index is its place in the
+// stable order). Every magnitude fits its field: limit sizes are held within
+// kLargestMagnitude, so the centring is below 6e12 nm < 2^43.
 struct Candidate {
     std::uint64_t high;
     std::uint64_t low;
@@ -89,6 +99,8 @@ struct Candidate {
 
     static constexpr int kCellBits = 10;  // 560 classes a side
     static constexpr std::uint64_t kCellMask = (1u << kCellBits) - 1;
+    static constexpr int kNotBasicBit = 2 * kCellBits;
+    static constexpr int kCentringShift = kNotBasicBit + 1;
     static constexpr int kSpanBits = 56;
     static constexpr std::uint64_t kGradeSumLimit = 127;  // 7 bits
 };
@@ -126,10 +138,12 @@ class Pairing {
         const auto span = static_cast<std::uint64_t>(maxNm - minNm);
         const auto offCentre = static_cast<std::uint64_t>(std::llabs(minNm + maxNm - wantMin_ - wantMax_));
         const auto gradeSum = static_cast<std::uint64_t>(hole.grade + shaft.grade);
+        const std::uint64_t notBasic = hole.basic || shaft.basic ? 0u : 1u;
         constexpr std::uint64_t spanLimit = (std::uint64_t{1} << Candidate::kSpanBits) - 1;
         return {(std::uint64_t{common ? 0u : 1u} << 63) |
                     ((Candidate::kGradeSumLimit - gradeSum) << Candidate::kSpanBits) | (spanLimit - span),
-                (offCentre << (2 * Candidate::kCellBits)) | (h << Candidate::kCellBits) | s};
+                (offCentre << Candidate::kCentringShift) | (notBasic << Candidate::kNotBasicBit) |
+                    (h << Candidate::kCellBits) | s};
     }
 
     // Counts the meeting pairs and keeps the closest misses.

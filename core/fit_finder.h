@@ -115,7 +115,9 @@ long long SixDecimalNanometres(double millimetres);
 //     more of the wanted width leaves the most tolerance to manufacture;
 //  4. the better centred first: the smaller distance between the middle of
 //     the fit and the middle of the wanted range;
-//  5. the hole's letter, its grade, the shaft's letter, its grade, each in the
+//  5. a pair with an H hole or an h shaft first, as a hole- or shaft-basis
+//     system makes it with the tools and gauges it already has;
+//  6. the hole's letter, its grade, the shaft's letter, its grade, each in the
 //     standard's order.
 // Misses: the smaller total miss (belowBy + aboveBy) first, ties in rank order.
 // Cells the standard leaves undefined never appear.

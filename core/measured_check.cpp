@@ -31,8 +31,29 @@ bool IsMeasurableSize(double size) {
     return std::fabs(size) <= kLargestMeasuredSize;  // false for NaN too
 }
 
-MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> holes,
-                            std::span<const double> shafts, const std::optional<ClearanceRange>& wanted) {
+std::size_t MeasuredPairCount(std::size_t holeCount, std::size_t shaftCount, MeasuredPairing pairing) {
+    if (pairing == MeasuredPairing::OneToOneWhenEqual && holeCount == shaftCount) return holeCount;
+    return holeCount * shaftCount;
+}
+
+MeasuredPair MeasurePair(std::span<const double> holes, std::span<const double> shafts,
+                         const std::optional<ClearanceRange>& wanted, MeasuredPairing pairing,
+                         std::size_t index) {
+    const bool oneToOne = pairing == MeasuredPairing::OneToOneWhenEqual && holes.size() == shafts.size();
+    const std::size_t h = oneToOne ? index : index / shafts.size();
+    const std::size_t s = oneToOne ? index : index % shafts.size();
+    const long long clearance = SixDecimalNanometres(holes[h]) - SixDecimalNanometres(shafts[s]);
+    MeasuredPair pair{static_cast<int>(h), static_cast<int>(s),
+                      static_cast<double>(clearance) / kNanometresPerMillimetre, std::nullopt};
+    if (wanted) {
+        pair.meetsWanted = clearance >= SixDecimalNanometres(wanted->minimum) &&
+                           clearance <= SixDecimalNanometres(wanted->maximum);
+    }
+    return pair;
+}
+
+MeasuredCheck PlaceMeasured(const PairLimits& limits, std::span<const double> holes,
+                            std::span<const double> shafts) {
     MeasuredCheck check;
     check.allGood = true;
     for (double size : holes) {
@@ -43,18 +64,18 @@ MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> ho
         check.shafts.push_back(Place(size, limits.shaftUpper, limits.shaftLower));
         check.allGood = check.allGood && check.shafts.back().place == MeasuredPlace::Inside;
     }
-    const long long wantMin = wanted ? SixDecimalNanometres(wanted->minimum) : 0;
-    const long long wantMax = wanted ? SixDecimalNanometres(wanted->maximum) : 0;
-    for (int h = 0; h < static_cast<int>(holes.size()); ++h) {
-        for (int s = 0; s < static_cast<int>(shafts.size()); ++s) {
-            const long long clearance = SixDecimalNanometres(holes[h]) - SixDecimalNanometres(shafts[s]);
-            MeasuredPair pair{h, s, static_cast<double>(clearance) / kNanometresPerMillimetre, std::nullopt};
-            if (wanted) {
-                pair.meetsWanted = clearance >= wantMin && clearance <= wantMax;
-                check.allGood = check.allGood && *pair.meetsWanted;
-            }
-            check.pairs.push_back(pair);
-        }
+    return check;
+}
+
+MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> holes,
+                            std::span<const double> shafts, const std::optional<ClearanceRange>& wanted,
+                            MeasuredPairing pairing) {
+    MeasuredCheck check = PlaceMeasured(limits, holes, shafts);
+    const std::size_t count = MeasuredPairCount(holes.size(), shafts.size(), pairing);
+    check.pairs.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        check.pairs.push_back(MeasurePair(holes, shafts, wanted, pairing, k));
+        check.allGood = check.allGood && check.pairs.back().meetsWanted.value_or(true);
     }
     return check;
 }

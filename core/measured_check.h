@@ -43,7 +43,7 @@ struct MeasuredPair {
 struct MeasuredCheck {
     std::vector<MeasuredPart> holes;
     std::vector<MeasuredPart> shafts;
-    std::vector<MeasuredPair> pairs;  // every hole with every shaft, hole-major
+    std::vector<MeasuredPair> pairs;  // as the pairing gives them
     // True when every part lies within its limits and every pair meets the
     // wanted range (when one is given).
     bool allGood = false;
@@ -55,9 +55,27 @@ struct MeasuredCheck {
 inline constexpr double kLargestMeasuredSize = 1e6;
 bool IsMeasurableSize(double size);
 
+// Which measured holes and shafts are put together.
+enum class MeasuredPairing {
+    EveryCombination,   // each hole with each shaft, hole-major
+    OneToOneWhenEqual,  // lists as long: the k-th hole with the k-th shaft (parts made as pairs);
+                        // otherwise every combination
+};
+
+std::size_t MeasuredPairCount(std::size_t holeCount, std::size_t shaftCount, MeasuredPairing pairing);
+
+// The pair at `index` (below MeasuredPairCount), so that a long list of pairs
+// can be written as each is worked out.
+MeasuredPair MeasurePair(std::span<const double> holes, std::span<const double> shafts,
+                         const std::optional<ClearanceRange>& wanted, MeasuredPairing pairing,
+                         std::size_t index);
+
 // Sizes and limits are compared at six decimals (whole nanometres); every
-// size must be measurable.
+// size must be measurable. PlaceMeasured places the parts only (no pairs; allGood over the parts).
+MeasuredCheck PlaceMeasured(const PairLimits& limits, std::span<const double> holes,
+                            std::span<const double> shafts);
 MeasuredCheck CheckMeasured(const PairLimits& limits, std::span<const double> holes,
-                            std::span<const double> shafts, const std::optional<ClearanceRange>& wanted);
+                            std::span<const double> shafts, const std::optional<ClearanceRange>& wanted,
+                            MeasuredPairing pairing = MeasuredPairing::EveryCombination);
 
 }  // namespace tolvo

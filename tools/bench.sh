@@ -86,3 +86,15 @@ awk -v f="$fit_ms" -v t="$trivial_ms" -v ft="$table_ms" -v tt="$trivial_table_ms
   printf row, "tolvo-fit 25 H7/g6: process start to exit", f, "trivial C++ program, one line", t, f / t, "-"
   printf row, "tolvo-fit --table: all 47,040 cells", ft, "trivial C++ program, 47,040 lines", tt, ft / tt, "-"
 }'
+
+# tolvo-fit --batch over 100 MB of queries (11,111,111 lines), its peak
+# resident memory beside one query's: a batch holds one line at a time.
+batch_file=$(mktemp)
+awk 'BEGIN { for (i = 0; i < 11111111; i++) print "25 H7/g6" }' >"$batch_file"
+batch_kib=$(/usr/bin/time -f %M "$bin/tolvo-fit" --batch "$batch_file" 2>&1 >/dev/null | tail -n 1)
+one_kib=$(/usr/bin/time -f %M "$bin/tolvo-fit" 25 H7/g6 2>&1 >/dev/null | tail -n 1)
+rm -f "$batch_file"
+awk -v b="$batch_kib" -v o="$one_kib" 'BEGIN {
+  mem = "| %-44s | %9.0f KiB | %-34s | %9.0f KiB | %5.2fx | %-10s |\n"
+  printf mem, "tolvo-fit --batch 100 MB: peak resident", b, "tolvo-fit 25 H7/g6: peak resident", o, b / o, "< 1.5x"
+}'

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n
   fonts-noto-cjk libfontconfig-dev
   xvfb xauth xdotool libx11-dev
-  locales
+  locales time
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream libxml2-utils
   g++-mingw-w64-x86-64-posix googletest wine64

@@ -101,6 +101,12 @@ int OrderOf(const std::optional<ToleranceClass>& c) {
     return c ? c->letterIndex * iso286::kGradeCount + c->gradeIndex : 0;
 }
 
+// A pair with an H hole or an h shaft.
+bool Basic(const FoundFit& f) {
+    return (f.hole && iso286::LetterName(FeatureKind::Hole, f.hole->letterIndex) == "H") ||
+           (f.shaft && iso286::LetterName(FeatureKind::Shaft, f.shaft->letterIndex) == "h");
+}
+
 // The rank order as its documentation states it, on the window's numbers.
 bool RankedBefore(const FoundFit& a, const FoundFit& b, const ClearanceRange& w) {
     if (a.common != b.common) return a.common;
@@ -113,6 +119,7 @@ bool RankedBefore(const FoundFit& a, const FoundFit& b, const ClearanceRange& w)
     const double ca = std::fabs(R(R(a.minimumClearance + a.maximumClearance) - middle));
     const double cb = std::fabs(R(R(b.minimumClearance + b.maximumClearance) - middle));
     if (ca != cb) return ca < cb;
+    if (Basic(a) != Basic(b)) return Basic(a);
     if (OrderOf(a.hole) != OrderOf(b.hole)) return OrderOf(a.hole) < OrderOf(b.hole);
     return OrderOf(a.shaft) < OrderOf(b.shaft);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace tolvo {
@@ -92,6 +93,29 @@ TEST(MeasuredCheck, PartsOnTheLimitsAndPairsOnTheWantedEndsAreGood) {
     EXPECT_EQ(tighter.pairs[3].meetsWanted, false);
     EXPECT_EQ(tighter.pairs[1].meetsWanted, true);
     EXPECT_FALSE(tighter.allGood);
+}
+
+TEST(MeasuredCheck, PairsOneToOneOnlyWhenAskedAndTheListsAreAsLong) {
+    using Pairs = std::vector<std::pair<int, int>>;
+    const struct {
+        MeasuredPairing pairing;
+        std::size_t holes;
+        std::size_t shafts;
+        Pairs pairs;  // hole, shaft
+    } cases[] = {
+        {MeasuredPairing::OneToOneWhenEqual, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+        {MeasuredPairing::OneToOneWhenEqual, 2, 3, {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}}},
+        {MeasuredPairing::OneToOneWhenEqual, 0, 2, {}},
+        {MeasuredPairing::EveryCombination, 2, 2, {{0, 0}, {0, 1}, {1, 0}, {1, 1}}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<double> holes(c.holes, 25.010), shafts(c.shafts, 24.990);
+        const MeasuredCheck check = CheckMeasured(kH7g6, holes, shafts, std::nullopt, c.pairing);
+        EXPECT_EQ(MeasuredPairCount(c.holes, c.shafts, c.pairing), c.pairs.size());
+        Pairs found;
+        for (const MeasuredPair& p : check.pairs) found.emplace_back(p.hole, p.shaft);
+        EXPECT_EQ(found, c.pairs) << c.holes << " holes, " << c.shafts << " shafts";
+    }
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fit_finder.h"
@@ -76,17 +78,80 @@ FitRequirement Requirement(double size, double min, double max, FitBasis basis, 
 }
 
 TEST(FitFind, PrintsTheCoresRankedFitsAndMissesAsJson) {
-    ExpectSearch(Json(RunFit({"--json", "--find", "25", "0.010", "0.040", "--full-range"})),
-                 FindFits(Requirement(25, 0.010, 0.040, FitBasis::Any, FitClassRange::Whole)),
-                 FindFits(Requirement(25, 0.010, 0.040, FitBasis::Any, FitClassRange::Whole)).fits.size(), "",
-                 "");
-    const FitSearch interference =
-        FindFits(Requirement(25, -0.035, -0.001, FitBasis::Shaft, FitClassRange::Seed));
-    const QJsonObject json =
-        Json(RunFit({"--json", "--find", "25", "-0.035", "-0.001", "--basis", "shaft", "--limit", "3"}));
-    ExpectSearch(json, interference, 3, "", "");
-    EXPECT_EQ(json["basis"].toString(), "shaft");
-    EXPECT_EQ(json["range"].toString(), "seed");
+    // Twenty rows and hole basis unless asked; --limit 0 shows them all.
+    const struct {
+        std::vector<std::string> args;
+        FitRequirement requirement;
+        std::size_t limit;  // 0: all
+        const char* basis;
+    } searches[] = {
+        {{"--find", "25", "0.010", "0.040", "--full-range"},
+         Requirement(25, 0.010, 0.040, FitBasis::Hole, FitClassRange::Whole),
+         20,
+         "hole"},
+        {{"--find", "25", "0.010", "0.040", "--full-range", "--basis", "any", "--limit", "0"},
+         Requirement(25, 0.010, 0.040, FitBasis::Any, FitClassRange::Whole),
+         0,
+         "any"},
+        {{"--find", "25", "-0.035", "-0.001", "--basis", "shaft", "--limit", "3"},
+         Requirement(25, -0.035, -0.001, FitBasis::Shaft, FitClassRange::Seed),
+         3,
+         "shaft"},
+    };
+    for (const auto& search : searches) {
+        std::vector<std::string> args = search.args;
+        args.insert(args.begin(), "--json");
+        const FitSearch found = FindFits(search.requirement);
+        ASSERT_GT(found.fits.size(), search.limit);
+        const QJsonObject json = Json(RunFit(args));
+        ExpectSearch(json, found, search.limit ? search.limit : found.fits.size(), "", "");
+        EXPECT_EQ(json["basis"].toString().toStdString(), search.basis);
+        EXPECT_EQ(json["range"].toString(),
+                  search.requirement.range == FitClassRange::Whole ? "whole" : "seed");
+    }
+}
+
+TEST(FitFind, AWideSearchShowsTwentyRowsThenSaysHowManyMore) {
+    const ProgramRun run =
+        RunFit({"--lang", "en", "--find", "25", "-1", "1", "--full-range", "--basis", "any"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream in(run.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_GT(lines.size(), 22u) << run.out;
+    const std::size_t count =
+        FindFits(Requirement(25, -1, 1, FitBasis::Any, FitClassRange::Whole)).fits.size();
+    EXPECT_EQ(lines[0], "fits meeting the requirement: " + std::to_string(count) + " (first 20 shown)");
+    EXPECT_EQ(lines[22], "… " + std::to_string(count - 20) + " more (--limit 0 for all)");
+}
+
+TEST(FitFind, WithAnyBasisPutsAnHHoleOrAnHShaftFirstAmongOtherwiseEqualPairs) {
+    const QJsonArray fits = Json(RunFit({"--json", "--find", "25", "0.020", "0.060", "--full-range",
+                                         "--basis", "any", "--limit", "0"}))["fits"]
+                                .toArray();
+    // Equal: as common, as coarse (the grades' sum) and the same clearances (span and centre).
+    const auto grades = [](const QJsonValue& fit) {
+        int sum = 0;
+        for (const char* side : {"hole", "shaft"})
+            sum += iso286::ParseClassName(fit[side].toString().toStdString())->gradeIndex;
+        return sum;
+    };
+    const auto basic = [](const QJsonValue& fit) {
+        return fit["hole"].toString().startsWith("H") || fit["shaft"].toString().startsWith("h");
+    };
+    int mixedGroups = 0;
+    for (qsizetype k = 1; k < fits.size(); ++k) {
+        const QJsonValue a = fits[k - 1], b = fits[k];
+        const bool equal = a["common"] == b["common"] && grades(a) == grades(b) &&
+                           a["minClearance"] == b["minClearance"] && a["maxClearance"] == b["maxClearance"];
+        if (!equal || basic(a) == basic(b)) continue;
+        ++mixedGroups;
+        EXPECT_TRUE(basic(a)) << a["hole"].toString().toStdString() << "/"
+                              << a["shaft"].toString().toStdString() << " before "
+                              << b["hole"].toString().toStdString() << "/"
+                              << b["shaft"].toString().toStdString();
+    }
+    EXPECT_GT(mixedGroups, 0);
 }
 
 TEST(FitFind, FixesAGeneralOrAFreeSideAsTheWindowHoldsIt) {
@@ -94,14 +159,16 @@ TEST(FitFind, FixesAGeneralOrAFreeSideAsTheWindowHoldsIt) {
     const double t = *GeneralTableLookup(kMediumClass, ClassifyGeneralSizeRange(30, 0));
     general.fixedHole = FixedFeature{t + 30, 30 - t, "GEN:m", std::nullopt};
     const FitSearch g = FindFits(general);
-    ExpectSearch(Json(RunFit({"--json", "--find", "30", "-0.25", "0.5", "--hole", "GEN:m"})), g,
-                 g.fits.size(), "GEN:m", "");
+    ExpectSearch(Json(RunFit({"--json", "--find", "30", "-0.25", "0.5", "--hole", "GEN:m", "--basis", "any",
+                              "--limit", "0"})),
+                 g, g.fits.size(), "GEN:m", "");
     FitRequirement free = Requirement(10, 0, 0.06, FitBasis::Any, FitClassRange::Seed);
     free.fixedShaft = FixedFeature{-0.005 + 10, -0.02 + 10, "", std::nullopt};
     const FitSearch f = FindFits(free);
     ASSERT_FALSE(f.fits.empty());
-    ExpectSearch(Json(RunFit({"--json", "--find", "10", "0", "0.06", "--shaft", "-0.02,-0.005"})), f,
-                 f.fits.size(), "", "null");
+    ExpectSearch(Json(RunFit({"--json", "--find", "10", "0", "0.06", "--shaft", "-0.02,-0.005", "--basis",
+                              "any", "--limit", "0"})),
+                 f, f.fits.size(), "", "null");
 }
 
 TEST(FitFind, WritesAlignedColumnsWithTheCommonFitsMarked) {
@@ -112,7 +179,7 @@ TEST(FitFind, WritesAlignedColumnsWithTheCommonFitsMarked) {
     std::istringstream in(run.out);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 1 + 1 + 4 + 1 + s.misses.size()) << run.out;
+    ASSERT_EQ(lines.size(), 1 + 1 + 4 + 1 + 1 + s.misses.size()) << run.out;
     EXPECT_EQ(lines[0],
               "fits meeting the requirement: " + std::to_string(s.fits.size()) + " (first 4 shown)");
     const std::size_t shaftColumn = lines[1].find("shaft");
@@ -121,7 +188,8 @@ TEST(FitFind, WritesAlignedColumnsWithTheCommonFitsMarked) {
         EXPECT_EQ(line[0], s.fits[k].common ? '*' : ' ') << line;
         EXPECT_EQ(line.substr(shaftColumn, 3).find(iso286::FormatClassName(*s.fits[k].shaft)), 0u) << line;
     }
-    EXPECT_EQ(lines[6], "closest misses:");
+    EXPECT_EQ(lines[6], "… " + std::to_string(s.fits.size() - 4) + " more (--limit 0 for all)");
+    EXPECT_EQ(lines[7], "closest misses:");
 }
 
 TEST(FitMeasured, PlacesEachPartAndGivesEachPairsClearance) {
@@ -154,7 +222,35 @@ TEST(FitMeasured, PlacesEachPartAndGivesEachPairsClearance) {
     EXPECT_TRUE(good["pairs"].toArray()[0].toObject()["meets"].isNull());
 }
 
-// "1e999" reads as an infinity, a clearance without a bound; JSON has none.
+std::string Repeated(const std::string& size, std::size_t count) {
+    std::string list = size;
+    for (std::size_t k = 1; k < count; ++k) list += "," + size;
+    return list;
+}
+
+TEST(FitMeasured, PairsAsManyHolesAsShaftsOneToOneAndOtherwiseEveryCombination) {
+    const struct {
+        std::string holes, shafts;
+        std::vector<std::pair<int, int>> pairs;  // hole, shaft
+    } cases[] = {
+        {"25.012,25.020", "24.985,24.981", {{0, 0}, {1, 1}}},
+        {"25.012", "24.985,24.981", {{0, 0}, {0, 1}}},
+        {"25.012,25.020", "24.985", {{0, 0}, {1, 0}}},
+    };
+    for (const auto& c : cases) {
+        const QJsonArray pairs =
+            Json(RunFit({"--json", "25", "H7/g6", "--measured", c.holes, c.shafts}))["pairs"].toArray();
+        std::vector<std::pair<int, int>> found;
+        for (const QJsonValue& p : pairs) found.emplace_back(p["hole"].toInt(), p["shaft"].toInt());
+        EXPECT_EQ(found, c.pairs) << c.holes << " " << c.shafts;
+    }
+    // Twenty thousand parts a side, made as pairs (short sizes: the shell takes one command of 128 KiB).
+    const ProgramRun many =
+        RunFit({"25", "H7/g6", "--measured", Repeated("25", 20000), Repeated("25", 20000)});
+    EXPECT_EQ(many.status, 1) << many.err;  // the shafts lie above g6
+    EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 3 * (1 + 20000) + 1);  // and the verdict
+}
+
 struct Failure {
     std::vector<std::string> args;
     std::string message;
@@ -175,6 +271,8 @@ TEST(FitFind, RefusesBadSearchesOnOneLineWithStatusTwo) {
         {{"25", "H7/g6", "--measured", "25", "24", "--want", "0.1", "0"}, "is above the maximum"},
         {{"25", "H7/g6", "--measured", "1e400", "24"},
          "is out of range: a measured size is over 0 up to 1000000 mm"},
+        {{"25", "H7/g6", "--measured", Repeated("25.01", 1001), Repeated("24.99", 1000)},
+         "--measured gives 1001 holes × 1000 shafts = 1001000 pairs, more than 1000000"},
     };
     for (const Failure& f : failures) {
         const ProgramRun run = RunFit(f.args);

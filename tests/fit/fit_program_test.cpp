@@ -19,6 +19,11 @@
 #include "core/version.h"
 #include "tests/fit/run_program.h"
 
+#ifndef _WIN32
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 namespace tolvo {
 namespace {
 
@@ -306,7 +311,7 @@ std::string WriteTemporary(const std::string& name, const std::string& text) {
     return file.string();
 }
 
-TEST(FitBatch, GoesOnAfterABadLineAndExitsWithOne) {
+TEST(FitBatch, AnswersEachQueryLineAtItsPlaceBadLinesWithTheirNumberAndExitsWithOne) {
     const std::string file = WriteTemporary("tolvo-fit-batch-mixed.txt",
                                             "# parts list\n"
                                             "25 H7/g6\n"
@@ -316,22 +321,99 @@ TEST(FitBatch, GoesOnAfterABadLineAndExitsWithOne) {
                                             "400\tH7/s6\r\n"
                                             "25 H7\n"
                                             "12 JS5/h01\n"
-                                            "12 js5/h01");
-    const ProgramRun run = RunFit({"--json", "--batch", file});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err,
-              "tolvo-fit: line 4: t6 is not defined at 20 mm (ISO 286-1)\n"
-              "tolvo-fit: line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)\n"
-              "tolvo-fit: line 9: \"js5/h01\": a hole class is upper case and a shaft class lower case "
-              "(HOLE/SHAFT): JS5/h01\n");
-    const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(ParseObject(lines[0])["fit"].toObject()["kind"].toString(), "clearance");
-    EXPECT_EQ(ParseObject(lines[1])["fit"].toObject()["kind"].toString(), "interference");
-    EXPECT_EQ(ParseObject(lines[2])["hole"].toObject()["class"].toString(), "JS5");
-    // Each batch result is the one the single query gives.
-    EXPECT_EQ(lines[0] + "\n", RunFit({"--json", "25", "H7/g6"}).out);
+                                            "12 js5/h01\n" +
+                                                std::string(70000, '9') + "\n");
+    const std::string longLine = "the line is longer than 65536 bytes";
+    const std::string wrongCase =
+        "\"js5/h01\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): JS5/h01";
+    const struct {
+        std::vector<std::string> args;
+        std::string line4, line7, line9, line10;  // the records of the bad lines
+    } formats[] = {
+        {{"--json", "--batch", file},
+         R"j({"line":4,"error":"t6 is not defined at 20 mm (ISO 286-1)"})j",
+         R"j({"line":7,"error":"\"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)"})j",
+         R"j({"line":9,"error":"\"js5/h01\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): JS5/h01"})j",
+         R"j({"line":10,"error":")j" + longLine + "\"}"},
+        {{"--lang", "en", "--batch", file},
+         "line 4: t6 is not defined at 20 mm (ISO 286-1)",
+         "line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)",
+         "line 9: " + wrongCase,
+         "line 10: " + longLine},
+    };
+    for (const auto& format : formats) {
+        const ProgramRun run = RunFit(format.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err,
+                  "tolvo-fit: line 4: t6 is not defined at 20 mm (ISO 286-1)\n"
+                  "tolvo-fit: line 7: \"H7\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)\n"
+                  "tolvo-fit: line 9: " +
+                      wrongCase + "\ntolvo-fit: line 10: " + longLine + "\n");
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 7u) << run.out;
+        EXPECT_EQ(lines[1], format.line4);
+        EXPECT_EQ(lines[3], format.line7);
+        EXPECT_EQ(lines[5], format.line9);
+        EXPECT_EQ(lines[6], format.line10);
+        // Each result is the one the single query gives.
+        for (const auto& [at, query] : {std::pair{0, "25 H7/g6"}, {2, "400 H7/s6"}, {4, "12 JS5/h01"}}) {
+            std::vector<std::string> args = {"--json"};
+            std::istringstream words(query);
+            for (std::string word; words >> word;) args.push_back(word);
+            if (format.args[0] == "--json") {
+                EXPECT_EQ(lines[at] + "\n", RunFit(args).out) << query;
+            } else {
+                EXPECT_FALSE(lines[at].starts_with("line ")) << lines[at];
+            }
+        }
+    }
 }
+
+#ifndef _WIN32
+// Reads standard output until a line ends, waiting at most ten seconds.
+std::string ReadOneLine(int fd) {
+    std::string line;
+    while (line.empty() || line.back() != '\n') {
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 10000) != 1) break;
+        char c = 0;
+        if (read(fd, &c, 1) != 1) break;
+        line += c;
+    }
+    return line;
+}
+
+TEST(FitBatch, AnswersEachLineOfAPipeBeforeTheNextArrives) {
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        for (int fd : {in[0], in[1], out[0], out[1]}) close(fd);
+        execl(TOLVO_FIT_PROGRAM, TOLVO_FIT_PROGRAM, "--json", "--batch", "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    const auto send = [&](std::string_view text) {
+        EXPECT_EQ(write(in[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    };
+    send("25 H7/g6\n");
+    EXPECT_TRUE(ReadOneLine(out[0]).starts_with("{\"hole\":"));
+    send("# a comment, then a bad line\n25 H7/q6\n");
+    EXPECT_TRUE(ReadOneLine(out[0]).starts_with("{\"line\":3,\"error\":"));
+    close(in[1]);
+    EXPECT_EQ(ReadOneLine(out[0]), "");
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+#endif
 
 TEST(FitBatch, ReadsStandardInputAndExitsWithZeroWhenEveryLineIsGood) {
     const std::string file =

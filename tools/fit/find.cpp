@@ -122,24 +122,53 @@ std::size_t DisplayWidth(std::string_view text) {
 
 using Table = std::vector<std::vector<std::string>>;
 
+void Widen(std::vector<std::size_t>& widths, const std::vector<std::string>& row) {
+    widths.resize(std::max(widths.size(), row.size()));
+    for (std::size_t k = 0; k < row.size(); ++k) widths[k] = std::max(widths[k], DisplayWidth(row[k]));
+}
+
+// Each cell but the last padded to its column's width and two spaces.
+std::string AlignedRow(const std::vector<std::string>& row, const std::vector<std::size_t>& widths) {
+    std::string line;
+    for (std::size_t k = 0; k < row.size(); ++k) {
+        line += row[k];
+        if (k + 1 < row.size()) line += std::string(widths[k] - DisplayWidth(row[k]) + 2, ' ');
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line + "\n";
+}
+
 std::string Aligned(const Table& rows) {
     std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t k = 0; k < row.size(); ++k) widths[k] = std::max(widths[k], DisplayWidth(row[k]));
-    }
+    for (const auto& row : rows) Widen(widths, row);
     std::string out;
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t k = 0; k < row.size(); ++k) {
-            line += row[k];
-            if (k + 1 < row.size()) line += std::string(widths[k] - DisplayWidth(row[k]) + 2, ' ');
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        out += line + "\n";
-    }
+    for (const auto& row : rows) out += AlignedRow(row, widths);
     return out;
 }
+
+// Collects a long output and hands it on in pieces of about this size.
+class Pieces {
+  public:
+    explicit Pieces(const Sink& write) : write_(write) {}
+    ~Pieces() {
+        if (!buffer_.empty()) write_(buffer_);
+    }
+    Pieces(const Pieces&) = delete;
+    Pieces& operator=(const Pieces&) = delete;
+    Pieces& operator+=(std::string_view text) {
+        buffer_ += text;
+        if (buffer_.size() >= kPieceSize) {
+            write_(buffer_);
+            buffer_.clear();
+        }
+        return *this;
+    }
+
+  private:
+    static constexpr std::size_t kPieceSize = 64 * 1024;
+    const Sink& write_;
+    std::string buffer_;
+};
 
 std::string MissText(const FitMiss& m, Language language) {
     const bool en = language == Language::English;
@@ -196,40 +225,74 @@ std::string PlaceText(const MeasuredPart& p, Language language) {
     return en ? "outside: " + by + " below the lower limit" : "範囲外：下の許容寸法を " + by + " 下回る";
 }
 
-// The last line of the measured-parts text: whether every part lies within
-// its limits and every pair meets the wanted range, and how many do not.
-std::string Verdict(const MeasuredReport& report, Language language) {
+constexpr std::string_view kPlaceWords[] = {"inside", "above", "below"};
+
+constexpr MeasuredPairing kPairing = MeasuredPairing::OneToOneWhenEqual;
+
+// Calls visit(pair) for each pair of the report, worked out one at a time.
+template <typename Visit>
+void ForEachPair(const MeasuredReport& report, Visit&& visit) {
+    const std::size_t count = MeasuredPairCount(report.holes.size(), report.shafts.size(), kPairing);
+    for (std::size_t k = 0; k < count; ++k)
+        visit(MeasurePair(report.holes, report.shafts, report.wanted, kPairing, k));
+}
+
+std::vector<std::string> PairCells(const MeasuredReport& report, const MeasuredPair& p, Language language) {
     const bool en = language == Language::English;
-    const MeasuredCheck& c = report.check;
-    std::size_t parts = 0, outside = 0, missed = 0;
-    for (const auto* side : {&c.holes, &c.shafts}) {
+    const double c = p.clearance;
+    std::string amount = c < 0 ? (en ? "interference " : "しめしろ ") + TextMillimetres(-c)
+                               : (en ? "clearance " : "すきま ") + TextMillimetres(c);
+    std::vector<std::string> row{" ",
+                                 TextMillimetres(report.check.holes[p.hole].size) + " / " +
+                                     TextMillimetres(report.check.shafts[p.shaft].size),
+                                 amount + " mm"};
+    if (p.meetsWanted) row.push_back(*p.meetsWanted ? (en ? "meets" : "条件内") : (en ? "misses" : "条件外"));
+    return row;
+}
+
+// How many parts lie outside their limits and how many pairs miss the wanted
+// range, of how many.
+struct MeasuredTally {
+    std::size_t parts = 0, outside = 0, pairs = 0, missed = 0;
+    bool AllGood() const { return outside == 0 && missed == 0; }
+};
+
+MeasuredTally Tally(const MeasuredReport& report) {
+    MeasuredTally t;
+    for (const auto* side : {&report.check.holes, &report.check.shafts}) {
         for (const MeasuredPart& p : *side) {
-            ++parts;
-            if (p.place != MeasuredPlace::Inside) ++outside;
+            ++t.parts;
+            if (p.place != MeasuredPlace::Inside) ++t.outside;
         }
     }
-    for (const MeasuredPair& p : c.pairs) {
-        if (p.meetsWanted && !*p.meetsWanted) ++missed;
-    }
-    const std::string ofParts = std::to_string(outside) + " / " + std::to_string(parts);
-    const std::string ofPairs = std::to_string(missed) + " / " + std::to_string(c.pairs.size());
+    ForEachPair(report, [&](const MeasuredPair& p) {
+        ++t.pairs;
+        if (p.meetsWanted && !*p.meetsWanted) ++t.missed;
+    });
+    return t;
+}
+
+// The last line of the measured-parts text: whether every part lies within
+// its limits and every pair meets the wanted range, and how many do not.
+std::string Verdict(const MeasuredReport& report, const MeasuredTally& t, Language language) {
+    const bool en = language == Language::English;
+    const std::string ofParts = std::to_string(t.outside) + " / " + std::to_string(t.parts);
+    const std::string ofPairs = std::to_string(t.missed) + " / " + std::to_string(t.pairs);
     if (en) {
-        if (c.allGood) {
+        if (t.AllGood()) {
             return std::string("verdict: good: every part lies within its limits") +
                    (report.wanted ? " and every pair meets the wanted clearance" : "");
         }
         return "verdict: not good: parts outside their limits " + ofParts +
                (report.wanted ? ", pairs missing the wanted clearance " + ofPairs : "");
     }
-    if (c.allGood) {
+    if (t.AllGood()) {
         return std::string("判定 ： 良（すべての部品が許容寸法内") +
                (report.wanted ? "、すべての組合せが条件内" : "") + "）";
     }
     return "判定 ： 不良（許容寸法外の部品 " + ofParts +
            (report.wanted ? "、条件外の組合せ " + ofPairs : "") + "）";
 }
-
-constexpr std::string_view kPlaceWords[] = {"inside", "above", "below"};
 
 void AppendPartsJson(std::string& out, const FeatureResult& f, double upper, double lower,
                      const std::vector<MeasuredPart>& parts) {
@@ -295,6 +358,14 @@ std::string WriteFindText(const FindReport& report, Language language, std::size
         }
     }
     std::string body = Aligned(table);
+    if (shown < s.fits.size()) {
+        // After the head and the rows shown: how many more there are.
+        std::size_t end = 0;
+        for (std::size_t k = 0; k < shown + 1; ++k) end = body.find('\n', end) + 1;
+        const std::string more = std::to_string(s.fits.size() - shown);
+        body.insert(end, en ? "… " + more + " more (--limit 0 for all)\n"
+                            : "…ほか " + more + " 件（すべては --limit 0）\n");
+    }
     if (!s.misses.empty()) {
         // The blank row parts the fits from the misses, with its title.
         const std::string title = en ? "closest misses:\n" : "条件を外れる近いもの ：\n";
@@ -355,16 +426,23 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
         }
         report.wanted = wanted;
     }
+    const std::size_t pairs = MeasuredPairCount(report.holes.size(), report.shafts.size(), kPairing);
+    if (pairs > kMostMeasuredPairs) {
+        return Error{"--measured gives " + std::to_string(report.holes.size()) + " holes × " +
+                     std::to_string(report.shafts.size()) + " shafts = " + std::to_string(pairs) +
+                     " pairs, more than " + std::to_string(kMostMeasuredPairs) +
+                     " (as many holes as shafts are paired one to one)"};
+    }
     const FitNumbers& n = *report.result.fit.numbers;
-    report.check = CheckMeasured({n.holeUpperLimit, n.holeLowerLimit, n.shaftUpperLimit, n.shaftLowerLimit},
-                                 report.holes, report.shafts, report.wanted);
+    report.check = PlaceMeasured({n.holeUpperLimit, n.holeLowerLimit, n.shaftUpperLimit, n.shaftLowerLimit},
+                                 report.holes, report.shafts);
     return report;
 }
 
-std::string WriteMeasuredText(const MeasuredReport& report, Language language) {
+bool WriteMeasuredText(const MeasuredReport& report, Language language, const Sink& write) {
     const bool en = language == Language::English;
     const std::string limitsLabel = en ? "limit sizes: " : std::string(display::kLimitsLabel);
-    std::string out;
+    Pieces out(write);
     const struct {
         const FeatureResult& feature;
         const std::vector<MeasuredPart>& parts;
@@ -384,45 +462,45 @@ std::string WriteMeasuredText(const MeasuredReport& report, Language language) {
         out += en ? " (wanted clearance " + range + ")" : "（求めるすきま " + range + "）";
     }
     out += "\n";
-    Table table;
-    for (const MeasuredPair& p : report.check.pairs) {
-        const double c = p.clearance;
-        std::string amount = c < 0 ? (en ? "interference " : "しめしろ ") + TextMillimetres(-c)
-                                   : (en ? "clearance " : "すきま ") + TextMillimetres(c);
-        std::vector<std::string> row{" ",
-                                     TextMillimetres(report.check.holes[p.hole].size) + " / " +
-                                         TextMillimetres(report.check.shafts[p.shaft].size),
-                                     amount + " mm"};
-        if (p.meetsWanted)
-            row.push_back(*p.meetsWanted ? (en ? "meets" : "条件内") : (en ? "misses" : "条件外"));
-        table.push_back(row);
-    }
-    out += Aligned(table);
+    // The columns' widths first, then each row as it is worked out again.
+    std::vector<std::size_t> widths;
+    ForEachPair(report, [&](const MeasuredPair& p) { Widen(widths, PairCells(report, p, language)); });
+    ForEachPair(report,
+                [&](const MeasuredPair& p) { out += AlignedRow(PairCells(report, p, language), widths); });
     for (const std::string& warning : Warnings(report.result)) out += warning + "\n";
-    return out + Verdict(report, language) + "\n";
+    const MeasuredTally tally = Tally(report);
+    out += Verdict(report, tally, language) + "\n";
+    return tally.AllGood();
 }
 
-std::string WriteMeasuredJson(const MeasuredReport& report) {
+bool WriteMeasuredJson(const MeasuredReport& report, const Sink& write) {
     const FitNumbers& n = *report.result.fit.numbers;
-    std::string out = "{\"hole\":";
-    AppendPartsJson(out, report.result.hole, n.holeUpperLimit, n.holeLowerLimit, report.check.holes);
-    out += ",\"shaft\":";
-    AppendPartsJson(out, report.result.shaft, n.shaftUpperLimit, n.shaftLowerLimit, report.check.shafts);
-    out += ",\"wanted\":";
-    out += report.wanted ? "{\"min\":" + WantedBound(report.wanted->minimum) +
-                               ",\"max\":" + WantedBound(report.wanted->maximum) + "}"
-                         : std::string("null");
-    out += ",\"pairs\":[";
-    for (std::size_t k = 0; k < report.check.pairs.size(); ++k) {
-        const MeasuredPair& p = report.check.pairs[k];
-        if (k) out += ',';
-        out += "{\"hole\":" + std::to_string(p.hole) + ",\"shaft\":" + std::to_string(p.shaft) +
-               ",\"clearance\":" + json::Number(p.clearance) + ",\"meets\":";
-        out += p.meetsWanted ? (*p.meetsWanted ? "true" : "false") : "null";
-        out += '}';
-    }
-    out += report.check.allGood ? "],\"allGood\":true" : "],\"allGood\":false";
-    return out + WarningsJson(report.result) + "}\n";
+    Pieces out(write);
+    std::string head = "{\"hole\":";
+    AppendPartsJson(head, report.result.hole, n.holeUpperLimit, n.holeLowerLimit, report.check.holes);
+    head += ",\"shaft\":";
+    AppendPartsJson(head, report.result.shaft, n.shaftUpperLimit, n.shaftLowerLimit, report.check.shafts);
+    head += ",\"wanted\":";
+    head += report.wanted ? "{\"min\":" + WantedBound(report.wanted->minimum) +
+                                ",\"max\":" + WantedBound(report.wanted->maximum) + "}"
+                          : std::string("null");
+    head += ",\"pairs\":[";
+    out += head;
+    bool allGood = report.check.allGood;
+    bool first = true;
+    ForEachPair(report, [&](const MeasuredPair& p) {
+        std::string pair = first ? "{\"hole\":" : ",{\"hole\":";
+        first = false;
+        pair += std::to_string(p.hole) + ",\"shaft\":" + std::to_string(p.shaft) +
+                ",\"clearance\":" + json::Number(p.clearance) + ",\"meets\":";
+        pair += p.meetsWanted ? (*p.meetsWanted ? "true" : "false") : "null";
+        pair += '}';
+        out += pair;
+        allGood = allGood && p.meetsWanted.value_or(true);
+    });
+    out += allGood ? "],\"allGood\":true" : "],\"allGood\":false";
+    out += WarningsJson(report.result) + "}\n";
+    return allGood;
 }
 
 }  // namespace tolvo::fit

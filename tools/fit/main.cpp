@@ -1,13 +1,14 @@
 // tolvo-fit: the calculator on the command line. Exit status 0 on success,
 // 1 when a batch had a bad line or a measured part or pair is not good, 2 on
-// any other error (nothing on standard output then, and no file written).
+// any other error (nothing on standard output then and no file written, but
+// for the lines a batch answered before its input failed).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #ifdef _WIN32
@@ -61,20 +62,6 @@ std::string Write(const Result& result, const Options& options, bool oneLine) {
     return oneLine ? WriteTextLine(result, options.language) : WriteText(result, options.language);
 }
 
-bool ReadAll(const std::string& file, std::string& text) {
-    if (file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return !std::cin.bad();
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    text = std::move(buffer).str();
-    return true;
-}
-
 // Why a file was not written, after its name; nothing where the name says
 // enough (its folder is missing or closed).
 std::string_view WhyNotWritten(tolvo::FileWriteProblem problem) {
@@ -96,49 +83,120 @@ std::string_view WhyNotWritten(tolvo::FileWriteProblem problem) {
     return {};
 }
 
-int RunBatch(const Options& options, std::string& out) {
-    std::string text;
-    const std::string name = "\"" + Quoted(options.batchFile) + "\"";
-    // A folder opens as a stream that reads as empty: a batch of nothing.
-    std::error_code error;
-    if (options.batchFile != "-" && std::filesystem::is_directory(options.batchFile, error)) {
-        return Fail("cannot read " + name + ": it is a folder");
+// Standard output, written as results are computed, so that a long batch
+// holds one result at a time.
+class Output {
+  public:
+    void Write(std::string_view text) {
+        failed_ = failed_ || std::fwrite(text.data(), 1, text.size(), stdout) != text.size();
     }
-    if (!ReadAll(options.batchFile, text)) return Fail("cannot read " + name);
+    void Flush() { failed_ = failed_ || std::fflush(stdout) != 0; }
+    bool Failed() const { return failed_; }
+
+  private:
+    bool failed_ = false;
+};
+
+// A batch line's error as its JSON Lines record: {"line":7,"error":"..."}.
+std::string WriteBatchErrorJson(std::size_t lineNumber, std::string_view message) {
+    std::string out = "{\"line\":" + std::to_string(lineNumber) + ",\"error\":\"";
+    for (char c : message) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (const auto code = static_cast<unsigned char>(c); code < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[code >> 4];
+            out += kHex[code & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"}\n";
+}
+
+// A batch line longer than this is no query; reading it to its end keeps
+// nothing of it.
+constexpr std::size_t kLongestBatchLine = 64 * 1024;
+
+// Reads the next line, without its '\n', into `line`; false at the end of the
+// input. A line beyond kLongestBatchLine is cut there and `tooLong` set.
+bool ReadLine(std::streambuf& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    using Traits = std::streambuf::traits_type;
+    Traits::int_type c = in.sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) return false;
+    for (; !Traits::eq_int_type(c, Traits::eof()) && Traits::to_char_type(c) != '\n'; c = in.sbumpc()) {
+        if (line.size() < kLongestBatchLine) {
+            line += Traits::to_char_type(c);
+        } else {
+            tooLong = true;
+        }
+    }
+    return true;
+}
+
+// One output line per query line, in the input's order: its result, or at its
+// place an error record with its line number. Each line is written before the
+// next is read.
+int RunBatch(const Options& options, Output& out) {
+    std::ifstream file;
+    if (options.batchFile == "-") {
+        // Standard input through a buffer of its own, which reads what a pipe
+        // holds without waiting for more.
+        std::ios::sync_with_stdio(false);
+    } else {
+        const std::string name = "\"" + Quoted(options.batchFile) + "\"";
+        // A folder opens as a stream that reads as empty: a batch of nothing.
+        std::error_code error;
+        if (std::filesystem::is_directory(options.batchFile, error)) {
+            return Fail("cannot read " + name + ": it is a folder");
+        }
+        file.open(options.batchFile, std::ios::binary);
+        if (!file) return Fail("cannot read " + name);
+    }
+    std::istream& in = options.batchFile == "-" ? std::cin : file;
     bool anyFailed = false;
     std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string_view line(text.data() + start, end - start);
-        start = end + 1;
+    std::string line;
+    bool tooLong = false;
+    while (!out.Failed()) {
+        // Whoever feeds the input line by line sees each answer before sending the next.
+        if (in.rdbuf()->in_avail() <= 0) out.Flush();
+        if (!ReadLine(*in.rdbuf(), line, tooLong)) break;
         ++lineNumber;
-        if (IsSkippedLine(line)) continue;
-        auto query = ParseQueryLine(line);
+        if (!tooLong && IsSkippedLine(line)) continue;
+        auto query = tooLong ? std::variant<Query, Error>(Error{"the line is longer than " +
+                                                                std::to_string(kLongestBatchLine) + " bytes"})
+                             : ParseQueryLine(line);
         auto result = std::holds_alternative<Query>(query)
                           ? Evaluate(std::get<Query>(query))
                           : std::variant<Result, Error>(std::get<Error>(query));
         if (auto* e = std::get_if<Error>(&result)) {
             std::cerr << kProgram << "line " << lineNumber << ": " << e->message << '\n';
+            out.Write(options.json ? WriteBatchErrorJson(lineNumber, e->message)
+                                   : "line " + std::to_string(lineNumber) + ": " + e->message + "\n");
             anyFailed = true;
             continue;
         }
-        out += Write(std::get<Result>(result), options, true);
+        out.Write(Write(std::get<Result>(result), options, true));
     }
+    if (in.bad()) return Fail("cannot read \"" + Quoted(options.batchFile) + "\"");
     return anyFailed ? 1 : 0;
 }
 
-int Run(const Options& options, std::string& out) {
+int Run(const Options& options, Output& out) {
     switch (options.action) {
         case Action::Help:
-            out = std::string(kSynopsis) + OptionHelp() + std::string(kExamples);
+            out.Write(std::string(kSynopsis) + OptionHelp() + std::string(kExamples));
             return 0;
         case Action::Version:
-            out = "tolvo-fit " TOLVO_VERSION "\n";
+            out.Write("tolvo-fit " TOLVO_VERSION "\n");
             return 0;
         case Action::Table:
-            out = WriteTable(options.json);
+            out.Write(WriteTable(options.json));
             return 0;
         case Action::Batch:
             return RunBatch(options, out);
@@ -146,8 +204,8 @@ int Run(const Options& options, std::string& out) {
             auto report = Find(options);
             if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
             const FindReport& r = std::get<FindReport>(report);
-            out = options.json ? WriteFindJson(r, options.find.limit)
-                               : WriteFindText(r, options.language, options.find.limit);
+            out.Write(options.json ? WriteFindJson(r, options.find.limit)
+                                   : WriteFindText(r, options.language, options.find.limit));
             return 0;
         }
         case Action::Query:
@@ -158,16 +216,11 @@ int Run(const Options& options, std::string& out) {
     auto result = Evaluate(std::get<Query>(query));
     if (auto* e = std::get_if<Error>(&result)) return Fail(e->message);
     // Everything is worked out before the diagram is written, so that a
-    // command that fails leaves no file behind.
-    int status = 0;
+    // command that fails leaves no file behind; the results are written last.
+    std::optional<std::variant<MeasuredReport, Error>> measured;
     if (options.measured.given) {
-        auto report = CheckParts(std::get<Result>(result), options.measured);
-        if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
-        const MeasuredReport& r = std::get<MeasuredReport>(report);
-        out = options.json ? WriteMeasuredJson(r) : WriteMeasuredText(r, options.language);
-        status = r.check.allGood ? 0 : 1;
-    } else {
-        out = Write(std::get<Result>(result), options, false);
+        measured = CheckParts(std::get<Result>(result), options.measured);
+        if (auto* e = std::get_if<Error>(&*measured)) return Fail(e->message);
     }
     if (!options.svgFile.empty()) {
         const std::string svg =
@@ -179,7 +232,15 @@ int Run(const Options& options, std::string& out) {
                         std::string(why));
         }
     }
-    return status;
+    if (measured) {
+        const MeasuredReport& r = std::get<MeasuredReport>(*measured);
+        const Sink write = [&out](std::string_view piece) { out.Write(piece); };
+        const bool allGood =
+            options.json ? WriteMeasuredJson(r, write) : WriteMeasuredText(r, options.language, write);
+        return allGood ? 0 : 1;
+    }
+    out.Write(Write(std::get<Result>(result), options, false));
+    return 0;
 }
 
 }  // namespace
@@ -192,11 +253,10 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     auto options = ParseCommandLine(args);
     if (auto* e = std::get_if<Error>(&options)) return Fail(e->message);
-    std::string out;
+    Output out;
     const int status = Run(std::get<Options>(options), out);
     if (status == 2) return status;
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-        return Fail("cannot write the output");
-    }
+    out.Flush();
+    if (out.Failed()) return Fail("cannot write the output");
     return status;
 }

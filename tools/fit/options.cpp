@@ -110,7 +110,7 @@ std::optional<Error> ReadLimit(const OptionSpec& option, Values values, Options&
         digits = digits && c >= '0' && c <= '9';
         if (digits) n = n * 10 + static_cast<std::size_t>(c - '0');
     }
-    if (!digits || n == 0) return Needs(option, text);
+    if (!digits) return Needs(option, text);
     options.find.limit = n;
     return std::nullopt;
 }
@@ -161,6 +161,8 @@ std::optional<Error> ReadVersion(const OptionSpec&, Values, Options& options) {
     return std::nullopt;
 }
 
+static_assert(kDefaultFindLimit == 20, "--limit's help line gives the default");
+
 constexpr ModeSet kQueries = kQueryMode | kMeasuredMode;
 constexpr ModeSet kWithText = kEveryMode & ~kTableMode;  // the table has no words to translate
 
@@ -185,7 +187,7 @@ constexpr std::array kOptions = {
                "", "every pair of classes whose clearance lies within MIN..MAX mm (negative: interference), "
                "ranked, commonly used fits (*) first, then the five closest misses"},
     OptionSpec{"--basis",      "hole|shaft|any", 1, kFindMode,     0,             ReadBasis,
-               "hole, shaft or any", "H holes only (hole), h shafts only (shaft) or both (any, the default)"},
+               "hole, shaft or any", "H holes only (hole, the default), h shafts only (shaft) or both (any)"},
     OptionSpec{"--hole",       "CLASS",          1, kFindMode,     0,             ReadFixedHole,
                "a class: H7, GEN:m or +0.02,-0.01",
                "the hole is CLASS (H7, GEN:m or +0.02,-0.01); the shafts are searched"},
@@ -194,12 +196,13 @@ constexpr std::array kOptions = {
     OptionSpec{"--full-range", "",               0, kFindMode,     0,             ReadFullRange,
                "", "the whole ISO 286 system, not D..P grades 5..12"},
     OptionSpec{"--limit",      "N",              1, kFindMode,     0,             ReadLimit,
-               "a whole number of fits, 1 or more", "show the first N fits"},
+               "a whole number of fits, 0 for all", "show the first N fits (20 by default, 0 for all)"},
     OptionSpec{"--measured",   "HOLES SHAFTS",   2, kMeasuredMode, kMeasuredMode, ReadMeasured,
                "the measured holes and shafts in mm, as 25.012 24.985",
-               "measured sizes in mm (comma-separated) against the pair's limit sizes, and the clearance of "
-               "each hole with each shaft, then a verdict; exit status 0 when every part is within its limits "
-               "(and every pair meets --want), 1 otherwise"},
+               "measured sizes in mm (comma-separated) against the pair's limit sizes, and each pair's "
+               "clearance (one to one when as many holes as shafts, else each hole with each shaft), then a "
+               "verdict; exit status 0 when every part is within its limits (and every pair meets --want), 1 "
+               "otherwise"},
     OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
                "mark whether each pair gives a clearance within MIN..MAX mm"},

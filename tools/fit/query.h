@@ -45,13 +45,16 @@ struct Query {
 enum class Language { Japanese, English };
 enum class Action { Query, Batch, Table, Find, Help, Version };
 
+// A wide search meets over a hundred thousand pairs: a screenful unless asked.
+inline constexpr std::size_t kDefaultFindLimit = 20;
+
 // What --find reads besides SIZE MIN MAX (in Options::words).
 struct FindOptions {
-    FitBasis basis = FitBasis::Any;
-    std::string holeText;  // --hole / --shaft: the fixed side as written; empty: searched
+    FitBasis basis = FitBasis::Hole;  // as the finder window starts
+    std::string holeText;             // --hole / --shaft: the fixed side as written; empty: searched
     std::string shaftText;
-    bool fullRange = false;  // the whole ISO 286 system instead of the seed's classes
-    std::size_t limit = 0;   // at most this many fits; 0: all
+    bool fullRange = false;                 // the whole ISO 286 system instead of the seed's classes
+    std::size_t limit = kDefaultFindLimit;  // at most this many fits; 0: all
 
     bool operator==(const FindOptions&) const = default;
 };
