@@ -5,16 +5,16 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/display_texts.h"
 #include "core/general_table.h"
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
 
-// The radio button's text of the free deviations mode.
-constexpr std::string_view kFreeLabel = "自由入力";
-constexpr std::string_view kMicrometres = display::kFitTolerance.substr(2);  // " μm"
+using ja::kFreeModeName;
+using ja::kMicrometres;
 constexpr std::array<std::string_view, kGeneralClassCount> kGeneralFileNames = {"GEN-f", "GEN-m", "GEN-c",
                                                                                 "GEN-v"};
 constexpr std::string_view kFreeFileName = "free";
@@ -47,7 +47,7 @@ std::string DeviationText(double um) {
 }
 
 std::string SizeText(double mm) {
-    return std::string(display::kPhi) + FormatG(mm) + std::string(display::kMillimetres);
+    return std::string(ja::kPhi) + FormatG(mm) + std::string(ja::kMillimetres);
 }
 
 struct Interval {
@@ -166,7 +166,7 @@ std::string ZoneLabel(const ZoneFeature& feature) {
         case ToleranceMode::Free:
             break;
     }
-    return std::string(kFreeLabel);
+    return std::string(kFreeModeName);
 }
 
 ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
@@ -190,8 +190,8 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
                            TextPlace::Above};
     }
     if (input.hole && input.shaft && input.shaft->basicSize != input.hole->basicSize) {
-        scene.note = "軸（基準寸法 " + SizeText(input.shaft->basicSize) + "）は穴の基準寸法 " +
-                     SizeText(input.hole->basicSize) + " を基準に描いています";
+        scene.note = FillIn(ja::kZoneOtherBasicSize,
+                            {SizeText(input.shaft->basicSize), SizeText(input.hole->basicSize)});
     }
 
     std::vector<Interval> intervals{{0.0, 0.0}};

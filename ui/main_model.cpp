@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/display_texts.h"
 #include "core/feature_evaluation.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 #include "ui/control_tooltips.h"
 #include "ui/copy_model.h"
 
@@ -22,9 +23,6 @@ constexpr const Panel& kHole = kHolePanel;
 constexpr const Panel& kShaft = kShaftPanel;
 
 // The message box texts of the help command.
-constexpr std::string_view kHelpMissingFirstLine = "エラー：Tolvo.htmlが見つかりません．";
-constexpr std::string_view kHelpMissingBefore = "ヘルプファイルは";
-constexpr std::string_view kHelpMissingAfter = "と同じフォルダに保存して下さい．";
 
 bool IsOnPanel(int id, const Panel& p) {
     return id == p.letterSlider || id == p.gradeSlider;
@@ -220,7 +218,7 @@ std::optional<LabelColors> MainModel::FitKindLabelColors() const {
 // ---- setting checks and their reactions ----
 
 void MainModel::ShowSettingMessage(const Panel& p, SettingMessage message) {
-    host_.ShowMessage(kMessageCaption, SettingMessageText(p.kind, message));
+    host_.ShowMessage(ja::kMessageCaption, SettingMessageText(p.kind, message));
 }
 
 void MainModel::SwitchToFreeInput(const Panel& p) {
@@ -279,7 +277,7 @@ void MainModel::ApplyCellRules(const Panel& p) {
             } else {
                 const int nearest =
                     Classes().ClassAt(p.kind, s.letterIndex, check.nearestGradePosition)->gradeIndex;
-                host_.ShowMessage(kMessageCaption,
+                host_.ShowMessage(ja::kMessageCaption,
                                   UndefinedClassMessageText(p.kind, iso286::FormatClassName(*c),
                                                             iso286::GradeName(nearest)));
             }
@@ -287,7 +285,7 @@ void MainModel::ApplyCellRules(const Panel& p) {
             controls_.At(p.gradeSlider).position = check.nearestGradePosition;
             return;
         case CellCheck::Outcome::NoGrade:
-            host_.ShowMessage(kMessageCaption,
+            host_.ShowMessage(ja::kMessageCaption,
                               UndefinedLetterMessageText(p.kind, iso286::LetterName(p.kind, c->letterIndex)));
             SwitchToFreeInput(p);
             return;
@@ -457,7 +455,7 @@ void MainModel::RefreshAll() {
 
 void MainModel::OnCopyCommand() {
     if (fitKind_ == FitKind::None) {
-        host_.ShowMessage(kMessageCaption, kNothingToCopyMessage);
+        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
         return;
     }
     auto source = [this](const Panel& p) {
@@ -562,12 +560,7 @@ void MainModel::OnHelp() {
     if (const auto document = help_.FindDocument(kHelpDocumentName);
         document && host_.OpenDocument(*document))
         return;
-    std::string text(kHelpMissingFirstLine);
-    text += '\n';
-    text += kHelpMissingBefore;
-    text += help_.ProgramFileName();
-    text += kHelpMissingAfter;
-    host_.ShowMessage(kMessageCaption, text);
+    host_.ShowMessage(ja::kMessageCaption, FillIn(ja::kHelpMissingMessage, {help_.ProgramFileName()}));
 }
 
 void MainModel::OnSystemCommand(unsigned command) {
@@ -618,7 +611,7 @@ void MainModel::SetFullRange(bool on) {
 std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
     const FeatureState& s = Feature(p.kind);
     const std::optional<ToleranceMode> mode = Mode(p);
-    if (!s.hasLimits || !mode || Text(p.limitSizes) == display::kFeaturePlaceholder) return std::nullopt;
+    if (!s.hasLimits || !mode || Text(p.limitSizes) == ja::kFeaturePlaceholder) return std::nullopt;
     ZoneFeature z;
     z.basicSize = s.basicSize;
     z.upperLimit = s.upperLimit;

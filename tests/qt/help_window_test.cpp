@@ -131,8 +131,8 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
         controlTexts << U(dialog->caption);
         for (const ControlTemplate& t : dialog->controls) controlTexts << U(t.text).remove(QLatin1Char('&'));
     }
-    for (std::string_view item :
-         {kAboutMenuItemText, kFullRangeMenuItemText, kZoneDiagramMenuItemText, kFinderMenuItemText})
+    for (std::string_view item : {ja::kAboutMenuItemText, ja::kFullRangeMenuItemText,
+                                  ja::kZoneDiagramMenuItemText, ja::kFinderMenuItemText})
         controlTexts << U(item).remove(QLatin1Char('&'));
     const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
                                     QString::fromUtf8("φ"),        QStringLiteral("-"),
@@ -156,9 +156,9 @@ TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
     const std::array<std::pair<std::string_view, std::string_view>, 3> commands = {{
-        {kFullRangeMenuItemText, kFullRangeShortcut},
-        {kZoneDiagramMenuItemText, kZoneDiagramShortcut},
-        {kFinderMenuItemText, kFinderShortcut},
+        {ja::kFullRangeMenuItemText, kFullRangeShortcut},
+        {ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
+        {ja::kFinderMenuItemText, kFinderShortcut},
     }};
     for (const auto& [item, shortcut] : commands) {
         EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;

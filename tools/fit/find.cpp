@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/json_writer.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 #include "core/utf8.h"
 #include "tools/fit/writers.h"
 
@@ -327,7 +327,7 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
 
 std::string WriteMeasuredText(const MeasuredReport& report, Language language) {
     const bool en = language == Language::English;
-    const std::string limitsLabel = en ? "limit sizes: " : std::string(display::kLimitsLabel);
+    const std::string limitsLabel = en ? "limit sizes: " : std::string(ja::kLimitsLabel);
     std::string out;
     const struct {
         const FeatureResult& feature;
