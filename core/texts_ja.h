@@ -218,4 +218,24 @@ inline constexpr std::string_view kZoneSaveWriteFailedText =
     "書き込みに失敗しました。元のファイルはそのままです。";
 inline constexpr std::string_view kZoneSaveCannotReplaceText = "元のファイルを置き換えられませんでした。";
 
+// The command line's Japanese texts ("--lang ja") where they differ from the
+// window's. {0} an amount ("3 μm") or a count.
+inline constexpr std::string_view kFitMeasuredAbove = "範囲外：上の許容寸法を {0} 超える";
+inline constexpr std::string_view kFitMeasuredBelow = "範囲外：下の許容寸法を {0} 下回る";
+inline constexpr std::string_view kFitFitsFound = "条件を満たすはめあい ： {0}";
+inline constexpr std::string_view kFitFitsShown = "（先頭 {0} 件）";
+inline constexpr std::string_view kFitFitsHead[] = {
+    " ", kHoleWord, kShaftWord, "最小すきま mm", "最大すきま mm", "種類"};
+inline constexpr std::string_view kFitMissesTitle = "条件を外れる近いもの ：\n";
+inline constexpr std::string_view kFitPairsTitle = "組合せ";
+inline constexpr std::string_view kFitPairsWanted = "（求めるすきま {0}）";  // {0} "0.01 ～ 0.04 mm"
+inline constexpr std::string_view kFitRangeSeparator = " ～ ";
+inline constexpr std::string_view kFitPairInterference = "しめしろ ";
+inline constexpr std::string_view kFitPairClearance = "すきま ";
+inline constexpr std::string_view kFitPairMeets = "条件内";
+inline constexpr std::string_view kFitPairMisses = "条件外";
+// The end of the mean-value box's text, which closes the parenthesis its
+// label opens; the English line has no such label.
+inline constexpr std::string_view kMeanValueClose = "  ）";
+
 }  // namespace tolvo::ja

@@ -48,11 +48,9 @@ struct Block {
     std::vector<std::string> items;
 };
 
-// The mean-value box's text ends by closing the parenthesis its label opens;
-// the English line has no such label.
+// The mean-value box's text without the parenthesis its label opens.
 std::string WithoutClosingParenthesis(std::string_view meanValue) {
-    constexpr std::string_view kClose = "  ）";
-    if (meanValue.ends_with(kClose)) meanValue.remove_suffix(kClose.size());
+    if (meanValue.ends_with(ja::kMeanValueClose)) meanValue.remove_suffix(ja::kMeanValueClose.size());
     return std::string(meanValue);
 }
 
