@@ -5,6 +5,7 @@
 
 #include "core/general_table.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 #include "core/utf8.h"
 
 namespace tolvo {
@@ -55,9 +56,6 @@ std::string_view TakeWhile(std::string_view& text, Test test) {
 void SkipBlanks(std::string_view& text) {
     TakeWhile(text, IsBlank);
 }
-
-// The signs drawings put before a diameter: φ (and its variants), Ø, ø, ⌀, ∅.
-constexpr std::array<std::string_view, 7> kDiameterSigns = {"φ", "Φ", "ϕ", "Ø", "ø", "⌀", "∅"};
 
 // A class written as letters and digits, "H7", "zc11".
 std::optional<iso286::ToleranceClass> TakeClass(std::string_view& text) {
@@ -116,7 +114,7 @@ std::optional<Callout> ParseCallout(std::string_view pasted) {
     const std::string text = AsciiForms(pasted);
     std::string_view rest = text;
     SkipBlanks(rest);
-    for (std::string_view sign : kDiameterSigns) {
+    for (std::string_view sign : ja::kDiameterSigns) {
         if (rest.starts_with(sign)) {
             rest.remove_prefix(sign.size());
             SkipBlanks(rest);

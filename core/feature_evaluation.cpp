@@ -3,11 +3,11 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/general_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -39,9 +39,8 @@ std::optional<Outcome> EvaluateFitClass(FeatureKind kind, FeatureState& state, c
     const double mean = upper - half;
     if (!AllFinite({upper, lower, mean})) return std::nullopt;
     return Outcome{
-        {FormatText(display::kFitDeviation, {cell.upper, cell.lower}),
-         FormatText(display::kFitTolerance, {tolerance}), FormatText(display::kFitLimitSizes, {lower, upper}),
-         FormatText(display::kFitMeanValue, {mean, half})},
+        {FormatText(ja::kFitDeviation, {cell.upper, cell.lower}), FormatText(ja::kFitTolerance, {tolerance}),
+         FormatText(ja::kFitLimitSizes, {lower, upper}), FormatText(ja::kFitMeanValue, {mean, half})},
         upper,
         lower};
 }
@@ -65,12 +64,11 @@ std::optional<Outcome> EvaluateGeneral(const FeatureState& state) {
     const double upper = t + state.basicSize;
     const double lower = state.basicSize - t;
     if (!AllFinite({upper, lower})) return std::nullopt;
-    return Outcome{
-        {FormatText(display::kGeneralDeviation, {t}), FormatText(display::kGeneralTolerance, {t + t}),
-         TwoNumbersText(display::kGeneralLimitSizes, lower, upper),
-         TwoNumbersText(display::kGeneralMeanValue, state.basicSize, t)},
-        upper,
-        lower};
+    return Outcome{{FormatText(ja::kGeneralDeviation, {t}), FormatText(ja::kGeneralTolerance, {t + t}),
+                    TwoNumbersText(ja::kGeneralLimitSizes, lower, upper),
+                    TwoNumbersText(ja::kGeneralMeanValue, state.basicSize, t)},
+                   upper,
+                   lower};
 }
 
 // The sign text of a free deviation: "+0.02", "0" or "-0.01".
@@ -107,19 +105,18 @@ std::optional<Outcome> EvaluateFree(FeatureState& state, const FeatureInputs& in
     const double half = tolerance * 0.5;
     const double mean = upper - half;
     if (!AllFinite({a, b, tolerance, upper, lower, mean})) return std::nullopt;
-    return Outcome{{FormatText(display::kFreeDeviation, {upperText, lowerText}),
-                    FormatText(display::kFreeTolerance, {tolerance}),
-                    TwoNumbersText(display::kFreeLimitSizes, lower, upper),
-                    TwoNumbersText(display::kFreeMeanValue, mean, half)},
-                   upper,
-                   lower};
+    return Outcome{
+        {FormatText(ja::kFreeDeviation, {upperText, lowerText}), FormatText(ja::kFreeTolerance, {tolerance}),
+         TwoNumbersText(ja::kFreeLimitSizes, lower, upper), TwoNumbersText(ja::kFreeMeanValue, mean, half)},
+        upper,
+        lower};
 }
 
 }  // namespace
 
 FeatureTexts FeaturePlaceholders() {
-    const std::string placeholder(display::kFeaturePlaceholder);
-    return {placeholder, placeholder, placeholder, std::string(display::kMeanValuePlaceholder)};
+    const std::string placeholder(ja::kFeaturePlaceholder);
+    return {placeholder, placeholder, placeholder, std::string(ja::kMeanValuePlaceholder)};
 }
 
 FeatureEvaluation EvaluateFeature(FeatureKind kind, const FeatureState& state, const FeatureInputs& inputs) {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "core/display_texts.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -22,20 +22,20 @@ struct FitKindLook {
 
 constexpr std::array<FitKindLook, 3> kFitKindLooks = {{
     {FitKind::Clearance,
-     display::kClearanceFit,
+     ja::kClearanceFit,
      {kWhite, {0, 0, 255}},
-     display::kMaxClearanceCaption,
-     display::kMinClearanceCaption},
+     ja::kMaxClearanceCaption,
+     ja::kMinClearanceCaption},
     {FitKind::Transition,
-     display::kTransitionFit,
+     ja::kTransitionFit,
      {kBlack, {255, 255, 0}},
-     display::kMaxClearanceCaption,
-     display::kMaxInterferenceCaption},
+     ja::kMaxClearanceCaption,
+     ja::kMaxInterferenceCaption},
     {FitKind::Interference,
-     display::kInterferenceFit,
+     ja::kInterferenceFit,
      {kWhite, {255, 0, 0}},
-     display::kMaxInterferenceCaption,
-     display::kMinInterferenceCaption},
+     ja::kMaxInterferenceCaption,
+     ja::kMinInterferenceCaption},
 }};
 
 const FitKindLook* LookOf(FitKind kind) {
@@ -51,10 +51,10 @@ bool HasFitInputs(const FeatureState& feature) {
 
 std::string MeanFitText(double meanClearance) {
     if (meanClearance > 0.0)
-        return FormatText(display::kMeanClearance, {FormatGKeepingFourDecimals(meanClearance)});
+        return FormatText(ja::kMeanClearance, {FormatGKeepingFourDecimals(meanClearance)});
     if (meanClearance < 0.0)
-        return FormatText(display::kMeanInterference, {FormatGKeepingFourDecimals(-meanClearance)});
-    return std::string(display::kMeanZero);
+        return FormatText(ja::kMeanInterference, {FormatGKeepingFourDecimals(-meanClearance)});
+    return std::string(ja::kMeanZero);
 }
 
 }  // namespace
@@ -68,14 +68,14 @@ FitKind KindOfFit(const FitResult& result) {
 
 std::string_view FitKindText(FitKind kind) {
     const FitKindLook* look = LookOf(kind);
-    return look ? look->text : display::kFitKindPlaceholder;
+    return look ? look->text : ja::kFitKindPlaceholder;
 }
 
 FitTexts FitPlaceholders() {
-    const std::string caption(display::kFitCaptionPlaceholder);
-    const std::string amount(display::kFitAmountPlaceholder);
-    return {std::string(display::kFitKindPlaceholder), caption, amount, caption, amount,
-            std::string(display::kMeanFitPlaceholder)};
+    const std::string caption(ja::kFitCaptionPlaceholder);
+    const std::string amount(ja::kFitAmountPlaceholder);
+    return {std::string(ja::kFitKindPlaceholder), caption, amount, caption, amount,
+            std::string(ja::kMeanFitPlaceholder)};
 }
 
 FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
@@ -102,10 +102,8 @@ FitEvaluation EvaluateFit(const FeatureState& hole, const FeatureState& shaft) {
     n.meanClearance = meanClearance;
     evaluation.numbers = n;
 
-    const std::string a =
-        FormatText(display::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(maxClearance))});
-    const std::string b =
-        FormatText(display::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(minClearance))});
+    const std::string a = FormatText(ja::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(maxClearance))});
+    const std::string b = FormatText(ja::kFitAmount, {FormatGKeepingFourDecimals(std::fabs(minClearance))});
     FitTexts& t = evaluation.texts;
     evaluation.kind = KindOfFit(n.result);
     const FitKindLook* look = LookOf(evaluation.kind);

@@ -3,6 +3,8 @@
 #include <array>
 #include <cassert>
 
+#include "core/texts_ja.h"
+
 namespace tolvo {
 namespace {
 
@@ -19,8 +21,7 @@ constexpr std::array<std::array<std::optional<double>, kGeneralSizeRangeCount>, 
 constexpr std::array<double, kGeneralSizeRangeCount> kGeneralRangeUpperBounds = {3,   6,    30,   120,
                                                                                  400, 1000, 2000, 4000};
 
-constexpr std::array<std::string_view, kGeneralClassCount> kGeneralClassNames = {"精級", "中級", "粗級",
-                                                                                 "極粗級"};
+static_assert(ja::kGeneralClassNames.size() == kGeneralClassCount);
 
 }  // namespace
 
@@ -38,7 +39,7 @@ int ClassifyGeneralSizeRange(double basicSize, int previousRange) {
 }
 
 std::string_view GeneralClassName(int generalClass) {
-    return kGeneralClassNames[generalClass];
+    return ja::kGeneralClassNames[generalClass];
 }
 
 }  // namespace tolvo

@@ -1,21 +1,13 @@
-// The texts of Tolvo's message boxes.
+// The texts of Tolvo's message boxes, put together from core/texts_ja.h.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "core/feature.h"
-#include "core/version.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
-
-// Caption of every message box; also the default title of the copied report.
-inline constexpr std::string_view kMessageCaption = "Tolvo  Ver " TOLVO_SHOWN_VERSION;
-// Shown by the copy command when there is no fit to copy.
-inline constexpr std::string_view kNothingToCopyMessage = "クリップボードへコピーする内容が不足しています．";
-// Shown when a pasted text is no fit callout; the window stays as it was.
-inline constexpr std::string_view kUnreadableCalloutMessage =
-    "貼り付けた文字列をはめあい記号として読み取れません．\n（例：φ25 H7/g6，25H7/g6，Ø25 H7）";
 
 // The messages about one feature's setting, shown after the feature's word.
 enum class SettingMessage {
@@ -30,7 +22,7 @@ enum class SettingMessage {
     FitSizeOver3150,  // with the whole ISO 286 range
 };
 
-// "穴" for the hole, "軸" for the shaft.
+// The hole's word or the shaft's.
 std::string_view FeatureWord(FeatureKind kind);
 
 // The message text without the feature's word.

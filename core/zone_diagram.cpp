@@ -5,16 +5,16 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/display_texts.h"
 #include "core/general_table.h"
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
 
-// The radio button's text of the free deviations mode.
-constexpr std::string_view kFreeLabel = "自由入力";
-constexpr std::string_view kMicrometres = display::kFitTolerance.substr(2);  // " μm"
+using ja::kFreeModeName;
+using ja::kMicrometres;
 constexpr std::array<std::string_view, kGeneralClassCount> kGeneralFileNames = {"GEN-f", "GEN-m", "GEN-c",
                                                                                 "GEN-v"};
 constexpr std::string_view kFreeFileName = "free";
@@ -52,7 +52,7 @@ std::string LengthText(double um, bool withSign) {
     }
     std::string mm = FormatGKeepingFourDecimals(um / 1000.0);
     if (withSign && mm.front() != '-') mm.insert(mm.begin(), '+');
-    return mm + std::string(display::kMillimetres);
+    return mm + std::string(ja::kMillimetres);
 }
 
 std::string DeviationText(double um) {
@@ -64,7 +64,7 @@ bool Drawable(double um) {
 }
 
 std::string SizeText(double mm) {
-    return std::string(display::kPhi) + FormatG(mm) + std::string(display::kMillimetres);
+    return std::string(ja::kPhi) + FormatG(mm) + std::string(ja::kMillimetres);
 }
 
 struct Interval {
@@ -183,7 +183,7 @@ std::string ZoneLabel(const ZoneFeature& feature) {
         case ToleranceMode::Free:
             break;
     }
-    return std::string(kFreeLabel);
+    return std::string(kFreeModeName);
 }
 
 ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
@@ -205,7 +205,7 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
             !(Drawable((*f)->basicSize * 1000.0) && Drawable(Micrometres((*f)->upperLimit, holeBasicSize)) &&
               Drawable(Micrometres((*f)->lowerLimit, holeBasicSize)))) {
             scene.toScale = false;
-            scene.note = std::string(kZoneNotToScaleText);
+            scene.note = std::string(ja::kZoneNotToScale);
             scene.bottom = -kEmptySpanUm / 2;
             scene.top = kEmptySpanUm / 2;
             return scene;
@@ -221,8 +221,8 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
                            TextPlace::Above};
     }
     if (input.hole && input.shaft && input.shaft->basicSize != input.hole->basicSize) {
-        scene.note = "軸（基準寸法 " + SizeText(input.shaft->basicSize) + "）は穴の基準寸法 " +
-                     SizeText(input.hole->basicSize) + " を基準に描いています";
+        scene.note = FillIn(ja::kZoneOtherBasicSize,
+                            {SizeText(input.shaft->basicSize), SizeText(input.hole->basicSize)});
     }
 
     std::vector<Interval> intervals{{0.0, 0.0}};
@@ -256,7 +256,7 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
     scene.tickStepUm = RoundStep(height / (kMaxTicks - 1));
     const bool inMillimetres = std::max(std::fabs(stretches.front().fromUm),
                                         std::fabs(stretches.back().toUm)) >= kZoneMillimetreTextUm;
-    if (inMillimetres) scene.unit.text = std::string(display::kMillimetres.substr(1));
+    if (inMillimetres) scene.unit.text = std::string(ja::kMillimetres.substr(1));
     for (const Stretch& s : stretches) {
         // Counted, not stepped by value: far from zero a step may be lost in rounding.
         const double first = std::ceil(s.fromUm / scene.tickStepUm);

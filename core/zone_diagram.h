@@ -103,7 +103,7 @@ struct ZoneScene {
     FitKind fitKind = FitKind::None;
     std::string fitKindText;      // "すきまばめ"; empty without a fit
     std::vector<ZoneSpan> spans;  // two with a fit, else none
-    std::string note;             // the shaft drawn against another basic size, or kZoneNotToScaleText
+    std::string note;             // the shaft drawn against another basic size, or ja::kZoneNotToScale
     // False when a limit lies too far from the zero line to be drawn: then
     // the scene holds nothing but the note, no scale, zero line or zone.
     bool toScale = true;
@@ -114,7 +114,6 @@ struct ZoneScene {
 inline constexpr double kZoneMaxDrawnUm = 1e8;  // 100 m
 // From this many μm on, deviations, amounts and the scale are written in mm.
 inline constexpr double kZoneMillimetreTextUm = 1e4;
-inline constexpr std::string_view kZoneNotToScaleText = "公差域が大きすぎて縮尺どおりに描けません";
 
 // The zone's name: the class ("H7"), the general class ("中級") or "自由入力".
 std::string ZoneLabel(const ZoneFeature& feature);

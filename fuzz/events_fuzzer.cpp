@@ -15,12 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "core/texts_ja.h"
 #include "platform/help_folders.h"
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
@@ -277,7 +277,7 @@ struct ShownLimits {
 };
 
 bool IsFeaturePlaceholder(std::string_view text) {
-    return text == display::kFeaturePlaceholder;
+    return text == ja::kFeaturePlaceholder;
 }
 
 // The limit sizes a feature shows, after checking its deviation, tolerance
@@ -290,22 +290,22 @@ std::optional<ShownLimits> CheckFeatureNumbers(const Screen& c, const FeaturePan
     const std::string& limits = c.At(p.limitSizes).text;
     const bool placeholders = IsFeaturePlaceholder(deviation);
     if (IsFeaturePlaceholder(tolerance) != placeholders || IsFeaturePlaceholder(limits) != placeholders ||
-        (c.At(p.meanValue).text == display::kMeanValuePlaceholder) != placeholders) {
+        (c.At(p.meanValue).text == ja::kMeanValuePlaceholder) != placeholders) {
         Broken("a feature shows values and placeholders at once", p.deviation);
     }
     if (placeholders) return std::nullopt;
 
-    std::string_view deviationFormat = display::kFreeDeviation;
-    std::string_view toleranceFormat = display::kFreeTolerance;
-    std::string_view limitsFormat = display::kFreeLimitSizes;
+    std::string_view deviationFormat = ja::kFreeDeviation;
+    std::string_view toleranceFormat = ja::kFreeTolerance;
+    std::string_view limitsFormat = ja::kFreeLimitSizes;
     if (mode == ToleranceMode::FitClass) {
-        deviationFormat = display::kFitDeviation;
-        toleranceFormat = display::kFitTolerance;
-        limitsFormat = display::kFitLimitSizes;
+        deviationFormat = ja::kFitDeviation;
+        toleranceFormat = ja::kFitTolerance;
+        limitsFormat = ja::kFitLimitSizes;
     } else if (mode == ToleranceMode::General) {
-        deviationFormat = display::kGeneralDeviation;
-        toleranceFormat = display::kGeneralTolerance;
-        limitsFormat = display::kGeneralLimitSizes;
+        deviationFormat = ja::kGeneralDeviation;
+        toleranceFormat = ja::kGeneralTolerance;
+        limitsFormat = ja::kGeneralLimitSizes;
     }
     const std::optional<Scanned> d = Scan(deviationFormat, deviation);
     const std::optional<Scanned> t = Scan(toleranceFormat, tolerance);
@@ -382,11 +382,10 @@ void CheckFitNumbers(const Screen& c, const std::optional<ShownLimits>& hole,
     const std::string& secondCaption = c.At(kSecondFitCaption).text;
     const std::string& firstAmount = c.At(kFirstFitAmount).text;
     const std::string& secondAmount = c.At(kSecondFitAmount).text;
-    if (kind == display::kFitKindPlaceholder) {
-        if (firstCaption != display::kFitCaptionPlaceholder ||
-            secondCaption != display::kFitCaptionPlaceholder ||
-            firstAmount != display::kFitAmountPlaceholder || secondAmount != display::kFitAmountPlaceholder ||
-            c.At(kMeanFit).text != display::kMeanFitPlaceholder) {
+    if (kind == ja::kFitKindPlaceholder) {
+        if (firstCaption != ja::kFitCaptionPlaceholder || secondCaption != ja::kFitCaptionPlaceholder ||
+            firstAmount != ja::kFitAmountPlaceholder || secondAmount != ja::kFitAmountPlaceholder ||
+            c.At(kMeanFit).text != ja::kMeanFitPlaceholder) {
             Broken("the fit area shows amounts without a kind");
         }
         return;
@@ -401,9 +400,9 @@ void CheckFitNumbers(const Screen& c, const std::optional<ShownLimits>& hole,
         std::string_view second;
     };
     static constexpr KindCaptions kKinds[] = {
-        {display::kClearanceFit, display::kMaxClearanceCaption, display::kMinClearanceCaption},
-        {display::kTransitionFit, display::kMaxClearanceCaption, display::kMaxInterferenceCaption},
-        {display::kInterferenceFit, display::kMaxInterferenceCaption, display::kMinInterferenceCaption},
+        {ja::kClearanceFit, ja::kMaxClearanceCaption, ja::kMinClearanceCaption},
+        {ja::kTransitionFit, ja::kMaxClearanceCaption, ja::kMaxInterferenceCaption},
+        {ja::kInterferenceFit, ja::kMaxInterferenceCaption, ja::kMinInterferenceCaption},
     };
     const auto match = std::find_if(std::begin(kKinds), std::end(kKinds),
                                     [&](const KindCaptions& k) { return k.kind == kind; });
@@ -414,14 +413,14 @@ void CheckFitNumbers(const Screen& c, const std::optional<ShownLimits>& hole,
     const double minClearance = hole->lower - shaft->upper;
     // What each caption names, as a positive amount when the caption is right.
     const auto expected = [&](std::string_view caption) {
-        if (caption == display::kMaxClearanceCaption) return maxClearance;
-        if (caption == display::kMinClearanceCaption) return minClearance;
-        if (caption == display::kMaxInterferenceCaption) return -minClearance;
+        if (caption == ja::kMaxClearanceCaption) return maxClearance;
+        if (caption == ja::kMinClearanceCaption) return minClearance;
+        if (caption == ja::kMaxInterferenceCaption) return -minClearance;
         return -maxClearance;  // 最小しめしろ
     };
     for (const auto& [caption, amount] :
          {std::pair{&firstCaption, &firstAmount}, {&secondCaption, &secondAmount}}) {
-        const std::optional<Scanned> shown = Scan(display::kFitAmount, *amount);
+        const std::optional<Scanned> shown = Scan(ja::kFitAmount, *amount);
         if (!shown) Broken("a fit amount is not of its format");
         if (!Near(shown->values[0], expected(*caption), kFitAmountSlack))
             Broken("a fit amount is not the difference of the limit sizes shown",

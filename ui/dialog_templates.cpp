@@ -1,5 +1,6 @@
 #include "ui/dialog_templates.h"
 
+#include "core/texts_ja.h"
 #include "core/version.h"
 
 #include <array>
@@ -38,9 +39,13 @@ constexpr ControlTemplate kSeedMainControls[] = {
     {main_dialog::kHoleGradeMarks[6], ControlKind::Static, "11", {127, 78, 8, 8}, 0},
     {main_dialog::kHoleGradeMarks[7], ControlKind::Static, "12", {140, 78, 8, 8}, 0},
     {main_dialog::kHoleGeneralRadio, ControlKind::Radio, "ＪＩＳ普通公差", {20, 103, 53, 10}, 0},
-    {main_dialog::kHoleClassLabel, ControlKind::Static, "精級", {83, 103, 37, 10}, kCentred | kSunken},
+    {main_dialog::kHoleClassLabel,
+     ControlKind::Static,
+     ja::kGeneralClassNames[0],
+     {83, 103, 37, 10},
+     kCentred | kSunken},
     {main_dialog::kHoleClassScroll, ControlKind::ScrollBar, "", {120, 101, 10, 14}, 0},
-    {main_dialog::kHoleFreeRadio, ControlKind::Radio, "自由入力", {20, 129, 40, 10}, 0},
+    {main_dialog::kHoleFreeRadio, ControlKind::Radio, ja::kFreeModeName, {20, 129, 40, 10}, 0},
     {main_dialog::kHoleFreeFirst, ControlKind::InputEdit, "", {65, 129, 30, 12}, 0},
     {main_dialog::kHoleFreeFirstUnit, ControlKind::Static, "mm／", {97, 131, 18, 10}, 0},
     {main_dialog::kHoleFreeSecond, ControlKind::InputEdit, "", {116, 129, 30, 12}, 0},
@@ -80,9 +85,13 @@ constexpr ControlTemplate kSeedMainControls[] = {
     {main_dialog::kShaftGradeMarks[6], ControlKind::Static, "11", {292, 78, 8, 8}, 0},
     {main_dialog::kShaftGradeMarks[7], ControlKind::Static, "12", {305, 78, 8, 8}, 0},
     {main_dialog::kShaftGeneralRadio, ControlKind::Radio, "ＪＩＳ普通公差", {185, 103, 53, 10}, 0},
-    {main_dialog::kShaftClassLabel, ControlKind::Static, "精級", {248, 103, 37, 10}, kCentred | kSunken},
+    {main_dialog::kShaftClassLabel,
+     ControlKind::Static,
+     ja::kGeneralClassNames[0],
+     {248, 103, 37, 10},
+     kCentred | kSunken},
     {main_dialog::kShaftClassScroll, ControlKind::ScrollBar, "", {285, 101, 10, 14}, 0},
-    {main_dialog::kShaftFreeRadio, ControlKind::Radio, "自由入力", {185, 129, 40, 10}, 0},
+    {main_dialog::kShaftFreeRadio, ControlKind::Radio, ja::kFreeModeName, {185, 129, 40, 10}, 0},
     {main_dialog::kShaftFreeFirst, ControlKind::InputEdit, "", {230, 129, 30, 12}, 0},
     {main_dialog::kShaftFreeFirstUnit, ControlKind::Static, "mm／", {262, 131, 18, 10}, 0},
     {main_dialog::kShaftFreeSecond, ControlKind::InputEdit, "", {281, 129, 30, 12}, 0},
@@ -188,9 +197,9 @@ constexpr ControlTemplate kCopyControls[] = {
     {copy_dialog::kCancelButton, ControlKind::PushButton, "ｷｬﾝｾﾙ", {220, 271, 50, 14}, 0},
     {kNoId, ControlKind::Static, "コピー内容", {133, 10, 45, 10}, 0},
     {copy_dialog::kPreviewEdit, ControlKind::PreviewEdit, "", {135, 20, 165, 240}, 0},
-    {kNoId, ControlKind::GroupBox, "穴", {5, 41, 120, 79}, 0},
+    {kNoId, ControlKind::GroupBox, ja::kHoleWord, {5, 41, 120, 79}, 0},
     {kNoId, ControlKind::Static, "＜ コピー内容を編集できます ＞", {5, 5, 105, 10}, 0},
-    {kNoId, ControlKind::GroupBox, "軸", {5, 130, 120, 80}, 0},
+    {kNoId, ControlKind::GroupBox, ja::kShaftWord, {5, 130, 120, 80}, 0},
     {kNoId, ControlKind::GroupBox, "結果", {5, 220, 120, 65}, 0},
 };
 
@@ -241,25 +250,8 @@ constexpr ControlTemplate kFinderControls[] = {
 const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269, kMainControls};
 const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
-const DialogTemplate kFinderDialog = {"はめあい検索", 315, 365, kFinderControls};
+const DialogTemplate kFinderDialog = {ja::kFinderMenuItemText, 315, 365, kFinderControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
-const std::string_view kAboutMenuItemText = "ﾊﾞｰｼﾞｮﾝ情報(Tolvo.exe) (&A)...";
-const std::string_view kFinderMenuItemText = "はめあい検索";
-const std::string_view kPasteCalloutMenuItemText = "はめあい記号を貼り付け";
-const std::string_view kFullRangeMenuItemText = "ISO 286 全範囲 (A～ZC, IT01～IT18, 3150mm まで)";
-const std::string_view kZoneDiagramMenuItemText = "公差域図";
-const std::string_view kZoneCopyImageText = "画像としてコピー(&C)";
-const std::string_view kZoneSaveSvgText = "SVG として保存(&S)...";
-const std::string_view kZoneSavePngText = "PNG として保存(&P)...";
-const std::string_view kZoneSaveFailedText = "ファイルに保存できませんでした。";
-const std::string_view kHelpOpenInBrowserText = "ブラウザで開く(&B)";
-const std::string_view kHelpBrowserFailedText = "ブラウザで開けませんでした。";
-const std::string_view kZoneSaveFolderText = "同じ名前のフォルダーがあります。";
-const std::string_view kZoneSaveNotRegularFileText = "保存先はファイルではありません（デバイスなど）。";
-const std::string_view kZoneSaveReadOnlyText = "ファイルは読み取り専用です。";
-const std::string_view kZoneSaveCannotCreateText = "保存先のフォルダーに書き込めません。";
-const std::string_view kZoneSaveWriteFailedText = "書き込みに失敗しました。元のファイルはそのままです。";
-const std::string_view kZoneSaveCannotReplaceText = "元のファイルを置き換えられませんでした。";
 
 }  // namespace tolvo

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/iso286_table.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 
@@ -199,38 +200,14 @@ extern const DialogTemplate kFinderDialog;  // "はめあい検索"
 // All three dialogs use this face at 9 points.
 extern const std::string_view kDialogFontFace;
 inline constexpr int kDialogFontPoints = 9;
-// The About item of the main window's system menu.
-extern const std::string_view kAboutMenuItemText;
-// The checkable item of the main window's context menu that switches the
-// whole ISO 286 range on and off, and its shortcut.
-extern const std::string_view kFullRangeMenuItemText;
+// The shortcuts of the main window's context menu (its texts are
+// core/texts_ja.h's): the whole ISO 286 range, the fit finder, the
+// tolerance-zone diagram.
 inline constexpr std::string_view kFullRangeShortcut = "Ctrl+R";
-// The context-menu item that opens the fit finder, and its shortcut.
-extern const std::string_view kFinderMenuItemText;
 inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
-// The context-menu item that pastes a fit callout ("φ25 H7/g6") from the clipboard, and its shortcut.
-extern const std::string_view kPasteCalloutMenuItemText;
+// The paste-callout item's shortcut (its text: ja::kPasteCalloutMenuItemText).
 inline constexpr std::string_view kPasteCalloutShortcut = "Ctrl+Shift+V";
-// The checkable item of that menu that shows the tolerance-zone diagram (also
-// the diagram window's title), its shortcut, and the diagram's own menu.
-extern const std::string_view kZoneDiagramMenuItemText;
 inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
-extern const std::string_view kZoneCopyImageText;
-extern const std::string_view kZoneSaveSvgText;
-extern const std::string_view kZoneSavePngText;
-extern const std::string_view kZoneSaveFailedText;
-// The help window's button that hands the manual to the desktop's browser,
-// and what it says when the desktop cannot.
-extern const std::string_view kHelpOpenInBrowserText;
-extern const std::string_view kHelpBrowserFailedText;
-// Why, on the line after the file's name: a folder, a device, a read-only
-// file, a folder closed to writing, a failed write, a failed replacement.
-extern const std::string_view kZoneSaveFolderText;
-extern const std::string_view kZoneSaveNotRegularFileText;
-extern const std::string_view kZoneSaveReadOnlyText;
-extern const std::string_view kZoneSaveCannotCreateText;
-extern const std::string_view kZoneSaveWriteFailedText;
-extern const std::string_view kZoneSaveCannotReplaceText;
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

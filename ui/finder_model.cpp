@@ -9,6 +9,8 @@
 #include "core/measured_check.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -28,9 +30,6 @@ constexpr BasisRadio kBasisRadios[] = {
     {kFixShaft, FitBasis::Any, FeatureKind::Shaft},
 };
 
-constexpr std::string_view kCommonMark = "◎ ";
-constexpr std::string_view kNoMark = "　 ";
-
 // The number a text holds when it is nothing but that number.
 std::optional<double> WholeNumber(std::string_view text) {
     const NumberReading reading = ReadNumber(text);
@@ -39,7 +38,7 @@ std::optional<double> WholeNumber(std::string_view text) {
 }
 
 std::string NotANumber(std::string_view text) {
-    return "「" + std::string(text) + "」は数値として読めません";
+    return FillIn(ja::kNotANumber, {text});
 }
 
 std::string Millimetres(double value) {
@@ -47,7 +46,7 @@ std::string Millimetres(double value) {
 }
 
 std::string Micrometres(double value) {
-    return FormatG(std::round(value * 1000.0) / 1000.0) + " μm";
+    return FormatG(std::round(value * 1000.0) / 1000.0) + std::string(ja::kMicrometres);
 }
 
 std::string SideText(const std::optional<iso286::ToleranceClass>& c,
@@ -59,30 +58,29 @@ std::string SideText(const std::optional<iso286::ToleranceClass>& c,
 std::string MissText(const FitMiss& m) {
     switch (m.end) {
         case MissEnd::BelowMinimum:
-            return "最小を " + Micrometres(m.belowBy) + " 下回る";
+            return FillIn(ja::kMissBelow, {Micrometres(m.belowBy)});
         case MissEnd::AboveMaximum:
-            return "最大を " + Micrometres(m.aboveBy) + " 上回る";
+            return FillIn(ja::kMissAbove, {Micrometres(m.aboveBy)});
         case MissEnd::Both:
             break;
     }
-    return "最小を " + Micrometres(m.belowBy) + " 下回り、最大を " + Micrometres(m.aboveBy) + " 上回る";
+    return FillIn(ja::kMissBoth, {Micrometres(m.belowBy), Micrometres(m.aboveBy)});
 }
 
 std::string PlaceText(const MeasuredPart& part) {
     switch (part.place) {
         case MeasuredPlace::Inside:
-            return "範囲内";
+            return std::string(ja::kMeasuredInside);
         case MeasuredPlace::AboveUpper:
-            return "範囲外（上の許容寸法を " + Micrometres(part.outsideBy) + " 超える）";
+            return FillIn(ja::kMeasuredAbove, {Micrometres(part.outsideBy)});
         case MeasuredPlace::BelowLower:
             break;
     }
-    return "範囲外（下の許容寸法を " + Micrometres(part.outsideBy) + " 下回る）";
+    return FillIn(ja::kMeasuredBelow, {Micrometres(part.outsideBy)});
 }
 
 std::string TooLarge(std::string_view text) {
-    return "「" + std::string(text) + "」は実測値の範囲（±" + FormatFixed(kLargestMeasuredSize, 0) +
-           " mm）を超えています";
+    return FillIn(ja::kMeasuredTooLarge, {text, FormatFixed(kLargestMeasuredSize, 0)});
 }
 
 // The sizes of a comma-separated list as typed; blank items are passed over.
@@ -96,7 +94,7 @@ struct MeasuredList {
 // the ideographic comma an input method types), 0 for none.
 std::size_t CommaAt(std::string_view text, std::size_t at) {
     if (text[at] == ',') return 1;
-    for (std::string_view wide : {std::string_view("，"), std::string_view("、")}) {
+    for (std::string_view wide : {ja::kFullWidthComma, ja::kIdeographicComma}) {
         if (text.substr(at, wide.size()) == wide) return wide.size();
     }
     return 0;
@@ -167,7 +165,7 @@ std::optional<FixedFeature> FinderModel::Fixed(const FeaturePanel& p) const {
     }
     if (c.At(p.generalRadio).checked) {
         return FixFeature(p.kind, s, ToleranceMode::General, main_.Range(),
-                          "普通公差 " + std::string(GeneralClassName(s.generalClass)));
+                          FillIn(ja::kFixedGeneralLabel, {GeneralClassName(s.generalClass)}));
     }
     return FixFeature(p.kind, s, ToleranceMode::Free, main_.Range(),
                       FormatSignedG(s.freeUpper) + "/" + FormatSignedG(s.freeLower));
@@ -180,7 +178,7 @@ std::optional<FinderModel::Inputs> FinderModel::ReadInputs() {
     const std::string& minimum = controls_.At(kWantedMinimum).text;
     const std::string& maximum = controls_.At(kWantedMaximum).text;
     if (IsBlankText(in.sizeText)) {
-        message = "基準寸法を入力してください";
+        message = ja::kFinderSizeMissing;
         return std::nullopt;
     }
     for (const std::string* text : {&std::as_const(in.sizeText), &minimum, &maximum}) {
@@ -190,7 +188,7 @@ std::optional<FinderModel::Inputs> FinderModel::ReadInputs() {
         }
     }
     if (IsBlankText(minimum) || IsBlankText(maximum)) {
-        message = "欲しいすきまの最小と最大を mm で入力してください（しめしろは負の値）";
+        message = ja::kFinderWantedMissing;
         return std::nullopt;
     }
     FitRequirement& r = in.requirement;
@@ -202,15 +200,15 @@ std::optional<FinderModel::Inputs> FinderModel::ReadInputs() {
         r.basis = radio.basis;
         if (!radio.fixed) break;
         const FeaturePanel& p = *radio.fixed == FeatureKind::Hole ? kHole : kShaft;
-        const std::string_view side = p.kind == FeatureKind::Hole ? "穴" : "軸";
+        const std::string_view side = p.kind == FeatureKind::Hole ? ja::kHoleWord : ja::kShaftWord;
         std::optional<FixedFeature> fixed = Fixed(p);
         if (!fixed) {
-            message = "主画面の" + std::string(side) + "に許容寸法がないため固定できません";
+            message = FillIn(ja::kFinderNothingToFix, {side});
             return std::nullopt;
         }
         const double mainSize = main_.Feature(p.kind).basicSize;
         if (mainSize != r.basicSize) {
-            message = "基準寸法が主画面の" + std::string(side) + "（" + FormatG(mainSize) + " mm）と違います";
+            message = FillIn(ja::kFinderOtherSize, {side, FormatG(mainSize)});
             return std::nullopt;
         }
         (p.kind == FeatureKind::Hole ? r.fixedHole : r.fixedShaft) = std::move(fixed);
@@ -234,35 +232,37 @@ void FinderModel::Update() {
             case FinderProblem::SizeOutOfRange: {
                 const double largest = RangeOf(r.range).LargestBasicSize();
                 std::string& text = controls_.At(kMessage).text;
-                text = "基準寸法は 0 を超え " + FormatG(largest) + " mm 以下です";
+                text = FillIn(ja::kFinderSizeOutOfRange, {FormatG(largest)});
                 if (largest < WholeRange().LargestBasicSize())
-                    text += "（全範囲なら " + FormatG(WholeRange().LargestBasicSize()) + " mm 以下）";
+                    text += FillIn(ja::kFinderWholeRangeLargest, {FormatG(WholeRange().LargestBasicSize())});
                 break;
             }
             case FinderProblem::WantedReversed:
-                controls_.At(kMessage).text = "最小のすきまが最大を上回っています";
+                controls_.At(kMessage).text = ja::kFinderWantedReversed;
                 break;
             case FinderProblem::WantedNotANumber:  // the edits never read as NaN
             case FinderProblem::FixedOutOfRange:
-                controls_.At(kMessage).text = "固定する側の許容寸法が大きすぎます";
+                controls_.At(kMessage).text = ja::kFinderFixedTooLarge;
                 break;
         }
     }
     if (wanted) {
         const auto row = [&](const FoundFit& f) {
-            return std::string(f.common ? kCommonMark : kNoMark) +
-                   SideText(f.hole, in->requirement.fixedHole) + " / " +
-                   SideText(f.shaft, in->requirement.fixedShaft) + "　" + std::string(FitKindText(f.kind)) +
-                   "　" + Millimetres(f.minimumClearance) + " ～ " + Millimetres(f.maximumClearance) + " mm";
+            return FillIn(ja::kFinderRow, {f.common ? ja::kCommonFitMark : ja::kNoFitMark,
+                                           SideText(f.hole, in->requirement.fixedHole) + " / " +
+                                               SideText(f.shaft, in->requirement.fixedShaft),
+                                           FitKindText(f.kind), Millimetres(f.minimumClearance),
+                                           Millimetres(f.maximumClearance)});
         };
         const std::size_t listed = std::min<std::size_t>(search_.fits.size(), kListedFits);
         for (std::size_t k = 0; k < listed; ++k) rows_.push_back({row(search_.fits[k]), search_.fits[k]});
         if (search_.fits.size() > listed)
-            rows_.push_back({"…ほか " + std::to_string(search_.fits.size() - listed) + " 件", std::nullopt});
-        if (search_.fits.empty()) rows_.push_back({"条件を満たす組合せはありません", std::nullopt});
-        if (!search_.misses.empty()) rows_.push_back({"― 条件に届かない近いもの ―", std::nullopt});
+            rows_.push_back(
+                {FillIn(ja::kFinderMoreFits, {std::to_string(search_.fits.size() - listed)}), std::nullopt});
+        if (search_.fits.empty()) rows_.push_back({std::string(ja::kFinderNoFits), std::nullopt});
+        if (!search_.misses.empty()) rows_.push_back({std::string(ja::kFinderMissesHeading), std::nullopt});
         for (const FitMiss& m : search_.misses)
-            rows_.push_back({row(m.fit) + "（" + MissText(m) + "）", m.fit});
+            rows_.push_back({FillIn(ja::kFinderMissRow, {row(m.fit), MissText(m)}), m.fit});
     }
     UpdateMeasured(wanted);
 }
@@ -281,9 +281,9 @@ void FinderModel::UpdateMeasured(const std::optional<ClearanceRange>& wanted) {
     const FeatureState& hole = main_.Feature(FeatureKind::Hole);
     const FeatureState& shaft = main_.Feature(FeatureKind::Shaft);
     for (const auto& [list, state, side] :
-         {std::tuple{&holes, &hole, "穴"}, std::tuple{&shafts, &shaft, "軸"}}) {
+         {std::tuple{&holes, &hole, ja::kHoleWord}, std::tuple{&shafts, &shaft, ja::kShaftWord}}) {
         if (!list->sizes.empty() && !HasLimits(*state)) {
-            out = "主画面の" + std::string(side) + "に許容寸法がありません";
+            out = FillIn(ja::kMeasuredNoLimits, {side});
             return;
         }
     }
@@ -291,14 +291,17 @@ void FinderModel::UpdateMeasured(const std::optional<ClearanceRange>& wanted) {
     const MeasuredCheck check = CheckMeasured(limits, holes.sizes, shafts.sizes, wanted);
     std::vector<std::string> lines;
     for (std::size_t k = 0; k < check.holes.size(); ++k)
-        lines.push_back("穴 " + holes.texts[k] + "：" + PlaceText(check.holes[k]));
+        lines.push_back(
+            FillIn(ja::kMeasuredPartLine, {ja::kHoleWord, holes.texts[k], PlaceText(check.holes[k])}));
     for (std::size_t k = 0; k < check.shafts.size(); ++k)
-        lines.push_back("軸 " + shafts.texts[k] + "：" + PlaceText(check.shafts[k]));
+        lines.push_back(
+            FillIn(ja::kMeasuredPartLine, {ja::kShaftWord, shafts.texts[k], PlaceText(check.shafts[k])}));
     for (const MeasuredPair& pair : check.pairs) {
-        std::string line = "穴 " + holes.texts[pair.hole] + " と軸 " + shafts.texts[pair.shaft] + "：";
-        line += pair.clearance < 0 ? "しめしろ " + Millimetres(-pair.clearance) + " mm"
-                                   : "すきま " + Millimetres(pair.clearance) + " mm";
-        if (pair.meetsWanted) line += *pair.meetsWanted ? "、条件を満たす" : "、条件を外れる";
+        std::string line = FillIn(ja::kMeasuredPairLine, {holes.texts[pair.hole], shafts.texts[pair.shaft]});
+        line += pair.clearance < 0 ? FillIn(ja::kMeasuredInterference, {Millimetres(-pair.clearance)})
+                                   : FillIn(ja::kMeasuredClearance, {Millimetres(pair.clearance)});
+        if (pair.meetsWanted)
+            line += *pair.meetsWanted ? ja::kMeasuredMeetsWanted : ja::kMeasuredMissesWanted;
         lines.push_back(std::move(line));
     }
     for (std::size_t k = 0; k < lines.size(); ++k) {

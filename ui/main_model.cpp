@@ -4,12 +4,13 @@
 #include <utility>
 
 #include "core/callout_parse.h"
-#include "core/display_texts.h"
 #include "core/feature_evaluation.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
 #include "core/number_text.h"
 #include "core/setting_checks.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 #include "ui/control_tooltips.h"
 #include "ui/copy_model.h"
 
@@ -23,9 +24,6 @@ constexpr const Panel& kHole = kHolePanel;
 constexpr const Panel& kShaft = kShaftPanel;
 
 // The message box texts of the help command.
-constexpr std::string_view kHelpMissingFirstLine = "エラー：Tolvo.htmlが見つかりません．";
-constexpr std::string_view kHelpMissingBefore = "ヘルプファイルは";
-constexpr std::string_view kHelpMissingAfter = "と同じフォルダに保存して下さい．";
 
 bool IsOnPanel(int id, const Panel& p) {
     return id == p.letterSlider || id == p.gradeSlider;
@@ -227,7 +225,7 @@ std::optional<LabelColors> MainModel::FitKindLabelColors() const {
 // ---- setting checks and their reactions ----
 
 void MainModel::ShowSettingMessage(const Panel& p, SettingMessage message) {
-    host_.ShowMessage(kMessageCaption, SettingMessageText(p.kind, message));
+    host_.ShowMessage(ja::kMessageCaption, SettingMessageText(p.kind, message));
 }
 
 void MainModel::SwitchToFreeInput(const Panel& p) {
@@ -286,7 +284,7 @@ void MainModel::ApplyCellRules(const Panel& p) {
             } else {
                 const int nearest =
                     Classes().ClassAt(p.kind, s.letterIndex, check.nearestGradePosition)->gradeIndex;
-                host_.ShowMessage(kMessageCaption,
+                host_.ShowMessage(ja::kMessageCaption,
                                   UndefinedClassMessageText(p.kind, iso286::FormatClassName(*c),
                                                             iso286::GradeName(nearest)));
             }
@@ -294,7 +292,7 @@ void MainModel::ApplyCellRules(const Panel& p) {
             controls_.At(p.gradeSlider).position = check.nearestGradePosition;
             return;
         case CellCheck::Outcome::NoGrade:
-            host_.ShowMessage(kMessageCaption,
+            host_.ShowMessage(ja::kMessageCaption,
                               UndefinedLetterMessageText(p.kind, iso286::LetterName(p.kind, c->letterIndex)));
             SwitchToFreeInput(p);
             return;
@@ -464,7 +462,7 @@ void MainModel::RefreshAll() {
 
 void MainModel::OnCopyCommand() {
     if (fitKind_ == FitKind::None) {
-        host_.ShowMessage(kMessageCaption, kNothingToCopyMessage);
+        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
         return;
     }
     auto source = [this](const Panel& p) {
@@ -569,12 +567,7 @@ void MainModel::OnHelp() {
     if (const auto document = help_.FindDocument(kHelpDocumentName);
         document && host_.OpenDocument(*document))
         return;
-    std::string text(kHelpMissingFirstLine);
-    text += '\n';
-    text += kHelpMissingBefore;
-    text += help_.ProgramFileName();
-    text += kHelpMissingAfter;
-    host_.ShowMessage(kMessageCaption, text);
+    host_.ShowMessage(ja::kMessageCaption, FillIn(ja::kHelpMissingMessage, {help_.ProgramFileName()}));
 }
 
 void MainModel::OnSystemCommand(unsigned command) {
@@ -625,7 +618,7 @@ void MainModel::SetFullRange(bool on) {
 std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
     const FeatureState& s = Feature(p.kind);
     const std::optional<ToleranceMode> mode = Mode(p);
-    if (!s.hasLimits || !mode || Text(p.limitSizes) == display::kFeaturePlaceholder) return std::nullopt;
+    if (!s.hasLimits || !mode || Text(p.limitSizes) == ja::kFeaturePlaceholder) return std::nullopt;
     ZoneFeature z;
     z.basicSize = s.basicSize;
     z.upperLimit = s.upperLimit;
@@ -712,7 +705,7 @@ void MainModel::OnPasteCallout(std::string_view text) {
     if (ended_) return;
     const std::optional<Callout> callout = ParseCallout(text);
     if (!callout) {
-        host_.ShowMessage(kMessageCaption, kUnreadableCalloutMessage);
+        host_.ShowMessage(ja::kMessageCaption, ja::kUnreadableCalloutMessage);
         return;
     }
     const std::optional<double> size =
@@ -720,7 +713,7 @@ void MainModel::OnPasteCallout(std::string_view text) {
     // No range has classes at such a size: said once, and nothing changes.
     if (size && FitSizeLimitFails(*size, ToleranceMode::FitClass, WholeRange())) {
         const FeatureKind named = callout->hole ? FeatureKind::Hole : FeatureKind::Shaft;
-        host_.ShowMessage(kMessageCaption, SettingMessageText(named, WholeRange().SizeLimitMessage()));
+        host_.ShowMessage(ja::kMessageCaption, SettingMessageText(named, WholeRange().SizeLimitMessage()));
         return;
     }
     // The range first, as the finder chooses a pair: so that neither the size

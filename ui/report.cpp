@@ -2,24 +2,24 @@
 
 #include <array>
 
-#include "core/display_texts.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 #include "core/utf8.h"
 
 namespace tolvo {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kNameLabel = "名称 ： ";
-using display::kBasicSizeLabel;
-using display::kDeviationLabel;
-using display::kLimitsLabel;
-using display::kMeanFitLabel;
-using display::kMeanLabel;
-using display::kMillimetres;
-using display::kPhi;
-using display::kToleranceLabel;
+using ja::kBasicSizeLabel;
+using ja::kDeviationLabel;
+using ja::kLimitsLabel;
+using ja::kMeanFitLabel;
+using ja::kMeanLabel;
+using ja::kMillimetres;
+using ja::kNameLabel;
+using ja::kPhi;
+using ja::kToleranceLabel;
 constexpr std::string_view kSuffixOpen = " ( ";
 constexpr std::string_view kSuffixClose = " )";
 // The labels after which OmitPhi cuts; the basic-size line is the first.
@@ -37,7 +37,7 @@ std::size_t Cp932Width(std::string_view text, std::size_t& index) {
 
 ReportOptions DefaultReportOptions() {
     ReportOptions options;
-    options.titleText = std::string(kMessageCaption);
+    options.titleText = std::string(ja::kMessageCaption);
     options.hole.nameText = std::string(FeatureWord(FeatureKind::Hole));
     options.shaft.nameText = std::string(FeatureWord(FeatureKind::Shaft));
     return options;

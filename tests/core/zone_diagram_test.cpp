@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/display_texts.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -51,13 +51,13 @@ struct FitCase {
 TEST(ZoneDiagram, ZonesLabelsAndSpansOfTheThreeKindsOfFit) {
     const std::vector<FitCase> cases = {
         {"H7/g6", Iso(25, "g6", -7, -20), FitKind::Clearance, "-7 μm", "-20 μm", 41, 7,
-         Caption(display::kMaxClearanceCaption, "41"), Caption(display::kMinClearanceCaption, "7")},
+         Caption(ja::kMaxClearanceCaption, "41"), Caption(ja::kMinClearanceCaption, "7")},
         {"H7/k6", Iso(25, "k6", 15, 2), FitKind::Transition, "+15 μm", "+2 μm", 19, -15,
-         Caption(display::kMaxClearanceCaption, "19"), Caption(display::kMaxInterferenceCaption, "15")},
+         Caption(ja::kMaxClearanceCaption, "19"), Caption(ja::kMaxInterferenceCaption, "15")},
         {"H7/p6", Iso(25, "p6", 35, 22), FitKind::Interference, "+35 μm", "+22 μm", -1, -35,
-         Caption(display::kMinInterferenceCaption, "1"), Caption(display::kMaxInterferenceCaption, "35")},
+         Caption(ja::kMinInterferenceCaption, "1"), Caption(ja::kMaxInterferenceCaption, "35")},
         {"H7/h6", Iso(25, "h6", 0, -13), FitKind::Clearance, "0 μm", "-13 μm", 34, 0,
-         Caption(display::kMaxClearanceCaption, "34"), Caption(display::kMinClearanceCaption, "0")},
+         Caption(ja::kMaxClearanceCaption, "34"), Caption(ja::kMinClearanceCaption, "0")},
     };
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -379,7 +379,7 @@ TEST(ZoneDiagram, ExtremeDeviationsGiveNumbersAndTextsOrSayTheyCannotBeDrawn) {
         }
         EXPECT_EQ(scene.toScale, c.toScale);
         if (!c.toScale) {
-            EXPECT_EQ(scene.note, kZoneNotToScaleText);
+            EXPECT_EQ(scene.note, ja::kZoneNotToScale);
             EXPECT_TRUE(scene.zones.empty() && scene.spans.empty() && scene.ticks.empty() &&
                         scene.breaks.empty());
             continue;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/display_texts.h"
 #include "core/iso286_table.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 #include "platform/help_folders.h"
 #include "tests/fit/run_program.h"
 #include "tools/driver/recording_host.h"
@@ -40,19 +40,19 @@ class WindowAgreement : public ::testing::Test {
 
     // What tolvo-fit prints for a feature, from the window's boxes.
     std::string FeatureLines(const std::string& head, FeatureKind kind, const Panel& p) const {
-        return head + "\n" + "  " + std::string(display::kBasicSizeLabel) + std::string(display::kPhi) +
-               FormatG(model.Feature(kind).basicSize) + std::string(display::kMillimetres) + "\n" + "  " +
-               std::string(display::kDeviationLabel) + Text(p.deviation) + "\n" + "  " +
-               std::string(display::kToleranceLabel) + Text(p.tolerance) + "\n" + "  " +
-               std::string(display::kLimitsLabel) + Text(p.limits) + "\n" + "  " +
-               std::string(display::kMeanLabel) + Text(p.mean) + "\n";
+        return head + "\n" + "  " + std::string(ja::kBasicSizeLabel) + std::string(ja::kPhi) +
+               FormatG(model.Feature(kind).basicSize) + std::string(ja::kMillimetres) + "\n" + "  " +
+               std::string(ja::kDeviationLabel) + Text(p.deviation) + "\n" + "  " +
+               std::string(ja::kToleranceLabel) + Text(p.tolerance) + "\n" + "  " +
+               std::string(ja::kLimitsLabel) + Text(p.limits) + "\n" + "  " + std::string(ja::kMeanLabel) +
+               Text(p.mean) + "\n";
     }
     std::string WindowText(const std::string& holeHead, const std::string& shaftHead) const {
         return FeatureLines(holeHead, FeatureKind::Hole, kHolePanel) +
                FeatureLines(shaftHead, FeatureKind::Shaft, kShaftPanel) + Text(kFitKindLabel) + "\n" + "  " +
                Text(kFirstFitCaption) + " " + Text(kFirstFitAmount) + "\n" + "  " + Text(kSecondFitCaption) +
-               " " + Text(kSecondFitAmount) + "\n" + "  " + std::string(display::kMeanFitLabel) +
-               Text(kMeanFit) + "\n";
+               " " + Text(kSecondFitAmount) + "\n" + "  " + std::string(ja::kMeanFitLabel) + Text(kMeanFit) +
+               "\n";
     }
 
     RecordingHost host;

@@ -131,8 +131,9 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
         controlTexts << U(dialog->caption);
         for (const ControlTemplate& t : dialog->controls) controlTexts << U(t.text).remove(QLatin1Char('&'));
     }
-    for (std::string_view item : {kAboutMenuItemText, kFullRangeMenuItemText, kZoneDiagramMenuItemText,
-                                  kFinderMenuItemText, kPasteCalloutMenuItemText})
+    for (std::string_view item :
+         {ja::kAboutMenuItemText, ja::kFullRangeMenuItemText, ja::kZoneDiagramMenuItemText,
+          ja::kFinderMenuItemText, ja::kPasteCalloutMenuItemText})
         controlTexts << U(item).remove(QLatin1Char('&'));
     const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
                                     QString::fromUtf8("φ"),        QStringLiteral("-"),
@@ -156,10 +157,10 @@ TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
     const std::array<std::pair<std::string_view, std::string_view>, 4> commands = {{
-        {kFullRangeMenuItemText, kFullRangeShortcut},
-        {kZoneDiagramMenuItemText, kZoneDiagramShortcut},
-        {kFinderMenuItemText, kFinderShortcut},
-        {kPasteCalloutMenuItemText, kPasteCalloutShortcut},
+        {ja::kFullRangeMenuItemText, kFullRangeShortcut},
+        {ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
+        {ja::kFinderMenuItemText, kFinderShortcut},
+        {ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     }};
     for (const auto& [item, shortcut] : commands) {
         EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;

@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, TheCopyDialogPutsExactlyItsPreviewOnTheClipboard) {
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(copied, QString(preview).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
     EXPECT_TRUE(copied.startsWith(
-        U(std::string(kMessageCaption) + "\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
+        U(std::string(ja::kMessageCaption) + "\r\n\r\n名称 ： 穴-1\r\n基準寸法 ： φ25 mm\r\n")));
     EXPECT_EQ(window->Model().Report().hole.nameText, "穴-1");
 }
 
@@ -215,7 +215,7 @@ class FullRangeWindowTest : public MainWindowTest {
 TEST_F(FullRangeWindowTest, TheMenuItemIsCheckableWithCtrlR) {
     QAction* action = window->FullRangeAction();
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), ToQString(kFullRangeMenuItemText));
+    EXPECT_EQ(action->text(), ToQString(ja::kFullRangeMenuItemText));
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_TRUE(action->isCheckable());
     EXPECT_FALSE(action->isChecked());

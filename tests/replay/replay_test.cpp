@@ -120,7 +120,7 @@ TEST(Replay, SendsEachKeystrokeToTheEditThatHasTheFocusAtThatMoment) {
     EXPECT_TRUE(Contains(
         d,
         R"("log":[{"message":"軸の設定エラー：120mmを超える寸法のJISはめあい公差を Tolvo はサポートしていません.","caption":")" +
-            std::string(kMessageCaption) + R"("},{"message":"穴の設定エラー)"));
+            std::string(ja::kMessageCaption) + R"("},{"message":"穴の設定エラー)"));
 }
 
 TEST(Replay, BackspacesChangeOnlyWhatIsThere) {
@@ -180,7 +180,7 @@ TEST(Replay, RunsTheCopyDialogUntilItEnds) {
     EXPECT_TRUE(
         Contains(o.dumps.at(0), R"("copyDialog":{"controls":{"1":{"enabled":true},"2":{"enabled":true},)"
                                 R"("1003":{"text":")" +
-                                    std::string(kMessageCaption) + R"(","enabled":true},)"));
+                                    std::string(ja::kMessageCaption) + R"(","enabled":true},)"));
     EXPECT_TRUE(Contains(o.dumps.at(0), R"(,"focus":1003},"ended":null})"));
     EXPECT_TRUE(Contains(o.dumps.at(1), R"("log":[{"clipboard":"名称 ： 穴A\r\n基準寸法 ： φ25 mm\r\n)"));
     EXPECT_TRUE(Contains(o.dumps.at(1), R"("copyDialog":null)"));

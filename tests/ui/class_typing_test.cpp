@@ -116,7 +116,7 @@ TEST_P(CalloutPasteTest, SetsTheSizeAndEachNamedSidesClassAsTheUserWould) {
     }
 }
 
-const std::string kUnreadable(kUnreadableCalloutMessage);
+const std::string kUnreadable(ja::kUnreadableCalloutMessage);
 
 INSTANTIATE_TEST_SUITE_P(
     Callouts, CalloutPasteTest,

@@ -30,7 +30,7 @@ class CopyModelTest : public ::testing::Test {
 TEST_F(CopyModelTest, OpensWithThePreviewOfTheOptionsAndTheFocusOnTheTitle) {
     CopyModel dialog(host, SomeLines(), DefaultReportOptions());
     EXPECT_EQ(dialog.Preview(), AssembleReport(SomeLines(), DefaultReportOptions()));
-    EXPECT_EQ(dialog.Controls().At(copy_dialog::kTitleEdit).text, kMessageCaption);
+    EXPECT_EQ(dialog.Controls().At(copy_dialog::kTitleEdit).text, ja::kMessageCaption);
     EXPECT_EQ(dialog.Controls().At(copy_dialog::kHoleNameEdit).text, "穴");
     EXPECT_EQ(dialog.Controls().At(copy_dialog::kShaftNameEdit).text, "軸");
     EXPECT_TRUE(dialog.Controls().At(copy_dialog::kIncludeTitle).checked);
@@ -141,7 +141,7 @@ TEST_F(CopyCommandTest, RefusesWhenThereIsNoFit) {
     model.OnClicked(main_dialog::kCopyButton);
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].text, "クリップボードへコピーする内容が不足しています．");
-    EXPECT_EQ(host.Messages()[0].caption, kMessageCaption);
+    EXPECT_EQ(host.Messages()[0].caption, ja::kMessageCaption);
     EXPECT_EQ(host.copyDialogs, 0);
 }
 
@@ -151,7 +151,7 @@ TEST_F(CopyCommandTest, CopiesTheTextsOnScreen) {
     model.OnClicked(main_dialog::kCopyButton);
     ASSERT_EQ(host.ClipboardTexts().size(), 1u);
     const std::string report = host.ClipboardTexts()[0];
-    EXPECT_TRUE(report.starts_with(std::string(kMessageCaption) +
+    EXPECT_TRUE(report.starts_with(std::string(ja::kMessageCaption) +
                                    "\r\n\r\n名称 ： 穴\r\n基準寸法 ： φ25 mm\r\n"
                                    "許容差 ： 21 / 0 μm ( H7 )\r\n"))
         << report;

@@ -96,7 +96,7 @@ TEST_F(MainModelTest, FitModeOver120SwitchesToFreeInputAndTakesTheFocusThere) {
     EXPECT_TRUE(host.Messages().empty());
     Type(kHoleBasicSize, "0");
     ASSERT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(host.Messages()[0].caption, kMessageCaption);
+    EXPECT_EQ(host.Messages()[0].caption, ja::kMessageCaption);
     EXPECT_EQ(host.Messages()[0].text, Msg(kHole, SettingMessage::FitSizeOver120));
     EXPECT_TRUE(Checked(kHoleFreeRadio));
     EXPECT_FALSE(Checked(kHoleFitRadio) || Checked(kHoleGeneralRadio));
@@ -256,7 +256,7 @@ TEST_P(GeneralRefusalTest, LeavesTheFitPlaceholdersAndNothingToCopy) {
     EXPECT_EQ(FitTexts(), kFitPlaceholders);
     EXPECT_FALSE(model.FitKindLabelColors().has_value());
     Click(kCopyButton);
-    EXPECT_EQ(host.TakeMessages(), std::vector<std::string>{std::string(kNothingToCopyMessage)});
+    EXPECT_EQ(host.TakeMessages(), std::vector<std::string>{std::string(ja::kNothingToCopyMessage)});
     // the next completed evaluation of the hole brings the fit back
     Set(kHoleBasicSize, "25");
     EXPECT_TRUE(model.Feature(kHole).hasLimits);
@@ -575,7 +575,7 @@ TEST_F(HelpTest, SaysWhereToPutTheDocumentWhenItIsMissingOrCannotBeOpened) {
     EXPECT_TRUE(host.OpenedFiles().empty());
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].text, expected);
-    EXPECT_EQ(host.Messages()[0].caption, kMessageCaption);
+    EXPECT_EQ(host.Messages()[0].caption, ja::kMessageCaption);
     PutDocument("work");
     host.openSucceeds = false;
     model.OnHelp();

@@ -33,7 +33,7 @@ ReportOptions NothingIncluded() {
 
 TEST(Report, WithTheDefaultsListsEverythingOnScreen) {
     EXPECT_EQ(AssembleReport(H7g6Lines(), DefaultReportOptions()),
-              std::string(kMessageCaption) +
+              std::string(ja::kMessageCaption) +
                   "\r\n"
                   "\r\n"
                   "名称 ： 穴\r\n"

@@ -27,7 +27,7 @@ std::vector<std::string> ShownVersionTexts() {
 TEST(VersionTexts, AreTheTextsTolvoHasAlwaysShown) {
     const std::vector<std::string> expected = ShownVersionTexts();
     ASSERT_EQ(expected.size(), 3u) << TOLVO_SHOWN_VERSION_TEXTS;
-    EXPECT_EQ(kMessageCaption, expected[0]);
+    EXPECT_EQ(ja::kMessageCaption, expected[0]);
     EXPECT_EQ(kMainDialog.caption, expected[1]);
     const auto& controls = kAboutDialog.controls;
     const bool shown = std::any_of(controls.begin(), controls.end(), [&](const ControlTemplate& c) {

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/display_texts.h"
 #include "core/fit_table.h"
 #include "core/json_writer.h"
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 #include "core/utf8.h"
+#include "tools/fit/texts.h"
 #include "tools/fit/writers.h"
 
 namespace tolvo::fit {
@@ -172,18 +174,17 @@ class Pieces {
 
 std::string MissText(const FitMiss& m, Language language) {
     const bool en = language == Language::English;
-    const std::string below = TextMicrometres(m.belowBy) + " μm";
-    const std::string above = TextMicrometres(m.aboveBy) + " μm";
+    const std::string below = TextMicrometres(m.belowBy) + std::string(ja::kMicrometres);
+    const std::string above = TextMicrometres(m.aboveBy) + std::string(ja::kMicrometres);
     switch (m.end) {
         case MissEnd::BelowMinimum:
-            return en ? below + " below the minimum" : "最小を " + below + " 下回る";
+            return FillIn(en ? en::kMissBelow : ja::kMissBelow, {below});
         case MissEnd::AboveMaximum:
-            return en ? above + " above the maximum" : "最大を " + above + " 上回る";
+            return FillIn(en ? en::kMissAbove : ja::kMissAbove, {above});
         case MissEnd::Both:
             break;
     }
-    return en ? below + " below the minimum and " + above + " above the maximum"
-              : "最小を " + below + " 下回り、最大を " + above + " 上回る";
+    return FillIn(en ? en::kMissBoth : ja::kMissBoth, {below, above});
 }
 
 std::vector<std::string> Cells(const FoundFit& f, const FindReport& r, Language language) {
@@ -212,17 +213,16 @@ void AppendFitJson(std::string& out, const FoundFit& f, const FindReport& r) {
 
 std::string PlaceText(const MeasuredPart& p, Language language) {
     const bool en = language == Language::English;
-    const std::string by = TextMicrometres(p.outsideBy) + " μm";
+    const std::string by = TextMicrometres(p.outsideBy) + std::string(ja::kMicrometres);
     switch (p.place) {
         case MeasuredPlace::Inside:
-            return en ? "inside" : "範囲内";
+            return std::string(en ? en::kMeasuredInside : ja::kMeasuredInside);
         case MeasuredPlace::AboveUpper:
-            return en ? "outside: " + by + " above the upper limit"
-                      : "範囲外：上の許容寸法を " + by + " 超える";
+            return FillIn(en ? en::kMeasuredAbove : ja::kFitMeasuredAbove, {by});
         case MeasuredPlace::BelowLower:
             break;
     }
-    return en ? "outside: " + by + " below the lower limit" : "範囲外：下の許容寸法を " + by + " 下回る";
+    return FillIn(en ? en::kMeasuredBelow : ja::kFitMeasuredBelow, {by});
 }
 
 constexpr std::string_view kPlaceWords[] = {"inside", "above", "below"};
@@ -240,13 +240,16 @@ void ForEachPair(const MeasuredReport& report, Visit&& visit) {
 std::vector<std::string> PairCells(const MeasuredReport& report, const MeasuredPair& p, Language language) {
     const bool en = language == Language::English;
     const double c = p.clearance;
-    std::string amount = c < 0 ? (en ? "interference " : "しめしろ ") + TextMillimetres(-c)
-                               : (en ? "clearance " : "すきま ") + TextMillimetres(c);
+    std::string amount =
+        c < 0 ? std::string(en ? en::kPairInterference : ja::kFitPairInterference) + TextMillimetres(-c)
+              : std::string(en ? en::kPairClearance : ja::kFitPairClearance) + TextMillimetres(c);
     std::vector<std::string> row{" ",
                                  TextMillimetres(report.check.holes[p.hole].size) + " / " +
                                      TextMillimetres(report.check.shafts[p.shaft].size),
                                  amount + " mm"};
-    if (p.meetsWanted) row.push_back(*p.meetsWanted ? (en ? "meets" : "条件内") : (en ? "misses" : "条件外"));
+    if (p.meetsWanted)
+        row.push_back(std::string(*p.meetsWanted ? (en ? en::kPairMeets : ja::kFitPairMeets)
+                                                 : (en ? en::kPairMisses : ja::kFitPairMisses)));
     return row;
 }
 
@@ -278,20 +281,13 @@ std::string Verdict(const MeasuredReport& report, const MeasuredTally& t, Langua
     const bool en = language == Language::English;
     const std::string ofParts = std::to_string(t.outside) + " / " + std::to_string(t.parts);
     const std::string ofPairs = std::to_string(t.missed) + " / " + std::to_string(t.pairs);
-    if (en) {
-        if (t.AllGood()) {
-            return std::string("verdict: good: every part lies within its limits") +
-                   (report.wanted ? " and every pair meets the wanted clearance" : "");
-        }
-        return "verdict: not good: parts outside their limits " + ofParts +
-               (report.wanted ? ", pairs missing the wanted clearance " + ofPairs : "");
-    }
-    if (t.AllGood()) {
-        return std::string("判定 ： 良（すべての部品が許容寸法内") +
-               (report.wanted ? "、すべての組合せが条件内" : "") + "）";
-    }
-    return "判定 ： 不良（許容寸法外の部品 " + ofParts +
-           (report.wanted ? "、条件外の組合せ " + ofPairs : "") + "）";
+    const bool good = t.AllGood();
+    const std::string_view pairsPart = !report.wanted ? std::string_view()
+                                       : good ? (en ? en::kVerdictGoodPairs : ja::kFitVerdictGoodPairs)
+                                              : (en ? en::kVerdictMissedPairs : ja::kFitVerdictMissedPairs);
+    const std::string pairs = FillIn(pairsPart, {ofParts, "", ofPairs});
+    if (good) return FillIn(en ? en::kVerdictGood : ja::kFitVerdictGood, {ofParts, pairs});
+    return FillIn(en ? en::kVerdictNotGood : ja::kFitVerdictNotGood, {ofParts, pairs});
 }
 
 void AppendPartsJson(std::string& out, const FeatureResult& f, double upper, double lower,
@@ -337,15 +333,12 @@ std::string WriteFindText(const FindReport& report, Language language, std::size
     const bool en = language == Language::English;
     const FitSearch& s = report.search;
     const std::size_t shown = limit ? std::min(limit, s.fits.size()) : s.fits.size();
-    std::string out = en ? "fits meeting the requirement: " + std::to_string(s.fits.size())
-                         : "条件を満たすはめあい ： " + std::to_string(s.fits.size());
+    std::string out = FillIn(en ? en::kFitsFound : ja::kFitFitsFound, {std::to_string(s.fits.size())});
     if (shown < s.fits.size())
-        out +=
-            en ? " (first " + std::to_string(shown) + " shown)" : "（先頭 " + std::to_string(shown) + " 件）";
+        out += FillIn(en ? en::kFitsShown : ja::kFitFitsShown, {std::to_string(shown)});
     out += "\n";
-    const std::vector<std::string> head =
-        en ? std::vector<std::string>{" ", "hole", "shaft", "min mm", "max mm", "kind"}
-           : std::vector<std::string>{" ", "穴", "軸", "最小すきま mm", "最大すきま mm", "種類"};
+    const auto& words = en ? en::kFitsHead : ja::kFitFitsHead;
+    const std::vector<std::string> head(std::begin(words), std::end(words));
     Table table{head};
     for (std::size_t k = 0; k < shown; ++k) table.push_back(Cells(s.fits[k], report, language));
     std::string misses;
@@ -363,12 +356,11 @@ std::string WriteFindText(const FindReport& report, Language language, std::size
         std::size_t end = 0;
         for (std::size_t k = 0; k < shown + 1; ++k) end = body.find('\n', end) + 1;
         const std::string more = std::to_string(s.fits.size() - shown);
-        body.insert(end, en ? "… " + more + " more (--limit 0 for all)\n"
-                            : "…ほか " + more + " 件（すべては --limit 0）\n");
+        body.insert(end, FillIn(en ? en::kMoreRows : ja::kFitMoreRows, {more}));
     }
     if (!s.misses.empty()) {
         // The blank row parts the fits from the misses, with its title.
-        const std::string title = en ? "closest misses:\n" : "条件を外れる近いもの ：\n";
+        const std::string title(en ? en::kMissesTitle : ja::kFitMissesTitle);
         const std::size_t blank = body.find("\n\n");
         body.replace(blank, 2, "\n" + title);
     }
@@ -428,10 +420,9 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
     }
     const std::size_t pairs = MeasuredPairCount(report.holes.size(), report.shafts.size(), kPairing);
     if (pairs > kMostMeasuredPairs) {
-        return Error{"--measured gives " + std::to_string(report.holes.size()) + " holes × " +
-                     std::to_string(report.shafts.size()) + " shafts = " + std::to_string(pairs) +
-                     " pairs, more than " + std::to_string(kMostMeasuredPairs) +
-                     " (as many holes as shafts are paired one to one)"};
+        return Error{FillIn(en::kTooManyPairs,
+                            {std::to_string(report.holes.size()), std::to_string(report.shafts.size()),
+                             std::to_string(pairs), std::to_string(kMostMeasuredPairs)})};
     }
     const FitNumbers& n = *report.result.fit.numbers;
     report.check = PlaceMeasured({n.holeUpperLimit, n.holeLowerLimit, n.shaftUpperLimit, n.shaftLowerLimit},
@@ -441,7 +432,7 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
 
 bool WriteMeasuredText(const MeasuredReport& report, Language language, const Sink& write) {
     const bool en = language == Language::English;
-    const std::string limitsLabel = en ? "limit sizes: " : std::string(display::kLimitsLabel);
+    const std::string limitsLabel = en ? "limit sizes: " : std::string(ja::kLimitsLabel);
     Pieces out(write);
     const struct {
         const FeatureResult& feature;
@@ -455,11 +446,12 @@ bool WriteMeasuredText(const MeasuredReport& report, Language language, const Si
             table.push_back({" ", TextMillimetres(p.size), PlaceText(p, language)});
         out += Aligned(table);
     }
-    out += en ? "pairs" : "組合せ";
+    out += en ? en::kPairsTitle : ja::kFitPairsTitle;
     if (report.wanted) {
-        const std::string range = TextMillimetres(report.wanted->minimum) + " ～ " +
-                                  TextMillimetres(report.wanted->maximum) + " mm";
-        out += en ? " (wanted clearance " + range + ")" : "（求めるすきま " + range + "）";
+        const std::string range = TextMillimetres(report.wanted->minimum) +
+                                  std::string(ja::kFitRangeSeparator) +
+                                  TextMillimetres(report.wanted->maximum) + std::string(ja::kMillimetres);
+        out += FillIn(en ? en::kPairsWanted : ja::kFitPairsWanted, {range});
     }
     out += "\n";
     // The columns' widths first, then each row as it is worked out again.

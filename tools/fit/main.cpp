@@ -23,27 +23,14 @@
 #include "tools/fit/options.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
+#include "tools/fit/texts.h"
 #include "tools/fit/writers.h"
 
 namespace {
 
 using namespace tolvo::fit;
 
-constexpr std::string_view kSynopsis =
-    "Usage: tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT [SHAFT_SIZE]\n"
-    "       tolvo-fit [--json] [--lang en|ja] --batch FILE|-\n"
-    "       tolvo-fit [--json] --table\n"
-    "       tolvo-fit [--json] [--lang en|ja] --find SIZE MIN MAX [--basis hole|shaft|any]\n"
-    "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
-    "       tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT\n"
-    "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
-    "\n"
-    "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
-    "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
-    "general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級,\n"
-    "GEN:極粗級) or free deviations in mm (+0.02,-0.01, in either order). Sizes are\n"
-    "in mm; SHAFT_SIZE gives the shaft a basic size of its own.\n"
-    "\n";
+using en::kSynopsis;
 
 constexpr std::string_view kExamples =
     "\n"

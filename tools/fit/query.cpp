@@ -5,6 +5,7 @@
 
 #include "core/general_table.h"
 #include "core/utf8.h"
+#include "tools/fit/texts.h"
 
 namespace tolvo::fit {
 namespace {
@@ -42,8 +43,7 @@ std::variant<Side, Error> ParseGeneralSide(FeatureKind kind, std::string_view te
         }
     }
     return Error{std::string(FeatureName(kind)) + " class \"" + Quoted(text) +
-                 "\" is not a general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級, "
-                 "GEN:極粗級)"};
+                 std::string(en::kNotAGeneralClass)};
 }
 
 std::variant<Side, Error> ParseFreeSide(FeatureKind kind, std::string_view text) {

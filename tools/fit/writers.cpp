@@ -3,12 +3,12 @@
 #include <cmath>
 #include <vector>
 
-#include "core/display_texts.h"
 #include "core/general_table.h"
 #include "core/iso286_table.h"
 #include "core/json_writer.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/texts_ja.h"
 
 namespace tolvo::fit {
 namespace {
@@ -48,18 +48,15 @@ struct Block {
     std::vector<std::string> items;
 };
 
-// The mean-value box's text ends by closing the parenthesis its label opens;
-// the English line has no such label.
+// The mean-value box's text without the parenthesis its label opens.
 std::string WithoutClosingParenthesis(std::string_view meanValue) {
-    constexpr std::string_view kClose = "  ）";
-    if (meanValue.ends_with(kClose)) meanValue.remove_suffix(kClose.size());
+    if (meanValue.ends_with(ja::kMeanValueClose)) meanValue.remove_suffix(ja::kMeanValueClose.size());
     return std::string(meanValue);
 }
 
 Block FeatureBlock(const FeatureResult& f, Language language) {
     Block block{FeatureHead(f, language), {}};
-    const std::string size =
-        std::string(display::kPhi) + FormatG(f.basicSize) + std::string(display::kMillimetres);
+    const std::string size = std::string(ja::kPhi) + FormatG(f.basicSize) + std::string(ja::kMillimetres);
     if (language == Language::English) {
         const Labels& l = kEnglishLabels;
         block.items = {std::string(l.basicSize) + size, std::string(l.deviation) + f.texts.deviation,
@@ -67,11 +64,11 @@ Block FeatureBlock(const FeatureResult& f, Language language) {
                        std::string(l.limits) + f.texts.limitSizes,
                        std::string(l.mean) + WithoutClosingParenthesis(f.texts.meanValue)};
     } else {
-        block.items = {std::string(display::kBasicSizeLabel) + size,
-                       std::string(display::kDeviationLabel) + f.texts.deviation,
-                       std::string(display::kToleranceLabel) + f.texts.tolerance,
-                       std::string(display::kLimitsLabel) + f.texts.limitSizes,
-                       std::string(display::kMeanLabel) + f.texts.meanValue};
+        block.items = {std::string(ja::kBasicSizeLabel) + size,
+                       std::string(ja::kDeviationLabel) + f.texts.deviation,
+                       std::string(ja::kToleranceLabel) + f.texts.tolerance,
+                       std::string(ja::kLimitsLabel) + f.texts.limitSizes,
+                       std::string(ja::kMeanLabel) + f.texts.meanValue};
     }
     return block;
 }
@@ -85,9 +82,9 @@ std::string EnglishMeanFit(double meanClearance) {
 Block FitBlock(const FitEvaluation& fit, Language language) {
     const FitTexts& t = fit.texts;
     if (language == Language::Japanese) {
-        return {t.kind.empty() ? std::string(display::kFitAmountPlaceholder) : t.kind,
+        return {t.kind.empty() ? std::string(ja::kFitAmountPlaceholder) : t.kind,
                 {t.firstCaption + " " + t.firstAmount, t.secondCaption + " " + t.secondAmount,
-                 std::string(display::kMeanFitLabel) + t.meanFit}};
+                 std::string(ja::kMeanFitLabel) + t.meanFit}};
     }
     if (fit.kind == FitKind::None) return {"no fit (no clearance and no interference)", {}};
     const EnglishFitWords& w = kEnglishFits[static_cast<int>(fit.kind) - 1];

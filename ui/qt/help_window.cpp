@@ -33,7 +33,7 @@ QString U(std::string_view text) {
 HelpWindow::HelpWindow(QWidget* owner, DocumentLauncher launcher)
     : QWidget(owner, Qt::Window),
       browser_(new QTextBrowser(this)),
-      browserButton_(new QPushButton(U(kHelpOpenInBrowserText), this)),
+      browserButton_(new QPushButton(U(ja::kHelpOpenInBrowserText), this)),
       launcher_(std::move(launcher)) {
     setWindowIcon(owner != nullptr ? owner->windowIcon() : QGuiApplication::windowIcon());
     auto* layout = new QVBoxLayout(this);
@@ -75,7 +75,7 @@ bool HelpWindow::Show(const std::filesystem::path& file) {
 
 void HelpWindow::OpenInBrowser() {
     if (launcher_ && launcher_(browser_->source())) return;
-    QMessageBox::warning(this, U(kMessageCaption), U(kHelpBrowserFailedText));
+    QMessageBox::warning(this, U(ja::kMessageCaption), U(ja::kHelpBrowserFailedText));
 }
 
 bool HelpViewer::Open(const std::filesystem::path& file) {

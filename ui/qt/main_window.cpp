@@ -94,7 +94,8 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     // whole range adds later are labels, which never have it).
     installEventFilter(this);
     for (QWidget* control : findChildren<QWidget*>()) {
-        if (control->window() == this && control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
+        if (control->window() == this && control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(this);
     }
     // The whole-range option, as the user left it.
     if (settings_.Flag(kFullRangeKey)) {
@@ -102,7 +103,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
         model_->SetFullRange(true);
     }
     if (settings_.Flag(kZoneDiagramKey)) model_->SetZoneDiagram(true);
-    fullRangeAction_ = new QAction(ToQString(kFullRangeMenuItemText), this);
+    fullRangeAction_ = new QAction(ToQString(ja::kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
     fullRangeAction_->setChecked(model_->Range() == FitClassRange::Whole);
     fullRangeAction_->setShortcut(QKeySequence(ToQString(kFullRangeShortcut)));
@@ -115,19 +116,19 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
         settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
         SetZoneDiagram(false);
     };
-    zoneDiagramAction_ = new QAction(ToQString(kZoneDiagramMenuItemText), this);
+    zoneDiagramAction_ = new QAction(ToQString(ja::kZoneDiagramMenuItemText), this);
     zoneDiagramAction_->setCheckable(true);
     zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
     zoneDiagramAction_->setShortcut(QKeySequence(ToQString(kZoneDiagramShortcut)));
     zoneDiagramAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(zoneDiagramAction_);
     connect(zoneDiagramAction_, &QAction::triggered, this, [this](bool on) { SetZoneDiagram(on); });
-    finderAction_ = new QAction(ToQString(kFinderMenuItemText), this);
+    finderAction_ = new QAction(ToQString(ja::kFinderMenuItemText), this);
     finderAction_->setShortcut(QKeySequence(ToQString(kFinderShortcut)));
     finderAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(finderAction_);
     connect(finderAction_, &QAction::triggered, this, [this] { OpenFinder(); });
-    pasteCalloutAction_ = new QAction(ToQString(kPasteCalloutMenuItemText), this);
+    pasteCalloutAction_ = new QAction(ToQString(ja::kPasteCalloutMenuItemText), this);
     pasteCalloutAction_->setShortcut(QKeySequence(ToQString(kPasteCalloutShortcut)));
     pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pasteCalloutAction_);
@@ -146,10 +147,10 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
 #if defined(_WIN32)
     // The About item goes into the window's system menu, as on Windows it always has.
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu != nullptr && !kAboutMenuItemText.empty()) {
+    if (menu != nullptr && !ja::kAboutMenuItemText.empty()) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, MainModel::kAboutCommand,
-                    reinterpret_cast<LPCWSTR>(ToQString(kAboutMenuItemText).utf16()));
+                    reinterpret_cast<LPCWSTR>(ToQString(ja::kAboutMenuItemText).utf16()));
     }
 #endif
 }
@@ -341,7 +342,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     // item from the window's background.
     if (view_->IsControl(childAt(event->pos()))) return;
     QMenu menu(this);
-    QAction* about = menu.addAction(ToQString(kAboutMenuItemText));
+    QAction* about = menu.addAction(ToQString(ja::kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
     menu.addAction(pasteCalloutAction_);

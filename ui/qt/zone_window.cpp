@@ -90,17 +90,17 @@ std::string_view WhyNotSaved(FileWriteProblem problem) {
         case FileWriteProblem::None:
             return {};
         case FileWriteProblem::Folder:
-            return kZoneSaveFolderText;
+            return ja::kZoneSaveFolderText;
         case FileWriteProblem::NotRegularFile:
-            return kZoneSaveNotRegularFileText;
+            return ja::kZoneSaveNotRegularFileText;
         case FileWriteProblem::ReadOnly:
-            return kZoneSaveReadOnlyText;
+            return ja::kZoneSaveReadOnlyText;
         case FileWriteProblem::CannotCreate:
-            return kZoneSaveCannotCreateText;
+            return ja::kZoneSaveCannotCreateText;
         case FileWriteProblem::WriteFailed:
-            return kZoneSaveWriteFailedText;
+            return ja::kZoneSaveWriteFailedText;
         case FileWriteProblem::CannotReplace:
-            return kZoneSaveCannotReplaceText;
+            return ja::kZoneSaveCannotReplaceText;
     }
     return {};
 }
@@ -127,7 +127,7 @@ void ZoneView::paintEvent(QPaintEvent*) {
 // ---- the window ----
 
 ZoneWindow::ZoneWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
-    setWindowTitle(ToQString(kZoneDiagramMenuItemText));
+    setWindowTitle(ToQString(ja::kZoneDiagramMenuItemText));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     view_ = new ZoneView(this);
@@ -161,16 +161,16 @@ bool ZoneWindow::SaveAs(const QString& extension) {
     FileWriteProblem problem = FileWriteProblem::None;
     if (SaveZoneDiagram(view_->Scene(), path, &problem)) return true;
     QMessageBox::warning(this, windowTitle(),
-                         ToQString(kZoneSaveFailedText) + QStringLiteral("\n") + path + QStringLiteral("\n") +
-                             ToQString(WhyNotSaved(problem)));
+                         ToQString(ja::kZoneSaveFailedText) + QStringLiteral("\n") + path +
+                             QStringLiteral("\n") + ToQString(WhyNotSaved(problem)));
     return false;
 }
 
 void ZoneWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(ToQString(kZoneCopyImageText));
-    QAction* svg = menu.addAction(ToQString(kZoneSaveSvgText));
-    QAction* png = menu.addAction(ToQString(kZoneSavePngText));
+    QAction* copy = menu.addAction(ToQString(ja::kZoneCopyImageText));
+    QAction* svg = menu.addAction(ToQString(ja::kZoneSaveSvgText));
+    QAction* png = menu.addAction(ToQString(ja::kZoneSavePngText));
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == copy) CopyImage();
     if (chosen == svg) SaveAs(QStringLiteral("svg"));
