@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/fit_table.h"
+#include "core/measured_check.h"
 #include "core/number_text.h"
 #include "core/preferred_fits.h"
 
@@ -15,8 +16,9 @@ namespace {
 constexpr double kNanometresPerMillimetre = 1e6;
 constexpr double kNanometresPerMicrometre = 1e3;
 // Limit sizes and wanted clearances are compared in whole nanometres; beyond
-// a kilometre nothing is a sensible fit, and int64 keeps every difference.
-constexpr double kLargestMagnitude = 1e6;
+// a kilometre (as far as measured sizes go) nothing is a sensible fit, and
+// int64 keeps every difference.
+constexpr double kLargestMagnitude = kLargestMeasuredSize;
 
 // H for a hole, h for a shaft, in the whole system's letters.
 int BasicLetter(FeatureKind kind) {

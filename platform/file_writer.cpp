@@ -2,6 +2,7 @@
 // file_writer_posix.cpp and file_writer_windows.cpp.
 #include "platform/file_writer.h"
 
+#include <string>
 #include <system_error>
 
 namespace tolvo {
@@ -13,6 +14,16 @@ namespace {
 constexpr int kLinkChainMaximum = 40;
 
 }  // namespace
+
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target, std::mt19937& random) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string tag = ".";
+    for (int k = 0; k < 8; ++k) tag += kLetters[pick(random)];
+    std::filesystem::path name = target;
+    name += tag + ".tmp";
+    return name;
+}
 
 std::filesystem::path ResolveWriteTarget(const std::filesystem::path& target) {
     std::filesystem::path file = target;

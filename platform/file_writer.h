@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string_view>
 
 namespace tolvo {
@@ -38,6 +39,13 @@ using FileContent = std::function<bool(FileSink& sink)>;
 // The file a write to `target` lands in: a link is followed to the file it
 // names (as an editor saves through it), relative links from their own folder.
 std::filesystem::path ResolveWriteTarget(const std::filesystem::path& target);
+
+// A name of its own beside the target, "zones.svg.k3x9q2ab.tmp": eight
+// random letters, for the temporary file each system's writer creates
+// exclusively (trying another name when one is taken).
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target, std::mt19937& random);
+// Names tried before the folder is taken as one that refuses new files.
+inline constexpr int kTemporaryNameAttempts = 100;
 
 FileWriteProblem WriteFileReplacing(const std::filesystem::path& target, const FileContent& content);
 FileWriteProblem WriteFileReplacing(const std::filesystem::path& target, std::string_view bytes);

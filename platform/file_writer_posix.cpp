@@ -13,9 +13,6 @@
 namespace tolvo {
 namespace {
 
-// Names tried before the folder is taken as one that refuses new files.
-constexpr int kTemporaryNameAttempts = 100;
-
 class DescriptorSink : public FileSink {
   public:
     explicit DescriptorSink(int descriptor) : descriptor_(descriptor) {}
@@ -43,15 +40,9 @@ class DescriptorSink : public FileSink {
 // exclusively: an existing file or a planted link of that name is never
 // opened, another name is tried.
 int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        std::string tag;
-        for (int k = 0; k < 8; ++k) tag += kLetters[pick(random)];
-        temporary = target;
-        temporary += "." + tag + ".tmp";
+        temporary = TemporaryNameBeside(target, random);
         const int descriptor =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (descriptor >= 0) return descriptor;

@@ -12,8 +12,6 @@
 namespace tolvo {
 namespace {
 
-// Names tried before the folder is taken as one that refuses new files.
-constexpr int kTemporaryNameAttempts = 100;
 // WriteFile takes a DWORD count: longer contents go in pieces.
 constexpr std::size_t kPieceMaximum = 1u << 30;
 
@@ -43,15 +41,9 @@ class HandleSink : public FileSink {
 // A name of its own beside the target ("zones.svg.k3x9q2.tmp"), created
 // exclusively: CREATE_NEW never opens an existing file or a planted link.
 HANDLE CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
-    static constexpr wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(kLetters) - 2);
+    std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        std::wstring tag = L".";
-        for (int k = 0; k < 8; ++k) tag += kLetters[pick(random)];
-        temporary = target;
-        temporary += tag + L".tmp";
+        temporary = TemporaryNameBeside(target, random);
         const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;

@@ -16,6 +16,7 @@
 #include <io.h>
 #endif
 
+#include "core/json_writer.h"
 #include "core/version.h"
 #include "core/zone_svg.h"
 #include "platform/file_writer.h"
@@ -86,21 +87,9 @@ class Output {
 
 // A batch line's error as its JSON Lines record: {"line":7,"error":"..."}.
 std::string WriteBatchErrorJson(std::size_t lineNumber, std::string_view message) {
-    std::string out = "{\"line\":" + std::to_string(lineNumber) + ",\"error\":\"";
-    for (char c : message) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (const auto code = static_cast<unsigned char>(c); code < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[code >> 4];
-            out += kHex[code & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"}\n";
+    std::string out = "{\"line\":" + std::to_string(lineNumber) + ",\"error\":";
+    tolvo::json::AppendString(out, message);
+    return out + "}\n";
 }
 
 // A batch line longer than this is no query; reading it to its end keeps

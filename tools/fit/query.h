@@ -11,13 +11,14 @@
 #include "core/feature.h"
 #include "core/fit_finder.h"
 #include "core/iso286_table.h"
+#include "core/measured_check.h"
 
 namespace tolvo::fit {
 
 // Measured sizes, limit sizes and clearances lie within this many mm: the
 // measured-parts check and the fit finder compare them to the nanometre
 // within it, and clamp anything beyond.
-inline constexpr double kLargestMagnitude = 1e6;
+inline constexpr double kLargestMagnitude = tolvo::kLargestMeasuredSize;
 
 // A one-line message naming the part of the input at fault.
 struct Error {
