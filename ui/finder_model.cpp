@@ -126,13 +126,6 @@ MeasuredList ReadMeasuredList(std::string_view text) {
     return list;
 }
 
-// Whether the main window takes a class (slider positions of its range) on a
-// feature without a message: where its range's cell rule finds the cell.
-bool TakenQuietly(const MainModel& main, const FeaturePanel& p, int letter, int grade) {
-    const std::optional<int> step = iso286::ClassifySizeStep(main.Feature(p.kind).basicSize);
-    return !step || main.Classes().Check(p.kind, letter, grade, *step).outcome == CellCheck::Outcome::Defined;
-}
-
 // The main window keeps the last limit sizes while its basic size is blank; they are no longer shown.
 bool HasLimits(const FeatureState& s) {
     return s.hasLimits && s.basicSize > 0.0;
@@ -355,19 +348,7 @@ void FinderModel::ApplyClass(const FeaturePanel& p, const iso286::ToleranceClass
     if (!main_.Controls().At(p.fitRadio).checked) return;
     const int letter = main_.Classes().LetterPosition(c.letterIndex).value_or(0);
     const int grade = main_.Classes().GradePosition(c.gradeIndex).value_or(0);
-    const int oldLetter = main_.Controls().At(p.letterSlider).position;
-    const int oldGrade = main_.Controls().At(p.gradeSlider).position;
-    // One slider moves after the other: the order whose step between passes
-    // through a class the window takes without a message, where there is one.
-    const bool letterFirst =
-        TakenQuietly(main_, p, letter, oldGrade) || !TakenQuietly(main_, p, oldLetter, grade);
-    if (letterFirst) {
-        main_.OnSliderPosition(p.letterSlider, letter);
-        main_.OnSliderPosition(p.gradeSlider, grade);
-    } else {
-        main_.OnSliderPosition(p.gradeSlider, grade);
-        main_.OnSliderPosition(p.letterSlider, letter);
-    }
+    main_.MoveSlidersTo(p, letter, grade);
 }
 
 bool FinderModel::OnChooseRow(int row) {

@@ -170,6 +170,11 @@ class MainModel {
     // The edit whose whole text the view should select, once.
     std::optional<int> TakeSelectAllRequest();
 
+    // Moves both sliders of a feature to a class (slider positions of the
+    // range) as the user would, one after the other: in the order that passes
+    // through a class the window takes without a message, where there is one.
+    void MoveSlidersTo(const FeaturePanel& p, int letterPosition, int gradePosition);
+
   private:
     using Panel = FeaturePanel;
 
@@ -208,9 +213,6 @@ class MainModel {
     FeatureState& StateOf(const Panel& p);
     std::optional<ZoneFeature> ZoneFeatureOf(const Panel& p) const;
     FeatureRecord& FeatureOf(const Panel& p);
-    // Moves both sliders to a class, in the order that passes through a
-    // class the window takes without a message where there is one.
-    void MoveSlidersTo(const Panel& p, int letterPosition, int gradePosition);
     bool TakenQuietly(const Panel& p, int letterPosition, int gradePosition) const;
     // Steps the general class as clicks on its scroll bar do, until it is
     // the class or a step is refused.
