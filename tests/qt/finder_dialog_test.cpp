@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 
 #include "platform/help_folders.h"
@@ -82,6 +83,32 @@ TEST_F(FinderDialogTest, EnterOnARowChoosesItAndEscapeClosesTheDialog) {
     EXPECT_TRUE(finder->isVisible());
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->Finder() == nullptr; }));
+}
+
+// A pair only the whole range has switches the window to it as the menu item
+// does: its class texts and marks are built and shown, and the choice is kept.
+TEST_F(FinderDialogTest, APairOfTheWholeRangeBuildsItsControlsAndIsRemembered) {
+    QTest::mouseClick(qobject_cast<QWidget*>(finder->Control(finder_dialog::kWholeRange)), Qt::LeftButton);
+    QTest::keyClicks(Edit(finder_dialog::kWantedMinimum), "0.3");
+    QTest::keyClicks(Edit(finder_dialog::kWantedMaximum), "0.6");
+    QListWidget* list = finder->Results();
+    ASSERT_GT(list->count(), 0);
+    ASSERT_TRUE(finder->Model().Rows()[0].fit.has_value());
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(window->Model().Range(), FitClassRange::Whole);
+    QWidget* classText = window->Control(main_dialog::kHoleClassText);
+    ASSERT_NE(classText, nullptr);
+    EXPECT_TRUE(classText->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(classText)->text(),
+              U(window->Model().Controls().At(main_dialog::kHoleClassText).text));
+    EXPECT_TRUE(window->FullRangeAction()->isChecked());
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+                       MainWindow::kSettingsName);
+    EXPECT_EQ(settings.value(MainWindow::kFullRangeKey).toString(), "true");
+    window.reset();
+    settings.remove(MainWindow::kFullRangeKey);
 }
 
 }  // namespace

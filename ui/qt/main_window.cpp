@@ -169,7 +169,6 @@ MainWindow::~MainWindow() {
 void MainWindow::SetFullRange(bool on) {
     if (on) BuildWholeRangeControls();
     Forward([&] { model_->SetFullRange(on); });
-    settings_.SetFlag(kFullRangeKey, model_->Range() == FitClassRange::Whole);
 }
 
 void MainWindow::SetZoneDiagram(bool on) {
@@ -218,15 +217,7 @@ void MainWindow::OpenFinder() {
 
 void MainWindow::PasteCallout() {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    const FitClassRange before = model_->Range();
     Forward([&] { model_->OnPasteCallout(text); });
-    if (model_->Range() == before) return;
-    // The callout switched on the whole range, as the menu item does: its
-    // controls are built now and shown, and the choice is kept.
-    BuildWholeRangeControls();
-    shownRange_.reset();
-    view_->Mirror();
-    settings_.SetFlag(kFullRangeKey, model_->Range() == FitClassRange::Whole);
 }
 
 std::optional<int> MainWindow::ClassControlId(const QObject* widget) const {
@@ -268,6 +259,13 @@ void MainWindow::MirrorRange() {
     if (range == shownRange_) return;
     shownRange_ = range;
     const bool whole = range == FitClassRange::Whole;
+    // However the range changed (the menu item, a pasted callout, a pair the
+    // finder chose), its controls are there and the choice is kept.
+    settings_.SetFlag(kFullRangeKey, whole);
+    if (whole && Control(main_dialog::kHoleClassText) == nullptr) {
+        BuildWholeRangeControls();
+        view_->Mirror();  // the new controls get the model's states
+    }
     for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
         for (int id : p->letterMarks) Control(id)->setVisible(!whole);
         for (int id : p->gradeMarks) Control(id)->setVisible(!whole);
