@@ -17,9 +17,7 @@ std::string AsciiForms(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
         const utf8::Sequence s = utf8::Decode(text, i);
-        char32_t code = s.code;
-        if (code >= U'\uFF01' && code <= U'\uFF5E') code -= 0xFEE0;
-        if (code == U'\u3000') code = U' ';
+        const char32_t code = HalfWidthForm(s.code);
         if (s.wellFormed || code != utf8::kReplacement) {
             utf8::Encode(code, out);
         } else {

@@ -8,6 +8,13 @@
 #include "core/utf8.h"
 
 namespace tolvo {
+
+char32_t HalfWidthForm(char32_t code) {
+    if (code == U'\u3000') return U' ';
+    if (code >= U'\uFF01' && code <= U'\uFF5E') return code - 0xFEE0;
+    return code;
+}
+
 namespace {
 
 bool IsCSpace(char c) {
@@ -18,12 +25,12 @@ bool IsDigit(char c) {
 }
 
 // The ASCII character of the number grammar that a full-width form stands
-// for, or '\0'. An input method types U+FF01..U+FF5E for ASCII 0x21..0x7E and
-// the ideographic space U+3000 for a blank.
+// for, or '\0'.
 char NumberCharacterOf(char32_t code) {
-    if (code == U'\u3000') return ' ';
-    if (code < U'\uFF01' || code > U'\uFF5E') return '\0';
-    const char ascii = static_cast<char>(code - 0xFEE0);
+    const char32_t half = HalfWidthForm(code);
+    if (half == code) return '\0';  // not a full-width form
+    const char ascii = static_cast<char>(half);
+    if (ascii == ' ') return ' ';
     const bool inGrammar =
         IsDigit(ascii) || ascii == '.' || ascii == '-' || ascii == '+' || ascii == 'e' || ascii == 'E';
     return inGrammar ? ascii : '\0';

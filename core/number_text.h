@@ -45,6 +45,10 @@ NumberReading ReadNumber(std::string_view text);
 // Blanks are C's white space and the ideographic space "　" an input method
 // types: a text of nothing else is blank, as if empty.
 bool IsBlankText(std::string_view text);
+// The character an input method's full-width form stands for: U+FF01..U+FF5E
+// are ASCII 0x21..0x7E, the ideographic space U+3000 a blank; any other
+// character is itself.
+char32_t HalfWidthForm(char32_t code);
 // The text without the blanks at either end.
 std::string_view TrimBlanks(std::string_view text);
 
