@@ -220,6 +220,9 @@ const Failure kFailures[] = {
     {"ShaftInUpperCase",
      {"25", "H7/G6"},
      "\"H7/G6\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): H7/g6"},
+    {"WrongCaseBesideAControlCharacter",  // the side left as typed is quoted too
+     {"25", "1e2\x01-1e308/ZC18"},
+     "\"1e2?-1e308/ZC18\": a hole class is upper case and a shaft class lower case (HOLE/SHAFT): 1e2?-1e308/zc18"},
     {"FixedHoleInLowerCase",
      {"--find", "25", "0", "0.1", "--hole", "h7"},
      "hole class \"h7\" is a shaft class: a hole class is upper case and a shaft class lower case (the hole H7)"},
