@@ -10,6 +10,7 @@
 #include <fstream>
 #include <locale>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -611,6 +612,53 @@ TEST(FitSvg, WritesTheDiagramAndLeavesStandardOutputAsItWas) {
         EXPECT_FALSE(std::filesystem::exists(file.string() + ".tmp"));
     }
     std::filesystem::remove(file);
+}
+
+// The member names of JSON text: each string that a colon follows.
+std::set<std::string> JsonKeys(std::string_view json) {
+    std::set<std::string> keys;
+    for (std::size_t colon = json.find("\":"); colon != std::string_view::npos;
+         colon = json.find("\":", colon + 1)) {
+        const std::size_t open = json.rfind('"', colon - 1);
+        if (open != std::string_view::npos && json[colon - 1] != '\\')
+            keys.insert(std::string(json.substr(open + 1, colon - open - 1)));
+    }
+    return keys;
+}
+
+// A man page's reader finds each member the program writes in bold.
+TEST(FitManPage, NamesEveryJsonMemberOfEachOutput) {
+    std::ifstream in(TOLVO_FIT_MAN_PAGE, std::ios::binary);
+    const std::string man((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(man.empty()) << TOLVO_FIT_MAN_PAGE;
+    const std::filesystem::path batch = std::filesystem::temp_directory_path() /
+                                        ("tolvo-fit-keys-" + std::to_string(std::random_device()()) + ".txt");
+    std::ofstream(batch) << "25 H7/g6\n25 H7/x\n";
+    const std::vector<std::string> runs[] = {
+        {"--json", "0.01", "+0.001,0/-0.02,-0.03"},  // a query with a warning
+        {"--json", "--batch", batch.string()},       // a result and an error record
+        {"--json", "--table"},
+        {"--json", "--find", "25", "0.010", "0.040"},
+        {"--json", "0.01", "+0.001,0/0,-0.02", "--measured", "0.01", "0.005", "--want", "0.001", "0.04"},
+    };
+    std::size_t found = 0;
+    for (const std::vector<std::string>& args : runs) {
+        const ProgramRun run = RunFit(args);
+        // Every line of the table has the same members.
+        const std::set<std::string> keys = JsonKeys(std::string_view(run.out).substr(0, 4096));
+        EXPECT_FALSE(keys.empty()) << args[1] << ": " << run.err;
+        for (const std::string& key : keys) {
+            ++found;
+            const bool bold = man.find("\\fB" + key + "\\fR") != std::string::npos ||
+                              man.find(".B " + key + "\n") != std::string::npos ||
+                              man.find(".BR " + key + " ") != std::string::npos ||
+                              man.find("\", \" " + key + "\n") != std::string::npos;
+            EXPECT_TRUE(bold) << "\"" << key << "\" (" << args[1] << ", " << args.back()
+                              << ") is not named in the man page";
+        }
+    }
+    EXPECT_GE(found, 40u);
+    std::filesystem::remove(batch);
 }
 
 }  // namespace

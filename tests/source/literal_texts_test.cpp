@@ -1,6 +1,6 @@
 // Every text a user reads lives in a catalogue: a string literal with
-// characters beyond ASCII anywhere else in the product's sources is a text
-// that escaped one.
+// characters beyond ASCII anywhere else in the product's sources, or an
+// English phrase in tolvo-fit's, is a text that escaped one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,9 +32,18 @@ bool IdentifierChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
-// The string literals of a C++ source with characters beyond ASCII (or
-// universal character names), passing over comments and character literals.
-std::vector<Literal> NonAsciiLiterals(std::string_view source) {
+// Two words of letters with a blank between them: "is not", " mm clearance".
+bool EnglishPhrase(std::string_view literal) {
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (std::size_t at = 1; at + 1 < literal.size(); ++at) {
+        if (literal[at] == ' ' && letter(literal[at - 1]) && letter(literal[at + 1])) return true;
+    }
+    return false;
+}
+
+// The string literals of a C++ source that `matches` picks, passing over
+// comments and character literals.
+std::vector<Literal> Literals(std::string_view source, bool (*matches)(std::string_view)) {
     std::vector<Literal> found;
     int line = 1;
     const auto advance = [&](std::size_t from, std::size_t to) {
@@ -65,12 +74,30 @@ std::vector<Literal> NonAsciiLiterals(std::string_view source) {
                 end = std::min(end + 1, source.size());
             }
             const std::string_view literal = source.substr(at, end - at);
-            if (BeyondAscii(literal)) found.push_back({startLine, std::string(literal)});
+            if (matches(literal)) found.push_back({startLine, std::string(literal)});
         }
         advance(at, std::min(end, source.size()));
         at = end;
     }
     return found;
+}
+
+// The literals with characters beyond ASCII (or universal character names).
+std::vector<Literal> NonAsciiLiterals(std::string_view source) {
+    return Literals(source, BeyondAscii);
+}
+
+TEST(LiteralTexts, OnlyEnglishPhrasesAreFound) {
+    const struct {
+        std::string_view source;
+        std::size_t found;
+    } cases[] = {
+        {"auto a = \"is not a number\";", 1},
+        {"auto a = \" mm clearance\";", 1},
+        {"auto a = \"hole\"; // \"a b\"", 0},
+        {"auto a = \" | \"; auto b = \"25 mm\";", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Literals(c.source, EnglishPhrase).size(), c.found) << c.source;
 }
 
 TEST(LiteralTexts, OnlyStringLiteralsBeyondAsciiAreFound) {
@@ -133,6 +160,50 @@ TEST(LiteralTexts, UserTextsLiveInTheCatalogues) {
     for (const std::string& stray : strays) listed += stray + "\n";
     EXPECT_TRUE(strays.empty()) << "texts outside the catalogues (core/texts_ja.h, tools/fit/texts.h):\n"
                                 << listed;
+}
+
+// Where tolvo-fit's sources may hold English phrases: from the first line
+// holding `from` to the first line after it that ends with ";".
+struct AllowedPhrases {
+    std::string_view path;
+    std::string_view from;
+    std::string_view reason;
+};
+constexpr AllowedPhrases kAllowedPhrases[] = {
+    {"tools/fit/options.cpp", "constexpr std::array kOptions",
+     "the option table is the options' catalogue: what each needs and its help line"},
+    {"tools/fit/options.cpp", "static_assert(", "a message to the developer when building"},
+};
+
+TEST(LiteralTexts, TolvoFitsEnglishTextsLiveInItsCatalogue) {
+    const std::filesystem::path root = TOLVO_SOURCE_DIR;
+    std::vector<std::string> strays;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "tools/fit")) {
+        const std::filesystem::path& path = entry.path();
+        const std::string relative = path.lexically_relative(root).generic_string();
+        if ((path.extension() != ".cpp" && path.extension() != ".h") || relative == "tools/fit/texts.h")
+            continue;
+        std::ifstream file(path, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        std::string source = text.str();
+        for (const AllowedPhrases& allowed : kAllowedPhrases) {
+            if (allowed.path != relative) continue;
+            const std::size_t from = source.find(allowed.from);
+            ASSERT_NE(from, std::string::npos) << relative << ": " << allowed.from;
+            const std::size_t to = std::min(source.find(";\n", from), source.size());
+            // Blanked out, the lines kept so that the others keep their numbers.
+            for (std::size_t at = from; at < to; ++at) {
+                if (source[at] != '\n') source[at] = ' ';
+            }
+        }
+        for (const Literal& literal : Literals(source, EnglishPhrase))
+            strays.push_back(relative + ":" + std::to_string(literal.line) + ": " + literal.text);
+    }
+    std::sort(strays.begin(), strays.end());
+    std::string listed;
+    for (const std::string& stray : strays) listed += stray + "\n";
+    EXPECT_TRUE(strays.empty()) << "English texts outside tools/fit/texts.h:\n" << listed;
 }
 
 TEST(LiteralTexts, EveryAllowedFileExists) {

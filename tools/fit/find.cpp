@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kFitKindWords[] = {"clearance", "transition", "interference"};
 
 std::string_view KindWord(FitKind kind, Language language) {
-    if (kind == FitKind::None) return language == Language::English ? "none" : "-";
+    if (kind == FitKind::None) return language == Language::English ? en::kNoFitKind : "-";
     return language == Language::English ? kFitKindWords[static_cast<int>(kind) - 1] : FitKindText(kind);
 }
 
@@ -78,8 +78,8 @@ std::optional<FixedFeature> FixedSide(FeatureKind kind, const std::string& text,
 }
 
 Error ReversedError(const ClearanceRange& wanted) {
-    return Error{"the minimum clearance " + ShortestNumber(wanted.minimum) + " mm is above the maximum " +
-                 ShortestNumber(wanted.maximum) + " mm"};
+    return Error{
+        FillIn(en::kWantedReversed, {ShortestNumber(wanted.minimum), ShortestNumber(wanted.maximum)})};
 }
 
 Error ProblemError(const FitRequirement& r, FinderProblem problem) {
@@ -88,21 +88,20 @@ Error ProblemError(const FitRequirement& r, FinderProblem problem) {
             // Beyond the range's classes but not the standard's: the whole system has them.
             if (r.basicSize > RangeOf(r.range).LargestBasicSize() &&
                 r.basicSize <= WholeRange().LargestBasicSize()) {
-                return Error{"size " + ShortestNumber(r.basicSize) +
-                             " mm is out of range: the classes D to P, grades 5 to 12 are up to 120 mm "
-                             "(--full-range searches the whole ISO 286 system)"};
+                return Error{FillIn(en::kSeedSizeOutOfRange,
+                                    {FillIn(en::kMillimetres, {ShortestNumber(r.basicSize)})})};
             }
-            return Error{"size " + ShortestNumber(r.basicSize) +
-                         " mm is out of range: a search is over 0 up to 3150 mm"};
+            return Error{
+                FillIn(en::kSearchSizeOutOfRange, {FillIn(en::kMillimetres, {ShortestNumber(r.basicSize)})})};
         case FinderProblem::WantedReversed:
             return ReversedError(r.wanted);
         case FinderProblem::WantedNotANumber:
-            return Error{"the wanted clearance is not a number"};
+            return Error{std::string(en::kWantedNotANumber)};
         case FinderProblem::FixedOutOfRange:
         case FinderProblem::None:
             break;
     }
-    return Error{"the fixed side's limit sizes are out of range: they are from -1000000 to 1000000 mm"};
+    return Error{std::string(en::kFixedOutOfRange)};
 }
 
 // What a row shows of a side: its class, the fixed side's label, or nothing for free deviations.
@@ -407,8 +406,7 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
     for (double limit :
          {limits.holeUpperLimit, limits.holeLowerLimit, limits.shaftUpperLimit, limits.shaftLowerLimit}) {
         if (!(std::fabs(limit) <= kLargestMagnitude)) {
-            return Error{
-                "the limit sizes are out of range for measured parts: they are from -1000000 to 1000000 mm"};
+            return Error{std::string(en::kMeasuredLimitsOutOfRange)};
         }
     }
     if (!measured.wantMinText.empty()) {
@@ -432,7 +430,7 @@ std::variant<MeasuredReport, Error> CheckParts(Result result, const MeasuredOpti
 
 bool WriteMeasuredText(const MeasuredReport& report, Language language, const Sink& write) {
     const bool en = language == Language::English;
-    const std::string limitsLabel = en ? "limit sizes: " : std::string(ja::kLimitsLabel);
+    const std::string limitsLabel = std::string(en ? en::kMeasuredLimitsLabel : ja::kLimitsLabel);
     Pieces out(write);
     const struct {
         const FeatureResult& feature;

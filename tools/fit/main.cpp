@@ -17,6 +17,7 @@
 #endif
 
 #include "core/json_writer.h"
+#include "core/text_fill.h"
 #include "core/version.h"
 #include "core/zone_svg.h"
 #include "platform/file_writer.h"
@@ -31,14 +32,8 @@ namespace {
 
 using namespace tolvo::fit;
 
-using en::kSynopsis;
-
-constexpr std::string_view kExamples =
-    "\n"
-    "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
-    "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n";
-
-constexpr std::string_view kProgram = "tolvo-fit: ";
+using en::kProgram;
+using tolvo::FillIn;
 
 int Fail(std::string_view message) {
     std::cerr << kProgram << message << '\n';
@@ -58,15 +53,15 @@ std::string_view WhyNotWritten(tolvo::FileWriteProblem problem) {
         case tolvo::FileWriteProblem::CannotCreate:
             return {};
         case tolvo::FileWriteProblem::Folder:
-            return "it is a folder";
+            return en::kWhyFolder;
         case tolvo::FileWriteProblem::NotRegularFile:
-            return "it is not a regular file (a device or a pipe)";
+            return en::kWhyNotRegularFile;
         case tolvo::FileWriteProblem::ReadOnly:
-            return "it is read-only";
+            return en::kWhyReadOnly;
         case tolvo::FileWriteProblem::WriteFailed:
-            return "writing it failed (is the disk full?); the old file is as it was";
+            return en::kWhyWriteFailed;
         case tolvo::FileWriteProblem::CannotReplace:
-            return "the old file could not be replaced";
+            return en::kWhyCannotReplace;
     }
     return {};
 }
@@ -124,14 +119,13 @@ int RunBatch(const Options& options, Output& out) {
         // holds without waiting for more.
         std::ios::sync_with_stdio(false);
     } else {
-        const std::string name = "\"" + Quoted(options.batchFile) + "\"";
         // A folder opens as a stream that reads as empty: a batch of nothing.
         std::error_code error;
         if (std::filesystem::is_directory(options.batchFile, error)) {
-            return Fail("cannot read " + name + ": it is a folder");
+            return Fail(FillIn(en::kCannotReadBecause, {Quoted(options.batchFile), en::kWhyFolder}));
         }
         file.open(options.batchFile, std::ios::binary);
-        if (!file) return Fail("cannot read " + name);
+        if (!file) return Fail(FillIn(en::kCannotRead, {Quoted(options.batchFile)}));
     }
     std::istream& in = options.batchFile == "-" ? std::cin : file;
     bool anyFailed = false;
@@ -144,32 +138,32 @@ int RunBatch(const Options& options, Output& out) {
         if (!ReadLine(*in.rdbuf(), line, tooLong)) break;
         ++lineNumber;
         if (!tooLong && IsSkippedLine(line)) continue;
-        auto query = tooLong ? std::variant<Query, Error>(Error{"the line is longer than " +
-                                                                std::to_string(kLongestBatchLine) + " bytes"})
+        auto query = tooLong ? std::variant<Query, Error>(
+                                   Error{FillIn(en::kLineTooLong, {std::to_string(kLongestBatchLine)})})
                              : ParseQueryLine(line);
         auto result = std::holds_alternative<Query>(query)
                           ? Evaluate(std::get<Query>(query))
                           : std::variant<Result, Error>(std::get<Error>(query));
         if (auto* e = std::get_if<Error>(&result)) {
-            std::cerr << kProgram << "line " << lineNumber << ": " << e->message << '\n';
-            out.Write(options.json ? WriteBatchErrorJson(lineNumber, e->message)
-                                   : "line " + std::to_string(lineNumber) + ": " + e->message + "\n");
+            const std::string lineError = FillIn(en::kLineError, {std::to_string(lineNumber), e->message});
+            std::cerr << kProgram << lineError << '\n';
+            out.Write(options.json ? WriteBatchErrorJson(lineNumber, e->message) : lineError + "\n");
             anyFailed = true;
             continue;
         }
         out.Write(Write(std::get<Result>(result), options, true));
     }
-    if (in.bad()) return Fail("cannot read \"" + Quoted(options.batchFile) + "\"");
+    if (in.bad()) return Fail(FillIn(en::kCannotRead, {Quoted(options.batchFile)}));
     return anyFailed ? 1 : 0;
 }
 
 int Run(const Options& options, Output& out) {
     switch (options.action) {
         case Action::Help:
-            out.Write(std::string(kSynopsis) + OptionHelp() + std::string(kExamples));
+            out.Write(std::string(en::kSynopsis) + OptionHelp() + std::string(en::kExamples));
             return 0;
         case Action::Version:
-            out.Write("tolvo-fit " TOLVO_VERSION "\n");
+            out.Write(FillIn(en::kVersion, {TOLVO_VERSION}));
             return 0;
         case Action::Table:
             out.Write(WriteTable(options.json));
@@ -204,8 +198,8 @@ int Run(const Options& options, Output& out) {
         const tolvo::FileWriteProblem problem = tolvo::WriteFileReplacing(options.svgFile, svg);
         if (problem != tolvo::FileWriteProblem::None) {
             const std::string_view why = WhyNotWritten(problem);
-            return Fail("cannot write \"" + Quoted(options.svgFile) + "\"" + (why.empty() ? "" : ": ") +
-                        std::string(why));
+            return Fail(why.empty() ? FillIn(en::kCannotWrite, {Quoted(options.svgFile)})
+                                    : FillIn(en::kCannotWriteBecause, {Quoted(options.svgFile), why}));
         }
     }
     if (measured) {
@@ -233,6 +227,6 @@ int main(int argc, char** argv) {
     const int status = Run(std::get<Options>(options), out);
     if (status == 2) return status;
     out.Flush();
-    if (out.Failed()) return Fail("cannot write the output");
+    if (out.Failed()) return Fail(en::kCannotWriteOutput);
     return status;
 }

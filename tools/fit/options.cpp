@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "tools/fit/texts.h"
 
 namespace tolvo::fit {
 namespace {
@@ -16,9 +18,8 @@ constexpr std::size_t kHelpWidth = 80;
 
 // "--basis needs hole, shaft or any", and what was given instead when it was.
 Error Needs(const OptionSpec& option, std::optional<std::string_view> given = std::nullopt) {
-    std::string message = std::string(option.name) + " needs " + std::string(option.needs);
-    if (given) message += ", not \"" + Quoted(*given) + "\"";
-    return Error{message};
+    if (given) return Error{FillIn(en::kNeedsNotGiven, {option.name, option.needs, Quoted(*given)})};
+    return Error{FillIn(en::kNeeds, {option.name, option.needs})};
 }
 
 // Numbers in mm separated by commas: "25.012,25.015".
@@ -38,8 +39,6 @@ std::optional<std::vector<std::string>> NumberList(std::string_view text) {
 
 using Values = std::span<const std::string_view>;
 
-constexpr std::string_view kClearanceRange = "a clearance is from -1000000 to 1000000 mm";
-
 // A clearance in mm within the magnitudes sizes are compared in.
 bool IsClearanceInRange(std::string_view text) {
     return std::fabs(ParseNumber(text)) <= kLargestMagnitude;
@@ -56,7 +55,7 @@ std::optional<Error> ReadLanguage(const OptionSpec& option, Values values, Optio
     } else if (values[0] == "ja") {
         options.language = Language::Japanese;
     } else {
-        return Error{std::string(option.name) + " \"" + Quoted(values[0]) + "\" is not a language: en or ja"};
+        return Error{FillIn(en::kNotALanguage, {option.name, Quoted(values[0])})};
     }
     return std::nullopt;
 }
@@ -119,15 +118,13 @@ std::optional<Error> ReadMeasured(const OptionSpec& option, Values values, Optio
     auto holes = NumberList(values[0]);
     auto shafts = NumberList(values[1]);
     if (!holes || !shafts) {
-        return Error{std::string(option.name) + " \"" + Quoted(holes ? values[1] : values[0]) +
-                     "\" is not a list of sizes in mm (25.012 or 25.012,25.015)"};
+        return Error{FillIn(en::kNotASizeList, {option.name, Quoted(holes ? values[1] : values[0])})};
     }
     for (const std::vector<std::string>* sizes : {&*holes, &*shafts}) {
         for (const std::string& size : *sizes) {
             const double value = ParseNumber(size);
             if (!(value > 0.0 && value <= kLargestMagnitude)) {
-                return Error{std::string(option.name) + " size \"" + Quoted(size) +
-                             "\" is out of range: a measured size is over 0 up to 1000000 mm"};
+                return Error{FillIn(en::kMeasuredSizeOutOfRange, {option.name, Quoted(size)})};
             }
         }
     }
@@ -139,12 +136,8 @@ std::optional<Error> ReadMeasured(const OptionSpec& option, Values values, Optio
 
 std::optional<Error> ReadWant(const OptionSpec& option, Values values, Options& options) {
     for (std::string_view v : values) {
-        if (!IsWholeNumber(v))
-            return Error{std::string(option.name) + " \"" + Quoted(v) + "\" is not a clearance in mm"};
-        if (!IsClearanceInRange(v)) {
-            return Error{std::string(option.name) + " \"" + Quoted(v) +
-                         "\" is out of range: " + std::string(kClearanceRange)};
-        }
+        if (!IsWholeNumber(v)) return Error{FillIn(en::kNotAClearance, {option.name, Quoted(v)})};
+        if (!IsClearanceInRange(v)) return Error{FillIn(en::kClearanceOutOfRange, {option.name, Quoted(v)})};
     }
     options.measured.wantMinText = std::string(values[0]);
     options.measured.wantMaxText = std::string(values[1]);
@@ -235,7 +228,7 @@ const OptionSpec* Chooser(ModeSet mode) {
 // "--find SIZE MIN MAX": how the option that chooses a mode is written.
 std::string ModeCall(ModeSet mode) {
     const OptionSpec* chooser = Chooser(mode);
-    if (!chooser) return "a query";
+    if (!chooser) return std::string(en::kQueryCall);
     return std::string(chooser->name) + (chooser->argument.empty() ? "" : " ") +
            std::string(chooser->argument);
 }
@@ -244,7 +237,7 @@ std::string ModeCall(ModeSet mode) {
 std::string ModeCalls(ModeSet modes) {
     std::string calls;
     for (ModeSet mode : kModePrecedence) {
-        if (modes & mode) calls += (calls.empty() ? "" : " or ") + ModeCall(mode);
+        if (modes & mode) calls += (calls.empty() ? "" : std::string(en::kCallsOr)) + ModeCall(mode);
     }
     return calls;
 }
@@ -252,32 +245,27 @@ std::string ModeCalls(ModeSet modes) {
 // --find's options say so in --help: "with --find SIZE MIN MAX: ".
 std::string ModePrefix(const OptionSpec& option) {
     if ((option.modes & kQueryMode) || option.selects) return {};
-    return "with " + ModeCalls(option.modes) + ": ";
+    return FillIn(en::kWithMode, {ModeCalls(option.modes)});
 }
 
 // SIZE MIN MAX after --find, each a number.
 std::optional<Error> CheckFindWords(const Options& options) {
     if (options.words.size() != 3) {
-        return Error{"a search is --find SIZE MIN MAX (mm, a clearance range), as --find 25 0.010 0.040"};
+        return Error{std::string(en::kFindWordsMissing)};
     }
-    const char* names[] = {"size", "minimum clearance", "maximum clearance"};
+    const std::string_view names[] = {en::kSizeWord, en::kMinimumClearanceWord, en::kMaximumClearanceWord};
     for (std::size_t k = 0; k < 3; ++k) {
-        if (!IsWholeNumber(options.words[k])) {
-            return Error{std::string(names[k]) + " \"" + Quoted(options.words[k]) +
-                         "\" is not a number in mm"};
-        }
+        if (!IsWholeNumber(options.words[k]))
+            return Error{FillIn(en::kNotANumber, {names[k], Quoted(options.words[k])})};
     }
     // The finder says the range of a finite size; one beyond the range of
     // numbers is shown as written.
     if (!std::isfinite(ParseNumber(options.words[0]))) {
-        return Error{"size \"" + Quoted(options.words[0]) +
-                     "\" is out of range: a search is over 0 up to 3150 mm"};
+        return Error{FillIn(en::kSearchSizeOutOfRange, {"\"" + Quoted(options.words[0]) + "\""})};
     }
     for (std::size_t k = 1; k < 3; ++k) {
-        if (!IsClearanceInRange(options.words[k])) {
-            return Error{std::string(names[k]) + " \"" + Quoted(options.words[k]) +
-                         "\" is out of range: " + std::string(kClearanceRange)};
-        }
+        if (!IsClearanceInRange(options.words[k]))
+            return Error{FillIn(en::kClearanceOutOfRange, {names[k], Quoted(options.words[k])})};
     }
     return std::nullopt;
 }
@@ -288,11 +276,8 @@ std::optional<Error> CheckModes(const std::vector<const OptionSpec*>& given, Mod
     const OptionSpec* chooser = Chooser(mode);
     for (const OptionSpec* option : given) {
         if (option->modes & mode) continue;
-        if (chooser) {
-            return Error{std::string(chooser->name) + " and " + std::string(option->name) +
-                         " cannot be used together"};
-        }
-        return Error{std::string(option->name) + " is used with " + ModeCalls(option->modes)};
+        if (chooser) return Error{FillIn(en::kCannotBeTogether, {chooser->name, option->name})};
+        return Error{FillIn(en::kUsedWith, {option->name, ModeCalls(option->modes)})};
     }
     return std::nullopt;
 }
@@ -342,7 +327,7 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
         // "-x" is a mistyped option; "-5" and "-0.01,+0.02/h7" are words.
         if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && arg[1] != '-' &&
             ((arg[1] >= 'a' && arg[1] <= 'z') || (arg[1] >= 'A' && arg[1] <= 'Z'))) {
-            return Error{"unknown option \"" + Quoted(arg) + "\" (see --help)"};
+            return Error{FillIn(en::kUnknownOption, {Quoted(arg)})};
         }
         if (optionsEnded || !arg.starts_with("--")) {
             options.words.emplace_back(arg);
@@ -354,14 +339,14 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
         }
         const std::size_t equals = arg.find('=');
         const OptionSpec* option = FindOption(arg.substr(0, equals));
-        if (!option) return Error{"unknown option \"" + Quoted(arg) + "\" (see --help)"};
+        if (!option) return Error{FillIn(en::kUnknownOption, {Quoted(arg)})};
         for (const OptionSpec* earlier : given) {
-            if (earlier == option) return Error{std::string(option->name) + " is given twice"};
+            if (earlier == option) return Error{FillIn(en::kGivenTwice, {option->name})};
         }
         given.push_back(option);
         std::vector<std::string_view> values;
         if (equals != std::string_view::npos) {
-            if (option->valueCount == 0) return Error{std::string(option->name) + " takes no value"};
+            if (option->valueCount == 0) return Error{FillIn(en::kTakesNoValue, {option->name})};
             values.push_back(arg.substr(equals + 1));
         }
         while (values.size() < static_cast<std::size_t>(option->valueCount)) {
@@ -390,11 +375,10 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
     } else if (mode == kBatchMode || mode == kTableMode) {
         options.action = mode == kBatchMode ? Action::Batch : Action::Table;
         if (!options.words.empty()) {
-            return Error{std::string(Chooser(mode)->name) + " takes no query: \"" +
-                         Quoted(options.words.front()) + "\""};
+            return Error{FillIn(en::kTakesNoQuery, {Chooser(mode)->name, Quoted(options.words.front())})};
         }
     } else if (options.words.empty()) {
-        return Error{"missing SIZE HOLE/SHAFT, as 25 H7/g6 (see --help)"};
+        return Error{std::string(en::kMissingQuery)};
     }
     return options;
 }

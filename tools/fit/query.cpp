@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/general_table.h"
+#include "core/text_fill.h"
 #include "core/utf8.h"
 #include "tools/fit/texts.h"
 
@@ -25,7 +26,7 @@ bool IsBlank(char c) {
 }
 
 std::string_view FeatureName(FeatureKind kind) {
-    return kind == FeatureKind::Hole ? "hole" : "shaft";
+    return en::kFeatureWords[static_cast<int>(kind)];
 }
 
 FeatureKind Other(FeatureKind kind) {
@@ -42,8 +43,7 @@ std::variant<Side, Error> ParseGeneralSide(FeatureKind kind, std::string_view te
             return side;
         }
     }
-    return Error{std::string(FeatureName(kind)) + " class \"" + Quoted(text) +
-                 std::string(en::kNotAGeneralClass)};
+    return Error{FillIn(en::kNotAGeneralClass, {FeatureName(kind), Quoted(text)})};
 }
 
 std::variant<Side, Error> ParseFreeSide(FeatureKind kind, std::string_view text) {
@@ -52,8 +52,7 @@ std::variant<Side, Error> ParseFreeSide(FeatureKind kind, std::string_view text)
     const std::string_view second = text.substr(comma + 1);
     for (std::string_view part : {first, second}) {
         if (!IsWholeNumber(part)) {
-            return Error{std::string(FeatureName(kind)) + " deviations \"" + Quoted(text) + "\": \"" +
-                         Quoted(part) + "\" is not a number in mm (write them as +0.02,-0.01)"};
+            return Error{FillIn(en::kFreeNotANumber, {FeatureName(kind), Quoted(text), Quoted(part)})};
         }
     }
     Side side;
@@ -71,23 +70,17 @@ std::optional<std::string> OtherCaseClass(FeatureKind kind, std::string_view tex
     return iso286::FormatClassName({kind, parsed->letterIndex, parsed->gradeIndex});
 }
 
-constexpr std::string_view kCaseRule = "a hole class is upper case and a shaft class lower case";
-
 // Case carries the side: "H7" is a hole class, "h7" a shaft class, and a
 // class in the other feature's case is refused rather than read as another
 // class.
 std::variant<Side, Error> ParseIsoSide(FeatureKind kind, std::string_view text) {
     if (const std::optional<std::string> corrected = OtherCaseClass(kind, text)) {
-        return Error{std::string(FeatureName(kind)) + " class \"" + Quoted(text) + "\" is a " +
-                     std::string(FeatureName(Other(kind))) + " class: " + std::string(kCaseRule) + " (the " +
-                     std::string(FeatureName(kind)) + " " + *corrected + ")"};
+        return Error{FillIn(en::kOtherFeatureClass, {FeatureName(kind), Quoted(text),
+                                                     FeatureName(Other(kind)), *corrected, en::kCaseRule})};
     }
     const std::optional<iso286::ToleranceClass> parsed = iso286::ParseClassName(text);
     if (!parsed) {
-        return Error{
-            std::string(FeatureName(kind)) + " class \"" + Quoted(text) +
-            "\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
-            "(GEN:m) or deviations (+0.02,-0.01)"};
+        return Error{FillIn(en::kNotAnIsoClass, {FeatureName(kind), Quoted(text)})};
     }
     Side side;
     side.kind = SideKind::IsoClass;
@@ -102,35 +95,33 @@ std::optional<Error> PairCaseError(std::string_view hole, std::string_view shaft
     const std::optional<std::string> shaftCorrected = OtherCaseClass(FeatureKind::Shaft, shaft);
     if (!holeCorrected && !shaftCorrected) return std::nullopt;
     const std::string pair = std::string(hole) + "/" + std::string(shaft);
-    std::string message = "\"" + Quoted(pair) + "\": " + std::string(kCaseRule) + " (HOLE/SHAFT): ";
     if (holeCorrected && shaftCorrected) {
-        return Error{message + std::string(shaft) + "/" + std::string(hole) + " swaps the sides, " +
-                     *holeCorrected + "/" + *shaftCorrected + " keeps them"};
+        return Error{FillIn(en::kPairCaseBoth,
+                            {Quoted(pair), en::kCaseRule, std::string(shaft) + "/" + std::string(hole),
+                             *holeCorrected + "/" + *shaftCorrected})};
     }
     // The side left as it was is quoted as any text from the command line is.
     const std::string corrected = (holeCorrected ? *holeCorrected : Quoted(hole)) + "/" +
                                   (shaftCorrected ? *shaftCorrected : Quoted(shaft));
-    return Error{message + corrected};
+    return Error{FillIn(en::kPairCase, {Quoted(pair), en::kCaseRule, corrected})};
 }
 
 std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
-    if (words.size() < 2) return Error{"a query is SIZE HOLE/SHAFT [SHAFT_SIZE], as 25 H7/g6"};
-    if (words.size() > 3) return Error{"too many words after SHAFT_SIZE: \"" + Quoted(words[3]) + "\""};
+    if (words.size() < 2) return Error{std::string(en::kQueryWordsMissing)};
+    if (words.size() > 3) return Error{FillIn(en::kTooManyWords, {Quoted(words[3])})};
     Query query;
-    if (!IsWholeNumber(words[0])) return Error{"size \"" + Quoted(words[0]) + "\" is not a number in mm"};
+    if (!IsWholeNumber(words[0])) return Error{FillIn(en::kNotANumber, {en::kSizeWord, Quoted(words[0])})};
     query.holeSizeText = std::string(words[0]);
     query.shaftSizeText = query.holeSizeText;
     if (words.size() == 3) {
-        if (!IsWholeNumber(words[2])) {
-            return Error{"shaft size \"" + Quoted(words[2]) + "\" is not a number in mm"};
-        }
+        if (!IsWholeNumber(words[2]))
+            return Error{FillIn(en::kNotANumber, {en::kShaftSizeWord, Quoted(words[2])})};
         query.shaftSizeText = std::string(words[2]);
     }
     const std::string_view pair = words[1];
     const std::size_t slash = pair.find('/');
     if (slash == std::string_view::npos || pair.find('/', slash + 1) != std::string_view::npos) {
-        return Error{"\"" + Quoted(pair) +
-                     "\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)"};
+        return Error{FillIn(en::kNotAPair, {Quoted(pair)})};
     }
     if (auto error = PairCaseError(pair.substr(0, slash), pair.substr(slash + 1))) return *error;
     auto hole = ParseSide(FeatureKind::Hole, pair.substr(0, slash));
@@ -145,7 +136,7 @@ std::variant<Query, Error> ParseWords(std::span<const std::string_view> words) {
 }  // namespace
 
 std::variant<Side, Error> ParseSide(FeatureKind kind, std::string_view text) {
-    if (text.empty()) return Error{"the " + std::string(FeatureName(kind)) + " side of HOLE/SHAFT is empty"};
+    if (text.empty()) return Error{FillIn(en::kEmptySide, {FeatureName(kind)})};
     if (text.starts_with(kGeneralPrefix)) return ParseGeneralSide(kind, text);
     if (text.find(',') != std::string_view::npos) return ParseFreeSide(kind, text);
     return ParseIsoSide(kind, text);

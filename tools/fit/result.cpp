@@ -6,6 +6,8 @@
 #include "core/iso286_table.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "tools/fit/texts.h"
 #include "tools/fit/writers.h"
 
 namespace tolvo::fit {
@@ -16,31 +18,26 @@ constexpr double kLargestGeneralSize = 4000.0;
 constexpr std::string_view kGeneralLetters = "fmcv";
 
 std::string_view FeatureName(FeatureKind kind) {
-    return kind == FeatureKind::Hole ? "hole" : "shaft";
+    return en::kFeatureWords[static_cast<int>(kind)];
 }
-
-constexpr std::string_view kIsoSizeRange = "an ISO 286 class is over 0 up to 3150 mm";
-constexpr std::string_view kGeneralSizeRange = "a general class is from 0.5 up to 4000 mm (JIS B0405)";
-constexpr std::string_view kFreeSizeRange = "a size with free deviations is over 0 up to 1000000 mm";
 
 // A size beyond the range of numbers is shown as it was written, never as "inf".
 Error SizeError(FeatureKind kind, double size, std::string_view sizeText, std::string_view range) {
-    const std::string shown =
-        std::isfinite(size) ? ShortestNumber(size) + " mm" : "\"" + Quoted(sizeText) + "\"";
-    return Error{std::string(FeatureName(kind)) + " size " + shown +
-                 " is out of range: " + std::string(range)};
+    const std::string shown = std::isfinite(size) ? FillIn(en::kMillimetres, {ShortestNumber(size)})
+                                                  : "\"" + Quoted(sizeText) + "\"";
+    return Error{FillIn(en::kSizeOutOfRange, {FeatureName(kind), shown, range})};
 }
 
 std::string_view SizeRange(SideKind kind) {
     switch (kind) {
         case SideKind::IsoClass:
-            return kIsoSizeRange;
+            return en::kIsoSizeRange;
         case SideKind::General:
-            return kGeneralSizeRange;
+            return en::kGeneralSizeRange;
         case SideKind::Free:
             break;
     }
-    return kFreeSizeRange;
+    return en::kFreeSizeRange;
 }
 
 }  // namespace
@@ -64,12 +61,11 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
     switch (side.kind) {
         case SideKind::IsoClass: {
             const std::optional<int> step = iso286::ClassifySizeStep(size);
-            if (!step) return SizeError(kind, size, sizeText, kIsoSizeRange);
+            if (!step) return SizeError(kind, size, sizeText, en::kIsoSizeRange);
             const iso286::ToleranceClass& c = side.isoClass;
             const std::optional<Deviations> cell = iso286::Lookup(kind, c.letterIndex, c.gradeIndex, *step);
             if (!cell) {
-                return Error{iso286::FormatClassName(c) + " is not defined at " + ShortestNumber(size) +
-                             " mm (ISO 286-1)"};
+                return Error{FillIn(en::kIsoUndefined, {iso286::FormatClassName(c), ShortestNumber(size)})};
             }
             state.sizeStep = *step;
             inputs.mode = ToleranceMode::FitClass;
@@ -81,14 +77,15 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
         }
         case SideKind::General: {
             if (size < kSmallestGeneralSize || size > kLargestGeneralSize) {
-                return SizeError(kind, size, sizeText, kGeneralSizeRange);
+                return SizeError(kind, size, sizeText, en::kGeneralSizeRange);
             }
             state.generalClass = side.generalClass;
             state.generalSizeRange = ClassifyGeneralSizeRange(size, 0);
             const std::optional<double> t = GeneralTableLookup(state.generalClass, state.generalSizeRange);
             if (!t) {
-                return Error{"GEN:" + std::string(GeneralClassName(side.generalClass)) +
-                             " is not defined at " + ShortestNumber(size) + " mm (JIS B0405)"};
+                return Error{FillIn(
+                    en::kGeneralUndefined,
+                    {"GEN:" + std::string(GeneralClassName(side.generalClass)), ShortestNumber(size)})};
             }
             inputs.mode = ToleranceMode::General;
             result.upper = *t;
@@ -103,7 +100,7 @@ std::variant<EvaluatedSide, Error> EvaluateSide(FeatureKind kind, const Side& si
     }
     const FeatureEvaluation evaluation = EvaluateFeature(kind, state, inputs);
     if (!evaluation.state.hasLimits || !evaluation.texts) {
-        return Error{std::string(FeatureName(kind)) + " limit sizes are beyond the range of numbers"};
+        return Error{FillIn(en::kLimitsBeyondNumbers, {FeatureName(kind)})};
     }
     if (side.kind == SideKind::Free) {
         result.upper = evaluation.state.freeUpper;
@@ -123,7 +120,7 @@ std::variant<Result, Error> Evaluate(const Query& query) {
     EvaluatedSide& h = std::get<EvaluatedSide>(hole);
     EvaluatedSide& s = std::get<EvaluatedSide>(shaft);
     Result result{std::move(h.result), std::move(s.result), EvaluateFit(h.state, s.state)};
-    if (!result.fit.numbers) return Error{"the clearances are beyond the range of numbers"};
+    if (!result.fit.numbers) return Error{std::string(en::kClearancesBeyondNumbers)};
     return result;
 }
 

@@ -1,6 +1,8 @@
 // The command line's English texts, entry for entry beside the Japanese ones
 // of core/texts_ja.h ("--lang ja"). Texts with "{0}", "{1}" are patterns for
-// FillIn (core/text_fill.h).
+// FillIn (core/text_fill.h). The options' own words (what each needs, its help
+// line) live in the option table of tools/fit/options.cpp, the catalogue of
+// the options, as ui/dialog_templates.cpp is of the dialogs.
 #pragma once
 
 #include <string_view>
@@ -50,8 +52,138 @@ inline constexpr std::string_view kSynopsis =
     "GEN:極粗級) or free deviations in mm (+0.02,-0.01, in either order). Sizes are\n"
     "in mm; SHAFT_SIZE gives the shaft a basic size of its own.\n"
     "\n";
+
+// The program's name before each message on standard error.
+inline constexpr std::string_view kProgram = "tolvo-fit: ";
+inline constexpr std::string_view kVersion = "tolvo-fit {0}\n";
+inline constexpr std::string_view kExamples =
+    "\n"
+    "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
+    "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n";
+
+// The features, in FeatureKind order: in heads, messages and the table.
+inline constexpr std::string_view kFeatureWords[] = {"hole", "shaft"};
+
+// A query's report, its labels padded so that the values line up.
+inline constexpr std::string_view kBasicSizeLabel = "basic size:   ";
+inline constexpr std::string_view kDeviationLabel = "deviations:   ";
+inline constexpr std::string_view kToleranceLabel = "tolerance:    ";
+inline constexpr std::string_view kLimitsLabel = "limit sizes:  ";
+inline constexpr std::string_view kMeanLabel = "mean size:    ";
+inline constexpr std::string_view kMeanFitLabel = "mean sizes:       ";
+inline constexpr std::string_view kMaxClearanceCaption = "max clearance:    ";
+inline constexpr std::string_view kMinClearanceCaption = "min clearance:    ";
+inline constexpr std::string_view kMaxInterferenceCaption = "max interference: ";
+inline constexpr std::string_view kMinInterferenceCaption = "min interference: ";
+// In the order of FitKind after None.
+inline constexpr std::string_view kFitKindNames[] = {"clearance fit", "transition fit", "interference fit"};
+inline constexpr std::string_view kNoFit = "no fit (no clearance and no interference)";
+// {0} the amount in mm.
+inline constexpr std::string_view kMeanClearance = "{0} mm clearance";
+inline constexpr std::string_view kMeanInterference = "{0} mm interference";
+inline constexpr std::string_view kMeanZero = "0 mm";
+inline constexpr std::string_view kNoFitKind = "none";
+inline constexpr std::string_view kMeasuredLimitsLabel = "limit sizes: ";
+
+// Command-line errors. {0} an option's name where one is named.
+inline constexpr std::string_view kNeeds = "{0} needs {1}";
+inline constexpr std::string_view kNeedsNotGiven = "{0} needs {1}, not \"{2}\"";
+inline constexpr std::string_view kNotALanguage = "{0} \"{1}\" is not a language: en or ja";
+inline constexpr std::string_view kNotASizeList =
+    "{0} \"{1}\" is not a list of sizes in mm (25.012 or 25.012,25.015)";
+inline constexpr std::string_view kMeasuredSizeOutOfRange =
+    "{0} size \"{1}\" is out of range: a measured size is over 0 up to 1000000 mm";
+inline constexpr std::string_view kNotAClearance = "{0} \"{1}\" is not a clearance in mm";
+// {0} what the clearance is ("--want", "minimum clearance").
+inline constexpr std::string_view kClearanceOutOfRange =
+    "{0} \"{1}\" is out of range: a clearance is from -1000000 to 1000000 mm";
+// How a mode is called in "... is used with a query".
+inline constexpr std::string_view kQueryCall = "a query";
+inline constexpr std::string_view kCallsOr = " or ";
+inline constexpr std::string_view kWithMode = "with {0}: ";
+inline constexpr std::string_view kFindWordsMissing =
+    "a search is --find SIZE MIN MAX (mm, a clearance range), as --find 25 0.010 0.040";
+inline constexpr std::string_view kSizeWord = "size";
+inline constexpr std::string_view kShaftSizeWord = "shaft size";
+inline constexpr std::string_view kMinimumClearanceWord = "minimum clearance";
+inline constexpr std::string_view kMaximumClearanceWord = "maximum clearance";
+// {0} what is not a number ("size"), {1} the text given.
+inline constexpr std::string_view kNotANumber = "{0} \"{1}\" is not a number in mm";
+// {0} the size: "25 mm", or as written when beyond the range of numbers.
+inline constexpr std::string_view kSearchSizeOutOfRange =
+    "size {0} is out of range: a search is over 0 up to 3150 mm";
+inline constexpr std::string_view kSeedSizeOutOfRange =
+    "size {0} is out of range: the classes D to P, grades 5 to 12 are up to 120 mm (--full-range searches the whole "
+    "ISO 286 system)";
+inline constexpr std::string_view kCannotBeTogether = "{0} and {1} cannot be used together";
+inline constexpr std::string_view kUsedWith = "{0} is used with {1}";
+inline constexpr std::string_view kUnknownOption = "unknown option \"{0}\" (see --help)";
+inline constexpr std::string_view kGivenTwice = "{0} is given twice";
+inline constexpr std::string_view kTakesNoValue = "{0} takes no value";
+inline constexpr std::string_view kTakesNoQuery = "{0} takes no query: \"{1}\"";
+inline constexpr std::string_view kMissingQuery = "missing SIZE HOLE/SHAFT, as 25 H7/g6 (see --help)";
+
+// Query errors. {0} the feature ("hole"), {1} the text given.
 inline constexpr std::string_view kNotAGeneralClass =
-    "\" is not a general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級, "
+    "{0} class \"{1}\" is not a general class (GEN:f, GEN:m, GEN:c, GEN:v or GEN:精級, GEN:中級, GEN:粗級, "
     "GEN:極粗級)";
+// {2} the part that is no number.
+inline constexpr std::string_view kFreeNotANumber =
+    "{0} deviations \"{1}\": \"{2}\" is not a number in mm (write them as +0.02,-0.01)";
+inline constexpr std::string_view kCaseRule = "a hole class is upper case and a shaft class lower case";
+// {2} the other feature, {3} the class in the feature's case, {4} kCaseRule.
+inline constexpr std::string_view kOtherFeatureClass = "{0} class \"{1}\" is a {2} class: {4} (the {0} {3})";
+// {0} HOLE/SHAFT as given, {1} kCaseRule, {2} the pair corrected.
+inline constexpr std::string_view kPairCase = "\"{0}\": {1} (HOLE/SHAFT): {2}";
+// {0} HOLE/SHAFT as given, {1} kCaseRule, {2} the sides swapped, {3} both cases corrected.
+inline constexpr std::string_view kPairCaseBoth =
+    "\"{0}\": {1} (HOLE/SHAFT): {2} swaps the sides, {3} keeps them";
+inline constexpr std::string_view kNotAnIsoClass =
+    "{0} class \"{1}\" is not an ISO 286 class (a letter A to ZC and a grade 01 to 18, as H7), a general class "
+    "(GEN:m) or deviations (+0.02,-0.01)";
+inline constexpr std::string_view kQueryWordsMissing = "a query is SIZE HOLE/SHAFT [SHAFT_SIZE], as 25 H7/g6";
+inline constexpr std::string_view kTooManyWords = "too many words after SHAFT_SIZE: \"{0}\"";
+inline constexpr std::string_view kNotAPair =
+    "\"{0}\" is not HOLE/SHAFT (one slash between the two sides, as H7/g6)";
+inline constexpr std::string_view kEmptySide = "the {0} side of HOLE/SHAFT is empty";
+
+// Evaluation errors. {0} the feature, {1} its size ("25 mm", or as written
+// when beyond the range of numbers), {2} the range of its kind of class.
+inline constexpr std::string_view kSizeOutOfRange = "{0} size {1} is out of range: {2}";
+inline constexpr std::string_view kIsoSizeRange = "an ISO 286 class is over 0 up to 3150 mm";
+inline constexpr std::string_view kGeneralSizeRange = "a general class is from 0.5 up to 4000 mm (JIS B0405)";
+inline constexpr std::string_view kFreeSizeRange = "a size with free deviations is over 0 up to 1000000 mm";
+inline constexpr std::string_view kMillimetres = "{0} mm";
+// {0} the class, {1} the size in mm.
+inline constexpr std::string_view kIsoUndefined = "{0} is not defined at {1} mm (ISO 286-1)";
+inline constexpr std::string_view kGeneralUndefined = "{0} is not defined at {1} mm (JIS B0405)";
+inline constexpr std::string_view kLimitsBeyondNumbers = "{0} limit sizes are beyond the range of numbers";
+inline constexpr std::string_view kClearancesBeyondNumbers = "the clearances are beyond the range of numbers";
+// {0} the minimum, {1} the maximum, in mm.
+inline constexpr std::string_view kWantedReversed =
+    "the minimum clearance {0} mm is above the maximum {1} mm";
+inline constexpr std::string_view kWantedNotANumber = "the wanted clearance is not a number";
+inline constexpr std::string_view kFixedOutOfRange =
+    "the fixed side's limit sizes are out of range: they are from -1000000 to 1000000 mm";
+inline constexpr std::string_view kMeasuredLimitsOutOfRange =
+    "the limit sizes are out of range for measured parts: they are from -1000000 to 1000000 mm";
+
+// Files and lines. {0} a file's name.
+inline constexpr std::string_view kCannotRead = "cannot read \"{0}\"";
+// {1} why, one of the kWhy texts.
+inline constexpr std::string_view kCannotReadBecause = "cannot read \"{0}\": {1}";
+inline constexpr std::string_view kCannotWrite = "cannot write \"{0}\"";
+// {1} why, one of the kWhy texts.
+inline constexpr std::string_view kCannotWriteBecause = "cannot write \"{0}\": {1}";
+inline constexpr std::string_view kWhyFolder = "it is a folder";
+inline constexpr std::string_view kWhyNotRegularFile = "it is not a regular file (a device or a pipe)";
+inline constexpr std::string_view kWhyReadOnly = "it is read-only";
+inline constexpr std::string_view kWhyWriteFailed =
+    "writing it failed (is the disk full?); the old file is as it was";
+inline constexpr std::string_view kWhyCannotReplace = "the old file could not be replaced";
+inline constexpr std::string_view kCannotWriteOutput = "cannot write the output";
+// {0} the line's number, {1} its error.
+inline constexpr std::string_view kLineError = "line {0}: {1}";
+inline constexpr std::string_view kLineTooLong = "the line is longer than {0} bytes";
 
 }  // namespace tolvo::fit::en

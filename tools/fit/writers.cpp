@@ -8,7 +8,9 @@
 #include "core/json_writer.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "tools/fit/texts.h"
 
 namespace tolvo::fit {
 namespace {
@@ -24,9 +26,8 @@ struct Labels {
     std::string_view meanFit;
 };
 
-// The English labels, padded so that the values line up.
-constexpr Labels kEnglishLabels{"basic size:   ", "deviations:   ", "tolerance:    ",
-                                "limit sizes:  ", "mean size:    ", "mean sizes:       "};
+constexpr Labels kEnglishLabels{en::kBasicSizeLabel, en::kDeviationLabel, en::kToleranceLabel,
+                                en::kLimitsLabel,    en::kMeanLabel,      en::kMeanFitLabel};
 
 struct EnglishFitWords {
     std::string_view kind;
@@ -36,9 +37,9 @@ struct EnglishFitWords {
 
 // In the order of FitKind after None.
 constexpr EnglishFitWords kEnglishFits[] = {
-    {"clearance fit", "max clearance:    ", "min clearance:    "},
-    {"transition fit", "max clearance:    ", "max interference: "},
-    {"interference fit", "max interference: ", "min interference: "},
+    {en::kFitKindNames[0], en::kMaxClearanceCaption, en::kMinClearanceCaption},
+    {en::kFitKindNames[1], en::kMaxClearanceCaption, en::kMaxInterferenceCaption},
+    {en::kFitKindNames[2], en::kMaxInterferenceCaption, en::kMinInterferenceCaption},
 };
 
 constexpr std::string_view kJsonFitKinds[] = {"clearance", "transition", "interference"};
@@ -74,9 +75,9 @@ Block FeatureBlock(const FeatureResult& f, Language language) {
 }
 
 std::string EnglishMeanFit(double meanClearance) {
-    if (meanClearance > 0.0) return FormatG(meanClearance) + " mm clearance";
-    if (meanClearance < 0.0) return FormatG(-meanClearance) + " mm interference";
-    return "0 mm";
+    if (meanClearance > 0.0) return FillIn(en::kMeanClearance, {FormatG(meanClearance)});
+    if (meanClearance < 0.0) return FillIn(en::kMeanInterference, {FormatG(-meanClearance)});
+    return std::string(en::kMeanZero);
 }
 
 Block FitBlock(const FitEvaluation& fit, Language language) {
@@ -86,7 +87,7 @@ Block FitBlock(const FitEvaluation& fit, Language language) {
                 {t.firstCaption + " " + t.firstAmount, t.secondCaption + " " + t.secondAmount,
                  std::string(ja::kMeanFitLabel) + t.meanFit}};
     }
-    if (fit.kind == FitKind::None) return {"no fit (no clearance and no interference)", {}};
+    if (fit.kind == FitKind::None) return {std::string(en::kNoFit), {}};
     const EnglishFitWords& w = kEnglishFits[static_cast<int>(fit.kind) - 1];
     return {std::string(w.kind),
             {std::string(w.firstCaption) + t.firstAmount, std::string(w.secondCaption) + t.secondAmount,
@@ -138,7 +139,7 @@ std::string WarningsJson(const Result& result) {
 }
 
 std::string FeatureHead(const FeatureResult& f, Language language) {
-    std::string head(language == Language::English ? (f.kind == FeatureKind::Hole ? "hole" : "shaft")
+    std::string head(language == Language::English ? en::kFeatureWords[static_cast<int>(f.kind)]
                                                    : FeatureWord(f.kind));
     std::string name;
     if (f.side.kind == SideKind::IsoClass) name = ClassText(f.side);
@@ -206,7 +207,7 @@ std::string WriteTable(bool json) {
     std::string out;
     out.reserve(static_cast<std::size_t>(iso286::kCellCount) * (json ? 100 : 32));
     for (FeatureKind kind : {FeatureKind::Hole, FeatureKind::Shaft}) {
-        const std::string_view kindName = kind == FeatureKind::Hole ? "hole" : "shaft";
+        const std::string_view kindName = en::kFeatureWords[static_cast<int>(kind)];
         for (int letter = 0; letter < iso286::kLetterCount; ++letter) {
             const std::string_view letterName = iso286::LetterName(kind, letter);
             for (int grade = 0; grade < iso286::kGradeCount; ++grade) {
