@@ -107,8 +107,9 @@ std::optional<Error> PairCaseError(std::string_view hole, std::string_view shaft
         return Error{message + std::string(shaft) + "/" + std::string(hole) + " swaps the sides, " +
                      *holeCorrected + "/" + *shaftCorrected + " keeps them"};
     }
-    const std::string corrected = (holeCorrected ? *holeCorrected : std::string(hole)) + "/" +
-                                  (shaftCorrected ? *shaftCorrected : std::string(shaft));
+    // The side kept as written is quoted: it may hold anything.
+    const std::string corrected = (holeCorrected ? *holeCorrected : Quoted(hole)) + "/" +
+                                  (shaftCorrected ? *shaftCorrected : Quoted(shaft));
     return Error{message + corrected};
 }
 
