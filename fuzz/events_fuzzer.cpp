@@ -1,8 +1,9 @@
-// Fuzzes sequences of user events over the main window and copy dialog
-// models, checking after every event what must always hold on screen: the
-// structure of the panels, and that every number shown is right (each
+// Fuzzes sequences of user events over the main window, copy dialog and fit
+// finder models, checking after every event what must always hold on screen:
+// the structure of the panels, that every number shown is right (each
 // deviation is its table cell, each limit size the basic size plus its
-// deviation, each fit amount the difference of the limit sizes shown).
+// deviation, each fit amount the difference of the limit sizes shown), and
+// that neither the zone diagram nor the finder shows an infinity or a NaN.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -21,10 +22,12 @@
 #include "core/number_text.h"
 #include "core/setting_checks.h"
 #include "core/texts_ja.h"
+#include "core/zone_diagram.h"
 #include "platform/help_folders.h"
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
 #include "ui/copy_model.h"
+#include "ui/finder_model.h"
 #include "ui/main_model.h"
 
 namespace tolvo {
@@ -540,6 +543,107 @@ void CheckInvariants(const MainModel& model) {
     CheckNoNonFinite(c);
 }
 
+// ---- the zone diagram and the fit finder ----
+
+bool Finite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+void CheckZoneText(const ZoneText& t) {
+    if (!Finite({t.x, t.y})) Broken("a diagram text is placed at no finite point", {t.text});
+    if (HoldsNonFinite(t.text)) Broken("a diagram text holds inf or nan", {t.text});
+}
+
+// Every coordinate and value of the scene a finite number, no text of it
+// "inf" or "nan".
+void CheckZoneScene(const ZoneScene& scene) {
+    if (!Finite({scene.bottom, scene.top, scene.axisX, scene.tickStepUm, scene.zeroY}))
+        Broken("the diagram's frame is not finite");
+    for (const ZoneTick& tick : scene.ticks) {
+        if (!Finite({tick.valueUm, tick.y})) Broken("a diagram tick is not finite", {tick.text});
+        if (HoldsNonFinite(tick.text)) Broken("a diagram tick holds inf or nan", {tick.text});
+    }
+    for (const ZoneBreak& b : scene.breaks) {
+        if (!Finite({b.y, b.belowUm, b.aboveUm})) Broken("a diagram break is not finite");
+    }
+    for (const ZoneRect& z : scene.zones) {
+        if (!Finite({z.left, z.right, z.upperUm, z.lowerUm, z.top, z.bottom}))
+            Broken("a diagram zone is not finite", {z.label.text});
+        for (const ZoneText* t : {&z.label, &z.upperText, &z.lowerText}) CheckZoneText(*t);
+    }
+    for (const ZoneSpan& span : scene.spans) {
+        if (!Finite({span.x, span.fromUm, span.toUm, span.from, span.to, span.clearanceUm}))
+            Broken("a diagram span is not finite", {span.text});
+        if (HoldsNonFinite(span.text)) Broken("a diagram span holds inf or nan", {span.text});
+    }
+    CheckZoneText(scene.unit);
+    CheckZoneText(scene.zeroLabel);
+    for (const std::string* text : {&scene.fitKindText, &scene.note}) {
+        if (HoldsNonFinite(*text)) Broken("a diagram text holds inf or nan", {*text});
+    }
+}
+
+namespace finder = finder_dialog;
+constexpr int kFinderInputs[] = {finder::kBasicSize, finder::kWantedMinimum, finder::kWantedMaximum,
+                                 finder::kMeasuredHoles, finder::kMeasuredShafts};
+constexpr int kFinderClicks[] = {finder::kHoleBasis,  finder::kShaftBasis, finder::kAnyBasis,
+                                 finder::kFixHole,    finder::kFixShaft,   finder::kWholeRange,
+                                 finder::kCloseButton};
+
+// A text without what it quotes of the user's input (「nan」は数値として読めません).
+std::string Unquoted(std::string_view text) {
+    constexpr std::string_view kOpen = "「";
+    constexpr std::string_view kClose = "」";
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t open = text.find(kOpen, i);
+        out += text.substr(i, open - i);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = text.find(kClose, open);
+        if (close == std::string_view::npos) break;
+        i = close + kClose.size();
+    }
+    return out;
+}
+
+// Numbers in the finder's texts: typed only into its input edits, or quoted from them.
+void CheckFinder(const FinderModel& f) {
+    for (const ControlState& control : f.Controls().All()) {
+        if (control.kind != ControlKind::InputEdit && HoldsNonFinite(Unquoted(control.text)))
+            Broken("a finder text holds inf or nan", {control.text});
+    }
+    for (const FinderRow& row : f.Rows()) {
+        if (HoldsNonFinite(row.text)) Broken("a finder row holds inf or nan", {row.text});
+    }
+}
+
+// One user action in the finder, driven by the input.
+void DriveFinder(Input& input, FinderModel& f) {
+    switch (input.Byte() % 5) {
+        case 0:
+        case 1:
+            f.OnEditChanged(input.Pick(kFinderInputs), input.Text());
+            break;
+        case 2:
+            f.OnClicked(input.Pick(kFinderClicks));
+            break;
+        case 3: {
+            // A row that holds a pair, as a double click chooses it; some
+            // tries fall on the lines between the pairs.
+            if (f.Rows().empty()) break;
+            const int row = static_cast<int>(input.Byte() % f.Rows().size());
+            f.OnFocus(finder::kResults);
+            if (f.OnChooseRow(row) != f.Rows()[static_cast<std::size_t>(row)].fit.has_value())
+                Broken("a row chosen or not against its pair", row);
+            break;
+        }
+        default:
+            input.Byte() % 2 ? f.OnEscape() : f.OnFocus(input.Pick(kFinderInputs));
+            break;
+    }
+}
+
 }  // namespace
 }  // namespace tolvo
 
@@ -558,9 +662,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FolderHelpSearch noHelp({}, "tolvo");
     MainModel model(host, noHelp);
     window = &model;
+    std::optional<FinderModel> finder;  // while the non-modal finder is open
     CheckInvariants(model);
     while (!input.Empty() && !model.Ended()) {
-        switch (input.Byte() % 12) {
+        switch (input.Byte() % 14) {
             case 0:
             case 1:
                 model.OnFocus(input.Pick(kMainInputs));
@@ -604,10 +709,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     model.OnSystemCommand(b % 3 == 1 ? 0x10 + (b & 0xF) : 0xF010);
                 break;
             }
-            default:
+            case 11:
                 model.OnClicked(kCopyButton);  // the copy dialog, driven by the following bytes
                 break;
+            case 12:
+                if (!finder) {
+                    finder.emplace(model);
+                } else {
+                    DriveFinder(input, *finder);
+                    if (finder->Closed()) finder.reset();
+                }
+                break;
+            default:
+                model.SetZoneDiagram(input.Byte() % 2 == 0);  // the diagram option, as its menu item
+                break;
         }
+        // The non-modal finder follows the main window (its fixed side, the measured check).
+        if (finder) {
+            finder->Refresh();
+            CheckFinder(*finder);
+        }
+        if (model.ZoneDiagramShown()) CheckZoneScene(model.Zones());
         CheckInvariants(model);
         CheckRequests(host, copiedPreview);
         copiedPreview.reset();
