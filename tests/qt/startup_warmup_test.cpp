@@ -1,5 +1,6 @@
 // Start-up's warm-up: the icon it reads on its thread is the program's icon,
-// in its three sizes, and a warm-up never told of the application ends.
+// in its three sizes, read without loading Qt's image-format plugins, and a
+// warm-up never told of the application ends.
 #include "app/startup_warmup.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,9 @@
 #include <QFontDatabase>
 #include <QPixmap>
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace tolvo {
 namespace {
@@ -42,6 +46,30 @@ TEST(StartupWarmUp, ItsIconIsTheProgramIconPixelForPixel) {
         for (const int side : {16, 32, 48}) EXPECT_EQ(Pixels(icon, side), Pixels(read, side)) << side;
     }
 }
+
+#if defined(__linux__)
+bool AnImageFormatPluginIsMapped() {
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);) {
+        if (line.find("/imageformats/") != std::string::npos) return true;
+    }
+    return false;
+}
+
+// Each plugin, and the SVG and JPEG libraries they bring, stays in memory
+// from start-up on; the icon is PNG, which Qt reads itself.
+TEST(StartupWarmUpDeathTest, TheIconIsReadWithoutImageFormatPlugins) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a new process: no plugin an earlier test loaded
+    EXPECT_EXIT(
+        {
+            StartupWarmUp warmUp;
+            warmUp.ApplicationReady();
+            const bool read = Widths(warmUp.Icon()).size() == 3 && Widths(ProgramIcon()).size() == 3;
+            std::_Exit(read && !AnImageFormatPluginIsMapped() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+#endif
 
 TEST(StartupWarmUp, FontsStayAsTheyWereAfterIt) {
     const QStringList before = QFontDatabase::families();

@@ -94,6 +94,8 @@ TEST_F(ZoneWindowTest, CtrlDShowsAndHidesTheDiagramAndIsRemembered) {
     EXPECT_TRUE(action->isCheckable());
     EXPECT_TRUE(window->actions().contains(action));
     const QSize dialogSize = window->size();
+    // The diagram's window is made when the diagram is first shown, not before.
+    EXPECT_TRUE(window->findChildren<ZoneWindow*>().isEmpty());
     EXPECT_FALSE(window->ZoneDiagram().isVisible());
     PressCtrlD();
     EXPECT_TRUE(window->Model().ZoneDiagramShown());

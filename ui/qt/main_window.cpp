@@ -110,12 +110,6 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(fullRangeAction_);  // the shortcut works with the menu closed
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
-    // The tolerance-zone diagram, a tool window of its own: the dialog itself stays as it is.
-    zoneWindow_ = new ZoneWindow(this);
-    zoneWindow_->closed = [this] {
-        settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
-        SetZoneDiagram(false);
-    };
     zoneDiagramAction_ = new QAction(ToQString(ja::kZoneDiagramMenuItemText), this);
     zoneDiagramAction_->setCheckable(true);
     zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
@@ -171,6 +165,19 @@ void MainWindow::SetFullRange(bool on) {
     Forward([&] { model_->SetFullRange(on); });
 }
 
+// The tolerance-zone diagram, a tool window of its own: the dialog itself
+// stays as it is. A window that never shows it never makes it.
+ZoneWindow& MainWindow::ZoneDiagram() {
+    if (zoneWindow_ == nullptr) {
+        zoneWindow_ = new ZoneWindow(this);
+        zoneWindow_->closed = [this] {
+            settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
+            SetZoneDiagram(false);
+        };
+    }
+    return *zoneWindow_;
+}
+
 void MainWindow::SetZoneDiagram(bool on) {
     model_->SetZoneDiagram(on);
     view_->Mirror();
@@ -181,16 +188,15 @@ void MainWindow::SetZoneDiagram(bool on) {
 void MainWindow::MirrorZoneDiagram() {
     const bool shown = model_->ZoneDiagramShown() && isVisible();
     if (zoneDiagramAction_ != nullptr) zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
-    if (zoneWindow_ == nullptr) return;
     if (shown) {
-        zoneWindow_->SetInput(model_->ZoneInput());
+        ZoneDiagram().SetInput(model_->ZoneInput());
         if (!zoneWindow_->isVisible()) {
             if (!zoneWindowPlaced_)
                 zoneWindow_->PlaceBeside(*this, settings_.Position(kZoneDiagramPositionKey));
             zoneWindowPlaced_ = true;
             zoneWindow_->show();
         }
-    } else if (zoneWindow_->isVisible() && !model_->ZoneDiagramShown()) {
+    } else if (zoneWindow_ != nullptr && zoneWindow_->isVisible() && !model_->ZoneDiagramShown()) {
         settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
         zoneWindow_->hide();
     }

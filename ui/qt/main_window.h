@@ -43,7 +43,8 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* PasteCalloutAction() const { return pasteCalloutAction_; }
     // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
-    ZoneWindow& ZoneDiagram() const { return *zoneWindow_; }
+    // The diagram's window, made when it is first needed.
+    ZoneWindow& ZoneDiagram();
 
     // Where the window's choices are remembered (QSettings: organization and
     // application "Tolvo"), and the key of the whole-range option there.
@@ -98,7 +99,7 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* pasteCalloutAction_ = nullptr;
     QElapsedTimer typingClock_;  // when each character typed on a class control came
     QAction* zoneDiagramAction_ = nullptr;
-    ZoneWindow* zoneWindow_ = nullptr;
+    ZoneWindow* zoneWindow_ = nullptr;  // none until the diagram is first shown
     bool zoneWindowPlaced_ = false;
     HelpViewer helpViewer_{*this};
     OptionSettings settings_{kSettingsName, kSettingsName};
