@@ -58,4 +58,37 @@ std::size_t Count(std::string_view text) {
     return count;
 }
 
+std::u16string ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Sequence s = Decode(text, i);
+        i += s.length;
+        if (s.code >= 0x10000) {
+            const char32_t v = s.code - 0x10000;
+            out += static_cast<char16_t>(0xD800 + (v >> 10));
+            out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(s.code);
+        }
+    }
+    return out;
+}
+
+std::string FromUtf16(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = text[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000) {
+            Encode(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00), out);
+            ++i;
+        } else {
+            Encode(unit, out);  // a lone surrogate is written as U+FFFD
+        }
+    }
+    return out;
+}
+
 }  // namespace tolvo::utf8

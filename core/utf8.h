@@ -49,4 +49,10 @@ bool IsValid(std::string_view text);
 // counts as one.
 std::size_t Count(std::string_view text);
 
+// UTF-16, as the Win32 calls take and give texts. Bytes that are not UTF-8
+// become U+FFFD, as does a lone surrogate coming back: a window never shows
+// or hands on half a character.
+std::u16string ToUtf16(std::string_view text);
+std::string FromUtf16(std::u16string_view text);
+
 }  // namespace tolvo::utf8

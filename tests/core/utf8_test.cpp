@@ -112,5 +112,27 @@ TEST(Utf8, ValidatesAndCountsWholeTexts) {
     }
 }
 
+TEST(Utf8, ConvertsToAndFromUtf16ReplacingWhatIsNoCharacter) {
+    struct Case {
+        std::string_view utf8;
+        std::u16string_view utf16;
+        std::string_view back;  // FromUtf16(utf16)
+    };
+    const Case cases[] = {
+        {"", u"", ""},
+        {"φ25 ～ 25.02 μm", u"φ25 ～ 25.02 μm", "φ25 ～ 25.02 μm"},
+        {"ｸﾘｯﾌﾟﾎﾞｰﾄﾞ", u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞ", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ"},
+        {"\xF0\x9F\x94\xA9", u"\U0001F529", "\xF0\x9F\x94\xA9"},  // beyond the BMP: a surrogate pair
+        {"a\xE3\x81", u"a\uFFFD\uFFFD", "a\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToUtf16(c.utf8), c.utf16) << c.utf8;
+        EXPECT_EQ(FromUtf16(c.utf16), c.back) << c.utf8;
+    }
+    // Half a pair, at the end or before another character, is no character.
+    EXPECT_EQ(FromUtf16(std::u16string{u'x', char16_t{0xD83D}}), "x\xEF\xBF\xBD");
+    EXPECT_EQ(FromUtf16(std::u16string{char16_t{0xDD29}, u'y'}), "\xEF\xBF\xBDy");
+}
+
 }  // namespace
 }  // namespace tolvo::utf8
