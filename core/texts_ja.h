@@ -257,4 +257,19 @@ inline constexpr std::string_view kFitMoreRows = "…ほか {0} 件（すべて�
 // label opens; the English line has no such label.
 inline constexpr std::string_view kMeanValueClose = "  ）";
 
+// The materials' names (core/materials.cpp), each with the grade its values are for.
+inline constexpr std::string_view kMaterialCarbonSteel = "炭素鋼 (S45C)";
+inline constexpr std::string_view kMaterialAlloySteel = "合金鋼・調質 (SCM440)";
+inline constexpr std::string_view kMaterialStainlessSteel = "オーステナイト系ステンレス鋼 (SUS304)";
+inline constexpr std::string_view kMaterialGreyIron = "ねずみ鋳鉄 (FC250)";
+inline constexpr std::string_view kMaterialDuctileIron = "球状黒鉛鋳鉄 (FCD450)";
+inline constexpr std::string_view kMaterialWroughtAluminium = "アルミニウム合金・展伸材 (A6061-T6)";
+inline constexpr std::string_view kMaterialCastAluminium = "アルミニウム合金鋳物 (AC4C-T6)";
+inline constexpr std::string_view kMaterialBrass = "黄銅 (C3604)";
+inline constexpr std::string_view kMaterialBronze = "青銅鋳物 (CAC406)";
+inline constexpr std::string_view kMaterialCopper = "銅 (C1100)";
+inline constexpr std::string_view kMaterialTitanium = "チタン合金 (Ti-6Al-4V)";
+inline constexpr std::string_view kMaterialPom = "ポリアセタール (POM)";
+inline constexpr std::string_view kMaterialPa6 = "ナイロン6・絶乾 (PA6)";
+
 }  // namespace tolvo::ja
