@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "core/texts_ja.h"
@@ -126,6 +127,76 @@ TEST(ZoneGdiCanvas, ZonesAreFilledWhereTheLayoutPutsThemAboveOrBelowEachOther) {
             EXPECT_LT(rows[1].bottom, rows[0].top);
         }
     }
+}
+
+TEST(ZoneGdiCanvas, DashesHatchingAndColoursFallWhereTheOtherBackEndsPutThem) {
+    const Colour ink{0, 0, 0}, paper{255, 255, 255};
+    struct Sample {
+        int x, y;
+        std::uint32_t colour;
+    };
+    struct Case {
+        const char* name;
+        double scale;
+        std::function<void(Canvas&)> draw;
+        std::vector<Sample> samples;
+    } cases[] = {
+        {"dashes laid from the line's start: 3 drawn, 2 skipped",
+         1.0,
+         [&](Canvas& c) {
+             c.Line({0, 10}, {20, 10}, Pen{ink, 1.0, 3.0, 2.0});
+         },
+         {{1, 10, 0x000000}, {3, 10, 0xFFFFFF}, {4, 10, 0xFFFFFF}, {5, 10, 0x000000}, {8, 10, 0xFFFFFF}}},
+        {"dashes in canvas pixels at twice the pixels",
+         2.0,
+         [&](Canvas& c) {
+             c.Line({0, 10}, {20, 10}, Pen{ink, 1.0, 3.0, 2.0});
+         },
+         {{5, 20, 0x000000}, {7, 20, 0xFFFFFF}, {11, 20, 0x000000}}},
+        {"a colour not opaque mixed with the paper",
+         1.0,
+         [&](Canvas& c) {
+             c.Line({0, 10}, {20, 10}, Pen{Colour{0, 0, 0, 0.5}, 3.0});
+         },
+         {{10, 10, 0x808080}}},
+        {"hatching rising at 45 degrees, cut at the box",
+         1.0,
+         [&](Canvas& c) {
+             c.Hatch({0, 0, 20, 20}, Pen{ink, 1.0}, 10.0);
+         },
+         {{5, 5, 0x000000}, {15, 15, 0x000000}, {2, 2, 0xFFFFFF}, {25, 5, 0xFFFFFF}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DibPicture picture(static_cast<int>(40 * c.scale), static_cast<int>(40 * c.scale));
+        {
+            GdiCanvas canvas(picture.Dc(), JapaneseUiFace(), c.scale, paper);
+            canvas.Rect({0, 0, 40, 40}, paper, Pen{paper, 0.0});
+            c.draw(canvas);
+        }
+        GdiFlush();
+        for (const Sample& s : c.samples) EXPECT_EQ(picture.Pixel(s.x, s.y), s.colour) << s.x << "," << s.y;
+    }
+}
+
+TEST(ZoneGdiCanvas, TextIsAntiAliased) {
+    DibPicture picture(120, 30);
+    {
+        GdiCanvas canvas(picture.Dc(), JapaneseUiFace());
+        canvas.Rect({0, 0, 120, 30}, {255, 255, 255}, Pen{});
+        canvas.Text(ja::kClearanceFit, {4, 20}, CanvasFont{13.0}, CanvasAlign::Start, {0, 0, 0});
+    }
+    GdiFlush();
+    int ink = 0, between = 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const std::uint32_t p = picture.Pixel(x, y);
+            ink += p == 0x000000;
+            between += p != 0x000000 && p != 0xFFFFFF;
+        }
+    }
+    EXPECT_GT(ink, 0);
+    EXPECT_GT(between, ink / 2);
 }
 
 }  // namespace

@@ -29,13 +29,12 @@ struct Rows {
     int top = -1;
     int bottom = -1;
 };
-template <typename PixelAt>
-Rows RowsOf(int width, int height, std::uint32_t colour, PixelAt pixel) {
+inline Rows RowsOf(const DibPicture& picture, std::uint32_t colour) {
     Rows rows;
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < picture.Height(); ++y) {
         int run = 0, longest = 0;
-        for (int x = 0; x < width; ++x) {
-            run = pixel(x, y) == colour ? run + 1 : 0;
+        for (int x = 0; x < picture.Width(); ++x) {
+            run = picture.Pixel(x, y) == colour ? run + 1 : 0;
             if (run > longest) longest = run;
         }
         if (longest < 8) continue;
@@ -43,10 +42,6 @@ Rows RowsOf(int width, int height, std::uint32_t colour, PixelAt pixel) {
         rows.bottom = y;
     }
     return rows;
-}
-inline Rows RowsOf(const DibPicture& picture, std::uint32_t colour) {
-    return RowsOf(picture.Width(), picture.Height(), colour,
-                  [&](int x, int y) { return picture.Pixel(x, y); });
 }
 
 }  // namespace tolvo::win32

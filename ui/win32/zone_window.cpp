@@ -345,7 +345,7 @@ void ZoneWindow::Paint(HDC dc) {
 void ZoneWindow::ContextMenu(LPARAM at) {
     POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     // From the keyboard (Shift+F10, the menu key): at the window's top left corner.
-    if (at == -1) {
+    if (point.x == -1 && point.y == -1) {
         point = {0, 0};
         ClientToScreen(window_, &point);
     }
