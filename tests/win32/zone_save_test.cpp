@@ -158,7 +158,7 @@ TEST_F(ZoneSave, WindowProposesTheFitsNameAndTellsWhyASaveFailed) {
     EXPECT_TRUE(Files().empty());
 }
 
-TEST_F(ZoneSave, WindowPaintsItsSceneAndCopiesBitmapPngAndSvg) {
+TEST_F(ZoneSave, WindowPaintsCopiesBitmapPngAndSvgAndHidesWhenClosed) {
     ZoneWindow window(nullptr);
     window.SetInput(InterferenceInput());
     window.PlaceBeside(nullptr);
@@ -193,6 +193,16 @@ TEST_F(ZoneSave, WindowPaintsItsSceneAndCopiesBitmapPngAndSvg) {
     EXPECT_EQ(header.biBitCount, 24);
     EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     EXPECT_EQ(svg.substr(0, WriteZoneSvg(window.Scene()).size()), WriteZoneSvg(window.Scene()));
+
+    // The title bar's close button hides it and tells the calculator, which then unchecks its option.
+    int closings = 0;
+    window.closed = [&] { ++closings; };
+    window.Show();
+    ASSERT_TRUE(window.IsShown());
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(window.IsShown());
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    EXPECT_EQ(closings, 1);
 }
 
 }  // namespace
