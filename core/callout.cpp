@@ -17,9 +17,11 @@ constexpr std::array kStyles = {CalloutStyle::Class, CalloutStyle::ClassDeviatio
                                 CalloutStyle::Limits};
 constexpr std::array<std::string_view, kStyles.size()> kStyleNames = {"class", "class-deviations",
                                                                       "deviations", "limits"};
+static_assert(std::size(ja::kCalloutStyleTexts) == kStyles.size(), "one menu text per style");
 constexpr std::array kSigns = {DiameterSign::Phi, DiameterSign::Dia, DiameterSign::None};
 constexpr std::array<std::string_view, kSigns.size()> kSignNames = {"phi", "dia", "none"};
 constexpr std::array<std::string_view, kSigns.size()> kSignTexts = {ja::kPhi, ja::kDiameterSignDia, ""};
+static_assert(std::size(ja::kDiameterSignTexts) == kSigns.size(), "one menu text per sign");
 // The class letters of JIS B0405: 精級 f, 中級 m, 粗級 c, 極粗級 v.
 constexpr std::array<std::string_view, kGeneralClassCount> kGeneralLetters = {"f", "m", "c", "v"};
 
