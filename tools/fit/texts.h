@@ -190,7 +190,8 @@ inline constexpr std::string_view kLineTooLong = "the line is longer than {0} by
 
 // ---- --notation (notation.cpp) ----
 // {0} the feature: a size or deviations with more digits than a callout writes.
-inline constexpr std::string_view kNoExactCallout = "the {0}'s callout would take more digits than it can write exactly";
+inline constexpr std::string_view kNoExactCallout =
+    "the {0}'s callout would take more digits than it can write exactly";
 // ---- end of --notation ----
 
 }  // namespace tolvo::fit::en
