@@ -257,4 +257,9 @@ inline constexpr std::string_view kFitMoreRows = "…ほか {0} 件（すべて�
 // label opens; the English line has no such label.
 inline constexpr std::string_view kMeanValueClose = "  ）";
 
+// The Win32 window: help found but not opened by the desktop. {0} the
+// document's full path.
+inline constexpr std::string_view kHelpOpenFailedMessage =
+    "エラー：ヘルプを開けませんでした．\nヘルプファイルはここにあります：\n{0}";
+
 }  // namespace tolvo::ja
