@@ -44,13 +44,14 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void RunCommand(WORD command);
     // The context menu as it would open now (the caller destroys it).
     HMENU CreateContextMenu() const;
+    // Its accelerators first, then the keys and dialog navigation.
+    bool PreTranslate(MSG& msg) override;
 
   protected:
     void AfterMirror() override;
     void OnModelEnded() override;
     bool OnKey(WPARAM key) override;
     bool OnChar(int id, wchar_t c) override;
-    bool PreTranslate(MSG& msg) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:

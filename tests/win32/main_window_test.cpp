@@ -1,0 +1,265 @@
+// The Win32 main window through its real controls: keystrokes into the real
+// edit change the real output controls, the fit label takes the model's
+// colours, a refusal is a real MessageBoxW with the model's texts shown over
+// texts already mirrored, the menu and its accelerators are the Qt window's,
+// and no text is clipped at 100 %, 150 % and 200 %.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/fit_evaluation.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
+#include "ui/dialog_templates.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/wide_text.h"
+
+namespace tolvo::win32 {
+namespace {
+
+using namespace main_dialog;
+
+class NoHelp : public HelpSearch {
+  public:
+    std::optional<std::filesystem::path> FindDocument(std::string_view) const override { return std::nullopt; }
+    std::string_view ProgramFileName() const override { return "Tolvo.exe"; }
+};
+
+class MemoryStore : public SettingsStore {
+  public:
+    std::optional<std::wstring> Read(std::wstring_view name) const override {
+        const auto found = values.find(std::wstring(name));
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    void Write(std::wstring_view name, std::wstring_view value) override { values[std::wstring(name)] = value; }
+    std::map<std::wstring, std::wstring> values;
+};
+
+std::string Text(HWND window) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return Utf8(buffer);
+}
+
+// Every message box the window shows, answered with OK as it appears: its
+// caption and text, and what the hole's limit-size box showed beneath it.
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    std::string shaftSizeShown;  // the shaft's basic-size edit beneath the box
+    std::string shaftSizeHeld;   // and the model's text for it then
+};
+std::vector<SeenBox>* seenBoxes = nullptr;
+const MainWindow* watchedWindow = nullptr;
+HHOOK boxHook = nullptr;
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (std::wstring_view(name) == L"Static" && !Text(child).empty()) *reinterpret_cast<std::string*>(data) += Text(child);
+    return TRUE;
+}
+
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && DialogView::Of(reinterpret_cast<HWND>(wParam)) == nullptr) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        SeenBox seen{Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
+                     watchedWindow->Model().Controls().At(main_dialog::kShaftBasicSize).text};
+        EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
+        seenBoxes->push_back(seen);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(boxHook, code, wParam, lParam);
+}
+
+class Win32MainWindow : public testing::Test {
+  protected:
+    void SetUp() override {
+        window.emplace(help, std::make_unique<MemoryStore>());
+        window->Show(SW_SHOWNORMAL);
+        seenBoxes = &boxes;
+        watchedWindow = &*window;
+        boxHook = SetWindowsHookExW(WH_CBT, AnswerBoxes, nullptr, GetCurrentThreadId());
+    }
+    void TearDown() override {
+        UnhookWindowsHookEx(boxHook);
+        window.reset();
+    }
+    HWND Control(int id) const { return window->Control(id); }
+    void Type(int id, std::wstring_view keys) {
+        SetFocus(Control(id));
+        for (wchar_t key : keys) SendMessageW(Control(id), WM_CHAR, key, 1);
+    }
+    std::string Model(int id) const { return window->Model().Controls().At(id).text; }
+    // The colours the dialog gives the fit label when it paints.
+    std::pair<COLORREF, COLORREF> LabelColours() const {
+        HDC dc = CreateCompatibleDC(nullptr);
+        auto* brush = reinterpret_cast<HBRUSH>(SendMessageW(window->Window(), WM_CTLCOLORSTATIC,
+                                                            reinterpret_cast<WPARAM>(dc),
+                                                            reinterpret_cast<LPARAM>(Control(kFitKindLabel))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof(fill), &fill);
+        const COLORREF text = GetTextColor(dc);
+        DeleteDC(dc);
+        return {text, fill.lbColor};
+    }
+
+    NoHelp help;
+    std::optional<MainWindow> window;
+    std::vector<SeenBox> boxes;
+};
+
+COLORREF ToColorRef(const Rgb& c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
+    Type(kHoleBasicSize, L"25");
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
+    EXPECT_EQ(Text(Control(kShaftBasicSize)), "25");  // the shaft follows
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
+    for (int id : {kHoleDeviation, kHoleLimitSizes, kShaftLimitSizes, kFirstFitAmount, kSecondFitAmount, kMeanFit}) {
+        EXPECT_FALSE(Model(id).empty()) << id;
+        EXPECT_EQ(Text(Control(id)), Model(id)) << id;
+    }
+    EXPECT_NE(Text(Control(kHoleLimitSizes)).find("25"), std::string::npos);
+    const auto clearance = FitKindColors(FitKind::Clearance);
+    ASSERT_TRUE(clearance);
+    EXPECT_EQ(LabelColours(), std::pair(ToColorRef(clearance->text), ToColorRef(clearance->background)));
+
+    // The whole text put in at once; a grade slid: the label follows the model.
+    SetWindowTextW(Control(kHoleBasicSize), L"10");
+    EXPECT_EQ(Text(Control(kHoleLimitSizes)), Model(kHoleLimitSizes));
+    EXPECT_NE(Text(Control(kHoleLimitSizes)).find("10"), std::string::npos);
+    // H5 over p5: an interference.
+    for (const auto& [slider, position] : {std::pair{kHoleLetterSlider, 4}, std::pair{kShaftLetterSlider, 9}}) {
+        SendMessageW(Control(slider), TBM_SETPOS, TRUE, position);
+        SendMessageW(window->Window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                     reinterpret_cast<LPARAM>(Control(slider)));
+    }
+    EXPECT_EQ(window->Model().Controls().At(kShaftLetterSlider).position, 9);
+    EXPECT_EQ(Text(Control(kFitKindLabel)), Model(kFitKindLabel));
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kInterferenceFit);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Win32MainWindow, ARefusalIsAMessageBoxWithTheModelsTextOverMirroredTexts) {
+    Type(kHoleBasicSize, L"25");
+    Type(kHoleBasicSize, L"0");  // 250 mm: beyond the fit classes' 120 mm
+    // The shaft's size, which follows the hole's, is refused first, then the hole's.
+    ASSERT_EQ(boxes.size(), 2u);
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        SeenBox& box = boxes[k];
+        EXPECT_EQ(box.caption, ja::kMessageCaption);
+        std::erase(box.text, '\n');
+        std::erase(box.text, '\r');
+        EXPECT_EQ(box.text, std::string(k == 0 ? ja::kShaftWord : ja::kHoleWord) +
+                                std::string(ja::kFitSizeOver120Message));
+        // The box came over the texts the model held then.
+        EXPECT_EQ(box.shaftSizeShown, "250");
+        EXPECT_EQ(box.shaftSizeShown, box.shaftSizeHeld);
+    }
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "250");  // what was typed stays
+    EXPECT_EQ(Text(Control(kHoleLimitSizes)), Model(kHoleLimitSizes));
+}
+
+TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
+    struct Item {
+        WORD command;
+        std::string_view text;
+        std::string_view shortcut;
+        BYTE modifiers;
+        WORD key;
+    };
+    const Item items[] = {
+        {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut, FCONTROL, 'R'},
+        {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut, FCONTROL, 'F'},
+        {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut, FCONTROL | FSHIFT, 'V'},
+        {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut, FCONTROL, 'D'},
+    };
+    HMENU menu = window->CreateContextMenu();
+    ASSERT_EQ(GetMenuItemCount(menu), 4);
+    for (int k = 0; k < 4; ++k) {
+        const Item& item = items[k];
+        wchar_t text[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(k), text, 256, MF_BYPOSITION);
+        EXPECT_EQ(Utf8(text), std::string(item.text) + "\t" + std::string(item.shortcut));
+        EXPECT_EQ(GetMenuItemID(menu, k), item.command);
+        const auto accel = ShortcutAccelerator(item.shortcut, item.command);
+        ASSERT_TRUE(accel);
+        EXPECT_EQ(accel->fVirt, FVIRTKEY | item.modifiers);
+        EXPECT_EQ(accel->key, item.key);
+    }
+    DestroyMenu(menu);
+    EXPECT_FALSE(ShortcutAccelerator("Ctrl+", 1));
+    EXPECT_FALSE(ShortcutAccelerator("Hyper+R", 1));
+
+    // Ctrl+R through the window's own message handling switches the whole range.
+    SetFocus(Control(kHoleBasicSize));
+    MSG press{Control(kHoleBasicSize), WM_KEYDOWN, 'R', 0, 0, {}};
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(window->PreTranslate(press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
+    EXPECT_TRUE(IsWindowVisible(Control(kHoleClassText)));
+    EXPECT_FALSE(IsWindowVisible(Control(kHoleLetterMarks[0])));
+    // Ctrl+D toggles the model's diagram option as the Qt view does.
+    window->RunCommand(kZoneDiagramCommand);
+    EXPECT_TRUE(window->Model().ZoneDiagramShown());
+}
+
+TEST_F(Win32MainWindow, PasteCalloutReadsTheClipboardsUnicodeText) {
+    const std::wstring callout = Wide("φ25 H7/g6");
+    ASSERT_TRUE(OpenClipboard(window->Window()));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (callout.size() + 1) * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t*>(GlobalLock(data)), callout.c_str());
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    window->RunCommand(kPasteCalloutCommand);
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
+    EXPECT_EQ(Text(Control(kShaftDeviation)), Model(kShaftDeviation));
+    EXPECT_NE(Text(Control(kShaftDeviation)).find("-7"), std::string::npos);
+}
+
+// Every one-line text of a control fits its control at 100 %, 150 % and 200 %.
+TEST_F(Win32MainWindow, NoTextIsClippedAtAnyScale) {
+    Type(kHoleBasicSize, L"25");
+    for (UINT dpi : {96u, 144u, 192u}) {
+        RECT frame{};
+        GetWindowRect(window->Window(), &frame);
+        SendMessageW(window->Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+        for (const ControlTemplate& t : kMainDialog.controls) {
+            HWND control = Control(t.id);
+            if (control == nullptr || !IsWindowVisible(control) || (t.style & kTwoLines)) continue;
+            if (t.kind != ControlKind::Static && t.kind != ControlKind::Radio && t.kind != ControlKind::CheckBox &&
+                t.kind != ControlKind::PushButton && t.kind != ControlKind::DefaultPushButton &&
+                t.kind != ControlKind::OutputEdit)
+                continue;
+            const std::wstring text = Wide(Text(control));
+            if (text.empty()) continue;
+            auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+            RECT client{};
+            GetClientRect(control, &client);
+            int indicator = 0;
+            if (t.kind == ControlKind::Radio || t.kind == ControlKind::CheckBox)
+                indicator = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi);
+            std::wstring shown = text;
+            if (t.kind != ControlKind::Static) std::erase(shown, L'&');
+            EXPECT_LE(DialogLayout::TextWidth(font, shown) + indicator, client.right) << t.id << " at " << dpi;
+            EXPECT_LE(DialogLayout::LineHeight(font), client.bottom + 2) << t.id << " at " << dpi;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tolvo::win32
