@@ -5,7 +5,8 @@
 #include "ui/win32/settings.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     const std::filesystem::path folder = tolvo::ExecutableFolder(nullptr);
     const tolvo::FolderHelpSearch help = tolvo::DefaultHelpSearch(folder);

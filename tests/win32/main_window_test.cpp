@@ -24,7 +24,9 @@ using namespace main_dialog;
 
 class NoHelp : public HelpSearch {
   public:
-    std::optional<std::filesystem::path> FindDocument(std::string_view) const override { return std::nullopt; }
+    std::optional<std::filesystem::path> FindDocument(std::string_view) const override {
+        return std::nullopt;
+    }
     std::string_view ProgramFileName() const override { return "Tolvo.exe"; }
 };
 
@@ -35,7 +37,9 @@ class MemoryStore : public SettingsStore {
         if (found == values.end()) return std::nullopt;
         return found->second;
     }
-    void Write(std::wstring_view name, std::wstring_view value) override { values[std::wstring(name)] = value; }
+    void Write(std::wstring_view name, std::wstring_view value) override {
+        values[std::wstring(name)] = value;
+    }
     std::map<std::wstring, std::wstring> values;
 };
 
@@ -60,7 +64,8 @@ HHOOK boxHook = nullptr;
 BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
     wchar_t name[16] = {};
     GetClassNameW(child, name, 16);
-    if (std::wstring_view(name) == L"Static" && !Text(child).empty()) *reinterpret_cast<std::string*>(data) += Text(child);
+    if (std::wstring_view(name) == L"Static" && !Text(child).empty())
+        *reinterpret_cast<std::string*>(data) += Text(child);
     return TRUE;
 }
 
@@ -98,9 +103,9 @@ class Win32MainWindow : public testing::Test {
     // The colours the dialog gives the fit label when it paints.
     std::pair<COLORREF, COLORREF> LabelColours() const {
         HDC dc = CreateCompatibleDC(nullptr);
-        auto* brush = reinterpret_cast<HBRUSH>(SendMessageW(window->Window(), WM_CTLCOLORSTATIC,
-                                                            reinterpret_cast<WPARAM>(dc),
-                                                            reinterpret_cast<LPARAM>(Control(kFitKindLabel))));
+        auto* brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(window->Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(Control(kFitKindLabel))));
         LOGBRUSH fill{};
         GetObjectW(brush, sizeof(fill), &fill);
         const COLORREF text = GetTextColor(dc);
@@ -122,7 +127,8 @@ TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
     EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
     EXPECT_EQ(Text(Control(kShaftBasicSize)), "25");  // the shaft follows
     EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
-    for (int id : {kHoleDeviation, kHoleLimitSizes, kShaftLimitSizes, kFirstFitAmount, kSecondFitAmount, kMeanFit}) {
+    for (int id :
+         {kHoleDeviation, kHoleLimitSizes, kShaftLimitSizes, kFirstFitAmount, kSecondFitAmount, kMeanFit}) {
         EXPECT_FALSE(Model(id).empty()) << id;
         EXPECT_EQ(Text(Control(id)), Model(id)) << id;
     }
@@ -136,7 +142,8 @@ TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
     EXPECT_EQ(Text(Control(kHoleLimitSizes)), Model(kHoleLimitSizes));
     EXPECT_NE(Text(Control(kHoleLimitSizes)).find("10"), std::string::npos);
     // H5 over p5: an interference.
-    for (const auto& [slider, position] : {std::pair{kHoleLetterSlider, 4}, std::pair{kShaftLetterSlider, 9}}) {
+    for (const auto& [slider, position] :
+         {std::pair{kHoleLetterSlider, 4}, std::pair{kShaftLetterSlider, 9}}) {
         SendMessageW(Control(slider), TBM_SETPOS, TRUE, position);
         SendMessageW(window->Window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                      reinterpret_cast<LPARAM>(Control(slider)));
@@ -241,9 +248,9 @@ TEST_F(Win32MainWindow, NoTextIsClippedAtAnyScale) {
         for (const ControlTemplate& t : kMainDialog.controls) {
             HWND control = Control(t.id);
             if (control == nullptr || !IsWindowVisible(control) || (t.style & kTwoLines)) continue;
-            if (t.kind != ControlKind::Static && t.kind != ControlKind::Radio && t.kind != ControlKind::CheckBox &&
-                t.kind != ControlKind::PushButton && t.kind != ControlKind::DefaultPushButton &&
-                t.kind != ControlKind::OutputEdit)
+            if (t.kind != ControlKind::Static && t.kind != ControlKind::Radio &&
+                t.kind != ControlKind::CheckBox && t.kind != ControlKind::PushButton &&
+                t.kind != ControlKind::DefaultPushButton && t.kind != ControlKind::OutputEdit)
                 continue;
             const std::wstring text = Wide(Text(control));
             if (text.empty()) continue;
@@ -255,7 +262,8 @@ TEST_F(Win32MainWindow, NoTextIsClippedAtAnyScale) {
                 indicator = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi);
             std::wstring shown = text;
             if (t.kind != ControlKind::Static) std::erase(shown, L'&');
-            EXPECT_LE(DialogLayout::TextWidth(font, shown) + indicator, client.right) << t.id << " at " << dpi;
+            EXPECT_LE(DialogLayout::TextWidth(font, shown) + indicator, client.right)
+                << t.id << " at " << dpi;
             EXPECT_LE(DialogLayout::LineHeight(font), client.bottom + 2) << t.id << " at " << dpi;
         }
     }

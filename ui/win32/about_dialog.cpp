@@ -10,7 +10,8 @@ AboutDialog::AboutDialog(HWND owner)
     gestures.clicked = [this](int id) { done_ = done_ || id == about_dialog::kOkButton; };
     Wire(gestures);
     // The template's icon control has no ID: it is the only icon static.
-    for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             RECT r;
             GetClientRect(child, &r);

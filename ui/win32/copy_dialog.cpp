@@ -12,7 +12,8 @@ bool CopyEnded(const CopyModel& model) {
 }  // namespace
 
 CopyDialog::CopyDialog(CopyModel& model, HWND owner)
-    : ModelView(kCopyDialog, owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, CopyEnded), owner_(owner) {
+    : ModelView(kCopyDialog, owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, CopyEnded),
+      owner_(owner) {
     RECT owned{};
     RECT box{};
     if (owner != nullptr && GetWindowRect(owner, &owned) && GetWindowRect(Window(), &box)) {

@@ -299,9 +299,13 @@ void DialogLayout::Place() {
         SendMessageW(e.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         batch = DeferWindowPos(batch, e.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                SWP_NOZORDER | SWP_NOACTIVATE);
-        if (t.kind == ControlKind::ListBox) ListView_SetColumnWidth(e.window, 0, r.right - r.left - 4 * gap);
     }
     EndDeferWindowPos(batch);
+    // A list's one column fills it beside its scroll bar.
+    for (const Entry& e : entries_) {
+        if (e.control->kind == ControlKind::ListBox)
+            ListView_SetColumnWidth(e.window, 0, LVSCW_AUTOSIZE_USEHEADER);
+    }
     const RECT client = ToPixels({0, 0, template_.width, template_.height});
     RECT frame = client;
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)), FALSE,

@@ -11,7 +11,8 @@ bool FinderClosed(const FinderModel& model) {
 
 }  // namespace
 
-FinderDialog::FinderDialog(MainModel& main, HWND owner, std::function<void()> chosen, std::function<void()> closed)
+FinderDialog::FinderDialog(MainModel& main, HWND owner, std::function<void()> chosen,
+                           std::function<void()> closed)
     : ModelView(kFinderDialog, owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, FinderClosed),
       owned_(std::make_unique<FinderModel>(main)),
       chosen_(std::move(chosen)),
@@ -46,6 +47,8 @@ void FinderDialog::AfterMirror() {
             item.pszText = text.data();
             SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
+        // The one column fills the list beside its scroll bar.
+        ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE_USEHEADER);
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, TRUE);
     }

@@ -6,12 +6,12 @@
 
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
-#include "ui/window_placement.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/copy_dialog.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/modal.h"
 #include "ui/win32/wide_text.h"
+#include "ui/window_placement.h"
 
 namespace tolvo::win32 {
 namespace {
@@ -71,7 +71,7 @@ void PlaceBesideCalculator(HWND window, HWND calculator, std::optional<POINT> re
     corner = RememberedOnScreen(corner, width, height, screens);
     if (!corner) {
         MONITORINFO info{};
-    info.cbSize = sizeof(info);
+        info.cbSize = sizeof(info);
         if (!GetMonitorInfoW(MonitorFromWindow(calculator, MONITOR_DEFAULTTONEAREST), &info)) return;
         corner = PlaceBeside(ToScreenRect(main), width, height, ToScreenRect(info.rcWork));
     }
@@ -252,9 +252,9 @@ void MainWindow::LayOutWholeRangeMarks() {
         bool apart = true;
         for (const std::vector<int>& row : rows) {
             for (std::size_t i = 0; i + 2 < row.size(); ++i) {
-                const int halves =
-                    (DialogLayout::TextWidth(font, text(row[i])) + DialogLayout::TextWidth(font, text(row[i + 2]))) /
-                    2;
+                const int halves = (DialogLayout::TextWidth(font, text(row[i])) +
+                                    DialogLayout::TextWidth(font, text(row[i + 2]))) /
+                                   2;
                 if (halves + digit > centre(row[i + 2]) - centre(row[i])) apart = false;
             }
         }
@@ -396,7 +396,8 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
                 ClientToScreen(Window(), &at);
             }
             HMENU menu = CreateContextMenu();
-            const auto chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Window(), nullptr);
+            const auto chosen =
+                TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Window(), nullptr);
             DestroyMenu(menu);
             if (chosen != 0) RunCommand(static_cast<WORD>(chosen));
             return 0;
@@ -405,7 +406,8 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
             if (reinterpret_cast<HWND>(lParam) != Control(main_dialog::kFitKindLabel)) return std::nullopt;
             const auto colors = model_->FitKindLabelColors();
             if (!colors) return std::nullopt;
-            const COLORREF background = RGB(colors->background.red, colors->background.green, colors->background.blue);
+            const COLORREF background =
+                RGB(colors->background.red, colors->background.green, colors->background.blue);
             if (fitKindBrush_ == nullptr || fitKindText_ != background) {
                 if (fitKindBrush_ != nullptr) DeleteObject(fitKindBrush_);
                 fitKindBrush_ = CreateSolidBrush(background);

@@ -16,11 +16,12 @@ void RunModal(HWND dialog, HWND owner, const std::function<bool()>& ended) {
 }
 
 HICON ProgramIcon(int size) {
-    if (auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TOLVO_ICON_RESOURCE),
-                                                   IMAGE_ICON, size, size, LR_SHARED)))
+    if (auto* icon =
+            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TOLVO_ICON_RESOURCE),
+                                          IMAGE_ICON, size, size, LR_SHARED)))
         return icon;
-    return static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */, IMAGE_ICON, size,
-                                         size, LR_SHARED));
+    return static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */, IMAGE_ICON,
+                                         size, size, LR_SHARED));
 }
 
 }  // namespace tolvo::win32

@@ -70,14 +70,15 @@ DialogView* DialogView::Of(HWND window) {
 }
 
 DialogView::DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style) {
-    layout_ = std::make_unique<DialogLayout>(dialogTemplate, owner, Proc, reinterpret_cast<LPARAM>(this), style);
+    layout_ =
+        std::make_unique<DialogLayout>(dialogTemplate, owner, Proc, reinterpret_cast<LPARAM>(this), style);
     HWND dialog = layout_->Dialog();
     if (dialog == nullptr) return;
     SetPropW(dialog, kViewProperty, this);
     partialBrush_ = CreateSolidBrush(kPartialNumberTint);
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    tooltip_ = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
     // Lines break at '\n' only with a maximum width.
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
     for (const auto& [id, control] : layout_->Controls())
@@ -120,8 +121,8 @@ INT_PTR CALLBACK DialogView::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-LRESULT CALLBACK DialogView::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK DialogView::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data) {
     auto* view = reinterpret_cast<DialogView*>(data);
     switch (message) {
         case WM_SETFOCUS:
@@ -143,7 +144,8 @@ LRESULT CALLBACK DialogView::ControlProc(HWND window, UINT message, WPARAM wPara
 }
 
 bool DialogView::PreTranslate(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == VK_F1)) {
+    if (msg.message == WM_KEYDOWN &&
+        (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == VK_F1)) {
         if (OnKey(msg.wParam)) return true;
     }
     if (msg.message == WM_CHAR && (msg.wParam == L'\r' || msg.wParam == 0x1B)) return true;  // taken as keys
@@ -165,8 +167,9 @@ std::optional<INT_PTR> DialogView::Handle(UINT message, WPARAM wParam, LPARAM lP
                 gestures_.edited(id, text);
                 return 0;
             }
-            if (code == BN_CLICKED && (kind == ControlKind::Radio || kind == ControlKind::CheckBox ||
-                                       kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton)) {
+            if (code == BN_CLICKED &&
+                (kind == ControlKind::Radio || kind == ControlKind::CheckBox ||
+                 kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton)) {
                 if (!mirroring_ && gestures_.clicked) gestures_.clicked(id);
                 return 0;
             }
@@ -175,11 +178,13 @@ std::optional<INT_PTR> DialogView::Handle(UINT message, WPARAM wParam, LPARAM lP
         case WM_HSCROLL: {
             HWND control = reinterpret_cast<HWND>(lParam);
             const int id = layout_->IdOf(control);
-            if (id == kNoId || layout_->KindOf(id) != ControlKind::Slider || !gestures_.slid || mirroring_) break;
+            if (id == kNoId || layout_->KindOf(id) != ControlKind::Slider || !gestures_.slid || mirroring_)
+                break;
             const int position = static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0));
             const auto shown = shownPositions_.find(id);
             // Each new position once, and the end of a drag or keystroke at the position it ended on.
-            if (LOWORD(wParam) == TB_ENDTRACK || shown == shownPositions_.end() || shown->second != position) {
+            if (LOWORD(wParam) == TB_ENDTRACK || shown == shownPositions_.end() ||
+                shown->second != position) {
                 shownPositions_[id] = position;
                 gestures_.slid(id, position);
             }
@@ -188,14 +193,16 @@ std::optional<INT_PTR> DialogView::Handle(UINT message, WPARAM wParam, LPARAM lP
         case WM_VSCROLL: {
             HWND control = reinterpret_cast<HWND>(lParam);
             const int id = layout_->IdOf(control);
-            if (id == kNoId || layout_->KindOf(id) != ControlKind::ScrollBar || !gestures_.scrolled || mirroring_)
+            if (id == kNoId || layout_->KindOf(id) != ControlKind::ScrollBar || !gestures_.scrolled ||
+                mirroring_)
                 break;
             if (const auto code = ScrollCodeOf(LOWORD(wParam))) gestures_.scrolled(id, *code);
             return 0;
         }
         case WM_CTLCOLOREDIT: {
             const int id = layout_->IdOf(reinterpret_cast<HWND>(lParam));
-            if (const auto partial = shownPartial_.find(id); partial != shownPartial_.end() && partial->second) {
+            if (const auto partial = shownPartial_.find(id);
+                partial != shownPartial_.end() && partial->second) {
                 HDC dc = reinterpret_cast<HDC>(wParam);
                 SetBkColor(dc, kPartialNumberTint);
                 return reinterpret_cast<INT_PTR>(partialBrush_);
@@ -270,7 +277,8 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
                 const auto [shown, first] = shownTexts_.try_emplace(c.id, c.text);
                 if (!first && shown->second == c.text) break;
                 shown->second = c.text;
-                const std::wstring text = c.kind == ControlKind::PreviewEdit ? WithCrLf(c.text) : Wide(c.text);
+                const std::wstring text =
+                    c.kind == ControlKind::PreviewEdit ? WithCrLf(c.text) : Wide(c.text);
                 if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
                 break;
             }
