@@ -134,9 +134,6 @@ LRESULT CALLBACK DialogView::ControlProc(HWND window, UINT message, WPARAM wPara
         case WM_CHAR:
             if (view->OnChar(static_cast<int>(id), static_cast<wchar_t>(wParam))) return 0;
             break;
-        case WM_GETDLGCODE:
-            // Enter and Escape come to the view through its own handling, never to a control.
-            break;
         default:
             break;
     }
