@@ -5,6 +5,7 @@
 // and no text is clipped at 100 %, 150 % and 200 %.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -60,6 +61,8 @@ struct SeenBox {
 std::vector<SeenBox>* seenBoxes = nullptr;
 const MainWindow* watchedWindow = nullptr;
 HHOOK boxHook = nullptr;
+// What the test does when a modal dialog of the window's own (the copy dialog) appears.
+std::function<void(HWND)> onOwnDialog;
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
     wchar_t name[16] = {};
@@ -77,6 +80,9 @@ LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
         EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
         seenBoxes->push_back(seen);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+    } else if (code == HCBT_ACTIVATE && onOwnDialog &&
+               reinterpret_cast<HWND>(wParam) != watchedWindow->Window()) {
+        onOwnDialog(reinterpret_cast<HWND>(wParam));
     }
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
@@ -91,6 +97,7 @@ class Win32MainWindow : public testing::Test {
         boxHook = SetWindowsHookExW(WH_CBT, AnswerBoxes, nullptr, GetCurrentThreadId());
     }
     void TearDown() override {
+        onOwnDialog = nullptr;
         UnhookWindowsHookEx(boxHook);
         window.reset();
     }
@@ -236,6 +243,77 @@ TEST_F(Win32MainWindow, PasteCalloutReadsTheClipboardsUnicodeText) {
     EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
     EXPECT_EQ(Text(Control(kShaftDeviation)), Model(kShaftDeviation));
     EXPECT_NE(Text(Control(kShaftDeviation)).find("-7"), std::string::npos);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(Win32MainWindow, CopyDialogPreviewsAndCopiesWithCrLfLineEnds) {
+    Type(kHoleBasicSize, L"25");
+    std::string previewAtOpen;
+    onOwnDialog = [&](HWND dialog) {
+        previewAtOpen = Text(GetDlgItem(dialog, copy_dialog::kPreviewEdit));
+        // "はめあい" unticked, then Enter: "コピー".
+        PostMessageW(GetDlgItem(dialog, copy_dialog::kIncludeFitKind), BM_CLICK, 0, 0);
+        PostMessageW(GetDlgItem(dialog, copy_dialog::kIncludeFitKind), WM_KEYDOWN, VK_RETURN, 1);
+    };
+    SendMessageW(Control(kCopyButton), BM_CLICK, 0, 0);
+    EXPECT_NE(previewAtOpen.find(ja::kClearanceFit), std::string::npos) << previewAtOpen;
+    const std::wstring copied = ClipboardText();
+    EXPECT_EQ(copied.find(Wide(ja::kClearanceFit)), std::wstring::npos);
+    EXPECT_NE(copied.find(Wide(Model(kHoleLimitSizes))), std::wstring::npos);
+    EXPECT_NE(copied.find(L"\r\n"), std::wstring::npos);
+    for (std::size_t at = copied.find(L'\n'); at != std::wstring::npos; at = copied.find(L'\n', at + 1))
+        EXPECT_EQ(copied[at - 1], L'\r') << at;
+    EXPECT_TRUE(IsWindowEnabled(window->Window()));
+}
+
+TEST_F(Win32MainWindow, FinderListsTheModelsRowsAndPutsAChosenPairIntoTheWindow) {
+    Type(kHoleBasicSize, L"25");
+    window->RunCommand(kFinderCommand);
+    FinderDialog* finder = window->Finder();
+    ASSERT_NE(finder, nullptr);
+    RECT main{};
+    RECT beside{};
+    GetWindowRect(window->Window(), &main);
+    GetWindowRect(finder->Window(), &beside);
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &main, &beside));  // beside the calculator: the screen has room
+    EXPECT_EQ(Text(finder->Control(finder_dialog::kBasicSize)), "25");
+    SetWindowTextW(finder->Control(finder_dialog::kWantedMinimum), L"0.005");
+    SetWindowTextW(finder->Control(finder_dialog::kWantedMaximum), L"0.05");
+    HWND list = finder->Control(finder_dialog::kResults);
+    const auto& rows = finder->Model().Rows();
+    ASSERT_GT(rows.size(), 1u);
+    ASSERT_EQ(ListView_GetItemCount(list), static_cast<int>(rows.size()));
+    wchar_t first[256] = {};
+    ListView_GetItemText(list, 0, 0, first, 256);
+    EXPECT_EQ(Utf8(first), rows[0].text);
+    ASSERT_TRUE(rows[0].fit);
+    finder->Choose(0);
+    EXPECT_EQ(Model(kFitKindLabel), ja::kClearanceFit);
+    EXPECT_EQ(Text(Control(kHoleDeviation)), Model(kHoleDeviation));
+    // Escape closes it; the window lets it go.
+    MSG escape{finder->Control(finder_dialog::kWantedMaximum), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(finder->PreTranslate(escape));
+    MSG pending;
+    while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
+    EXPECT_EQ(window->Finder(), nullptr);
+}
+
+TEST_F(Win32MainWindow, EscapeEndsTheWindow) {
+    MSG escape{Control(kHoleBasicSize), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(window->PreTranslate(escape));
+    EXPECT_TRUE(window->Model().Ended());
+    EXPECT_FALSE(IsWindowVisible(window->Window()));
 }
 
 // Every one-line text of a control fits its control at 100 %, 150 % and 200 %.
