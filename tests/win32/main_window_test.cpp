@@ -14,6 +14,7 @@
 #include "core/fit_evaluation.h"
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "ui/control_tooltips.h"
 #include "ui/dialog_templates.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/wide_text.h"
@@ -133,6 +134,8 @@ TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
     Type(kHoleBasicSize, L"25");
     EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
     EXPECT_EQ(Text(Control(kShaftBasicSize)), "25");  // the shaft follows
+    EXPECT_FALSE(window->Model().Controls().At(kShaftBasicSize).enabled);
+    EXPECT_FALSE(IsWindowEnabled(Control(kShaftBasicSize)));
     EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
     for (int id :
          {kHoleDeviation, kHoleLimitSizes, kShaftLimitSizes, kFirstFitAmount, kSecondFitAmount, kMeanFit}) {
@@ -223,6 +226,9 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     SetKeyboardState(keys);
     EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
     EXPECT_TRUE(IsWindowVisible(Control(kHoleClassText)));
+    EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0),
+              window->Model().Controls().At(kHoleLetterSlider).maximum);
+    EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0), iso286::kLetterCount - 1);
     EXPECT_FALSE(IsWindowVisible(Control(kHoleLetterMarks[0])));
     // Ctrl+D toggles the model's diagram option as the Qt view does.
     window->RunCommand(kZoneDiagramCommand);
@@ -307,6 +313,69 @@ TEST_F(Win32MainWindow, FinderListsTheModelsRowsAndPutsAChosenPairIntoTheWindow)
     MSG pending;
     while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
     EXPECT_EQ(window->Finder(), nullptr);
+}
+
+BOOL CALLBACK FindTooltips(HWND window, LPARAM data) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    auto& found = *reinterpret_cast<std::pair<HWND, HWND>*>(data);
+    if (std::wstring_view(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == found.first)
+        found.second = window;
+    return TRUE;
+}
+
+// The tooltip the window gives a control.
+std::string TooltipOf(HWND dialog, HWND control) {
+    std::pair<HWND, HWND> found{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltips, reinterpret_cast<LPARAM>(&found));
+    wchar_t text[1024] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(found.second, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+    std::string utf8 = Utf8(text);
+    std::erase(utf8, '\r');
+    return utf8;
+}
+
+TEST_F(Win32MainWindow, AnEditReadInPartIsTintedWithItsTooltip) {
+    HWND edit = Control(kHoleBasicSize);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), window->Model().Controls().At(kHoleBasicSize).tooltip);
+    const auto tint = [&] {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(window->Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(edit));
+        const COLORREF background = GetBkColor(dc);
+        DeleteDC(dc);
+        return background;
+    };
+    const COLORREF plain = tint();
+    Type(kHoleBasicSize, L"25,5");
+    ASSERT_TRUE(window->Model().Controls().At(kHoleBasicSize).partial);
+    EXPECT_NE(tint(), plain);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), PartialNumberTooltip("25"));
+    Type(kHoleBasicSize, L"\b\b");  // "25"
+    EXPECT_EQ(tint(), plain);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), window->Model().Controls().At(kHoleBasicSize).tooltip);
+}
+
+TEST_F(Win32MainWindow, TabOrderIsTheTemplates) {
+    std::vector<int> expected;
+    for (const ControlTemplate& t : kMainDialog.controls) {
+        HWND control = Control(t.id);
+        if (IsTabStop(t.kind) && control != nullptr && IsWindowEnabled(control) && IsWindowVisible(control))
+            expected.push_back(t.id);
+    }
+    ASSERT_GT(expected.size(), 5u);
+    std::vector<int> tabbed;
+    HWND at = Control(expected.front());
+    do {
+        tabbed.push_back(GetDlgCtrlID(at));
+        at = GetNextDlgTabItem(window->Window(), at, FALSE);
+    } while (at != nullptr && at != Control(expected.front()) && tabbed.size() < 200);
+    EXPECT_EQ(tabbed, expected);
 }
 
 TEST_F(Win32MainWindow, EscapeEndsTheWindow) {
