@@ -24,11 +24,11 @@ namespace {
 
 using namespace main_dialog;
 
-class NoHelp : public HelpSearch {
+// Finds the help document where the test says (nowhere at first).
+class TestHelp : public HelpSearch {
   public:
-    std::optional<std::filesystem::path> FindDocument(std::string_view) const override {
-        return std::nullopt;
-    }
+    std::optional<std::filesystem::path> FindDocument(std::string_view) const override { return document; }
+    std::optional<std::filesystem::path> document;
     std::string_view ProgramFileName() const override { return "Tolvo.exe"; }
 };
 
@@ -121,7 +121,7 @@ class Win32MainWindow : public testing::Test {
         return {text, fill.lbColor};
     }
 
-    NoHelp help;
+    TestHelp help;
     std::optional<MainWindow> window;
     std::vector<SeenBox> boxes;
 };
@@ -361,7 +361,7 @@ TEST_F(Win32MainWindow, AnEditReadInPartIsTintedWithItsTooltip) {
     EXPECT_EQ(TooltipOf(window->Window(), edit), window->Model().Controls().At(kHoleBasicSize).tooltip);
 }
 
-TEST_F(Win32MainWindow, TabOrderIsTheTemplates) {
+TEST_F(Win32MainWindow, TabOrderIsTheTemplatesAndEditsHoldTheModelsLimit) {
     std::vector<int> expected;
     for (const ControlTemplate& t : kMainDialog.controls) {
         HWND control = Control(t.id);
@@ -369,6 +369,12 @@ TEST_F(Win32MainWindow, TabOrderIsTheTemplates) {
             expected.push_back(t.id);
     }
     ASSERT_GT(expected.size(), 5u);
+    // Every input edit holds as much as the models take.
+    for (const ControlTemplate& t : kMainDialog.controls) {
+        if (t.kind == ControlKind::InputEdit)
+            EXPECT_EQ(SendMessageW(Control(t.id), EM_GETLIMITTEXT, 0, 0),
+                      static_cast<LRESULT>(kEditTextLimit));
+    }
     std::vector<int> tabbed;
     HWND at = Control(expected.front());
     do {
@@ -376,6 +382,27 @@ TEST_F(Win32MainWindow, TabOrderIsTheTemplates) {
         at = GetNextDlgTabItem(window->Window(), at, FALSE);
     } while (at != nullptr && at != Control(expected.front()) && tabbed.size() < 200);
     EXPECT_EQ(tabbed, expected);
+}
+
+// F1: a document nowhere is the model's message; one found that the desktop
+// cannot open gets a message naming where it is (nothing is opened here).
+TEST_F(Win32MainWindow, HelpThatCannotBeOpenedSaysWhereTheDocumentIs) {
+    const std::filesystem::path unopenable = L"C:\\tolvo-test-nowhere\\Tolvo.html";
+    const std::string missing = FillIn(ja::kHelpMissingMessage, {"Tolvo.exe"});
+    const std::string unopened = FillIn(ja::kHelpOpenFailedMessage, {Utf8(unopenable.wstring())});
+    for (const auto& [document, expected] : {std::pair{std::optional<std::filesystem::path>(), missing},
+                                             std::pair{std::optional(unopenable), unopened}}) {
+        help.document = document;
+        boxes.clear();
+        MSG f1{Control(kHoleBasicSize), WM_KEYDOWN, VK_F1, 1, 0, {}};
+        EXPECT_TRUE(window->PreTranslate(f1));
+        ASSERT_EQ(boxes.size(), 1u);
+        std::string text = expected;
+        std::erase(text, '\n');
+        std::erase(boxes[0].text, '\n');
+        std::erase(boxes[0].text, '\r');
+        EXPECT_EQ(boxes[0].text, text);
+    }
 }
 
 TEST_F(Win32MainWindow, EscapeEndsTheWindow) {
