@@ -371,9 +371,10 @@ TEST_F(Win32MainWindow, TabOrderIsTheTemplatesAndEditsHoldTheModelsLimit) {
     ASSERT_GT(expected.size(), 5u);
     // Every input edit holds as much as the models take.
     for (const ControlTemplate& t : kMainDialog.controls) {
-        if (t.kind == ControlKind::InputEdit)
+        if (t.kind == ControlKind::InputEdit) {
             EXPECT_EQ(SendMessageW(Control(t.id), EM_GETLIMITTEXT, 0, 0),
                       static_cast<LRESULT>(kEditTextLimit));
+        }
     }
     std::vector<int> tabbed;
     HWND at = Control(expected.front());
