@@ -161,6 +161,12 @@ TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
     EXPECT_EQ(window->Model().Controls().At(kShaftLetterSlider).position, 9);
     EXPECT_EQ(Text(Control(kFitKindLabel)), Model(kFitKindLabel));
     EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kInterferenceFit);
+    // "g6" typed on the shaft's letter slider selects the class, as a list box selects by typing.
+    SetFocus(Control(kShaftLetterSlider));
+    for (wchar_t key : {L'g', L'6'}) SendMessageW(Control(kShaftLetterSlider), WM_CHAR, key, 1);
+    EXPECT_EQ(SendMessageW(Control(kShaftLetterSlider), TBM_GETPOS, 0, 0), 3);  // d e f g
+    EXPECT_EQ(SendMessageW(Control(kShaftGradeSlider), TBM_GETPOS, 0, 0), 1);   // 5 6
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
     EXPECT_TRUE(boxes.empty());
 }
 
