@@ -18,13 +18,7 @@ AboutDialog::AboutDialog(HWND owner)
             SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(r.right - r.left)), 0);
         }
     }
-    RECT owned{};
-    RECT box{};
-    if (owner != nullptr && GetWindowRect(owner, &owned) && GetWindowRect(Window(), &box)) {
-        SetWindowPos(Window(), nullptr, (owned.left + owned.right - (box.right - box.left)) / 2,
-                     (owned.top + owned.bottom - (box.bottom - box.top)) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    CentreOver(Window(), owner);
     if (HWND ok = Control(about_dialog::kOkButton)) SetFocus(ok);
 }
 

@@ -14,13 +14,7 @@ bool CopyEnded(const CopyModel& model) {
 CopyDialog::CopyDialog(CopyModel& model, HWND owner)
     : ModelView(kCopyDialog, owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, CopyEnded),
       owner_(owner) {
-    RECT owned{};
-    RECT box{};
-    if (owner != nullptr && GetWindowRect(owner, &owned) && GetWindowRect(Window(), &box)) {
-        SetWindowPos(Window(), nullptr, (owned.left + owned.right - (box.right - box.left)) / 2,
-                     (owned.top + owned.bottom - (box.bottom - box.top)) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    CentreOver(Window(), owner);
     Attach(model);
 }
 

@@ -15,6 +15,16 @@ void RunModal(HWND dialog, HWND owner, const std::function<bool()>& ended) {
     if (owner != nullptr) SetActiveWindow(owner);
 }
 
+void CentreOver(HWND dialog, HWND owner) {
+    RECT owned{};
+    RECT box{};
+    if (owner != nullptr && GetWindowRect(owner, &owned) && GetWindowRect(dialog, &box)) {
+        SetWindowPos(dialog, nullptr, (owned.left + owned.right - (box.right - box.left)) / 2,
+                     (owned.top + owned.bottom - (box.bottom - box.top)) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 HICON ProgramIcon(int size) {
     if (auto* icon =
             static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TOLVO_ICON_RESOURCE),

@@ -10,6 +10,8 @@
 namespace tolvo::win32 {
 
 void RunModal(HWND dialog, HWND owner, const std::function<bool()>& ended);
+// Moves a dialog to the middle of its owner (when it has one).
+void CentreOver(HWND dialog, HWND owner);
 
 // The program's icon at a size, from its resources; the system's application
 // icon where the program carries none (the tests).
