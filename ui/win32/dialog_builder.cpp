@@ -301,10 +301,14 @@ void DialogLayout::Place() {
                                SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EndDeferWindowPos(batch);
-    // A list's one column fills it beside its scroll bar.
+    // A list's one column fills it, room kept for its vertical scroll bar.
     for (const Entry& e : entries_) {
-        if (e.control->kind == ControlKind::ListBox)
-            ListView_SetColumnWidth(e.window, 0, LVSCW_AUTOSIZE_USEHEADER);
+        if (e.control->kind != ControlKind::ListBox) continue;
+        RECT inside{};
+        GetClientRect(e.window, &inside);
+        if (GetWindowLongPtrW(e.window, GWL_STYLE) & WS_VSCROLL)
+            inside.right += GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_);
+        ListView_SetColumnWidth(e.window, 0, inside.right - GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_));
     }
     const RECT client = ToPixels({0, 0, template_.width, template_.height});
     RECT frame = client;

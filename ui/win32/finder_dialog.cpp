@@ -47,8 +47,6 @@ void FinderDialog::AfterMirror() {
             item.pszText = text.data();
             SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
-        // The one column fills the list beside its scroll bar.
-        ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE_USEHEADER);
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, TRUE);
     }
