@@ -293,4 +293,9 @@ inline constexpr std::string_view kIncludeCalloutText = "はめあい記号";
 inline constexpr std::string_view kCalloutLabel = "はめあい記号 ： ";
 // ---- end of the callout's texts ----
 
+// The Win32 window: help found but not opened by the desktop. {0} the
+// document's full path.
+inline constexpr std::string_view kHelpOpenFailedMessage =
+    "エラー：ヘルプを開けませんでした．\nヘルプファイルはここにあります：\n{0}";
+
 }  // namespace tolvo::ja
