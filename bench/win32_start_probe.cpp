@@ -8,6 +8,9 @@
 //   --close-when F   leave the window open until the file F exists (so that a
 //                    check from outside, on the X server, can look at it)
 // Prints one line: milliseconds, a space, the window's title (UTF-8).
+//        win32_start_probe --alternate RUNS PROGRAM_A PROGRAM_B
+// Times both RUNS times in turns, ending each at once; each line "a" or "b",
+// then as above.
 // Exits 1 on any failure, with the reason on stderr.
 #include <fcntl.h>
 #include <io.h>
@@ -15,7 +18,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "ui/dialog_templates.h"
 #include "ui/win32/wide_text.h"
@@ -27,6 +32,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kWindowTimeout = std::chrono::seconds(30);
 constexpr auto kCloseWhenTimeout = std::chrono::seconds(60);
 constexpr DWORD kEndTimeoutMs = 10000;
+constexpr const char* kUsage =
+    "usage: win32_start_probe [--main-caption] [--close-when FILE] PROGRAM [ARGS...]\n"
+    "       win32_start_probe --alternate RUNS PROGRAM_A PROGRAM_B";
 
 struct Search {
     DWORD processId;
@@ -68,35 +76,25 @@ int Fail(const std::string& reason, HANDLE process = nullptr) {
     return 1;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);  // the title's bytes as they are, LF line end
+struct Options {
     bool mainCaption = false;
     std::wstring closeWhen;
-    int first = 1;
-    for (; first < argc; ++first) {
-        const std::wstring option = argv[first];
-        if (option == L"--main-caption") {
-            mainCaption = true;
-        } else if (option == L"--close-when" && first + 1 < argc) {
-            closeWhen = argv[++first];
-        } else {
-            break;
-        }
-    }
-    if (first >= argc)
-        return Fail("usage: win32_start_probe [--main-caption] [--close-when FILE] PROGRAM [ARGS...]");
-    std::wstring commandLine;
-    for (int i = first; i < argc; ++i) commandLine += (i > first ? L" " : L"") + Quoted(argv[i]);
+    bool terminate = false;  // end it at once, not through its window
+};
 
+// One run: start, time until the window is shown, print, close, require exit
+// code 0. Returns the probe's exit code.
+int TimeOneStart(const std::vector<std::wstring>& command, const Options& options, const char* label) {
+    std::wstring commandLine;
+    for (const std::wstring& argument : command)
+        commandLine += (commandLine.empty() ? L"" : L" ") + Quoted(argument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     const auto start = Clock::now();
-    if (!CreateProcessW(argv[first], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(command[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        return Fail("cannot start " + tolvo::win32::Utf8(argv[first]) + " (error " +
+        return Fail("cannot start " + tolvo::win32::Utf8(command[0]) + " (error " +
                     std::to_string(GetLastError()) + ")");
     }
     CloseHandle(process.hThread);
@@ -118,16 +116,16 @@ int wmain(int argc, wchar_t** argv) {
     title.resize(static_cast<std::size_t>(
         GetWindowTextW(search.window, title.data(), static_cast<int>(title.size()))));
     const std::string shown = tolvo::win32::Utf8(title);
-    std::printf("%.1f %s\n", milliseconds, shown.c_str());
+    std::printf("%s%.1f %s\n", label, milliseconds, shown.c_str());
     std::fflush(stdout);
-    if (mainCaption && shown != tolvo::kMainDialog.caption) {
+    if (options.mainCaption && shown != tolvo::kMainDialog.caption) {
         return Fail("the window's title is \"" + shown + "\", not \"" +
                         std::string(tolvo::kMainDialog.caption) + "\"",
                     process.hProcess);
     }
-    if (!closeWhen.empty()) {
+    if (!options.closeWhen.empty()) {
         const auto waiting = Clock::now();
-        while (GetFileAttributesW(closeWhen.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        while (GetFileAttributesW(options.closeWhen.c_str()) == INVALID_FILE_ATTRIBUTES) {
             if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
                 return Fail("the program ended while its window was looked at");
             if (Clock::now() - waiting > kCloseWhenTimeout)
@@ -135,6 +133,12 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
 
+    if (options.terminate) {  // a Wine process takes seconds to end of its own
+        TerminateProcess(process.hProcess, 0);
+        WaitForSingleObject(process.hProcess, kEndTimeoutMs);
+        CloseHandle(process.hProcess);
+        return 0;
+    }
     PostMessageW(search.window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, kEndTimeoutMs) != WAIT_OBJECT_0)
         return Fail("the program did not end within 10 s of closing its window", process.hProcess);
@@ -143,4 +147,41 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(process.hProcess);
     if (code != 0) return Fail("the program ended with code " + std::to_string(code));
     return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // the title's bytes as they are, LF line end
+    Options options;
+    int first = 1;
+    for (; first < argc; ++first) {
+        const std::wstring option = argv[first];
+        if (option == L"--main-caption") {
+            options.mainCaption = true;
+        } else if (option == L"--close-when" && first + 1 < argc) {
+            options.closeWhen = argv[++first];
+        } else {
+            break;
+        }
+    }
+    if (first + 3 < argc && std::wstring(argv[first]) == L"--alternate") {
+        // Two programs in turns, a new order each round, so that a slower
+        // moment of the machine falls on both alike.
+        const int runs = _wtoi(argv[first + 1]);
+        options.terminate = true;
+        const std::vector<std::wstring> programs = {argv[first + 2], argv[first + 3]};
+        std::mt19937 random(GetTickCount());
+        for (int run = 0; run < runs; ++run) {
+            const bool secondFirst = (random() & 1) != 0;
+            for (int turn = 0; turn < 2; ++turn) {
+                const int which = turn == (secondFirst ? 1 : 0) ? 0 : 1;
+                if (const int failed = TimeOneStart({programs[which]}, options, which == 0 ? "a " : "b "))
+                    return failed;
+            }
+        }
+        return 0;
+    }
+    if (first >= argc) return Fail(kUsage);
+    return TimeOneStart(std::vector<std::wstring>(argv + first, argv + argc), options, "");
 }
