@@ -115,7 +115,9 @@ windows_row() {
   fi
   exe=${TOLVO_WINDOWS_EXE:-}
   if [ -z "$exe" ]; then
-    if ! cmake --build --preset windows --target help | grep -q '^tolvo_win32_app:'; then
+    local targets
+    targets=$(cmake --build --preset windows --target help)
+    if ! grep -q '^tolvo_win32_app:' <<<"$targets"; then
       printf '| %-44s | not run: no Tolvo.exe built (target tolvo_win32_app)\n' "$label"
       return
     fi

@@ -45,7 +45,8 @@ echo "windows: every test passed under Wine; $(ls tests/scenarios/*.tolvo | wc -
 
 # The window tests, in the same Wine session: each program started with a
 # display opens its own connection to it.
-if ! cmake --build --preset windows --target help | grep -q '^tolvo_win32_app:'; then
+targets=$(cmake --build --preset windows --target help)
+if ! grep -q '^tolvo_win32_app:' <<<"$targets"; then
   echo "windows: no Tolvo.exe built (target tolvo_win32_app): the window and installer tests were not run"
   exit 0
 fi

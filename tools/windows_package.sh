@@ -28,7 +28,8 @@ root=$PWD
 if [ -z "$from" ]; then
   bash tools/setup.sh
   cmake --preset windows >/dev/null
-  if ! cmake --build --preset windows --target help | grep -q '^tolvo_win32_app:'; then
+  targets=$(cmake --build --preset windows --target help)
+  if ! grep -q '^tolvo_win32_app:' <<<"$targets"; then
     echo "windows_package: no Tolvo.exe built: this tree has no target tolvo_win32_app (the Win32 window)" >&2
     exit 1
   fi

@@ -39,7 +39,6 @@ has_key 'HKCU\Software\Tolvo\Installer' || fail "installed: no installer key HKC
 window_maps "$wine" "$probe" "$folder/Tolvo.exe" || fail "the installed Tolvo.exe"
 
 "$wine" msiexec /x "$code" /qn || fail "msiexec /x ended with $?"
-"$wine"server -w 2>/dev/null || true
 files >"$work/after"
 diff "$work/before" "$work/after" >"$work/left" || fail "uninstalled: files differ from before: $(cat "$work/left")"
 [ ! -e "$folder" ] || fail "uninstalled: the folder %LOCALAPPDATA%\\Programs\\Tolvo is still there"
