@@ -8,7 +8,8 @@
 #   Tolvo-VERSION.msi           per-user installer (wixl, Debian msitools), no
 #                               administrator rights: %LOCALAPPDATA%\Programs\Tolvo,
 #                               Start-menu shortcut, uninstall entry
-# and prints their sizes and that of Tolvo.exe.
+# and prints their sizes and that of Tolvo.exe. The packages' programs are
+# stripped of their symbols.
 #
 #   tools/windows_package.sh                      builds, then packs
 #   tools/windows_package.sh --from BIN --to DIR  packs the programs in BIN only
@@ -58,6 +59,8 @@ staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 mkdir "$staging/Tolvo"
 cp "$from/Tolvo.exe" "$from/tolvo-fit.exe" "$from/tolvo-replay.exe" "$from/Tolvo.html" README.md "$staging/Tolvo/"
+# The packages carry the programs without their symbols (the build keeps them).
+x86_64-w64-mingw32-strip "$staging"/Tolvo/*.exe
 : >"$staging/Tolvo/Tolvo.ini"
 (cd "$staging" && zip -qrX "$zip" Tolvo)
 
@@ -73,6 +76,6 @@ if ! (cd "$staging" && wixl -a x64 -D Version="$version" -D Bin=Tolvo -D Summary
 fi
 
 size() { echo "$(($(stat -c %s "$1") / 1024)) KiB"; }
-echo "windows_package: Tolvo.exe $(size "$from/Tolvo.exe")"
+echo "windows_package: Tolvo.exe $(size "$staging/Tolvo/Tolvo.exe") (stripped; as built $(size "$from/Tolvo.exe"))"
 echo "windows_package: $zip $(size "$zip")"
 echo "windows_package: $msi $(size "$msi")"
