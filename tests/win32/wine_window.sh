@@ -19,14 +19,16 @@ require_program_display_prefix() {
   fi
 }
 
-# window_maps WINE PROBE EXE: the probe (a Windows program) starts EXE, waits
-# for its window and checks its title against the dialog template's caption;
-# while the window stays open, xdotool looks for a viewable X window of that
-# very name; then the probe closes it and EXE must end with code 0.
+# window_maps WINE PROBE EXE [any]: the probe (a Windows program) starts EXE,
+# waits for its window and checks its title against the dialog template's
+# caption (with "any": takes any title); while the window stays open, xdotool
+# looks for a viewable X window of that very name; then the probe closes it
+# and EXE must end with code 0.
 window_maps() {
-  local wine=$1 probe=$2 exe=$3 work status line title found=""
+  local wine=$1 probe=$2 exe=$3 caption=--main-caption work status line title found=""
+  [ "${4:-}" != any ] || caption=""
   work=$(mktemp -d)
-  "$wine" "$probe" --main-caption --close-when "Z:$work/looked" "$exe" >"$work/out" 2>"$work/err" &
+  "$wine" "$probe" $caption --close-when "Z:$work/looked" "$exe" >"$work/out" 2>"$work/err" &
   local pid=$!
   for _ in $(seq 1 600); do  # up to 60 s for Wine to start the program
     if [ -s "$work/out" ] || ! kill -0 "$pid" 2>/dev/null; then break; fi
