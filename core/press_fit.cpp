@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/number_text.h"
+
 namespace tolvo {
 namespace {
 
@@ -169,8 +171,10 @@ double SmoothingFactor(Smoothing smoothing) {
 
 void SetInterferenceFromFit(PressFitInput& input, double basicSizeMm, const FitResult& fit) {
     input.jointDiameterMm = basicSizeMm;
-    input.minimumInterferenceMm = -fit.maximumClearance;
-    input.maximumInterferenceMm = -fit.minimumClearance;
+    // To the nanometre, as the fit's amounts are shown: the clearances are
+    // differences of limit sizes rounded so, and carry their binary fuzz.
+    input.minimumInterferenceMm = RoundToSixDecimals(-fit.maximumClearance);
+    input.maximumInterferenceMm = RoundToSixDecimals(-fit.minimumClearance);
 }
 
 double TemperatureLossMm(double jointDiameterMm, double hubExpansion, double hubTemperature,

@@ -283,7 +283,8 @@ inline constexpr std::string_view kPressSolid = "中実";
 inline constexpr std::string_view kPressBore = "内径 φ{0} mm";
 inline constexpr std::string_view kPressYield = "降伏点";
 inline constexpr std::string_view kPressTensile = "引張強さ";
-inline constexpr std::string_view kPressJoint = "  はめあい長さ {0} mm、μ {1}、μe {2}、K {3} /MPa\n";
+inline constexpr std::string_view kPressJoint = "  はめあい長さ {0} mm、μ {1}、μe {2}";
+inline constexpr std::string_view kPressStiffness = "、K {0} /MPa";
 inline constexpr std::string_view kPressColumns =
     "最小 / 最大しめしろ （伝達能力は最小しめしろ、圧入力は最大しめしろの値）\n";
 inline constexpr std::string_view kPressInterference = "しめしろ";

@@ -18,7 +18,7 @@ constexpr std::string_view kDefaultMaterial = "steel";
 
 // The texts of one language.
 struct Catalogue {
-    std::string_view title, part, outside, solid, bore, yield, tensile, joint, columns, labelEnd;
+    std::string_view title, part, outside, solid, bore, yield, tensile, joint, stiffness, columns, labelEnd;
     std::string_view shrink, shrinkHubOnly, warning, note, noInterference, noPressure, yields, cracks;
     std::string_view belowNitrogen, belowAbsoluteZero, elastic, speedNote;
     const std::string_view* ends;   // minimum, maximum
@@ -34,6 +34,7 @@ constexpr Catalogue kEnglish{en::kPressTitle,
                              en::kPressYield,
                              en::kPressTensile,
                              en::kPressJoint,
+                             en::kPressStiffness,
                              en::kPressColumns,
                              "",
                              en::kPressShrink,
@@ -60,6 +61,7 @@ constexpr Catalogue kJapanese{ja::kPressTitle,
                               ja::kPressYield,
                               ja::kPressTensile,
                               ja::kPressJoint,
+                              ja::kPressStiffness,
                               ja::kPressColumns,
                               ja::kPressLabelEnd,
                               ja::kPressShrink,
@@ -419,9 +421,10 @@ std::string WritePressText(const PressReport& r, Language language) {
         FillIn(c.title, {std::string(ja::kPhi) + FormatG(in.jointDiameterMm) + std::string(ja::kMillimetres),
                          r.pairText.empty() ? std::string() : " " + r.pairText});
     out += PartLine(r, 0, c) + PartLine(r, 1, c);
-    out += FillIn(
-        c.joint, {FormatG(in.lengthMm), FormatG(in.friction), FormatG(in.pressFriction.value_or(in.friction)),
-                  r.result.joint ? FormatG(r.result.joint->stiffnessPerMpa) : std::string("-")});
+    out += FillIn(c.joint, {FormatG(in.lengthMm), FormatG(in.friction),
+                            FormatG(in.pressFriction.value_or(in.friction))});
+    if (r.result.joint) out += FillIn(c.stiffness, {FormatG(r.result.joint->stiffnessPerMpa)});
+    out += '\n';
     if (r.result.joint) {
         const PressFitJoint& j = *r.result.joint;
         out += c.columns;

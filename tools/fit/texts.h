@@ -45,6 +45,9 @@ inline constexpr std::string_view kSynopsis =
     "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
     "       tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT\n"
     "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
+    "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT --press --hub-od D --length L [joint options]\n"
+    "       tolvo-fit [--json] [--lang en|ja] --press SIZE --interference MIN MAX --hub-od D --length L\n"
+    "                 [joint options]\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
@@ -59,7 +62,8 @@ inline constexpr std::string_view kVersion = "tolvo-fit {0}\n";
 inline constexpr std::string_view kExamples =
     "\n"
     "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
-    "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n";
+    "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n"
+    "          tolvo-fit 40 H7/s6 --press --hub-od 80 --length 30\n";
 
 // The features, in FeatureKind order: in heads, messages and the table.
 inline constexpr std::string_view kFeatureWords[] = {"hole", "shaft"};
@@ -199,8 +203,9 @@ inline constexpr std::string_view kPressSolid = "solid";
 inline constexpr std::string_view kPressBore = "bore φ{0} mm";
 inline constexpr std::string_view kPressYield = "yield";
 inline constexpr std::string_view kPressTensile = "tensile strength";
-// {0} l, {1} μ, {2} μe, {3} K.
-inline constexpr std::string_view kPressJoint = "  length {0} mm, μ {1}, μe {2}, K {3} /MPa\n";
+// {0} l, {1} μ, {2} μe; then, where there is a joint, {0} K.
+inline constexpr std::string_view kPressJoint = "  length {0} mm, μ {1}, μe {2}";
+inline constexpr std::string_view kPressStiffness = ", K {0} /MPa";
 inline constexpr std::string_view kPressColumns =
     "at the minimum / maximum interference (the capacities hold at the minimum, the press-in force is the "
     "maximum's):\n";
