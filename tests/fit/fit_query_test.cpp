@@ -127,7 +127,8 @@ struct OptionUse {
 const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
-const std::vector<std::string_view> kPressLine = {"--press", "40", "H7/s6", "--hub-od", "80", "--length", "30"};
+const std::vector<std::string_view> kPressLine = {"--press", "40",       "H7/s6", "--hub-od",
+                                                  "80",      "--length", "30"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
@@ -172,7 +173,7 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
     {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}}, {kFindMode, kFindLine},           {kPressMode, kPressLine},
+    {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kPressMode, kPressLine},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,
