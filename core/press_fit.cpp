@@ -5,6 +5,8 @@
 #include <numbers>
 
 #include "core/number_text.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -219,6 +221,14 @@ std::optional<PressFitProblem> FirstPressFitProblem(const PressFitInput& input) 
     const std::vector<PressFitProblem> problems = CheckPressFitInput(input);
     if (problems.empty()) return std::nullopt;
     return problems.front();
+}
+
+std::string PressFitProblemText(const PressFitProblem& problem, const PressFitInput& input) {
+    static_assert(std::size(ja::kPressFieldNames) == static_cast<std::size_t>(Field::Result) + 1);
+    static_assert(std::size(ja::kPressFaults) == static_cast<std::size_t>(Fault::BeyondNumbers) + 1);
+    return FillIn(
+        ja::kPressFaults[static_cast<std::size_t>(problem.fault)],
+        {ja::kPressFieldNames[static_cast<std::size_t>(problem.field)], FormatG(input.jointDiameterMm)});
 }
 
 std::variant<PressFitResult, PressFitProblem> ComputePressFit(const PressFitInput& in) {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -112,6 +113,9 @@ struct PressFitProblem {
 // can be computed. The first is what a front end refuses with.
 std::vector<PressFitProblem> CheckPressFitInput(const PressFitInput& input);
 std::optional<PressFitProblem> FirstPressFitProblem(const PressFitInput& input);
+// The window's message for a problem, in Japanese ("ハブ外径ははめあい径 40 mm
+// より大きくしてください"); tolvo-fit names its options instead.
+std::string PressFitProblemText(const PressFitProblem& problem, const PressFitInput& input);
 
 // For each of hub and shaft: the stress where the part is loaded most, and its
 // safety against its strength. The safety uses the equivalent (von Mises)
@@ -156,8 +160,8 @@ struct PressFitJoint {
     bool coolingBelowAbsoluteZero = false;    // below −273.15 °C: no cooling reaches it
 };
 
-// kLiquidNitrogen: the boiling point at atmospheric pressure, rounded as
-// designers quote it.
+// Liquid nitrogen's boiling point at atmospheric pressure, rounded as
+// designers quote it: no colder bath is at hand in a workshop.
 inline constexpr double kLiquidNitrogenTemperature = -196.0;
 inline constexpr double kAbsoluteZeroTemperature = -273.15;
 

@@ -331,5 +331,26 @@ inline constexpr std::string_view kPressElastic =
     "弾性域のみの計算です ： 安全率が 1 を下回る部品は塑性変形し、この結果は成り立ちません";
 inline constexpr std::string_view kPressSpeedNote =
     "回転による減少は近似値です （ハブを回転円板とし、軸の膨張は無視）";
+// The joint's refusals, in the order of PressFitField and of PressFitFault
+// (core/press_fit.h). {0} the value's name, {1} the joint diameter in mm.
+inline constexpr std::string_view kPressFieldNames[] = {
+    "はめあい径",        "最小しめしろ",     "最大しめしろ",
+    "ハブ外径",          "軸の内径",         "はめあい長さ",
+    "摩擦係数",          "圧入時の摩擦係数", "ハブの縦弾性係数",
+    "軸の縦弾性係数",    "ハブのポアソン比", "軸のポアソン比",
+    "ハブの線膨張係数",  "軸の線膨張係数",   "ハブの降伏点",
+    "軸の降伏点",        "ハブの密度",       "軸の密度",
+    "ハブ内径の粗さ Rz", "軸の粗さ Rz",      "ハブの使用温度",
+    "軸の使用温度",      "回転数",           "室温",
+    "はめ込みすきま",    "最小安全率",       "計算結果"};
+inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超えています",
+                                                    "{0}は 0 より大きい値にしてください",
+                                                    "{0}は 0 以上にしてください",
+                                                    "{0}ははめあい径 {1} mm より大きくしてください",
+                                                    "{0}ははめあい径 {1} mm より小さくしてください",
+                                                    "{0}は 0 より大きく 0.5 より小さい値にしてください",
+                                                    "{0}が絶対零度 (-273.15 °C) を下回っています",
+                                                    "最小しめしろが最大しめしろより大きくなっています",
+                                                    "計算結果が数値の範囲を超えています"};
 
 }  // namespace tolvo::ja

@@ -269,6 +269,8 @@ TEST(PressFit, BadInputIsRefusedWithItsFieldAndNothingIsComputed) {
     const std::vector<PressFitProblem> expected = {{F::HubOuterDiameter, W::NotAboveJoint},
                                                    {F::Length, W::NotPositive}};
     EXPECT_EQ(CheckPressFitInput(both), expected);
+    EXPECT_EQ(PressFitProblemText(expected[0], both), "ハブ外径ははめあい径 40 mm より大きくしてください");
+    EXPECT_EQ(PressFitProblemText(expected[1], both), "はめあい長さは 0 より大きい値にしてください");
     EXPECT_TRUE(CheckPressFitInput(Joint()).empty());
 }
 
