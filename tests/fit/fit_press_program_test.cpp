@@ -67,6 +67,15 @@ TEST(FitPress, ReportsTheJointOfAPair) {
         "mounting clearance 0.04 mm)\n"
         "note: elastic only: where a safety is below 1 the part yields and these numbers no longer hold\n");
     EXPECT_EQ(run.err, "");
+    // The same joint in Japanese, the default.
+    const ProgramRun japanese = RunFit(Joint({"40", "H7/s6", "--press"}));
+    for (const char* line :
+         {"  軸 ： 炭素鋼 (S45C)、中実 ： E 206 GPa、ν 0.3、α 1.17e-05 /K、降伏点 345 MPa\n",
+          "  面圧 ： 34.7625 / 113.944 MPa\n", "  ハブの安全率 ： 4.25335 / 1.29763\n",
+          "  圧入力 ： 13105.2 / 42955.8 N\n",
+          "焼きばめ ： ハブを 231.5 °C に加熱、または軸を -191.5 °C に冷却 （室温 20 °C、"
+          "はめ込みすきま 0.04 mm）\n"})
+        EXPECT_NE(japanese.out.find(line), std::string::npos) << line << japanese.out;
 }
 
 TEST(FitPress, JsonNamesItsUnitsAndAnySideGivesTheInterference) {
