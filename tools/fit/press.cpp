@@ -1,5 +1,6 @@
 #include "tools/fit/press.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -241,6 +242,12 @@ std::string Temperature(double t) {
     return FormatFixed(t, 1);
 }
 
+// A safety said to be below its minimum, cut (not rounded) to two decimals,
+// so that 0.996 never reads "1.00 is below 1".
+std::string SafetyBelow(double safety) {
+    return FormatFixed(std::floor(safety * 100.0) / 100.0, 2);
+}
+
 std::vector<Finding> Warnings(const PressReport& r, const Catalogue& c) {
     std::vector<Finding> found;
     if (!r.result.joint) {
@@ -265,7 +272,7 @@ std::vector<Finding> Warnings(const PressReport& r, const Catalogue& c) {
         const auto& [stresses, brittle] = parts[p];
         if (!stresses->belowMinimumSafety) continue;
         found.push_back({kSafetyCodes[p],
-                         FillIn(brittle ? c.cracks : c.yields, {c.parts[p], FormatFixed(*stresses->safety, 2),
+                         FillIn(brittle ? c.cracks : c.yields, {c.parts[p], SafetyBelow(*stresses->safety),
                                                                 FormatG(r.input.minimumSafety)})});
     }
     if (j.coolingBelowAbsoluteZero) {
