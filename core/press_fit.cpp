@@ -138,7 +138,9 @@ PressFitEnd ComputeEnd(const PressFitInput& in, double interference, double stif
     end.effectiveInterferenceMm =
         interference - end.roughnessLossMm - end.temperatureLossMm - end.speedLossMm;
     end.noPressure = !(end.effectiveInterferenceMm > 0.0);
-    const double p = end.noPressure ? 0.0 : end.effectiveInterferenceMm / (d * stiffness);
+    // Without pressure every stress and force stays 0 (never a −0 as −p would give).
+    if (end.noPressure) return end;
+    const double p = end.effectiveInterferenceMm / (d * stiffness);
     end.pressureMpa = p;
     end.hub = HubStresses(p, qa);
     end.hubOutsideTangentialMpa = 2.0 * p * qa * qa / (1.0 - qa * qa);

@@ -23,8 +23,8 @@
 namespace tolvo {
 
 // How much of the roughness peaks pressing in flattens: the interference lost
-// is k·(Rz of the hub bore + Rz of the shaft). DIN 7190-1 (2017) takes
-// k = 0.4; its earlier edition took 0.8.
+// is k·(Rz of the hub bore + Rz of the shaft). DIN 7190-1 takes
+// k = 0.4; the older method of DIN 7190 took 0.8.
 enum class Smoothing { Current, Older };
 double SmoothingFactor(Smoothing smoothing);  // 0.4 or 0.8
 

@@ -189,6 +189,7 @@ TEST(PressFit, NoPressureAndNoInterference) {
     EXPECT_TRUE(j.ends[0].noPressure);
     EXPECT_EQ(j.ends[0].pressureMpa, 0.0);
     EXPECT_EQ(j.ends[0].torqueCapacityNm, 0.0);
+    EXPECT_FALSE(std::signbit(j.ends[0].hub.radialMpa) || std::signbit(j.ends[0].shaft.tangentialMpa));
     EXPECT_FALSE(j.ends[0].hub.safety);
     EXPECT_FALSE(j.ends[1].noPressure);
     ExpectNear(j.ends[1].effectiveInterferenceMm, 0.0005, "U_w max");

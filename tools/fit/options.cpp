@@ -295,7 +295,7 @@ constexpr std::array kOptions = {
     OptionSpec{"--smoothing",  "K",              1, kPressMode,    0,             ReadSmoothing,
                "0.4 or 0.8",
                "the share of the roughness flattened when pressed: 0.4 (DIN 7190-1, the default) or 0.8 "
-               "(its earlier edition)"},
+               "(the older method of DIN 7190)"},
     OptionSpec{"--rpm",        "N",              1, kPressMode,    0,             ReadPressNumber<&P::speed>,
                "a speed in 1/min", "the speed in 1/min: the hub's growth by it is lost (an approximation)"},
     OptionSpec{"--room-temperature", "T",        1, kPressMode,    0,             ReadPressNumber<&P::roomTemperature>,
