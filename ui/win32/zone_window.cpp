@@ -9,7 +9,7 @@
 
 #include "core/texts_ja.h"
 #include "core/zone_svg.h"
-#include "ui/win32/japanese_faces.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/png_writer.h"
 #include "ui/win32/wide_text.h"
 
@@ -137,7 +137,7 @@ ZoneStyle SystemZoneStyle() {
 
 void DrawZoneScene(HDC dc, int width, int height, double scale, const ZoneScene& scene,
                    const ZoneStyle& style, TextSmoothing smoothing) {
-    GdiCanvas canvas(dc, JapaneseUiFace(), scale, style.background, smoothing);
+    GdiCanvas canvas(dc, DialogFace(), scale, style.background, smoothing);
     PaintZoneScene(scene, canvas, {0.0, 0.0, width / scale, height / scale}, style);
 }
 
