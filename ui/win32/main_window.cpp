@@ -7,6 +7,7 @@
 
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "ui/view_rules.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/copy_dialog.h"
 #include "ui/win32/fonts.h"
@@ -238,16 +239,9 @@ void MainWindow::MirrorRange() {
     // finder chose), the choice is kept.
     settings_.SetFlag(kFullRangeKey, whole);
     if (whole) LayOutWholeRangeMarks();
-    const auto show = [this](int id, bool on) {
+    ForEachRangeControl(range, [this](int id, bool on) {
         if (HWND control = Control(id)) ShowWindow(control, on ? SW_SHOWNA : SW_HIDE);
-    };
-    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
-        for (int id : p->letterMarks) show(id, !whole);
-        for (int id : p->gradeMarks) show(id, !whole);
-        for (int id : p->wholeLetterMarks) show(id, whole);
-        for (int id : p->wholeGradeMarks) show(id, whole);
-        show(p->classText, whole);
-    }
+    });
 }
 
 void MainWindow::LayOutWholeRangeMarks() {
