@@ -5,6 +5,7 @@
 // and no text is clipped at 100 %, 150 % and 200 %.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -57,6 +58,7 @@ std::string Text(HWND window) {
 // Every message box the window shows, answered with OK as it appears: its
 // caption and text, and what the hole's limit-size box showed beneath it.
 struct SeenBox {
+    HWND box = nullptr;
     std::string caption;
     std::string text;
     std::string shaftSizeShown;  // the shaft's basic-size edit beneath the box
@@ -79,7 +81,12 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
 LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && DialogView::Of(reinterpret_cast<HWND>(wParam)) == nullptr) {
         HWND box = reinterpret_cast<HWND>(wParam);
-        SeenBox seen{Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
+        // A box activated again (another window took the activation a while) is the same box.
+        if (std::ranges::any_of(*seenBoxes, [&](const SeenBox& known) { return known.box == box; })) {
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return CallNextHookEx(boxHook, code, wParam, lParam);
+        }
+        SeenBox seen{box, Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
                      watchedWindow->Model().Controls().At(main_dialog::kShaftBasicSize).text};
         EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
         seenBoxes->push_back(seen);
