@@ -11,29 +11,47 @@
 namespace tolvo::win32 {
 namespace {
 
-TEST(DialogFace, TemplateFaceThenJapaneseUiFacesThenAnyJapaneseFace) {
-    const std::wstring templateFace = L"MS PGothic";
+// The one choice of face for the dialogs and the diagram.
+TEST(ChooseFace, TemplateFaceThenJapaneseUiFacesThenTheJapaneseFaceBestForLabels) {
+    const std::vector<std::wstring_view> dialogs = {L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI",
+                                                    L"MS UI Gothic", L"MS Gothic"};
+    const std::vector<InstalledFace> windows = {{L"Arial", false, false, true},
+                                                {L"@MS Gothic", true, true, false},
+                                                {L"MS Gothic", true, true, false},
+                                                {L"meiryo ui", true, false, true}};
+    // Wine with only Noto CJK: every pan-CJK sibling lists the Japanese character set.
+    const std::vector<InstalledFace> wine = {
+        {L"Noto Sans Mono CJK JP", true, true, true}, {L"Noto Sans CJK HK", true, false, true},
+        {L"Noto Serif CJK JP", true, false, false},   {L"Noto Sans CJK JP", true, false, true},
+        {L"@Noto Sans CJK JP", true, false, true},    {L"Tahoma", false, false, true}};
     struct Case {
+        const char* name;
         std::vector<InstalledFace> installed;
         std::wstring chosen;
-    };
-    const Case cases[] = {
-        {{{L"Arial", false}, {L"MS PGothic", true}, {L"Meiryo UI", true}}, L"MS PGothic"},
-        {{{L"MS Gothic", true}, {L"Meiryo UI", true}, {L"Yu Gothic UI", true}}, L"Yu Gothic UI"},
-        {{{L"MS Gothic", true}, {L"MS UI Gothic", true}}, L"MS UI Gothic"},
-        {{{L"Tahoma", false}, {L"MS Gothic", true}}, L"MS Gothic"},
-        // Wine with only Noto CJK: a proportional sans face, never a vertical one.
-        {{{L"@Noto Sans CJK JP", true},
+    } cases[] = {
+        {"the template's face", {{L"Arial"}, {L"MS PGothic", true}, {L"Meiryo UI", true}}, L"MS PGothic"},
+        {"the first Japanese UI face installed, any case", windows, L"meiryo ui"},
+        {"in the list's order",
+         {{L"MS Gothic", true}, {L"Meiryo UI", true}, {L"Yu Gothic UI", true}},
+         L"Yu Gothic UI"},
+        {"the proportional sans-serif face named for Japanese", wine, L"Noto Sans CJK JP"},
+        {"by name alone, without family flags",
+         {{L"@Noto Sans CJK JP", true},
           {L"Noto Sans Mono CJK JP", true},
           {L"Noto Serif CJK JP", true},
+          {L"Noto Sans CJK KR", true},
           {L"Noto Sans CJK JP", true}},
          L"Noto Sans CJK JP"},
-        {{{L"Noto Sans Mono CJK JP", true}, {L"Tahoma", false}}, L"Noto Sans Mono CJK JP"},
-        // No Japanese face at all: the template's, for the font mapper.
-        {{{L"Tahoma", false}, {L"Arial", false}}, L"MS PGothic"},
-        {{}, L"MS PGothic"},
+        {"a monospaced face when nothing else has the glyphs",
+         {{L"Noto Sans Mono CJK JP", true}, {L"Tahoma"}},
+         L"Noto Sans Mono CJK JP"},
+        {"no Japanese face at all", {{L"Tahoma"}, {L"Arial"}}, L""},
+        {"nothing installed", {}, L""},
     };
-    for (const Case& c : cases) EXPECT_EQ(ChooseDialogFace(templateFace, c.installed), c.chosen);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ChooseFace(c.installed, dialogs), c.chosen);
+    }
 }
 
 // A key of the test's own under HKEY_CURRENT_USER, deleted with the test.

@@ -5,6 +5,8 @@
 // and no text is clipped at 100 %, 150 % and 200 %.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -14,6 +16,7 @@
 #include "core/fit_evaluation.h"
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "core/zone_diagram.h"
 #include "ui/control_tooltips.h"
 #include "ui/dialog_templates.h"
 #include "ui/win32/main_window.h"
@@ -55,6 +58,7 @@ std::string Text(HWND window) {
 // Every message box the window shows, answered with OK as it appears: its
 // caption and text, and what the hole's limit-size box showed beneath it.
 struct SeenBox {
+    HWND box = nullptr;
     std::string caption;
     std::string text;
     std::string shaftSizeShown;  // the shaft's basic-size edit beneath the box
@@ -77,7 +81,12 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
 LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && DialogView::Of(reinterpret_cast<HWND>(wParam)) == nullptr) {
         HWND box = reinterpret_cast<HWND>(wParam);
-        SeenBox seen{Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
+        // A box activated again (another window took the activation a while) is the same box.
+        if (std::ranges::any_of(*seenBoxes, [&](const SeenBox& known) { return known.box == box; })) {
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return CallNextHookEx(boxHook, code, wParam, lParam);
+        }
+        SeenBox seen{box, Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
                      watchedWindow->Model().Controls().At(main_dialog::kShaftBasicSize).text};
         EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
         seenBoxes->push_back(seen);
@@ -89,10 +98,27 @@ LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(boxHook, code, wParam, lParam);
 }
 
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 class Win32MainWindow : public testing::Test {
   protected:
-    void SetUp() override {
-        window.emplace(help, std::make_unique<MemoryStore>());
+    void SetUp() override { Open({}); }
+    // A window over settings holding these values, shown.
+    void Open(std::map<std::wstring, std::wstring> values) {
+        window.reset();
+        auto owned = std::make_unique<MemoryStore>();
+        owned->values = std::move(values);
+        store = owned.get();
+        window.emplace(help, std::move(owned));
         window->Show(SW_SHOWNORMAL);
         seenBoxes = &boxes;
         watchedWindow = &*window;
@@ -109,6 +135,18 @@ class Win32MainWindow : public testing::Test {
         for (wchar_t key : keys) SendMessageW(Control(id), WM_CHAR, key, 1);
     }
     std::string Model(int id) const { return window->Model().Controls().At(id).text; }
+    // A key pressed with Ctrl (and Shift) on the hole's size, through the window's own handling.
+    bool PressCtrl(WORD key, bool shift = false) {
+        SetFocus(Control(kHoleBasicSize));
+        MSG press{Control(kHoleBasicSize), WM_KEYDOWN, key, 0, 0, {}};
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = 0x80;
+        if (shift) keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys);
+        const bool taken = window->PreTranslate(press);
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
+        return taken;
+    }
     // The colours the dialog gives the fit label when it paints.
     std::pair<COLORREF, COLORREF> LabelColours() const {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -123,6 +161,7 @@ class Win32MainWindow : public testing::Test {
     }
 
     TestHelp help;
+    MemoryStore* store = nullptr;  // the window's
     std::optional<MainWindow> window;
     std::vector<SeenBox> boxes;
 };
@@ -193,7 +232,7 @@ TEST_F(Win32MainWindow, ARefusalIsAMessageBoxWithTheModelsTextOverMirroredTexts)
 
 TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     struct Item {
-        WORD command;
+        WORD command;  // 0: a submenu
         std::string_view text;
         std::string_view shortcut;
         BYTE modifiers;
@@ -203,14 +242,22 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
         {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut, FCONTROL, 'R'},
         {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut, FCONTROL, 'F'},
         {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut, FCONTROL | FSHIFT, 'V'},
+        {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut, FCONTROL | FSHIFT, 'C'},
+        {0, ja::kCalloutStyleMenuText, "", 0, 0},
+        {0, ja::kDiameterSignMenuText, "", 0, 0},
         {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut, FCONTROL, 'D'},
     };
     HMENU menu = window->CreateContextMenu();
-    ASSERT_EQ(GetMenuItemCount(menu), 4);
-    for (int k = 0; k < 4; ++k) {
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(items)));
+    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
         const Item& item = items[k];
         wchar_t text[256] = {};
         GetMenuStringW(menu, static_cast<UINT>(k), text, 256, MF_BYPOSITION);
+        if (item.command == 0) {
+            EXPECT_EQ(Utf8(text), item.text);
+            EXPECT_NE(GetSubMenu(menu, k), nullptr);
+            continue;
+        }
         EXPECT_EQ(Utf8(text), std::string(item.text) + "\t" + std::string(item.shortcut));
         EXPECT_EQ(GetMenuItemID(menu, k), item.command);
         const auto accel = ShortcutAccelerator(item.shortcut, item.command);
@@ -223,23 +270,96 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     EXPECT_FALSE(ShortcutAccelerator("Hyper+R", 1));
 
     // Ctrl+R through the window's own message handling switches the whole range.
-    SetFocus(Control(kHoleBasicSize));
-    MSG press{Control(kHoleBasicSize), WM_KEYDOWN, 'R', 0, 0, {}};
-    BYTE keys[256] = {};
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    EXPECT_TRUE(window->PreTranslate(press));
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    EXPECT_TRUE(PressCtrl('R'));
     EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
     EXPECT_TRUE(IsWindowVisible(Control(kHoleClassText)));
     EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0),
               window->Model().Controls().At(kHoleLetterSlider).maximum);
     EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0), iso286::kLetterCount - 1);
     EXPECT_FALSE(IsWindowVisible(Control(kHoleLetterMarks[0])));
-    // Ctrl+D toggles the model's diagram option as the Qt view does.
-    window->RunCommand(kZoneDiagramCommand);
+}
+
+// Ctrl+D shows the diagram beside the calculator, drawing what is typed; a
+// second Ctrl+D hides it; closed by its title bar the option goes off; the
+// option and the place are kept, and a window started with it on shows it.
+TEST_F(Win32MainWindow, CtrlDShowsTheZoneDiagramThatFollowsTypingAndHidesIt) {
+    EXPECT_EQ(window->ZoneDiagram(), nullptr);  // none until first shown
+    EXPECT_TRUE(PressCtrl('D'));
+    ASSERT_NE(window->ZoneDiagram(), nullptr);
+    const ZoneWindow& zone = *window->ZoneDiagram();
     EXPECT_TRUE(window->Model().ZoneDiagramShown());
+    EXPECT_TRUE(IsWindowVisible(zone.Handle()));
+    EXPECT_EQ(GetWindow(zone.Handle(), GW_OWNER), window->Window());
+    EXPECT_EQ(store->values[L"zoneDiagram"], L"true");
+    EXPECT_TRUE(zone.Scene().zones.empty());
+    RECT main{}, beside{};
+    GetWindowRect(window->Window(), &main);
+    GetWindowRect(zone.Handle(), &beside);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof(screen);
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(window->Window(), MONITOR_DEFAULTTONEAREST), &screen));
+    const auto rect = [](const RECT& r) {
+        return ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    EXPECT_EQ(
+        PlaceBeside(rect(main), beside.right - beside.left, beside.bottom - beside.top, rect(screen.rcWork)),
+        (ScreenPoint{beside.left, beside.top}));
+
+    Type(kHoleBasicSize, L"25");
+    ASSERT_EQ(zone.Scene().zones.size(), 2u);  // hole and shaft
+    EXPECT_NE(zone.Scene().zeroLabel.text.find("25"), std::string::npos);
+    EXPECT_EQ(zone.Scene().fitKindText, ja::kClearanceFit);
+    Type(kHoleBasicSize, L"\b");  // "2"
+    EXPECT_EQ(zone.Scene().zeroLabel.text, BuildZoneScene(window->Model().ZoneInput()).zeroLabel.text);
+    EXPECT_EQ(zone.Scene().zeroLabel.text.find("25"), std::string::npos);
+
+    EXPECT_TRUE(PressCtrl('D'));
+    EXPECT_FALSE(window->Model().ZoneDiagramShown());
+    EXPECT_FALSE(IsWindowVisible(zone.Handle()));
+    EXPECT_EQ(store->values[L"zoneDiagram"], L"false");
+    EXPECT_EQ(store->values[L"zoneDiagramPosition"],
+              std::to_wstring(beside.left) + L"," + std::to_wstring(beside.top));
+
+    EXPECT_TRUE(PressCtrl('D'));
+    EXPECT_TRUE(IsWindowVisible(zone.Handle()));
+    SendMessageW(zone.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(zone.Handle()));
+    EXPECT_FALSE(window->Model().ZoneDiagramShown());
+    EXPECT_EQ(store->values[L"zoneDiagram"], L"false");
+
+    Open({{L"zoneDiagram", L"true"}, {L"zoneDiagramPosition", L"40,50"}});
+    ASSERT_NE(window->ZoneDiagram(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(window->ZoneDiagram()->Handle()));
+    EXPECT_EQ(window->ZoneDiagram()->Position(), (ScreenPoint{40, 50}));
+}
+
+// Ctrl+Shift+C: the pair's callout as the clipboard's Unicode text, in the
+// style and sign of the submenus, which are kept as their words.
+TEST_F(Win32MainWindow, CtrlShiftCCopiesTheCalloutInTheChosenStyle) {
+    Type(kHoleBasicSize, L"25");
+    EXPECT_TRUE(PressCtrl('C', true));
+    EXPECT_EQ(ClipboardText(), Wide("φ25D5/d5"));
+    window->RunCommand(kFirstCalloutStyleCommand + 3);  // the limits
+    window->RunCommand(kFirstDiameterSignCommand + 2);  // no sign
+    HMENU menu = window->CreateContextMenu();
+    MENUITEMINFOW checked{};
+    checked.cbSize = sizeof(checked);
+    checked.fMask = MIIM_STATE;
+    GetMenuItemInfoW(GetSubMenu(menu, 4), 3, TRUE, &checked);
+    EXPECT_TRUE(checked.fState & MFS_CHECKED);
+    GetMenuItemInfoW(GetSubMenu(menu, 4), 0, TRUE, &checked);
+    EXPECT_FALSE(checked.fState & MFS_CHECKED);
+    DestroyMenu(menu);
+    EXPECT_TRUE(PressCtrl('C', true));
+    EXPECT_EQ(ClipboardText(), L"25.074/25.065 24.935/24.926");
+    EXPECT_EQ(store->values[L"calloutStyle"], L"limits");
+    EXPECT_EQ(store->values[L"diameterSign"], L"none");
+
+    // Read again strictly: a word it does not know is the default.
+    Open({{L"calloutStyle", L"limits"}, {L"diameterSign", L"dia"}});
+    EXPECT_EQ(window->Model().CalloutChoice(), (CalloutOptions{CalloutStyle::Limits, DiameterSign::Dia}));
+    Open({{L"calloutStyle", L"Limits"}, {L"diameterSign", L"none"}});
+    EXPECT_EQ(window->Model().CalloutChoice(), (CalloutOptions{CalloutStyle::Class, DiameterSign::None}));
 }
 
 TEST_F(Win32MainWindow, PasteCalloutReadsTheClipboardsUnicodeText) {
@@ -256,17 +376,6 @@ TEST_F(Win32MainWindow, PasteCalloutReadsTheClipboardsUnicodeText) {
     EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
     EXPECT_EQ(Text(Control(kShaftDeviation)), Model(kShaftDeviation));
     EXPECT_NE(Text(Control(kShaftDeviation)).find("-7"), std::string::npos);
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 TEST_F(Win32MainWindow, CopyDialogPreviewsAndCopiesWithCrLfLineEnds) {
@@ -417,7 +526,7 @@ TEST_F(Win32MainWindow, HelpThatCannotBeOpenedSaysWhereTheDocumentIs) {
         boxes.clear();
         MSG f1{Control(kHoleBasicSize), WM_KEYDOWN, VK_F1, 1, 0, {}};
         EXPECT_TRUE(window->PreTranslate(f1));
-        ASSERT_EQ(boxes.size(), 1u);
+        ASSERT_EQ(boxes.size(), 1u) << boxes.back().caption << ": " << boxes.back().text;
         std::string text = expected;
         std::erase(text, '\n');
         std::erase(boxes[0].text, '\n');

@@ -10,45 +10,18 @@
 #include "core/texts_ja.h"
 #include "core/zone_svg.h"
 #include "tests/win32/zone_test_support.h"
-#include "ui/win32/japanese_faces.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/zone_window.h"
 
 namespace tolvo::win32 {
 namespace {
 
-TEST(ZoneFaces, ThePreferredInstalledFaceElseTheJapaneseFaceBestForLabels) {
-    const std::vector<InstalledFace> windows = {{L"Arial", false, false, true},
-                                                {L"@MS Gothic", true, true, false},
-                                                {L"MS Gothic", true, true, false},
-                                                {L"meiryo ui", true, false, true}};
-    const std::vector<InstalledFace> wine = {
-        {L"Noto Sans Mono CJK JP", true, true, true}, {L"Noto Sans CJK HK", true, false, true},
-        {L"Noto Serif CJK JP", true, false, false},   {L"Noto Sans CJK JP", true, false, true},
-        {L"@Noto Sans CJK JP", true, false, true},    {L"Tahoma", false, false, true}};
-    struct Case {
-        const char* name;
-        std::vector<InstalledFace> installed;
-        std::vector<std::wstring> preferred;
-        std::wstring chosen;
-    } cases[] = {
-        {"the first preferred one installed, any case", windows, JapaneseUiFaceCandidates(), L"meiryo ui"},
-        {"the template's face before the list", windows, {L"Arial", L"MS Gothic"}, L"Arial"},
-        {"no preferred face: the proportional sans-serif one named for Japanese", wine,
-         JapaneseUiFaceCandidates(), L"Noto Sans CJK JP"},
-        {"no Japanese face at all", {{L"Tahoma", false, false, true}}, JapaneseUiFaceCandidates(), L""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ChooseFace(c.installed, c.preferred), c.chosen);
-    }
-}
-
 TEST(ZoneFaces, AJapaneseFaceIsInstalledAndItsFullWidthCharactersTakeAnEm) {
-    ASSERT_FALSE(JapaneseUiFace().empty());
+    ASSERT_FALSE(DialogFace().empty());
     DibPicture picture(8, 8);
     ASSERT_TRUE(picture.Valid());
     for (double scale : {1.0, 2.0}) {
-        GdiCanvas canvas(picture.Dc(), JapaneseUiFace(), scale);
+        GdiCanvas canvas(picture.Dc(), DialogFace(), scale);
         // "すきまばめ": five full-width characters, wider than any fallback's boxes would be narrow.
         EXPECT_NEAR(canvas.TextWidth(ja::kClearanceFit, CanvasFont{13.0}), 5 * 13.0, 1.0) << scale;
         EXPECT_EQ(canvas.TextWidth("", CanvasFont{13.0}), 0.0);
@@ -96,7 +69,7 @@ TEST(ZoneGdiCanvas, ZonesAreFilledWhereTheLayoutPutsThemAboveOrBelowEachOther) {
         ASSERT_TRUE(picture.Valid());
         std::vector<std::pair<CanvasBox, Colour>> boxes;
         {
-            GdiCanvas gdi(picture.Dc(), JapaneseUiFace(), c.scale);
+            GdiCanvas gdi(picture.Dc(), DialogFace(), c.scale);
             ZoneBoxes recorder(gdi);
             PaintZoneScene(BuildZoneScene(c.input), recorder, {0, 0, kZoneSvgWidth, kZoneSvgHeight}, style);
             boxes = recorder.boxes;
@@ -170,7 +143,7 @@ TEST(ZoneGdiCanvas, DashesHatchingAndColoursFallWhereTheOtherBackEndsPutThem) {
         SCOPED_TRACE(c.name);
         DibPicture picture(static_cast<int>(40 * c.scale), static_cast<int>(40 * c.scale));
         {
-            GdiCanvas canvas(picture.Dc(), JapaneseUiFace(), c.scale, paper);
+            GdiCanvas canvas(picture.Dc(), DialogFace(), c.scale, paper);
             canvas.Rect({0, 0, 40, 40}, paper, Pen{paper, 0.0});
             c.draw(canvas);
         }
@@ -182,7 +155,7 @@ TEST(ZoneGdiCanvas, DashesHatchingAndColoursFallWhereTheOtherBackEndsPutThem) {
 TEST(ZoneGdiCanvas, TextIsAntiAliased) {
     DibPicture picture(120, 30);
     {
-        GdiCanvas canvas(picture.Dc(), JapaneseUiFace());
+        GdiCanvas canvas(picture.Dc(), DialogFace());
         canvas.Rect({0, 0, 120, 30}, {255, 255, 255}, Pen{});
         canvas.Text(ja::kClearanceFit, {4, 20}, CanvasFont{13.0}, CanvasAlign::Start, {0, 0, 0});
     }

@@ -19,6 +19,7 @@
 
 #include "ui/qt/class_scroll_bar.h"
 #include "ui/qt/fonts.h"
+#include "ui/view_rules.h"
 
 namespace tolvo {
 namespace {
@@ -105,8 +106,6 @@ QWidget* CreateWidget(const ControlTemplate& t, QDialog& dialog) {
     return nullptr;
 }
 
-constexpr int kMarkWidth = 10;  // dialog units
-
 // The text a control shows, without mnemonic markers.
 QString ShownText(const ControlTemplate& t) {
     QString text = ToQString(t.text);
@@ -114,41 +113,17 @@ QString ShownText(const ControlTemplate& t) {
     return text;
 }
 
-// Pixels per dialog unit so that every one-line text fits its rectangle. The
-// template was laid out for a proportional Windows face; a face with wider
-// kana needs a larger unit, the same in both directions to keep the layout.
+// Pixels per dialog unit so that every one-line text fits its rectangle (the
+// rule is the views' one, ui/view_rules.h).
 double ScaleToFit(const DialogTemplate& dialogTemplate, const QFont& font) {
     const QFontMetrics metrics(font);
     const QStyle* style = QApplication::style();
-    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
-    const int buttonPadding = 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4;
-    double scale = DialogUnitScale(font);
-    for (const ControlTemplate& t : dialogTemplate.controls) {
-        if (t.text.empty() || (t.style & kTwoLines) || t.rect.width <= 0) continue;
-        int extra = 0;
-        switch (t.kind) {
-            case ControlKind::Radio:
-            case ControlKind::CheckBox:
-                extra = indicator;
-                break;
-            case ControlKind::PushButton:
-            case ControlKind::DefaultPushButton:
-                extra = buttonPadding;
-                break;
-            case ControlKind::Static:
-                // Slider marks and units ("mm") are narrower than their text in
-                // any face and simply run past their rectangles.
-                if (t.rect.width <= kMarkWidth) continue;
-                extra = (t.style & kSunken) ? 6 : 1;
-                break;
-            default:
-                continue;  // frames are drawn apart, edits start empty
-        }
-        scale = std::max(
-            scale, (metrics.horizontalAdvance(ShownText(t)) + extra) / static_cast<double>(t.rect.width));
-    }
-    return scale;
+    const TextRoom room{style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4,
+                        2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4, 6};
+    return tolvo::ScaleToFit(dialogTemplate, 1.0, DialogUnitScale(font), room, [&](const ControlTemplate& t) {
+        return metrics.horizontalAdvance(ShownText(t));
+    });
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/copy_dialog.h"
 #include "ui/qt/fonts.h"
+#include "ui/view_rules.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -336,14 +337,10 @@ void MainWindow::MirrorRange() {
         BuildWholeRangeControls();
         view_->Mirror();  // the new controls get the model's states
     }
-    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
-        for (int id : p->letterMarks) Control(id)->setVisible(!whole);
-        for (int id : p->gradeMarks) Control(id)->setVisible(!whole);
-        if (Control(p->classText) == nullptr) continue;  // never on yet
-        for (int id : p->wholeLetterMarks) Control(id)->setVisible(whole);
-        for (int id : p->wholeGradeMarks) Control(id)->setVisible(whole);
-        Control(p->classText)->setVisible(whole);
-    }
+    // The whole range's controls are there once it was first on.
+    ForEachRangeControl(range, [this](int id, bool shown) {
+        if (QWidget* control = Control(id)) control->setVisible(shown);
+    });
     if (fullRangeAction_ != nullptr) fullRangeAction_->setChecked(whole);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/qt/dialog_builder.h"
 #include "ui/qt/option_settings.h"
 #include "ui/qt/qpainter_canvas.h"
+#include "ui/view_rules.h"
 
 namespace tolvo {
 namespace {
@@ -81,31 +82,6 @@ bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProbl
     if (problem) *problem = result;
     return result == FileWriteProblem::None;
 }
-
-namespace {
-
-// The line of the save message that says why.
-std::string_view WhyNotSaved(FileWriteProblem problem) {
-    switch (problem) {
-        case FileWriteProblem::None:
-            return {};
-        case FileWriteProblem::Folder:
-            return ja::kZoneSaveFolderText;
-        case FileWriteProblem::NotRegularFile:
-            return ja::kZoneSaveNotRegularFileText;
-        case FileWriteProblem::ReadOnly:
-            return ja::kZoneSaveReadOnlyText;
-        case FileWriteProblem::CannotCreate:
-            return ja::kZoneSaveCannotCreateText;
-        case FileWriteProblem::WriteFailed:
-            return ja::kZoneSaveWriteFailedText;
-        case FileWriteProblem::CannotReplace:
-            return ja::kZoneSaveCannotReplaceText;
-    }
-    return {};
-}
-
-}  // namespace
 
 // ---- the view ----
 

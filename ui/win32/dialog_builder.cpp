@@ -4,13 +4,12 @@
 #include <cmath>
 
 #include "ui/control_states.h"
+#include "ui/view_rules.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/wide_text.h"
 
 namespace tolvo::win32 {
 namespace {
-
-constexpr int kMarkWidth = 10;  // dialog units: slider marks and short units
 
 // An in-memory DLGTEMPLATEEX without items: the caption, the style and the
 // face at the template's size. The controls are made apart, so that they can
@@ -242,37 +241,12 @@ RECT DialogLayout::ToPixels(const DialogRect& r) const {
 }
 
 // The unit at which every one-line text fits its rectangle, relative to the
-// dialog manager's. The template was laid out for a proportional Windows face;
-// a face with wider kana needs a larger unit, the same in both directions to
-// keep the layout.
+// dialog manager's (the rule is the views' one, ui/view_rules.h).
 double DialogLayout::ScaleToFit() const {
-    const int indicator = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + MulDiv(6, dpi_, 96);
-    const int buttonPadding = MulDiv(10, dpi_, 96);
-    double scale = 1.0;
-    for (const Entry& e : entries_) {
-        const ControlTemplate& t = *e.control;
-        if (e.besideEdit != 0 || e.text.empty() || (t.style & kTwoLines) || t.rect.width <= 0) continue;
-        int extra = 0;
-        switch (t.kind) {
-            case ControlKind::Radio:
-            case ControlKind::CheckBox:
-                extra = indicator;
-                break;
-            case ControlKind::PushButton:
-            case ControlKind::DefaultPushButton:
-                extra = buttonPadding;
-                break;
-            case ControlKind::Static:
-                // Slider marks and units ("mm") run past their rectangles.
-                if (t.rect.width <= kMarkWidth) continue;
-                extra = (t.style & kSunken) ? MulDiv(6, dpi_, 96) : 1;
-                break;
-            default:
-                continue;  // frames' captions have room, edits start empty
-        }
-        scale = std::max(scale, (TextWidth(font_, e.text) + extra) / (t.rect.width * unitX_));
-    }
-    return scale;
+    const TextRoom room{GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + MulDiv(6, dpi_, 96),
+                        MulDiv(10, dpi_, 96), MulDiv(6, dpi_, 96)};
+    return tolvo::ScaleToFit(template_, unitX_, 1.0, room,
+                             [this](const ControlTemplate& t) { return TextWidth(font_, ShownText(t)); });
 }
 
 void DialogLayout::Place() {

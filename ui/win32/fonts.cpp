@@ -1,6 +1,8 @@
 #include "ui/win32/fonts.h"
 
 #include <algorithm>
+#include <cwctype>
+#include <tuple>
 
 #include "ui/dialog_templates.h"
 #include "ui/win32/wide_text.h"
@@ -8,47 +10,66 @@
 namespace tolvo::win32 {
 namespace {
 
-bool Vertical(const std::wstring& face) {
-    return !face.empty() && face.front() == L'@';
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
+           });
 }
 
-bool Has(const std::vector<InstalledFace>& installed, std::wstring_view face) {
-    return std::ranges::any_of(installed, [&](const InstalledFace& f) { return f.name == face; });
+bool Contains(const std::wstring& name, std::wstring_view part) {
+    return name.find(part) != std::wstring::npos;
 }
 
-// Sans-serif proportional faces read best in the dialogs; a mono or serif face
-// only when nothing else has the glyphs.
-int Preference(const std::wstring& face) {
-    return (face.find(L"Mono") != std::wstring::npos ? 1 : 0) +
-           (face.find(L"Serif") != std::wstring::npos || face.find(L"Mincho") != std::wstring::npos ? 2 : 0);
+// A pan-CJK family names its Japanese member so ("Noto Sans CJK JP").
+bool NamedJapanese(const std::wstring& name) {
+    std::wstring word;
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        if (i < name.size() && name[i] != L' ') {
+            word += name[i];
+            continue;
+        }
+        if (SameName(word, L"JP") || SameName(word, L"Japanese")) return true;
+        word.clear();
+    }
+    return false;
+}
+
+// Lower is better for labels.
+auto LabelRank(const InstalledFace& f) {
+    const bool monospaced = f.fixedPitch || Contains(f.name, L"Mono");
+    const bool serif = Contains(f.name, L"Serif") || Contains(f.name, L"Mincho");
+    return std::tuple(monospaced, serif, !NamedJapanese(f.name), !f.sansSerif);
 }
 
 int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
     auto& faces = *reinterpret_cast<std::vector<InstalledFace>*>(data);
     const std::wstring name = font->lfFaceName;
-    const bool japanese = font->lfCharSet == SHIFTJIS_CHARSET;
-    const auto known = std::ranges::find(faces, name, &InstalledFace::name);
+    auto known = std::ranges::find(faces, name, &InstalledFace::name);
     if (known == faces.end()) {
-        faces.push_back({name, japanese});
-    } else {
-        known->japanese = known->japanese || japanese;
+        faces.push_back({name, false, (font->lfPitchAndFamily & 0x03) == FIXED_PITCH,
+                         (font->lfPitchAndFamily & 0xF0) == FF_SWISS});
+        known = faces.end() - 1;
     }
+    // A face is listed once for each character set it covers.
+    if (font->lfCharSet == SHIFTJIS_CHARSET) known->japanese = true;
     return 1;
 }
 
 }  // namespace
 
-std::wstring ChooseDialogFace(std::wstring_view templateFace, const std::vector<InstalledFace>& installed) {
-    if (Has(installed, templateFace)) return std::wstring(templateFace);
-    for (std::wstring_view face : kJapaneseUiFaces) {
-        if (Has(installed, face)) return std::wstring(face);
+std::wstring ChooseFace(const std::vector<InstalledFace>& installed,
+                        std::span<const std::wstring_view> preferred) {
+    for (std::wstring_view wanted : preferred) {
+        for (const InstalledFace& face : installed) {
+            if (!wanted.empty() && SameName(face.name, wanted)) return face.name;
+        }
     }
     const InstalledFace* best = nullptr;
     for (const InstalledFace& face : installed) {
-        if (!face.japanese || Vertical(face.name)) continue;
-        if (best == nullptr || Preference(face.name) < Preference(best->name)) best = &face;
+        if (!face.japanese || face.name.empty() || face.name.front() == L'@') continue;
+        if (best == nullptr || LabelRank(face) < LabelRank(*best)) best = &face;
     }
-    return best != nullptr ? best->name : std::wstring(templateFace);
+    return best != nullptr ? best->name : std::wstring();
 }
 
 std::vector<InstalledFace> InstalledFaces() {
@@ -62,14 +83,21 @@ std::vector<InstalledFace> InstalledFaces() {
 }
 
 const std::wstring& DialogFace() {
-    static const std::wstring face = ChooseDialogFace(Wide(kDialogFontFace), InstalledFaces());
+    static const std::wstring face = [] {
+        const std::wstring templateFace = Wide(kDialogFontFace);
+        std::vector<std::wstring_view> preferred{templateFace};
+        preferred.insert(preferred.end(), std::begin(kJapaneseUiFaces), std::end(kJapaneseUiFaces));
+        const std::wstring chosen = ChooseFace(InstalledFaces(), preferred);
+        return chosen.empty() ? templateFace : chosen;
+    }();
     return face;
 }
 
 std::wstring FitKindFace() {
     const std::vector<InstalledFace> installed = InstalledFaces();
     for (std::wstring_view face : {L"MS Gothic", L"Noto Sans Mono CJK JP"}) {
-        if (Has(installed, face)) return std::wstring(face);
+        if (std::ranges::any_of(installed, [&](const InstalledFace& f) { return f.name == face; }))
+            return std::wstring(face);
     }
     return DialogFace();
 }

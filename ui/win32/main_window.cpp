@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "ui/view_rules.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/copy_dialog.h"
 #include "ui/win32/fonts.h"
@@ -34,8 +36,23 @@ constexpr MenuItem kMenuItems[] = {
     {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut},
     {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut},
     {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
+    {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
     {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
 };
+// The callout's submenus come after its copy command.
+constexpr MenuCommand kCalloutSubmenusAfter = kCopyCalloutCommand;
+
+// A submenu of radio-checked items, one per text, the command of the first
+// being `first`.
+HMENU ChoiceMenu(std::span<const std::string_view> texts, WORD first, std::size_t checked) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        AppendMenuW(menu, MF_STRING, first + i, Wide(texts[i]).c_str());
+    if (!texts.empty())
+        CheckMenuRadioItem(menu, first, static_cast<UINT>(first + texts.size() - 1),
+                           static_cast<UINT>(first + checked), MF_BYCOMMAND);
+    return menu;
+}
 
 // The marks of one row of a whole-range scale: the largest of 7 down to 5
 // points at which every other mark of the row stays apart by a digit's width,
@@ -43,39 +60,11 @@ constexpr MenuItem kMenuItems[] = {
 constexpr int kLargestMarkPoints = 7;
 constexpr int kSmallestMarkPoints = 5;
 
-ScreenRect ToScreenRect(const RECT& r) {
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-BOOL CALLBACK CollectScreen(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (GetMonitorInfoW(monitor, &info))
-        reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(ToScreenRect(info.rcWork));
-    return TRUE;
-}
-
-// Moves a window of its own to its remembered corner when that lies on a
-// screen, else beside the calculator.
-void PlaceBesideCalculator(HWND window, HWND calculator, std::optional<POINT> remembered) {
-    RECT frame{};
-    RECT main{};
-    GetWindowRect(window, &frame);
-    GetWindowRect(calculator, &main);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    std::vector<ScreenRect> screens;
-    EnumDisplayMonitors(nullptr, nullptr, CollectScreen, reinterpret_cast<LPARAM>(&screens));
-    std::optional<ScreenPoint> corner;
-    if (remembered) corner = ScreenPoint{remembered->x, remembered->y};
-    corner = RememberedOnScreen(corner, width, height, screens);
-    if (!corner) {
-        MONITORINFO info{};
-        info.cbSize = sizeof(info);
-        if (!GetMonitorInfoW(MonitorFromWindow(calculator, MONITOR_DEFAULTTONEAREST), &info)) return;
-        corner = PlaceBeside(ToScreenRect(main), width, height, ToScreenRect(info.rcWork));
-    }
-    SetWindowPos(window, nullptr, corner->x, corner->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+// A remembered corner as the placement takes it.
+std::optional<ScreenPoint> Remembered(const OptionSettings& settings, std::string_view key) {
+    const std::optional<POINT> at = settings.Position(key);
+    if (!at) return std::nullopt;
+    return ScreenPoint{at->x, at->y};
 }
 
 POINT TopLeft(HWND window) {
@@ -134,12 +123,20 @@ MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> se
     // The options, as the user left them.
     if (settings_.Flag(kFullRangeKey)) owned_->SetFullRange(true);
     if (settings_.Flag(kZoneDiagramKey)) owned_->SetZoneDiagram(true);
+    // The callout's style and sign, each only as a word it knows.
+    CalloutOptions callout;
+    callout.style = FindCalloutStyle(settings_.Word(kCalloutStyleKey).value_or("")).value_or(callout.style);
+    callout.sign = FindDiameterSign(settings_.Word(kDiameterSignKey).value_or("")).value_or(callout.sign);
+    owned_->SetCalloutOptions(callout);
     Attach(*owned_);
 }
 
 MainWindow::~MainWindow() {
     if (finder_) settings_.SetPosition(kFinderPositionKey, TopLeft(finder_->Window()));
     finder_.reset();  // it works on the model
+    if (zoneWindow_ && zoneWindow_->IsShown())
+        settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
+    zoneWindow_.reset();  // before its owner, which would destroy its window
     if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
     // The controls keep their fonts until the window goes.
     DestroyWindow(Window());
@@ -187,15 +184,41 @@ void MainWindow::AfterMirror() {
 
 void MainWindow::OnModelEnded() {
     ended_ = true;
+    // The diagram goes with the calculator; its option stays as it was, so
+    // that it is shown again at the next start.
+    if (zoneWindow_ && zoneWindow_->IsShown()) {
+        settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
+        zoneWindow_->Hide();
+    }
     ShowWindow(Window(), SW_HIDE);
 }
 
-// The diagram's window is the diagram view's (ui/win32/zone_*), connected
-// here: it is shown while model_->ZoneDiagramShown() and draws
-// model_->ZoneInput(). This window keeps the option: the menu item's check
-// (CreateContextMenu) and the settings.
+// The diagram follows every model action while the calculator is on screen:
+// shown while the model's option is on, drawing its ZoneInput(). The menu
+// item's check is the model's (CreateContextMenu).
 void MainWindow::MirrorZoneDiagram() {
-    settings_.SetFlag(kZoneDiagramKey, model_->ZoneDiagramShown());
+    const bool wanted = model_->ZoneDiagramShown();
+    settings_.SetFlag(kZoneDiagramKey, wanted);
+    if (wanted && IsWindowVisible(Window())) {
+        if (!zoneWindow_) {
+            zoneWindow_ = std::make_unique<ZoneWindow>(Window());
+            // Closed by its title bar button: the option goes off, as from the menu.
+            zoneWindow_->closed = [this] {
+                settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
+                SetZoneDiagram(false);
+            };
+        }
+        zoneWindow_->SetInput(model_->ZoneInput());
+        if (!zoneWindow_->IsShown()) {
+            if (!zoneWindowPlaced_)
+                zoneWindow_->PlaceBeside(Window(), Remembered(settings_, kZoneDiagramPositionKey));
+            zoneWindowPlaced_ = true;
+            zoneWindow_->Show();
+        }
+    } else if (!wanted && zoneWindow_ && zoneWindow_->IsShown()) {
+        settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
+        zoneWindow_->Hide();
+    }
 }
 
 void MainWindow::SetZoneDiagram(bool on) {
@@ -216,16 +239,9 @@ void MainWindow::MirrorRange() {
     // finder chose), the choice is kept.
     settings_.SetFlag(kFullRangeKey, whole);
     if (whole) LayOutWholeRangeMarks();
-    const auto show = [this](int id, bool on) {
+    ForEachRangeControl(range, [this](int id, bool on) {
         if (HWND control = Control(id)) ShowWindow(control, on ? SW_SHOWNA : SW_HIDE);
-    };
-    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
-        for (int id : p->letterMarks) show(id, !whole);
-        for (int id : p->gradeMarks) show(id, !whole);
-        for (int id : p->wholeLetterMarks) show(id, whole);
-        for (int id : p->wholeGradeMarks) show(id, whole);
-        show(p->classText, whole);
-    }
+    });
 }
 
 void MainWindow::LayOutWholeRangeMarks() {
@@ -323,6 +339,19 @@ HMENU MainWindow::CreateContextMenu() const {
         if (item.command == kFullRangeCommand && model_->Range() == FitClassRange::Whole) flags |= MF_CHECKED;
         if (item.command == kZoneDiagramCommand && model_->ZoneDiagramShown()) flags |= MF_CHECKED;
         AppendMenuW(menu, flags, item.command, text.c_str());
+        if (item.command != kCalloutSubmenusAfter) continue;
+        const CalloutOptions& callout = model_->CalloutChoice();
+        const auto at = [](auto all, auto one) {
+            return static_cast<std::size_t>(std::ranges::find(all, one) - all.begin());
+        };
+        AppendMenuW(menu, MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(ChoiceMenu(ja::kCalloutStyleTexts, kFirstCalloutStyleCommand,
+                                                          at(CalloutStyles(), callout.style))),
+                    Wide(ja::kCalloutStyleMenuText).c_str());
+        AppendMenuW(menu, MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(ChoiceMenu(ja::kDiameterSignTexts, kFirstDiameterSignCommand,
+                                                          at(DiameterSigns(), callout.sign))),
+                    Wide(ja::kDiameterSignMenuText).c_str());
     }
     return menu;
 }
@@ -337,9 +366,28 @@ void MainWindow::RunCommand(WORD command) {
             return PasteCallout();
         case kZoneDiagramCommand:
             return SetZoneDiagram(!model_->ZoneDiagramShown());
+        case kCopyCalloutCommand:
+            return Forward([&] { model_->OnCopyCallout(); });
         default:
-            return;
+            break;
     }
+    CalloutOptions callout = model_->CalloutChoice();
+    const std::size_t style = command - kFirstCalloutStyleCommand;
+    const std::size_t sign = command - kFirstDiameterSignCommand;
+    if (command >= kFirstCalloutStyleCommand && style < CalloutStyles().size()) {
+        callout.style = CalloutStyles()[style];
+    } else if (command >= kFirstDiameterSignCommand && sign < DiameterSigns().size()) {
+        callout.sign = DiameterSigns()[sign];
+    } else {
+        return;
+    }
+    SetCalloutOptions(callout);
+}
+
+void MainWindow::SetCalloutOptions(const CalloutOptions& options) {
+    model_->SetCalloutOptions(options);
+    settings_.SetWord(kCalloutStyleKey, CalloutStyleName(options.style));
+    settings_.SetWord(kDiameterSignKey, DiameterSignName(options.sign));
 }
 
 void MainWindow::OpenFinder() {
@@ -351,7 +399,7 @@ void MainWindow::OpenFinder() {
     finder_ = std::make_unique<FinderDialog>(
         *model_, Window(), [this] { Mirror(); },
         [this] { PostMessageW(Window(), kFinderClosedMessage, 0, 0); });
-    PlaceBesideCalculator(finder_->Window(), Window(), settings_.Position(kFinderPositionKey));
+    PlaceBesideCalculator(finder_->Window(), Window(), Remembered(settings_, kFinderPositionKey));
     ShowWindow(finder_->Window(), SW_SHOW);
 }
 
@@ -373,7 +421,7 @@ void MainWindow::PasteCallout() {
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (lParam == 0 && LOWORD(wParam) >= kFullRangeCommand && LOWORD(wParam) <= kZoneDiagramCommand) {
+            if (lParam == 0 && LOWORD(wParam) >= kFullRangeCommand && LOWORD(wParam) <= kLastMenuCommand) {
                 RunCommand(LOWORD(wParam));
                 return 0;
             }

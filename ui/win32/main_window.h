@@ -13,6 +13,7 @@
 #include "ui/win32/finder_dialog.h"
 #include "ui/win32/model_view.h"
 #include "ui/win32/settings.h"
+#include "ui/win32/zone_window.h"
 
 namespace tolvo::win32 {
 
@@ -22,6 +23,12 @@ enum MenuCommand : WORD {
     kFinderCommand,
     kPasteCalloutCommand,
     kZoneDiagramCommand,
+    kCopyCalloutCommand,
+    // One per item of the callout's submenus, in the order of CalloutStyles()
+    // and DiameterSigns().
+    kFirstCalloutStyleCommand = 40010,
+    kFirstDiameterSignCommand = 40020,
+    kLastMenuCommand = 40029,
 };
 
 // A shortcut as the menus write it ("Ctrl+Shift+V") as an accelerator; none
@@ -36,13 +43,16 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
 
     const MainModel& Model() const { return *owned_; }
     FinderDialog* Finder() const { return finder_.get(); }
+    // The diagram's window, none until it is first shown.
+    ZoneWindow* ZoneDiagram() const { return zoneWindow_.get(); }
     // Shows the window, centred on the primary screen's work area.
     void Show(int showCommand);
     // Runs the window until the model ends it; false when WM_QUIT came first.
     bool Run();
     // A command of the context menu (also its accelerator).
     void RunCommand(WORD command);
-    // The context menu as it would open now (the caller destroys it).
+    // The context menu as it would open now, with the callout's submenus (the
+    // caller destroys it).
     HMENU CreateContextMenu() const;
     // Its accelerators first, then the keys and dialog navigation.
     bool PreTranslate(MSG& msg) override;
@@ -71,6 +81,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void SetZoneDiagram(bool on);
     void OpenFinder();
     void PasteCallout();
+    void SetCalloutOptions(const CalloutOptions& options);
     bool IsClassControl(int id) const;
 
     std::unique_ptr<MainModel> owned_;
@@ -82,6 +93,8 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     COLORREF fitKindText_ = 0;
     std::optional<FitClassRange> shownRange_;
     std::unique_ptr<FinderDialog> finder_;
+    std::unique_ptr<ZoneWindow> zoneWindow_;  // made when the diagram is first shown
+    bool zoneWindowPlaced_ = false;
     bool ended_ = false;
     wchar_t highSurrogate_ = 0;  // the first half of a character typed on a class control
 };

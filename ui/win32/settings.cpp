@@ -115,4 +115,14 @@ void OptionSettings::SetPosition(std::string_view key, POINT position) {
     Write(key, std::to_wstring(position.x) + L"," + std::to_wstring(position.y));
 }
 
+std::optional<std::string> OptionSettings::Word(std::string_view key) const {
+    const auto value = Read(key);
+    if (!value) return std::nullopt;
+    return Utf8(*value);
+}
+
+void OptionSettings::SetWord(std::string_view key, std::string_view word) {
+    Write(key, Wide(word));
+}
+
 }  // namespace tolvo::win32

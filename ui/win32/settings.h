@@ -23,6 +23,9 @@ inline constexpr std::string_view kFullRangeKey = "fullRange";
 inline constexpr std::string_view kZoneDiagramKey = "zoneDiagram";
 inline constexpr std::string_view kFinderPositionKey = "finderPosition";
 inline constexpr std::string_view kZoneDiagramPositionKey = "zoneDiagramPosition";
+// The callout's style and diameter sign, each as its word ("class", "phi").
+inline constexpr std::string_view kCalloutStyleKey = "calloutStyle";
+inline constexpr std::string_view kDiameterSignKey = "diameterSign";
 
 // Where the values are kept: text values by name.
 class SettingsStore {
@@ -72,6 +75,9 @@ class OptionSettings {
     void SetFlag(std::string_view key, bool on);
     std::optional<POINT> Position(std::string_view key) const;
     void SetPosition(std::string_view key, POINT position);
+    // A word as written (its reader takes only the words it knows).
+    std::optional<std::string> Word(std::string_view key) const;
+    void SetWord(std::string_view key, std::string_view word);
 
   private:
     std::optional<std::wstring> Read(std::string_view key) const;

@@ -9,7 +9,8 @@
 
 #include "core/texts_ja.h"
 #include "core/zone_svg.h"
-#include "ui/win32/japanese_faces.h"
+#include "ui/view_rules.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/png_writer.h"
 #include "ui/win32/wide_text.h"
 
@@ -137,7 +138,7 @@ ZoneStyle SystemZoneStyle() {
 
 void DrawZoneScene(HDC dc, int width, int height, double scale, const ZoneScene& scene,
                    const ZoneStyle& style, TextSmoothing smoothing) {
-    GdiCanvas canvas(dc, JapaneseUiFace(), scale, style.background, smoothing);
+    GdiCanvas canvas(dc, DialogFace(), scale, style.background, smoothing);
     PaintZoneScene(scene, canvas, {0.0, 0.0, width / scale, height / scale}, style);
 }
 
@@ -205,26 +206,6 @@ bool SaveZoneDiagram(const ZoneScene& scene, const std::filesystem::path& file, 
     });
     if (problem != nullptr) *problem = result;
     return result == FileWriteProblem::None;
-}
-
-std::string_view WhyNotSaved(FileWriteProblem problem) {
-    switch (problem) {
-        case FileWriteProblem::None:
-            return {};
-        case FileWriteProblem::Folder:
-            return ja::kZoneSaveFolderText;
-        case FileWriteProblem::NotRegularFile:
-            return ja::kZoneSaveNotRegularFileText;
-        case FileWriteProblem::ReadOnly:
-            return ja::kZoneSaveReadOnlyText;
-        case FileWriteProblem::CannotCreate:
-            return ja::kZoneSaveCannotCreateText;
-        case FileWriteProblem::WriteFailed:
-            return ja::kZoneSaveWriteFailedText;
-        case FileWriteProblem::CannotReplace:
-            return ja::kZoneSaveCannotReplaceText;
-    }
-    return {};
 }
 
 void PlaceBesideCalculator(HWND window, HWND calculator, std::optional<ScreenPoint> remembered) {

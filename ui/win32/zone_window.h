@@ -51,9 +51,6 @@ bool CopyZoneDiagram(HWND owner, const ZoneScene& scene);
 bool SaveZoneDiagram(const ZoneScene& scene, const std::filesystem::path& file,
                      FileWriteProblem* problem = nullptr);
 
-// The line of the save message that says why; empty for None.
-std::string_view WhyNotSaved(FileWriteProblem problem);
-
 // Moves the window to its remembered corner when that is on a screen, else
 // beside the calculator's frame on the side with room.
 void PlaceBesideCalculator(HWND window, HWND calculator, std::optional<ScreenPoint> remembered);
