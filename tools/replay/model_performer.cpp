@@ -97,9 +97,9 @@ int ModelPerformer::ShownFocus(Pane pane) const {
     return model_.Focus();
 }
 
-std::vector<std::string> ModelPerformer::ShownRows() const {
-    std::vector<std::string> rows;
-    for (const FinderRow& row : finder_->Rows()) rows.push_back(row.text);
+std::vector<ShownRow> ModelPerformer::ShownRows() const {
+    std::vector<ShownRow> rows;
+    for (const FinderRow& row : finder_->Rows()) rows.push_back({row.text, row.fit.has_value()});
     return rows;
 }
 

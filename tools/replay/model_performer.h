@@ -44,7 +44,9 @@ class ModelPerformer : public Performer {
     ControlStates Shown(Pane pane) const override;
     int ShownFocus(Pane pane) const override;
     std::optional<LabelColors> ShownFitColors() const override { return model_.FitKindLabelColors(); }
-    std::vector<std::string> ShownRows() const override;
+    std::vector<ShownRow> ShownRows() const override;
+    bool ShownFullRange() const override { return model_.Range() == FitClassRange::Whole; }
+    bool ShownZoneDiagram() const override { return model_.ZoneDiagramShown(); }
     std::vector<RecordingHost::Request> TakeLog() override;
 
   private:

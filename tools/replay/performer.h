@@ -32,6 +32,12 @@ struct NotPerformed : std::runtime_error {
 enum class Pane { Main, CopyDialog, Finder };
 enum class ReplayKey { Enter, Escape, F1 };
 
+// A row of the finder's result list as the list shows it.
+struct ShownRow {
+    std::string text;
+    bool choosable = false;  // it holds a pair: it can be selected and chosen
+};
+
 class Performer {
   public:
     virtual ~Performer() = default;
@@ -75,7 +81,10 @@ class Performer {
     virtual ControlStates Shown(Pane pane) const = 0;
     virtual int ShownFocus(Pane pane) const = 0;
     virtual std::optional<LabelColors> ShownFitColors() const = 0;
-    virtual std::vector<std::string> ShownRows() const = 0;
+    virtual std::vector<ShownRow> ShownRows() const = 0;
+    // The options as the context menu's items show them (checked or not).
+    virtual bool ShownFullRange() const = 0;
+    virtual bool ShownZoneDiagram() const = 0;
     // What the windows asked of the outside world since the last call.
     virtual std::vector<RecordingHost::Request> TakeLog() = 0;
 };

@@ -564,9 +564,9 @@ class Runner {
             out += *Main().Ended() == EndResult::Ok ? "\"ok\"" : "\"cancel\"";
         }
         if (extended_) {
-            out += Main().Range() == FitClassRange::Whole ? ",\"fullRange\":true" : ",\"fullRange\":false";
+            out += performer_.ShownFullRange() ? ",\"fullRange\":true" : ",\"fullRange\":false";
             out += ",\"zoneDiagram\":";
-            if (Main().ZoneDiagramShown()) {
+            if (performer_.ShownZoneDiagram()) {
                 AppendZoneScene(out, Main().Zones());
             } else {
                 out += "null";
@@ -580,22 +580,20 @@ class Runner {
 
     void AppendFinder(std::string& out) const {
         out += ",\"finder\":";
-        const FinderModel* finder = performer_.Finder();
-        if (finder == nullptr) {
+        if (performer_.Finder() == nullptr) {
             out += "null";
             return;
         }
         out += "{\"controls\":";
         AppendControls(out, performer_.Shown(Pane::Finder), true);
         out += ",\"rows\":[";
-        // The texts as the list shows them; whether a row holds a pair, the list cannot show.
-        const std::vector<std::string> texts = performer_.ShownRows();
-        const std::vector<FinderRow>& rows = finder->Rows();
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (i > 0) out += ',';
+        bool first = true;
+        for (const ShownRow& row : performer_.ShownRows()) {
+            if (!first) out += ',';
+            first = false;
             out += "{\"text\":";
-            json::AppendString(out, texts[i]);
-            out += i < rows.size() && rows[i].fit ? ",\"choosable\":true}" : ",\"choosable\":false}";
+            json::AppendString(out, row.text);
+            out += row.choosable ? ",\"choosable\":true}" : ",\"choosable\":false}";
         }
         out += "],\"focus\":" + std::to_string(performer_.ShownFocus(Pane::Finder)) + "}";
     }

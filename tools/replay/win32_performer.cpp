@@ -54,6 +54,17 @@ BOOL CALLBACK CollectText(HWND child, LPARAM data) {
     return TRUE;
 }
 
+// Whether the dialog paints an edit in a colour of its own (the tint of a
+// number read only in part) rather than the window colour.
+bool Tinted(HWND dialog, HWND edit) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    SendMessageW(dialog, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    const bool tinted = GetBkColor(dc) != GetSysColor(COLOR_WINDOW);
+    DeleteDC(dc);
+    return tinted;
+}
+
 Rgb ToRgb(COLORREF c) {
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
@@ -382,6 +393,9 @@ ControlStates Win32Performer::Shown(Pane pane) const {
         c.enabled = IsWindowEnabled(control) != FALSE;
         switch (c.kind) {
             case ControlKind::InputEdit:
+                c.text = ShownText(control);
+                c.partial = Tinted(view.Window(), control);
+                break;
             case ControlKind::OutputEdit:
             case ControlKind::PreviewEdit:
             case ControlKind::Static:
@@ -431,9 +445,10 @@ std::optional<LabelColors> Win32Performer::ShownFitColors() const {
     return LabelColors{ToRgb(text), ToRgb(fill.lbColor)};
 }
 
-std::vector<std::string> Win32Performer::ShownRows() const {
-    HWND list = window_.Finder()->Control(finder_dialog::kResults);
-    std::vector<std::string> rows;
+std::vector<ShownRow> Win32Performer::ShownRows() const {
+    const win32::FinderDialog& finder = *window_.Finder();
+    HWND list = finder.Control(finder_dialog::kResults);
+    std::vector<ShownRow> rows;
     const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
     for (int row = 0; row < count; ++row) {
         wchar_t text[1024] = {};
@@ -441,9 +456,24 @@ std::vector<std::string> Win32Performer::ShownRows() const {
         item.pszText = text;
         item.cchTextMax = 1024;
         SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        rows.push_back(Utf8(text));
+        // Whether the window lets the row be selected: it refuses a line between the pairs.
+        NMLISTVIEW change{};
+        change.hdr = {list, static_cast<UINT_PTR>(finder_dialog::kResults), LVN_ITEMCHANGING};
+        change.iItem = row;
+        change.uChanged = LVIF_STATE;
+        change.uNewState = LVIS_SELECTED;
+        const bool refused = SendMessageW(finder.Window(), WM_NOTIFY, finder_dialog::kResults,
+                                          reinterpret_cast<LPARAM>(&change)) != FALSE;
+        rows.push_back({Utf8(text), !refused});
     }
     return rows;
+}
+
+bool Win32Performer::MenuChecked(WORD command) const {
+    HMENU menu = window_.CreateContextMenu();
+    const bool checked = (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    DestroyMenu(menu);
+    return checked;
 }
 
 std::vector<RecordingHost::Request> Win32Performer::TakeLog() {

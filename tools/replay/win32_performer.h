@@ -52,7 +52,9 @@ class Win32Performer : public Performer {
     ControlStates Shown(Pane pane) const override;
     int ShownFocus(Pane pane) const override;
     std::optional<LabelColors> ShownFitColors() const override;
-    std::vector<std::string> ShownRows() const override;
+    std::vector<ShownRow> ShownRows() const override;
+    bool ShownFullRange() const override { return MenuChecked(win32::kFullRangeCommand); }
+    bool ShownZoneDiagram() const override { return MenuChecked(win32::kZoneDiagramCommand); }
     std::vector<RecordingHost::Request> TakeLog() override;
 
   private:
@@ -72,6 +74,7 @@ class Win32Performer : public Performer {
     void Settle();
     void NoteClipboard();
     void Command(WORD command);
+    bool MenuChecked(WORD command) const;
 
     win32::MainWindow window_;
     win32::CopyDialog* copy_ = nullptr;  // while its events run
