@@ -5,8 +5,10 @@
 # without a display. A scenario passes when its output equals, byte for byte,
 # the .expected.jsonl that the Linux build gives. Then, on a virtual X server
 # (Xvfb), the tests of the window program
-# (label wine_gui): Tolvo.exe maps its window with its caption; the MSI
-# installs, the installed program starts, uninstalling leaves nothing.
+# (label wine_gui): Tolvo.exe maps its window with its caption; the scenario
+# scripts replayed through its real controls (tolvo-win32-replay) give the
+# same outputs; the MSI installs, the installed program starts, uninstalling
+# leaves nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -73,4 +75,6 @@ if grep -q '(Skipped)' "$log"; then
   echo "windows: a window test was not run" >&2
   exit 1
 fi
-echo "windows: Tolvo.exe maps its window, the MSI installs and uninstalls clean ($took)"
+replayed=$(grep -c 'win32\.scenario\..* Passed' "$log" || true)
+echo "windows: Tolvo.exe maps its window, $replayed scenario outputs through its real controls equal the Linux" \
+  "ones, the MSI installs and uninstalls clean ($took)"
