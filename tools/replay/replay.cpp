@@ -19,6 +19,7 @@
 #include "core/zone_diagram.h"
 #include "tools/driver/recording_host.h"
 #include "tools/driver/user_events.h"
+#include "tools/replay/model_performer.h"
 #include "ui/copy_model.h"
 #include "ui/finder_model.h"
 #include "ui/main_model.h"
@@ -196,9 +197,9 @@ void AppendRequest(std::string& out, const RecordingHost::Request& request) {
 
 class Runner {
   public:
-    Runner(std::istream& script, std::ostream& out, const HelpSearch& help)
-        : script_(script), out_(out), model_(host_, help) {
-        host_.copyDialogUser = [this](CopyModel& dialog) { RunCopyDialog(dialog); };
+    Runner(std::istream& script, std::ostream& out, Performer& performer)
+        : script_(script), out_(out), performer_(performer) {
+        performer_.runCopyDialog = [this] { RunCopyDialog(); };
     }
 
     void Run() {
@@ -211,8 +212,7 @@ class Runner {
             } else {
                 MainEvent(line);
             }
-            // The non-modal finder follows the main window (its fixed side, the measured check).
-            if (finder_) finder_->Refresh();
+            performer_.AfterEvent();
         }
     }
 
@@ -221,17 +221,17 @@ class Runner {
   private:
     [[noreturn]] void Fail(const std::string& why) const { throw ScriptError(why); }
 
+    const MainModel& Main() const { return performer_.Main(); }
+
     // The nested loop of the modal copy dialog.
-    void RunCopyDialog(CopyModel& dialog) {
-        dialog_ = &dialog;
+    void RunCopyDialog() {
         std::string line;
-        while (!dialog.Result().has_value()) {
+        while (!performer_.CopyDialog()->Result().has_value()) {
             if (!NextEvent(line)) throw EndOfScript{};
             if (DumpEvent(line)) continue;
             if (!line.starts_with("dlg ")) Fail("the copy dialog is open; its events start with \"dlg \"");
             DialogEvent(line.substr(4));
         }
-        dialog_ = nullptr;
     }
 
     // The next line that holds an event; false at the end of the script.
@@ -292,82 +292,96 @@ class Runner {
         return *c;
     }
 
-    // Gives the focus to a control the way a click does; the control must be able to take it.
-    template <typename Model>
-    void FocusControl(Model& model, int id) {
-        const ControlState& c = Require(model.Controls(), id, *this);
-        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
-        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
-        model.OnFocus(id);
+    // The model of a pane, read for the checks.
+    template <typename F>
+    void WithModel(Pane pane, F&& f) const {
+        switch (pane) {
+            case Pane::Main:
+                return f(Main());
+            case Pane::CopyDialog:
+                return f(*performer_.CopyDialog());
+            case Pane::Finder:
+                return f(*performer_.Finder());
+        }
+    }
+    const ControlStates& ControlsOf(Pane pane) const {
+        const ControlStates* controls = nullptr;
+        WithModel(pane, [&](const auto& model) { controls = &model.Controls(); });
+        return *controls;
     }
 
-    template <typename Model>
-    void RequireWritableEdit(Model& model, int id) {
-        const ControlState& c = Require(model.Controls(), id, *this);
+    // Gives the focus to a control the way a click does; the control must be able to take it.
+    void FocusControl(Pane pane, int id) {
+        const ControlState& c = Require(ControlsOf(pane), id, *this);
+        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
+        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
+        performer_.Focus(pane, id);
+    }
+
+    void RequireWritableEdit(Pane pane, int id) {
+        const ControlState& c = Require(ControlsOf(pane), id, *this);
         if (!IsEdit(c.kind)) Fail("control " + std::to_string(id) + " is not an edit");
         if (!c.enabled) Fail("edit " + std::to_string(id) + " is disabled");
         if (!IsWritableEdit(c.kind)) Fail("edit " + std::to_string(id) + " is read-only");
     }
 
-    template <typename Model>
-    bool EditEvent(Model& model, std::string_view verb, std::string_view rest) {
+    bool EditEvent(Pane pane, std::string_view verb, std::string_view rest) {
         if (verb != "type" && verb != "set" && verb != "back") return false;
         const auto [idText, argument] = SplitWord(rest);
         const int id = ControlId(idText);
-        RequireWritableEdit(model, id);
-        FocusControl(model, id);
+        RequireWritableEdit(pane, id);
+        FocusControl(pane, id);
         // A keystroke that changes nothing (with the focus on no writable edit, or
         // a backspace on an empty one) leaves the window as it was, so every
         // keystroke after it is lost too: the loops end there.
         if (verb == "set") {
-            model.OnEditChanged(id, argument);
+            performer_.SetText(pane, id, argument);
         } else if (verb == "type") {
-            TypeKeys(model, argument);
+            performer_.Type(pane, argument);
         } else {
             const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
             if (count < 0) Fail("a count cannot be negative");
-            Backspaces(model, count);
+            performer_.Backspaces(pane, count);
         }
         return true;
     }
 
-    template <typename Model>
-    void ClickEvent(Model& model, std::string_view idText) {
+    void ClickEvent(Pane pane, std::string_view idText) {
         const int id = ControlId(idText);
-        const ControlState& c = Require(model.Controls(), id, *this);
+        const ControlState& c = Require(ControlsOf(pane), id, *this);
         const bool button = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
                             c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton;
         if (!button) Fail("control " + std::to_string(id) + " is not a button");
-        FocusControl(model, id);
-        model.OnClicked(id);
+        FocusControl(pane, id);
+        performer_.Click(pane, id);
     }
 
     void MainEvent(const std::string& line) {
         const auto [verb, rest] = SplitWord(line);
-        if (model_.Ended()) Fail("the main window has ended");
-        if (EditEvent(model_, verb, rest)) return;
-        if (verb == "click") return ClickEvent(model_, rest);
-        if (verb == "focus") return FocusControl(model_, ControlId(rest));
+        if (Main().Ended()) Fail("the main window has ended");
+        if (EditEvent(Pane::Main, verb, rest)) return;
+        if (verb == "click") return ClickEvent(Pane::Main, rest);
+        if (verb == "focus") return FocusControl(Pane::Main, ControlId(rest));
         if (verb == "slide") {
             const auto [idText, position] = SplitWord(rest);
             const int id = ControlId(idText);
-            if (Require(model_.Controls(), id, *this).kind != ControlKind::Slider)
+            if (Require(Main().Controls(), id, *this).kind != ControlKind::Slider)
                 Fail("control " + std::to_string(id) + " is not a slider");
             const long long pos = Number(position, "a slider position", kSignedDecimal);
-            FocusControl(model_, id);
-            model_.OnSliderPosition(id, static_cast<int>(std::clamp<long long>(pos, -1'000'000, 1'000'000)));
+            FocusControl(Pane::Main, id);
+            performer_.Slide(id, static_cast<int>(std::clamp<long long>(pos, -1'000'000, 1'000'000)));
             return;
         }
         if (verb == "scroll" || verb == "vscroll") {
             const auto [idText, codeText] = SplitWord(rest);
             const int id = ControlId(idText);
-            if (Require(model_.Controls(), id, *this).kind != ControlKind::ScrollBar)
+            if (Require(Main().Controls(), id, *this).kind != ControlKind::ScrollBar)
                 Fail("control " + std::to_string(id) + " is not a scroll bar");
-            FocusControl(model_, id);
+            FocusControl(Pane::Main, id);
             if (verb == "scroll") {
                 if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
-                model_.OnClassScroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
-                model_.OnClassScroll(id, ScrollCode::EndScroll);
+                performer_.Scroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
+                performer_.Scroll(id, ScrollCode::EndScroll);
                 return;
             }
             static const std::pair<std::string_view, ScrollCode> kCodes[] = {
@@ -377,43 +391,43 @@ class Runner {
                 {"pageup", ScrollCode::PageUp},
                 {"pagedown", ScrollCode::PageDown}};
             for (const auto& [name, code] : kCodes) {
-                if (name == codeText) return model_.OnClassScroll(id, code);
+                if (name == codeText) return performer_.Scroll(id, code);
             }
             Fail("unknown scroll code " + Quoted(codeText));
         }
         if (verb == "key") {
-            if (rest == "enter") return model_.OnEnter();
-            if (rest == "escape") return model_.OnEscape();
-            if (rest == "f1") return model_.OnHelp();
+            if (rest == "enter") return performer_.Key(Pane::Main, ReplayKey::Enter);
+            if (rest == "escape") return performer_.Key(Pane::Main, ReplayKey::Escape);
+            if (rest == "f1") return performer_.Key(Pane::Main, ReplayKey::F1);
             Fail("unknown key " + Quoted(rest));
         }
         if (verb == "syscommand") {
             const long long command = Number(rest, "a system command", kDecimalOrHex);
             if (command > 0xFFFF) Fail("no system command " + Shown(rest));
-            return model_.OnSystemCommand(static_cast<unsigned>(command));
+            return performer_.SystemCommand(static_cast<unsigned>(command));
         }
         if (verb == "option") return OptionEvent(rest);
         if (verb == "finder") {
             if (rest != "open") Fail("finder takes open");
             finderUsed_ = true;
-            if (!finder_) finder_.emplace(model_);
+            if (performer_.Finder() == nullptr) performer_.OpenFinder();
             return;
         }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
-            return model_.OnSystemCommand(MainModel::kAboutCommand);
+            return performer_.SystemCommand(MainModel::kAboutCommand);
         }
         if (verb == "chars") return CharsEvent(rest);
         if (verb == "copy-callout") {
             if (!rest.empty()) Fail("\"copy-callout\" takes nothing after it");
             calloutUsed_ = true;
-            return model_.OnCopyCallout();
+            return performer_.CopyCallout();
         }
         if (verb == "paste") {
-            const FitClassRange before = model_.Range();
-            model_.OnPasteCallout(rest);
+            const FitClassRange before = Main().Range();
+            performer_.PasteCallout(rest);
             // A callout beyond the range switches it: from then on the dump shows the range.
-            if (model_.Range() != before) extended_ = true;
+            if (Main().Range() != before) extended_ = true;
             return;
         }
         Fail("unknown event " + Quoted(verb));
@@ -426,15 +440,15 @@ class Runner {
         const auto [idText, argument] = SplitWord(rest);
         const auto [text, timeText] = SplitWord(argument);
         const int id = ControlId(idText);
-        const ControlKind kind = Require(model_.Controls(), id, *this).kind;
+        const ControlKind kind = Require(Main().Controls(), id, *this).kind;
         if (kind != ControlKind::Slider && kind != ControlKind::ScrollBar)
             Fail("control " + std::to_string(id) + " is not a slider or a scroll bar");
         if (text.empty()) Fail("chars takes a control ID, the characters and optionally a time");
         if (!timeText.empty()) charsTimeMs_ = Number(timeText, "a time in milliseconds", kDecimal);
-        FocusControl(model_, id);
+        FocusControl(Pane::Main, id);
         for (std::size_t i = 0; i < text.size();) {
             const std::size_t length = KeystrokeAt(text, i);
-            model_.OnClassChars(id, text.substr(i, length), charsTimeMs_);
+            performer_.ClassChars(id, text.substr(i, length), charsTimeMs_);
             i += length;
         }
     }
@@ -446,9 +460,9 @@ class Runner {
         if (CalloutOptionEvent(name, value)) return;
         if (value != "on" && value != "off") Fail("option takes a name and on or off");
         if (name == "full-range") {
-            model_.SetFullRange(value == "on");
+            performer_.SetFullRange(value == "on");
         } else if (name == "zone-diagram") {
-            model_.SetZoneDiagram(value == "on");
+            performer_.SetZoneDiagram(value == "on");
         } else {
             Fail("unknown option " + Quoted(name));
         }
@@ -459,7 +473,7 @@ class Runner {
     // "option callout-style class|class-deviations|deviations|limits" and
     // "option diameter-sign phi|dia|none"; false for any other option.
     bool CalloutOptionEvent(std::string_view name, std::string_view value) {
-        CalloutOptions options = model_.CalloutChoice();
+        CalloutOptions options = Main().CalloutChoice();
         if (name == "callout-style") {
             const std::optional<CalloutStyle> style = FindCalloutStyle(value);
             if (!style) Fail("callout-style takes class, class-deviations, deviations or limits");
@@ -471,7 +485,7 @@ class Runner {
         } else {
             return false;
         }
-        model_.SetCalloutOptions(options);
+        performer_.SetCalloutOptions(options);
         extended_ = true;
         calloutUsed_ = true;
         return true;
@@ -479,22 +493,21 @@ class Runner {
 
     void AppendCalloutOptions(std::string& out) const {
         out += ",\"callout\":{\"style\":\"";
-        out += CalloutStyleName(model_.CalloutChoice().style);
+        out += CalloutStyleName(Main().CalloutChoice().style);
         out += "\",\"diameterSign\":\"";
-        out += DiameterSignName(model_.CalloutChoice().sign);
+        out += DiameterSignName(Main().CalloutChoice().sign);
         out += "\"}";
     }
     // ---- end of the callout ----
 
     void DialogEvent(std::string_view line) {
-        CopyModel& dialog = *dialog_;
         const auto [verb, rest] = SplitWord(line);
-        if (EditEvent(dialog, verb, rest)) return;
-        if (verb == "click") return ClickEvent(dialog, rest);
-        if (verb == "focus") return FocusControl(dialog, ControlId(rest));
+        if (EditEvent(Pane::CopyDialog, verb, rest)) return;
+        if (verb == "click") return ClickEvent(Pane::CopyDialog, rest);
+        if (verb == "focus") return FocusControl(Pane::CopyDialog, ControlId(rest));
         if (verb == "key") {
-            if (rest == "enter") return dialog.OnEnter();
-            if (rest == "escape") return dialog.OnEscape();
+            if (rest == "enter") return performer_.Key(Pane::CopyDialog, ReplayKey::Enter);
+            if (rest == "escape") return performer_.Key(Pane::CopyDialog, ReplayKey::Escape);
             Fail("unknown key " + Quoted(rest) + " in the copy dialog");
         }
         Fail("unknown copy dialog event " + Quoted(verb));
@@ -502,66 +515,59 @@ class Runner {
 
     // The events of the non-modal finder dialog, "fnd ..." (the prefix removed).
     void FinderEvent(std::string_view line) {
-        if (model_.Ended()) Fail("the main window has ended");
-        if (!finder_) Fail("no finder dialog is open");
-        FinderAction(*finder_, line);
-        if (finder_->Closed()) finder_.reset();
-    }
-
-    void FinderAction(FinderModel& finder, std::string_view line) {
+        if (Main().Ended()) Fail("the main window has ended");
+        if (performer_.Finder() == nullptr) Fail("no finder dialog is open");
         const auto [verb, rest] = SplitWord(line);
-        if (EditEvent(finder, verb, rest)) return;
-        if (verb == "click") return ClickEvent(finder, rest);
-        if (verb == "focus") return FocusControl(finder, ControlId(rest));
+        if (EditEvent(Pane::Finder, verb, rest)) return;
+        if (verb == "click") return ClickEvent(Pane::Finder, rest);
+        if (verb == "focus") return FocusControl(Pane::Finder, ControlId(rest));
         if (verb == "choose") {
             const long long row = Number(rest, "a row number", kDecimal);
-            const auto& rows = finder.Rows();
+            const auto& rows = performer_.Finder()->Rows();
             if (row >= static_cast<long long>(rows.size())) Fail("no row " + std::to_string(row));
             if (!rows[static_cast<std::size_t>(row)].fit)
                 Fail("row " + std::to_string(row) + " holds no pair");
-            finder.OnFocus(finder_dialog::kResults);
-            finder.OnChooseRow(static_cast<int>(row));
-            return;
+            return performer_.ChooseRow(static_cast<int>(row));
         }
-        if (verb == "close" && rest.empty()) return finder.OnEscape();
+        if (verb == "close" && rest.empty()) return performer_.CloseFinder();
         Fail("unknown finder event " + Quoted(verb));
     }
 
     void Dump() {
         std::string out = "{\"controls\":";
-        AppendControls(out, model_.Controls(), extended_);
-        out += ",\"focus\":" + std::to_string(model_.Focus()) + ",\"fitColors\":";
-        if (const auto colors = model_.FitKindLabelColors()) {
+        AppendControls(out, performer_.Shown(Pane::Main), extended_);
+        out += ",\"focus\":" + std::to_string(performer_.ShownFocus(Pane::Main)) + ",\"fitColors\":";
+        if (const auto colors = performer_.ShownFitColors()) {
             out += "{\"text\":\"" + HexColour(colors->text) + "\",\"background\":\"" +
                    HexColour(colors->background) + "\"}";
         } else {
             out += "null";
         }
         out += ",\"log\":[";
-        for (std::size_t i = 0; i < host_.requests.size(); ++i) {
+        const std::vector<RecordingHost::Request> log = performer_.TakeLog();
+        for (std::size_t i = 0; i < log.size(); ++i) {
             if (i > 0) out += ',';
-            AppendRequest(out, host_.requests[i]);
+            AppendRequest(out, log[i]);
         }
-        host_.requests.clear();
         out += "],\"copyDialog\":";
-        if (dialog_ != nullptr) {
+        if (performer_.CopyDialog() != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_);
-            out += ",\"focus\":" + std::to_string(dialog_->Focus()) + "}";
+            AppendControls(out, performer_.Shown(Pane::CopyDialog), extended_ || calloutUsed_);
+            out += ",\"focus\":" + std::to_string(performer_.ShownFocus(Pane::CopyDialog)) + "}";
         } else {
             out += "null";
         }
         out += ",\"ended\":";
-        if (!model_.Ended()) {
+        if (!Main().Ended()) {
             out += "null";
         } else {
-            out += *model_.Ended() == EndResult::Ok ? "\"ok\"" : "\"cancel\"";
+            out += *Main().Ended() == EndResult::Ok ? "\"ok\"" : "\"cancel\"";
         }
         if (extended_) {
-            out += model_.Range() == FitClassRange::Whole ? ",\"fullRange\":true" : ",\"fullRange\":false";
+            out += performer_.ShownFullRange() ? ",\"fullRange\":true" : ",\"fullRange\":false";
             out += ",\"zoneDiagram\":";
-            if (model_.ZoneDiagramShown()) {
-                AppendZoneScene(out, model_.Zones());
+            if (performer_.ShownZoneDiagram()) {
+                AppendZoneScene(out, Main().Zones());
             } else {
                 out += "null";
             }
@@ -574,48 +580,55 @@ class Runner {
 
     void AppendFinder(std::string& out) const {
         out += ",\"finder\":";
-        if (!finder_) {
+        if (performer_.Finder() == nullptr) {
             out += "null";
             return;
         }
         out += "{\"controls\":";
-        AppendControls(out, finder_->Controls(), true);
+        AppendControls(out, performer_.Shown(Pane::Finder), true);
         out += ",\"rows\":[";
         bool first = true;
-        for (const FinderRow& row : finder_->Rows()) {
+        for (const ShownRow& row : performer_.ShownRows()) {
             if (!first) out += ',';
             first = false;
             out += "{\"text\":";
             json::AppendString(out, row.text);
-            out += row.fit ? ",\"choosable\":true}" : ",\"choosable\":false}";
+            out += row.choosable ? ",\"choosable\":true}" : ",\"choosable\":false}";
         }
-        out += "],\"focus\":" + std::to_string(finder_->Focus()) + "}";
+        out += "],\"focus\":" + std::to_string(performer_.ShownFocus(Pane::Finder)) + "}";
     }
 
     std::istream& script_;
     std::ostream& out_;
-    RecordingHost host_;
-    MainModel model_;
-    CopyModel* dialog_ = nullptr;
+    Performer& performer_;
     long long lineNumber_ = 0;
-    bool extended_ = false;              // an `option` event has come
-    std::optional<FinderModel> finder_;  // while the finder dialog is open
-    bool finderUsed_ = false;            // a `finder` event has come
-    bool calloutUsed_ = false;           // a callout option or a `copy-callout` event has come
-    long long charsTimeMs_ = 0;          // the time of the last `chars` event
+    bool extended_ = false;      // an `option` event has come
+    bool finderUsed_ = false;    // a `finder` event has come
+    bool calloutUsed_ = false;   // a callout option or a `copy-callout` event has come
+    long long charsTimeMs_ = 0;  // the time of the last `chars` event
 };
 
 }  // namespace
 
 int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, const HelpSearch& help) {
+    ModelPerformer performer(help);
+    return RunReplay(script, out, errors, performer);
+}
+
+int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, Performer& performer) {
     std::unique_ptr<Runner> runner;
     try {
-        runner = std::make_unique<Runner>(script, out, help);
+        runner = std::make_unique<Runner>(script, out, performer);
         runner->Run();
     } catch (const ScriptError& error) {
         out.flush();
         errors << "tolvo-replay: line " << runner->LineNumber() << ": " << error.what() << '\n';
         return 2;
+    } catch (const NotPerformed& missing) {
+        out.flush();
+        errors << "tolvo-replay: line " << runner->LineNumber()
+               << ": not done in this window: " << missing.what() << '\n';
+        return 3;
     } catch (const EndOfScript&) {
         // the script ended with the copy dialog open: nothing more happens
     }
@@ -625,6 +638,12 @@ int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, con
 
 int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
                   const HelpSearch& help) {
+    ModelPerformer performer(help);
+    return RunReplayFile(script, out, errors, performer);
+}
+
+int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
+                  Performer& performer) {
     // A folder opens as a stream on some systems and then reads as empty.
     std::error_code ignored;
     const bool folder = std::filesystem::is_directory(script, ignored);
@@ -636,7 +655,7 @@ int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::o
                << (folder ? ": it is a folder" : "") << '\n';
         return 2;
     }
-    return RunReplay(in, out, errors, help);
+    return RunReplay(in, out, errors, performer);
 }
 
 }  // namespace tolvo

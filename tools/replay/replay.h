@@ -20,4 +20,11 @@ int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, con
 int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
                   const HelpSearch& help);
 
+// The same over another performer of the events (the real Win32 window's);
+// status 3 after an event that performer cannot do.
+class Performer;
+int RunReplay(std::istream& script, std::ostream& out, std::ostream& errors, Performer& performer);
+int RunReplayFile(const std::filesystem::path& script, std::ostream& out, std::ostream& errors,
+                  Performer& performer);
+
 }  // namespace tolvo

@@ -12,6 +12,7 @@ class CopyDialog : public ModelView<CopyModel> {
     CopyDialog(CopyModel& model, HWND owner);
     // Modal until the model ends it.
     void Run();
+    const CopyModel& Model() const { return *model_; }
 
   protected:
     bool OnKey(WPARAM key) override;

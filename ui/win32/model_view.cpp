@@ -207,7 +207,19 @@ std::optional<INT_PTR> DialogView::Handle(UINT message, WPARAM wParam, LPARAM lP
             break;
         }
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(Window(), kRestoreFocusMessage, 0, 0);
+            if (LOWORD(wParam) == WA_INACTIVE) break;
+            PostMessageW(Window(), kRestoreFocusMessage, 0, 0);
+            // The dialog manager would give the focus to the control it saved
+            // or to the first tab stop, which the model would take for a move
+            // of the user's (a dialog opening on its first control instead of
+            // the model's): the control of the model's focus takes it.
+            if (HWND control = layout_->Control(focus_);
+                control != nullptr && HIWORD(wParam) == 0 && IsWindowEnabled(control)) {
+                mirroring_ = true;
+                SetFocus(control);
+                mirroring_ = false;
+                return 0;
+            }
             break;
         case kRestoreFocusMessage:
             RestoreFocus();
