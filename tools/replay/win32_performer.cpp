@@ -1,8 +1,10 @@
 #include "tools/replay/win32_performer.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
+#include "core/callout.h"
 #include "tools/driver/user_events.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/wide_text.h"
@@ -333,12 +335,22 @@ void Win32Performer::SetZoneDiagram(bool on) {
     if (Main().ZoneDiagramShown() != on) Command(win32::kZoneDiagramCommand);
 }
 
-void Win32Performer::SetCalloutOptions(const CalloutOptions&) {
-    throw NotPerformed("the Win32 window has no menu items for the callout's style and sign");
+void Win32Performer::SetCalloutOptions(const CalloutOptions& options) {
+    // The submenus' items, one command each in the order of CalloutStyles() and DiameterSigns().
+    const auto styles = CalloutStyles();
+    const auto signs = DiameterSigns();
+    const auto style = std::find(styles.begin(), styles.end(), options.style);
+    const auto sign = std::find(signs.begin(), signs.end(), options.sign);
+    if (style == styles.end() || sign == signs.end()) throw NotPerformed("a callout choice the menus do not offer");
+    const CalloutOptions& shown = Main().CalloutChoice();
+    if (shown.style != options.style)
+        Command(static_cast<WORD>(win32::kFirstCalloutStyleCommand + (style - styles.begin())));
+    if (shown.sign != options.sign)
+        Command(static_cast<WORD>(win32::kFirstDiameterSignCommand + (sign - signs.begin())));
 }
 
 void Win32Performer::CopyCallout() {
-    throw NotPerformed("the Win32 window has no menu item \"copy callout\"");
+    Command(win32::kCopyCalloutCommand);
 }
 
 void Win32Performer::PasteCallout(std::string_view text) {
