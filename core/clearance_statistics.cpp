@@ -8,10 +8,10 @@
 namespace tolvo {
 namespace {
 
-SizeSpread SpreadOf(const LimitSizes& limits, const FeatureSpread& spread, SizeDistribution distribution,
+SizeSpread SpreadOf(double upper, double lower, const FeatureSpread& spread, SizeDistribution distribution,
                     const FeatureHeat& heat) {
-    const double tolerance = limits.upper - limits.lower;
-    const double middle = (limits.upper + limits.lower) * 0.5 + spread.shiftMicrometres / 1000.0;
+    const double tolerance = upper - lower;
+    const double middle = (upper + lower) * 0.5 + spread.shiftMicrometres / 1000.0;
     const double scale = SizeAtTemperature(1.0, heat);
     SizeSpread s;
     s.mean = SizeAtTemperature(middle, heat);
@@ -21,8 +21,8 @@ SizeSpread SpreadOf(const LimitSizes& limits, const FeatureSpread& spread, SizeD
         // Inside the limits by half of what Cp narrows: exactly the limits at Cp 1.
         const double inset = (tolerance - tolerance / spread.cp) * 0.5;
         const double shift = spread.shiftMicrometres / 1000.0;
-        s.low = SizeAtTemperature(limits.lower + inset + shift, heat);
-        s.high = SizeAtTemperature(limits.upper - inset + shift, heat);
+        s.low = SizeAtTemperature(lower + inset + shift, heat);
+        s.high = SizeAtTemperature(upper - inset + shift, heat);
         // A uniform spread of width w has variance w²/12.
         s.sigma = tolerance / spread.cp * scale / std::sqrt(12.0);
     }
@@ -57,8 +57,8 @@ ClearanceStatistics StatisticsOf(const PairLimits& limits, const SpreadInput& in
                                  const FeatureHeat& shaft) {
     ClearanceStatistics s;
     s.distribution = input.distribution;
-    s.hole = SpreadOf(limits.hole, input.hole, input.distribution, hole);
-    s.shaft = SpreadOf(limits.shaft, input.shaft, input.distribution, shaft);
+    s.hole = SpreadOf(limits.holeUpper, limits.holeLower, input.hole, input.distribution, hole);
+    s.shaft = SpreadOf(limits.shaftUpper, limits.shaftLower, input.shaft, input.distribution, shaft);
     s.mean = s.hole.mean - s.shaft.mean;
     s.sigma = std::hypot(s.hole.sigma, s.shaft.sigma);
     s.statisticalLow = s.mean - 3.0 * s.sigma;

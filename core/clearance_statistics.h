@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "core/fit_finder.h"  // ClearanceRange: a wanted clearance, as the finder's
 #include "core/thermal_fit.h"
 
 namespace tolvo {
@@ -24,13 +25,6 @@ struct FeatureSpread {
     double cp = 1.0;                // process capability: σ = tolerance / (6·Cp)
     double shiftMicrometres = 0.0;  // the centre's offset from the middle of the limits, μm
     friend bool operator==(const FeatureSpread&, const FeatureSpread&) = default;
-};
-
-// A wanted clearance, mm (negative: an interference), as the finder's.
-struct ClearanceRange {
-    double minimum = 0.0;
-    double maximum = 0.0;
-    friend bool operator==(const ClearanceRange&, const ClearanceRange&) = default;
 };
 
 struct SpreadInput {

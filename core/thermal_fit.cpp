@@ -33,7 +33,7 @@ double Along(const TemperatureRange& range, double fraction) {
 }  // namespace
 
 PairLimits LimitsOf(const FitNumbers& fit) {
-    return {{fit.holeUpperLimit, fit.holeLowerLimit}, {fit.shaftUpperLimit, fit.shaftLowerLimit}};
+    return {fit.holeUpperLimit, fit.holeLowerLimit, fit.shaftUpperLimit, fit.shaftLowerLimit};
 }
 
 double SizeAtTemperature(double size, const FeatureHeat& heat) {
@@ -41,18 +41,18 @@ double SizeAtTemperature(double size, const FeatureHeat& heat) {
 }
 
 PairLimits LimitsAtTemperatures(const PairLimits& limits, const FeatureHeat& hole, const FeatureHeat& shaft) {
-    return {{SizeAtTemperature(limits.hole.upper, hole), SizeAtTemperature(limits.hole.lower, hole)},
-            {SizeAtTemperature(limits.shaft.upper, shaft), SizeAtTemperature(limits.shaft.lower, shaft)}};
+    return {SizeAtTemperature(limits.holeUpper, hole), SizeAtTemperature(limits.holeLower, hole),
+            SizeAtTemperature(limits.shaftUpper, shaft), SizeAtTemperature(limits.shaftLower, shaft)};
 }
 
 FitAmounts AmountsOf(const PairLimits& limits) {
     FitAmounts a;
-    a.maximumClearance = limits.hole.upper - limits.shaft.lower;
-    a.minimumClearance = limits.hole.lower - limits.shaft.upper;
+    a.maximumClearance = limits.holeUpper - limits.shaftLower;
+    a.minimumClearance = limits.holeLower - limits.shaftUpper;
     // The mean sizes' difference as the average of the two extremes: exact
     // for the linear mean, and zero where both are.
     a.meanClearance =
-        (limits.hole.upper + limits.hole.lower) * 0.5 - (limits.shaft.upper + limits.shaft.lower) * 0.5;
+        (limits.holeUpper + limits.holeLower) * 0.5 - (limits.shaftUpper + limits.shaftLower) * 0.5;
     a.kind = KindOfFit({RoundToSixDecimals(a.maximumClearance), RoundToSixDecimals(a.minimumClearance)});
     return a;
 }

@@ -7,24 +7,12 @@
 #include <optional>
 
 #include "core/fit_evaluation.h"
+#include "core/measured_check.h"  // PairLimits
 
 namespace tolvo {
 
 inline constexpr double kReferenceTemperature = 20.0;  // °C, where the limits hold
 inline constexpr double kAbsoluteZero = -273.15;       // °C
-
-// mm.
-struct LimitSizes {
-    double upper = 0.0;
-    double lower = 0.0;
-    friend bool operator==(const LimitSizes&, const LimitSizes&) = default;
-};
-
-struct PairLimits {
-    LimitSizes hole;
-    LimitSizes shaft;
-    friend bool operator==(const PairLimits&, const PairLimits&) = default;
-};
 
 // The limit sizes of an evaluated pair, at 20 °C.
 PairLimits LimitsOf(const FitNumbers& fit);

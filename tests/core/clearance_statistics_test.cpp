@@ -9,9 +9,9 @@ namespace tolvo {
 namespace {
 
 // 25 H7/k6: hole 25.000 .. 25.021, shaft 25.002 .. 25.015.
-const PairLimits kH7k6{{25.021, 25.0}, {25.015, 25.002}};
+const PairLimits kH7k6{25.021, 25.0, 25.015, 25.002};
 // 25 H7/s6: shaft 25.035 .. 25.048, an interference fit.
-const PairLimits kH7s6{{25.021, 25.0}, {25.048, 25.035}};
+const PairLimits kH7s6{25.021, 25.0, 25.048, 25.035};
 
 struct Worked {
     const char* name;
@@ -79,8 +79,8 @@ TEST(ClearanceStatistics, MatchesTheWorkedCases) {
         EXPECT_NEAR(s.clearance / c.clearance, 1.0, 1e-6);  // relative: far tails too
         EXPECT_EQ(PercentText(s.interference), c.interferenceText);
         EXPECT_EQ(PercentText(s.clearance), c.clearanceText);
-        EXPECT_DOUBLE_EQ(s.worstLow, c.limits.hole.lower - c.limits.shaft.upper);
-        EXPECT_DOUBLE_EQ(s.worstHigh, c.limits.hole.upper - c.limits.shaft.lower);
+        EXPECT_DOUBLE_EQ(s.worstLow, c.limits.holeLower - c.limits.shaftUpper);
+        EXPECT_DOUBLE_EQ(s.worstHigh, c.limits.holeUpper - c.limits.shaftLower);
     }
 }
 
@@ -152,7 +152,7 @@ TEST(ClearanceStatistics, WritesPercentagesWithThreeDigitsAndNoFalseCertainty) {
 
 // Exact sizes give a certain clearance; zero tolerances never divide by zero.
 TEST(ClearanceStatistics, TakesAZeroToleranceAsAnExactSize) {
-    const PairLimits exact{{25.01, 25.01}, {25.0, 25.0}};
+    const PairLimits exact{25.01, 25.01, 25.0, 25.0};
     for (SizeDistribution distribution : {SizeDistribution::Normal, SizeDistribution::Uniform}) {
         const ClearanceStatistics s = StatisticsOf(exact, {{}, {}, distribution, {}});
         EXPECT_EQ(s.sigma, 0.0);
@@ -160,7 +160,7 @@ TEST(ClearanceStatistics, TakesAZeroToleranceAsAnExactSize) {
         EXPECT_EQ(s.clearance, 1.0);
     }
     const ClearanceStatistics oneExact =
-        StatisticsOf({{25.02, 25.0}, {25.0, 25.0}}, {{}, {}, SizeDistribution::Uniform, {}});
+        StatisticsOf({25.02, 25.0, 25.0, 25.0}, {{}, {}, SizeDistribution::Uniform, {}});
     EXPECT_NEAR(ProbabilityBelow(oneExact, 0.005), 0.25, 1e-12);
 }
 

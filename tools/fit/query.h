@@ -2,6 +2,7 @@
 // list or of a batch file, read into values before anything is evaluated.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,7 +45,7 @@ struct Query {
 };
 
 enum class Language { Japanese, English };
-enum class Action { Query, Batch, Table, Find, Help, Version };
+enum class Action { Query, Batch, Table, Find, Help, Version, Materials };
 
 // A wide search meets over a hundred thousand pairs: a screenful unless asked.
 inline constexpr std::size_t kDefaultFindLimit = 20;
@@ -71,6 +72,35 @@ struct MeasuredOptions {
     bool operator==(const MeasuredOptions&) const = default;
 };
 
+// The fit in service (tools/fit/service.h): the service options of a query,
+// read as numbers but not yet checked against each other or their ranges.
+struct TemperatureSpan {
+    double from = 0.0;  // °C
+    double to = 0.0;
+    bool operator==(const TemperatureSpan&) const = default;
+};
+struct ServiceOptions {
+    std::string holeMaterial;  // as written; empty: none
+    std::string shaftMaterial;
+    std::optional<double> holeAlpha;  // 1/K
+    std::optional<double> shaftAlpha;
+    std::optional<double> temperature;  // °C, both parts
+    std::optional<double> holeTemperature;
+    std::optional<double> shaftTemperature;
+    std::optional<TemperatureSpan> range;  // both parts, together
+    std::optional<TemperatureSpan> holeRange;
+    std::optional<TemperatureSpan> shaftRange;
+    bool stats = false;
+    std::optional<double> cp;
+    std::optional<double> holeCp;
+    std::optional<double> shaftCp;
+    std::optional<double> holeShift;  // μm
+    std::optional<double> shaftShift;
+    bool uniform = false;            // --distribution uniform
+    bool distributionGiven = false;  // --distribution at all
+    bool operator==(const ServiceOptions&) const = default;
+};
+
 struct Options {
     Action action = Action::Query;
     bool json = false;
@@ -80,6 +110,7 @@ struct Options {
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
     FindOptions find;
     MeasuredOptions measured;
+    ServiceOptions service;
 
     bool operator==(const Options&) const = default;
 };
