@@ -127,6 +127,7 @@ struct OptionUse {
 const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
+const std::vector<std::string_view> kStatsLine = {"25", "H7/g6", "--stats"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
@@ -142,6 +143,24 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--limit", {{"3"}, kFindLine}},
     {"--measured", {{"25.01", "24.99,24.98"}, kQueryLine}},
     {"--want", {{"0", "0.1"}, kMeasuredLine}},
+    {"--hole-material", {{"aluminium"}, kQueryLine}},
+    {"--shaft-material", {{"steel"}, kQueryLine}},
+    {"--hole-alpha", {{"23.6e-6"}, kQueryLine}},
+    {"--shaft-alpha", {{"11.7e-6"}, kQueryLine}},
+    {"--temperature", {{"80"}, kQueryLine}},
+    {"--hole-temperature", {{"20"}, kQueryLine}},
+    {"--shaft-temperature", {{"-40"}, kQueryLine}},
+    {"--temperature-range", {{"20", "80"}, kQueryLine}},
+    {"--hole-temperature-range", {{"20", "60"}, kQueryLine}},
+    {"--shaft-temperature-range", {{"80", "20"}, kQueryLine}},
+    {"--stats", {{}, kQueryLine}},
+    {"--cp", {{"1.33"}, kStatsLine}},
+    {"--hole-cp", {{"2"}, kStatsLine}},
+    {"--shaft-cp", {{"0.5"}, kStatsLine}},
+    {"--hole-shift", {{"-2"}, kStatsLine}},
+    {"--shaft-shift", {{"1.5"}, kStatsLine}},
+    {"--distribution", {{"uniform"}, kStatsLine}},
+    {"--materials", {{}, {}}},
     {"--help", {{}, kQueryLine}},
     {"--version", {{}, kQueryLine}},
 };
@@ -149,7 +168,7 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
     {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}}, {kFindMode, kFindLine},
+    {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kMaterialsMode, {"--materials"}},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,
