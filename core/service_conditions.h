@@ -3,6 +3,16 @@
 // evaluated pair. The window's dialog and tolvo-fit both fill a
 // ServiceInput and show the ServiceResult; the computations themselves are
 // core/thermal_fit.h and core/clearance_statistics.h.
+//
+//   ServiceInput in;
+//   in.hole.material = FindMaterial("aluminium");
+//   in.shaft.material = FindMaterial("steel");
+//   in.hole.temperature = in.shaft.temperature = 80.0;
+//   in.statistics = true;
+//   auto r = EvaluateService(*fitEvaluation.numbers, in);  // ServiceResult or ServiceError
+//
+// A diagram of the zones at temperature draws ServiceResult::atTemperature's
+// limits; the ±3σ band of the clearance is statisticalLow .. statisticalHigh.
 #pragma once
 
 #include <optional>
