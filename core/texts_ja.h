@@ -272,6 +272,27 @@ inline constexpr std::string_view kMaterialTitanium = "チタン合金 (Ti-6Al-4
 inline constexpr std::string_view kMaterialPom = "ポリアセタール (POM)";
 inline constexpr std::string_view kMaterialPa6 = "ナイロン6・絶乾 (PA6)";
 
+// ---- The callout as a drawing writes it (core/callout.h) and its commands ----
+inline constexpr std::string_view kDiameterSignDia = "⌀";  // U+2300; the default sign is kPhi
+inline constexpr std::string_view kPlusMinus = "±";
+// The note of a general tolerance, before its class letter: "JIS B 0405-m".
+inline constexpr std::string_view kGeneralToleranceNote = "JIS B 0405-";
+// The main window's context menu: the copy command, the style and the sign.
+inline constexpr std::string_view kCopyCalloutMenuItemText = "はめあい記号をコピー";
+inline constexpr std::string_view kCalloutStyleMenuText = "はめあい記号の書き方";
+inline constexpr std::string_view kCalloutStyleTexts[] = {
+    "公差クラス（φ25H7）",
+    "公差クラスと寸法許容差（φ25H7(+0.021/0)）",
+    "寸法許容差（φ25 +0.021/0）",
+    "許容限界寸法（φ25.021/25.000）",
+};
+inline constexpr std::string_view kDiameterSignMenuText = "直径記号";
+inline constexpr std::string_view kDiameterSignTexts[] = {"φ", "⌀", "なし（長さ）"};
+// The copy dialog's check box, and the label of its line in the report.
+inline constexpr std::string_view kIncludeCalloutText = "はめあい記号";
+inline constexpr std::string_view kCalloutLabel = "はめあい記号 ： ";
+// ---- end of the callout's texts ----
+
 // tolvo-fit's fit in service (--lang ja), entry for entry beside tools/fit/texts.h.
 inline constexpr std::string_view kFitServiceAtTemperature = "使用温度 ： 穴 {0} °C、軸 {1} °C";
 inline constexpr std::string_view kFitServicePart = "{0} ： {1}α {2} 1/K ： φ{3} ～ {4} mm";

@@ -30,6 +30,7 @@ struct ReportOptions {
     bool includeFitKind = true;
     bool includeFitAmounts = true;
     bool includeMeanFit = true;
+    bool includeCallout = false;  // the pair's callout, after the mean fit (off: the report as it always was)
     friend bool operator==(const ReportOptions&, const ReportOptions&) = default;
 };
 
@@ -52,6 +53,7 @@ struct ReportLines {
     std::string fitKind;
     std::string fitAmounts;  // two lines joined by "\r\n"
     std::string meanFit;
+    std::string callout;  // "はめあい記号 ： φ25H7/g6"
     friend bool operator==(const ReportLines&, const ReportLines&) = default;
 };
 

@@ -127,6 +127,7 @@ struct OptionUse {
 const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
+const std::vector<std::string_view> kNotationLine = {"25", "H7/g6", "--notation", "class"};
 const std::vector<std::string_view> kStatsLine = {"25", "H7/g6", "--stats"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
@@ -163,12 +164,15 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--materials", {{}, {}}},
     {"--help", {{}, kQueryLine}},
     {"--version", {{}, kQueryLine}},
+    {"--notation", {{"limits"}, kQueryLine}},
+    {"--diameter-sign", {{"dia"}, kNotationLine}},
 };
 
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
-    {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kMaterialsMode, {"--materials"}},
+    {kQueryMode, kQueryLine},          {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
+    {kTableMode, {"--table"}},         {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
+    {kMaterialsMode, {"--materials"}},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/callout.h"
 #include "core/feature.h"
 #include "core/fit_finder.h"
 #include "core/iso286_table.h"
@@ -110,6 +111,10 @@ struct Options {
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
     FindOptions find;
     MeasuredOptions measured;
+    // ---- --notation and --diameter-sign (notation.h) ----
+    std::vector<CalloutStyle> notation;  // the styles asked for; empty without --notation
+    DiameterSign diameterSign = DiameterSign::Phi;
+    // ---- end of --notation ----
     ServiceOptions service;
 
     bool operator==(const Options&) const = default;

@@ -45,6 +45,8 @@ inline constexpr std::string_view kSynopsis =
     "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
     "       tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT\n"
     "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
+    "       tolvo-fit [--json] SIZE HOLE/SHAFT [SHAFT_SIZE] --notation STYLE\n"
+    "                 [--diameter-sign phi|dia|none]\n"
     "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT [--hole-material NAME] [--shaft-material NAME]\n"
     "                 [--hole-alpha PER_K] [--shaft-alpha PER_K] [--temperature T | --temperature-range T1 T2]\n"
     "                 [--hole-temperature T] [--shaft-temperature T] [--stats [--cp C] [--hole-cp C]\n"
@@ -192,6 +194,11 @@ inline constexpr std::string_view kCannotWriteOutput = "cannot write the output"
 inline constexpr std::string_view kLineError = "line {0}: {1}";
 inline constexpr std::string_view kLineTooLong = "the line is longer than {0} bytes";
 
+// ---- --notation (notation.cpp) ----
+// {0} the feature: a size or deviations with more digits than a callout writes.
+inline constexpr std::string_view kNoExactCallout =
+    "the {0}'s callout would take more digits than it can write exactly";
+// ---- end of --notation ----
 // The fit in service (tools/fit/service.cpp), entry for entry beside the
 // Japanese ones of core/texts_ja.h. Temperatures in °C, lengths in mm.
 // {0} the hole's temperature, {1} the shaft's.

@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -71,6 +72,8 @@ bool IsWholeRangeControl(int id) {
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
 const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
 const QString MainWindow::kZoneDiagramKey = QStringLiteral("zoneDiagram");
+const QString MainWindow::kCalloutStyleKey = QStringLiteral("calloutStyle");
+const QString MainWindow::kDiameterSignKey = QStringLiteral("diameterSign");
 namespace {
 // Where the windows of their own were last, each as the user left it.
 const QString kFinderPositionKey = QStringLiteral("finderPosition");
@@ -127,6 +130,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pasteCalloutAction_);
     connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
+    BuildCalloutMenus();
     typingClock_.start();
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
@@ -220,6 +224,58 @@ void MainWindow::OpenFinder() {
     PlaceBesideCalculator(*finder_, *this, settings_.Position(kFinderPositionKey));
     finder_->show();
 }
+
+// ---- the callout as a drawing writes it ----
+
+void MainWindow::BuildCalloutMenus() {
+    CalloutOptions options;
+    const auto remembered = [this](const QString& key) {
+        return settings_.Word(key).value_or(QString()).toStdString();
+    };
+    options.style = FindCalloutStyle(remembered(kCalloutStyleKey)).value_or(options.style);
+    options.sign = FindDiameterSign(remembered(kDiameterSignKey)).value_or(options.sign);
+    model_->SetCalloutOptions(options);
+    copyCalloutAction_ = new QAction(ToQString(ja::kCopyCalloutMenuItemText), this);
+    copyCalloutAction_->setShortcut(QKeySequence(ToQString(kCopyCalloutShortcut)));
+    copyCalloutAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyCalloutAction_);
+    connect(copyCalloutAction_, &QAction::triggered, this,
+            [this] { Forward([&] { model_->OnCopyCallout(); }); });
+    // One checkable item per choice, in one exclusive group per submenu.
+    const auto choices = [this](std::string_view title, std::span<const std::string_view> texts, int checked,
+                                auto choose) {
+        auto* menu = new QMenu(ToQString(title), this);
+        auto* group = new QActionGroup(menu);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QAction* item = menu->addAction(ToQString(texts[i]));
+            item->setCheckable(true);
+            item->setChecked(static_cast<int>(i) == checked);
+            group->addAction(item);
+            connect(item, &QAction::triggered, this, [choose, i] { choose(i); });
+        }
+        return menu;
+    };
+    calloutStyleMenu_ = choices(ja::kCalloutStyleMenuText, ja::kCalloutStyleTexts,
+                                static_cast<int>(options.style), [this](std::size_t i) {
+                                    CalloutOptions next = model_->CalloutChoice();
+                                    next.style = CalloutStyles()[i];
+                                    SetCalloutOptions(next);
+                                });
+    diameterSignMenu_ = choices(ja::kDiameterSignMenuText, ja::kDiameterSignTexts,
+                                static_cast<int>(options.sign), [this](std::size_t i) {
+                                    CalloutOptions next = model_->CalloutChoice();
+                                    next.sign = DiameterSigns()[i];
+                                    SetCalloutOptions(next);
+                                });
+}
+
+void MainWindow::SetCalloutOptions(const CalloutOptions& options) {
+    model_->SetCalloutOptions(options);
+    settings_.SetWord(kCalloutStyleKey, ToQString(CalloutStyleName(options.style)));
+    settings_.SetWord(kDiameterSignKey, ToQString(DiameterSignName(options.sign)));
+}
+
+// ---- end of the callout ----
 
 void MainWindow::PasteCallout() {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
@@ -339,6 +395,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
     menu.addAction(pasteCalloutAction_);
+    menu.addAction(copyCalloutAction_);
+    menu.addMenu(calloutStyleMenu_);
+    menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
     menu.exec(event->globalPos());
 #else
@@ -350,6 +409,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
     menu.addAction(pasteCalloutAction_);
+    menu.addAction(copyCalloutAction_);
+    menu.addMenu(calloutStyleMenu_);
+    menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });
