@@ -101,13 +101,23 @@ std::string PercentText(double probability) {
     if (probability < kSmallest) return "< 0.001 %";
     if (1.0 - probability < kSmallest) return "> 99.999 %";
     const double percent = probability * 100.0;
-    // Below 99.999 % five digits never round up to 100.
+    int exponent = static_cast<int>(std::floor(std::log10(percent)));
+    // Trailing zeros are digits too ("47.0 %"); a digit more where rounding
+    // would reach 100 ("99.96 %"): below 99.999 % five digits never do.
     for (int digits = 3;; ++digits) {
         char buffer[32];
-        const auto written =
-            std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::general, digits);
-        const std::string text(buffer, written.ptr);
-        if (text != "100" || digits == 5) return text + " %";
+        const int decimals = std::max(0, digits - 1 - exponent);
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, decimals).ptr;
+        double shown = 0.0;
+        std::from_chars(buffer, end, shown);
+        // 9.996 rounded to "10.00": one decimal fewer (reaching 100 takes more digits instead).
+        if (decimals > 0 && exponent < 1 && shown >= std::pow(10.0, exponent + 1)) {
+            ++exponent;
+            --digits;
+            continue;
+        }
+        if (shown < 100.0 || digits == 5) return std::string(buffer, end) + " %";
     }
 }
 

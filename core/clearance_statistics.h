@@ -73,10 +73,10 @@ double ProbabilityBelow(const ClearanceStatistics& s, double x);
 double ProbabilityAbove(const ClearanceStatistics& s, double x);
 
 // A probability as a percentage with three significant digits: "31.4 %",
-// "0.00123 %", "100 %"; "< 0.001 %" for a nonzero one below that and
-// "> 99.999 %" for one short of 1 by less, so that no nonzero tail reads as
-// "0 %" and no uncertain outcome as "100 %"; digits are added where three
-// would round up to "100" ("99.96 %").
+// "47.0 %", "0.00123 %"; "0 %" and "100 %" only where it is exactly so,
+// "< 0.001 %" for a nonzero one below that and "> 99.999 %" for one short of
+// 1 by less, so that no nonzero tail reads as "0 %" and no uncertain outcome
+// as "100 %"; digits are added where three would round up to 100 ("99.96 %").
 std::string PercentText(double probability);
 
 }  // namespace tolvo

@@ -142,10 +142,11 @@ TEST(ClearanceStatistics, WritesPercentagesWithThreeDigitsAndNoFalseCertainty) {
         double probability;
         const char* text;
     };
-    for (const Case& c :
-         {Case{0.3135312, "31.4 %"}, Case{0.0, "0 %"}, Case{1.0, "100 %"}, Case{0.0000123, "0.00123 %"},
-          Case{9.99e-6, "< 0.001 %"}, Case{1e-300, "< 0.001 %"}, Case{0.9996, "99.96 %"},
-          Case{0.999989, "99.999 %"}, Case{1.0 - 1e-9, "> 99.999 %"}, Case{0.5, "50 %"}}) {
+    for (const Case& c : {Case{0.3135312, "31.4 %"}, Case{0.0, "0 %"}, Case{1.0, "100 %"},
+                          Case{0.0000123, "0.00123 %"}, Case{9.99e-6, "< 0.001 %"}, Case{1e-300, "< 0.001 %"},
+                          Case{0.9996, "99.96 %"}, Case{0.999989, "99.999 %"}, Case{1.0 - 1e-9, "> 99.999 %"},
+                          Case{0.5, "50.0 %"}, Case{0.0999996, "10.0 %"}, Case{0.00001, "0.00100 %"},
+                          Case{0.0000999996, "0.0100 %"}, Case{0.4699999, "47.0 %"}}) {
         EXPECT_EQ(PercentText(c.probability), c.text) << c.probability;
     }
 }
