@@ -309,8 +309,8 @@ const Failure kFailures[] = {
     // The fit in service: refused before anything is worked out or written.
     {"UnknownMaterial",
      {"25", "H7/g6", "--shaft-material", "wood"},
-     "--shaft-material \"wood\" is not a known material: steel, alloy-steel, stainless, grey-iron, ductile-iron, "
-     "aluminium, cast-aluminium, brass, bronze, copper, titanium, pom, pa6 (see --materials)"},
+     "--shaft-material \"wood\" is not a material: steel, alloy-steel, stainless, grey-iron, ductile-iron, "
+     "aluminium, cast-aluminium, brass, bronze, copper, titanium, pom, pa6"},
     {"NoExpansionAwayFrom20",
      {"--svg", "never.svg", "25", "H7/g6", "--shaft-material", "steel", "--temperature", "80"},
      "the hole is not at 20 °C but has no material or α: give --hole-material NAME or --hole-alpha PER_K"},

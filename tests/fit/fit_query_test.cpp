@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,8 @@ const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
 const std::vector<std::string_view> kNotationLine = {"25", "H7/g6", "--notation", "class"};
 const std::vector<std::string_view> kStatsLine = {"25", "H7/g6", "--stats"};
+const std::vector<std::string_view> kPressLine = {"--press", "40",       "H7/s6", "--hub-od",
+                                                  "80",      "--length", "30"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
@@ -144,8 +147,29 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--limit", {{"3"}, kFindLine}},
     {"--measured", {{"25.01", "24.99,24.98"}, kQueryLine}},
     {"--want", {{"0", "0.1"}, kMeasuredLine}},
+    {"--press", {{}, {"40", "H7/s6", "--hub-od", "80", "--length", "30"}}},
+    {"--interference", {{"0.02", "0.05"}, {"--press", "40", "--hub-od", "80", "--length", "30"}}},
+    {"--hub-od", {{"80"}, {"--press", "40", "H7/s6", "--length", "30"}}},
+    {"--length", {{"30"}, {"--press", "40", "H7/s6", "--hub-od", "80"}}},
+    {"--shaft-bore", {{"10"}, kPressLine}},
+    {"--mu", {{"0.12"}, kPressLine}},
+    {"--mu-press", {{"0.08"}, kPressLine}},
+    {"--hub-material", {{"aluminium"}, kPressLine}},
+    {"--shaft-material", {{"SUS304"}, kPressLine}},
+    {"--hub-e", {{"70"}, kPressLine}},
+    {"--shaft-e", {{"200"}, kPressLine}},
+    {"--hub-nu", {{"0.33"}, kPressLine}},
+    {"--shaft-nu", {{"0.29"}, kPressLine}},
+    {"--hub-yield", {{"250"}, kPressLine}},
+    {"--shaft-yield", {{"800"}, kPressLine}},
+    {"--hub-alpha", {{"23e-6"}, kPressLine}},
+    {"--rz-hub", {{"6.3"}, kPressLine}},
+    {"--rz-shaft", {{"4"}, kPressLine}},
+    {"--smoothing", {{"0.8"}, kPressLine}},
+    {"--rpm", {{"3000"}, kPressLine}},
+    {"--room-temperature", {{"25"}, kPressLine}},
+    {"--mounting-clearance", {{"0.02"}, kPressLine}},
     {"--hole-material", {{"aluminium"}, kQueryLine}},
-    {"--shaft-material", {{"steel"}, kQueryLine}},
     {"--hole-alpha", {{"23.6e-6"}, kQueryLine}},
     {"--shaft-alpha", {{"11.7e-6"}, kQueryLine}},
     {"--temperature", {{"80"}, kQueryLine}},
@@ -170,9 +194,10 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
 
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
-    {kQueryMode, kQueryLine},          {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}},         {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
-    {kMaterialsMode, {"--materials"}},
+    {kQueryMode, kQueryLine},       {kMeasuredMode, kMeasuredLine},
+    {kBatchMode, {"--batch", "-"}}, {kTableMode, {"--table"}},
+    {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
+    {kPressMode, kPressLine},       {kMaterialsMode, {"--materials"}},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,
@@ -251,6 +276,13 @@ TEST_P(OptionTableEntry, IsListedReadInBothFormsAndRefusedTwiceOrWithoutEffect) 
         EXPECT_NE(std::get<Error>(refused).message.find(name), std::string::npos)
             << std::get<Error>(refused).message;
     }
+}
+
+// A name given to two rows would reach only the first: one row an option,
+// whatever modes share it (--shaft-material: the joint and the fit in service).
+TEST(OptionTable, NamesEachOptionOnce) {
+    std::set<std::string_view> names;
+    for (const OptionSpec& option : OptionTable()) EXPECT_TRUE(names.insert(option.name).second) << option.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, OptionTableEntry, ::testing::ValuesIn(OptionTable()),

@@ -94,6 +94,17 @@ TEST_F(MainWindowTest, KeysTypedIntoTheHolesSizeChangeTheResultsAndTheLabelsColo
     EXPECT_NE(QColor(label->grab().toImage().pixel(label->width() / 2, 4)), QColor(0, 0, 255));
 }
 
+// Its edits are made while the application's font is the dialog's (so that
+// they lay out no text in a face the window never draws); afterwards it is
+// again what it was, for the windows made later.
+TEST(MainWindowFonts, MakingTheWindowLeavesTheApplicationsFontAsItWas) {
+    const QFont before = QApplication::font();
+    const FolderHelpSearch noHelp{{}, "tolvo"};
+    const MainWindow window(noHelp);
+    EXPECT_EQ(QApplication::font(), before);
+    EXPECT_EQ(window.Control(kHoleBasicSize)->font(), window.font());
+}
+
 TEST_F(MainWindowTest, ARadioClickSwitchesTheEnabledControls) {
     EXPECT_TRUE(Widget<QSlider>(kHoleLetterSlider)->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>(kHoleFreeFirst)->isEnabled());

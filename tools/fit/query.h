@@ -14,6 +14,7 @@
 #include "core/fit_finder.h"
 #include "core/iso286_table.h"
 #include "core/measured_check.h"
+#include "tools/fit/press_options.h"
 
 namespace tolvo::fit {
 
@@ -46,7 +47,7 @@ struct Query {
 };
 
 enum class Language { Japanese, English };
-enum class Action { Query, Batch, Table, Find, Help, Version, Materials };
+enum class Action { Query, Batch, Table, Find, Press, Help, Version, Materials };
 
 // A wide search meets over a hundred thousand pairs: a screenful unless asked.
 inline constexpr std::size_t kDefaultFindLimit = 20;
@@ -81,8 +82,8 @@ struct TemperatureSpan {
     bool operator==(const TemperatureSpan&) const = default;
 };
 struct ServiceOptions {
-    std::string holeMaterial;  // as written; empty: none
-    std::string shaftMaterial;
+    const Material* holeMaterial = nullptr;  // none: the values given only
+    const Material* shaftMaterial = nullptr;
     std::optional<double> holeAlpha;  // 1/K
     std::optional<double> shaftAlpha;
     std::optional<double> temperature;  // °C, both parts
@@ -115,6 +116,7 @@ struct Options {
     std::vector<CalloutStyle> notation;  // the styles asked for; empty without --notation
     DiameterSign diameterSign = DiameterSign::Phi;
     // ---- end of --notation ----
+    PressOptions press;  // Press: SIZE HOLE/SHAFT, or SIZE with --interference
     ServiceOptions service;
 
     bool operator==(const Options&) const = default;

@@ -43,9 +43,9 @@ std::optional<Error> ReadSpan(std::optional<TemperatureSpan>& into, const Option
     return std::nullopt;
 }
 
-std::optional<Error> ReadName(std::string& into, const OptionSpec& option, Values values) {
-    if (values[0].empty()) return Error{FillIn(en::kNeeds, {option.name, option.needs})};
-    into = std::string(values[0]);
+std::optional<Error> ReadMaterial(const Material*& into, const OptionSpec& option, Values values) {
+    into = FindMaterial(values[0]);
+    if (!into) return Error{FillIn(en::kNotAMaterial, {option.name, Quoted(values[0]), MaterialKeyList()})};
     return std::nullopt;
 }
 
@@ -459,10 +459,13 @@ std::string ProblemText(const ServiceError& error, const ServiceInput& input) {
 }  // namespace
 
 std::optional<Error> ReadHoleMaterial(const OptionSpec& option, Values values, Options& options) {
-    return ReadName(options.service.holeMaterial, option, values);
+    return ReadMaterial(options.service.holeMaterial, option, values);
 }
 std::optional<Error> ReadShaftMaterial(const OptionSpec& option, Values values, Options& options) {
-    return ReadName(options.service.shaftMaterial, option, values);
+    // --press takes the same shaft material.
+    if (auto error = ReadMaterial(options.service.shaftMaterial, option, values)) return error;
+    options.press.shaftMaterial = options.service.shaftMaterial;
+    return std::nullopt;
 }
 std::optional<Error> ReadHoleAlpha(const OptionSpec& option, Values values, Options& options) {
     return ReadInto(options.service.holeAlpha, option, values[0], en::kNotAnExpansion, en::kExpansionRange);
@@ -555,33 +558,25 @@ std::optional<Error> CheckServiceOptions(const Options& options) {
     return std::nullopt;
 }
 
-std::variant<ServiceInput, Error> ServiceInputOf(const Options& options) {
+ServiceInput ServiceInputOf(const Options& options) {
     const ServiceOptions& s = options.service;
     ServiceInput input;
     const struct {
         FeatureConditions& conditions;
-        const std::string& material;
-        std::string_view materialOption;
+        const Material* material;
         const std::optional<double>& alpha;
         const std::optional<double>& temperature;
         const std::optional<TemperatureSpan>& range;
         const std::optional<double>& cp;
         const std::optional<double>& shift;
     } parts[] = {
-        {input.hole, s.holeMaterial, "--hole-material", s.holeAlpha, s.holeTemperature, s.holeRange, s.holeCp,
-         s.holeShift},
-        {input.shaft, s.shaftMaterial, "--shaft-material", s.shaftAlpha, s.shaftTemperature, s.shaftRange,
-         s.shaftCp, s.shaftShift},
+        {input.hole, s.holeMaterial, s.holeAlpha, s.holeTemperature, s.holeRange, s.holeCp, s.holeShift},
+        {input.shaft, s.shaftMaterial, s.shaftAlpha, s.shaftTemperature, s.shaftRange, s.shaftCp,
+         s.shaftShift},
     };
     for (const auto& part : parts) {
         FeatureConditions& c = part.conditions;
-        if (!part.material.empty()) {
-            c.material = FindMaterial(part.material);
-            if (!c.material) {
-                return Error{FillIn(en::kUnknownMaterial,
-                                    {part.materialOption, Quoted(part.material), MaterialKeyList()})};
-            }
-        }
+        c.material = part.material;
         c.overrides.expansionPerKelvin = part.alpha;
         // A part's own temperature or range replaces what is given for both.
         const std::optional<TemperatureSpan> span = part.range         ? part.range
@@ -606,17 +601,14 @@ std::variant<ServiceInput, Error> ServiceInputOf(const Options& options) {
 }
 
 std::variant<ServiceReport, Error> EvaluateServiceReport(const Result& result, const Options& options) {
-    auto input = ServiceInputOf(options);
-    if (auto* e = std::get_if<Error>(&input)) return *e;
     ServiceReport report;
-    report.input = std::get<ServiceInput>(input);
+    report.input = ServiceInputOf(options);
     auto evaluated = EvaluateService(*result.fit.numbers, report.input);
     if (auto* e = std::get_if<ServiceError>(&evaluated)) return Error{ProblemText(*e, report.input)};
     report.result = std::get<ServiceResult>(evaluated);
     const ServiceOptions& s = options.service;
-    report.thermal = !s.holeMaterial.empty() || !s.shaftMaterial.empty() || s.holeAlpha || s.shaftAlpha ||
-                     s.temperature || s.holeTemperature || s.shaftTemperature || s.range || s.holeRange ||
-                     s.shaftRange;
+    report.thermal = s.holeMaterial || s.shaftMaterial || s.holeAlpha || s.shaftAlpha || s.temperature ||
+                     s.holeTemperature || s.shaftTemperature || s.range || s.holeRange || s.shaftRange;
     return report;
 }
 

@@ -44,9 +44,8 @@ bool HasServiceOptions(const Options& options);
 // range of one part, --cp without --stats, --want without --stats.
 std::optional<Error> CheckServiceOptions(const Options& options);
 
-// The service options as the core's input; an unknown material is refused
-// with the names known.
-std::variant<ServiceInput, Error> ServiceInputOf(const Options& options);
+// The service options as the core's input (the materials are found when read).
+ServiceInput ServiceInputOf(const Options& options);
 
 struct ServiceReport {
     ServiceInput input;

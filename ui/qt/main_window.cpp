@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -37,6 +38,13 @@ std::optional<int> WindowResult(const MainModel& model) {
 // apart by at least a digit's width, so that "EF" and "FG" never read as one.
 constexpr int kLargestMarkPoints = 7;
 constexpr int kSmallestMarkPoints = 5;
+
+// The shortcuts are written in Qt's portable form ("Ctrl+Shift+V"): read as
+// such, they need no translated key names, so making the window does not read
+// Qt's catalogue.
+QKeySequence Shortcut(std::string_view keys) {
+    return QKeySequence(ToQString(keys), QKeySequence::PortableText);
+}
 
 QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
     QFont font = dialogFont;
@@ -109,24 +117,24 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     fullRangeAction_ = new QAction(ToQString(ja::kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
     fullRangeAction_->setChecked(model_->Range() == FitClassRange::Whole);
-    fullRangeAction_->setShortcut(QKeySequence(ToQString(kFullRangeShortcut)));
+    fullRangeAction_->setShortcut(Shortcut(kFullRangeShortcut));
     fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(fullRangeAction_);  // the shortcut works with the menu closed
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
     zoneDiagramAction_ = new QAction(ToQString(ja::kZoneDiagramMenuItemText), this);
     zoneDiagramAction_->setCheckable(true);
     zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
-    zoneDiagramAction_->setShortcut(QKeySequence(ToQString(kZoneDiagramShortcut)));
+    zoneDiagramAction_->setShortcut(Shortcut(kZoneDiagramShortcut));
     zoneDiagramAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(zoneDiagramAction_);
     connect(zoneDiagramAction_, &QAction::triggered, this, [this](bool on) { SetZoneDiagram(on); });
     finderAction_ = new QAction(ToQString(ja::kFinderMenuItemText), this);
-    finderAction_->setShortcut(QKeySequence(ToQString(kFinderShortcut)));
+    finderAction_->setShortcut(Shortcut(kFinderShortcut));
     finderAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(finderAction_);
     connect(finderAction_, &QAction::triggered, this, [this] { OpenFinder(); });
     pasteCalloutAction_ = new QAction(ToQString(ja::kPasteCalloutMenuItemText), this);
-    pasteCalloutAction_->setShortcut(QKeySequence(ToQString(kPasteCalloutShortcut)));
+    pasteCalloutAction_->setShortcut(Shortcut(kPasteCalloutShortcut));
     pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pasteCalloutAction_);
     connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
