@@ -1,6 +1,12 @@
 #include "core/service_conditions.h"
 
 #include <cmath>
+#include <iterator>
+
+#include "core/messages.h"
+#include "core/number_text.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
 
 namespace tolvo {
 namespace {
@@ -19,17 +25,21 @@ TemperatureRange RangeOf(const FeatureConditions& c) {
     return c.range.value_or(TemperatureRange{c.temperature, c.temperature});
 }
 
-std::optional<ServiceProblem> CheckFeature(const FeatureConditions& c, bool statistics) {
+std::optional<ServiceError> CheckFeature(FeatureKind kind, const FeatureConditions& c, bool statistics) {
     const TemperatureRange range = RangeOf(c);
-    if (!IsTemperature(range.from) || !IsTemperature(range.to)) return ServiceProblem::TemperatureOutOfRange;
+    for (double t : {range.from, range.to}) {
+        if (!IsTemperature(t)) return ServiceError{ServiceProblem::TemperatureOutOfRange, kind, t};
+    }
     const std::optional<double> alpha = ExpansionOf(c);
-    if (alpha && !(*alpha > 0.0 && *alpha <= kLargestExpansion)) return ServiceProblem::ExpansionOutOfRange;
-    if (!alpha && (range.from != kReferenceTemperature || range.to != kReferenceTemperature))
-        return ServiceProblem::ExpansionMissing;
+    if (alpha && !(*alpha > 0.0 && *alpha <= kLargestExpansion))
+        return ServiceError{ServiceProblem::ExpansionOutOfRange, kind, *alpha};
+    const double away = range.from != kReferenceTemperature ? range.from : range.to;
+    if (!alpha && away != kReferenceTemperature)
+        return ServiceError{ServiceProblem::ExpansionMissing, kind, away};
     if (statistics && !(c.spread.cp >= kSmallestCp && c.spread.cp <= kLargestCp))
-        return ServiceProblem::CpOutOfRange;
+        return ServiceError{ServiceProblem::CpOutOfRange, kind, c.spread.cp};
     if (statistics && !(std::fabs(c.spread.shiftMicrometres) <= kLargestShift))
-        return ServiceProblem::ShiftOutOfRange;
+        return ServiceError{ServiceProblem::ShiftOutOfRange, kind, c.spread.shiftMicrometres};
     return std::nullopt;
 }
 
@@ -38,15 +48,24 @@ std::optional<ServiceProblem> CheckFeature(const FeatureConditions& c, bool stat
 std::optional<ServiceError> CheckServiceInput(const ServiceInput& input) {
     for (FeatureKind kind : {FeatureKind::Hole, FeatureKind::Shaft}) {
         const FeatureConditions& c = kind == FeatureKind::Hole ? input.hole : input.shaft;
-        if (auto problem = CheckFeature(c, input.statistics)) return ServiceError{*problem, kind};
+        if (auto error = CheckFeature(kind, c, input.statistics)) return error;
     }
     if (input.statistics && input.wanted) {
         if (!std::isfinite(input.wanted->minimum) || !std::isfinite(input.wanted->maximum))
-            return ServiceError{ServiceProblem::WantedOutOfRange, std::nullopt};
+            return ServiceError{ServiceProblem::WantedOutOfRange, std::nullopt, 0.0};
         if (input.wanted->minimum > input.wanted->maximum)
-            return ServiceError{ServiceProblem::WantedReversed, std::nullopt};
+            return ServiceError{ServiceProblem::WantedReversed, std::nullopt, input.wanted->minimum};
     }
     return std::nullopt;
+}
+
+std::string ServiceErrorText(const ServiceError& error, const ServiceInput& input) {
+    static_assert(std::size(ja::kServiceProblems) ==
+                  static_cast<std::size_t>(ServiceProblem::WantedOutOfRange) + 1);
+    const std::string_view feature = error.feature ? FeatureWord(*error.feature) : std::string_view{};
+    const std::string second = input.wanted ? FormatG(input.wanted->maximum) : std::string{};
+    return FillIn(ja::kServiceProblems[static_cast<std::size_t>(error.problem)],
+                  {feature, FormatG(error.value), second});
 }
 
 std::variant<ServiceResult, ServiceError> EvaluateService(const FitNumbers& fit, const ServiceInput& input) {

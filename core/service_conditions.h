@@ -16,6 +16,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -65,8 +66,14 @@ enum class ServiceProblem {
 struct ServiceError {
     ServiceProblem problem;
     std::optional<FeatureKind> feature;  // the part at fault, where it is one part's
+    // The value at fault: the temperature (ExpansionMissing: the one away
+    // from 20 °C), α, Cp, the shift; WantedReversed: the wanted minimum.
+    double value = 0.0;
     friend bool operator==(const ServiceError&, const ServiceError&) = default;
 };
+
+// The message of an error, in Japanese, for the window.
+std::string ServiceErrorText(const ServiceError& error, const ServiceInput& input);
 
 // The statistics at one pair of temperatures.
 struct StatisticsAt {

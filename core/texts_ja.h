@@ -380,6 +380,17 @@ inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超
                                                     "計算結果が数値の範囲を超えています"};
 
 // tolvo-fit's fit in service (--lang ja), entry for entry beside tools/fit/texts.h.
+// The fit in service's refusals (core/service_conditions.h), in ServiceProblem
+// order: {0} the part (穴, 軸), {1} the value at fault, {2} the wanted maximum.
+inline constexpr std::string_view kServiceProblems[] = {
+    "{0}は {1} °C ですが、材料も線膨張係数 α も指定されていません",
+    "{0}の線膨張係数 α {1} 1/K は範囲外です（0 を超え 0.001 1/K まで）",
+    "{0}の温度 {1} °C は範囲外です（-273.15 ～ 10000 °C）",
+    "{0}の Cp {1} は範囲外です（0.01 ～ 100）",
+    "{0}のずれ {1} μm は範囲外です（-1000000 ～ 1000000 μm）",
+    "すきまの下限 {1} mm が上限 {2} mm を上回っています",
+    "すきまの範囲が数値ではありません",
+};
 inline constexpr std::string_view kFitServiceAtTemperature = "使用温度 ： 穴 {0} °C、軸 {1} °C";
 inline constexpr std::string_view kFitServicePart = "{0} ： {1}α {2} 1/K ： φ{3} ～ {4} mm";
 inline constexpr std::string_view kFitServiceSeparator = "、";

@@ -73,56 +73,56 @@ TEST(ServiceConditions, RefusesWhatIsMeaninglessAndWorksNothingOut) {
     const Case cases[] = {
         {"NoAlphaAwayFrom20",
          [](ServiceInput& in) { in.hole.temperature = 80.0; },
-         {ServiceProblem::ExpansionMissing, FeatureKind::Hole}},
+         {ServiceProblem::ExpansionMissing, FeatureKind::Hole, 80.0}},
         {"NoAlphaOverARange",
          [](ServiceInput& in) {
              in.shaft.range = TemperatureRange{20.0, 21.0};
          },
-         {ServiceProblem::ExpansionMissing, FeatureKind::Shaft}},
+         {ServiceProblem::ExpansionMissing, FeatureKind::Shaft, 21.0}},
         {"ZeroAlpha",
          [](ServiceInput& in) { in.hole.overrides.expansionPerKelvin = 0.0; },
-         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Hole}},
+         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Hole, 0.0}},
         {"NegativeAlpha",
          [](ServiceInput& in) { in.shaft.overrides.expansionPerKelvin = -1e-6; },
-         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Shaft}},
+         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Shaft, -1e-6}},
         {"NanAlpha",
          [](ServiceInput& in) { in.shaft.overrides.expansionPerKelvin = kNan; },
-         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Shaft}},
+         {ServiceProblem::ExpansionOutOfRange, FeatureKind::Shaft, kNan}},
         {"BelowAbsoluteZero",
          [](ServiceInput& in) { in.shaft.temperature = -273.16; },
-         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Shaft}},
+         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Shaft, -273.16}},
         {"RangeBelowAbsoluteZero",
          [](ServiceInput& in) {
              in.hole.range = TemperatureRange{20.0, -300.0};
          },
-         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Hole}},
+         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Hole, -300.0}},
         {"InfiniteTemperature",
          [](ServiceInput& in) { in.hole.temperature = kInf; },
-         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Hole}},
+         {ServiceProblem::TemperatureOutOfRange, FeatureKind::Hole, kInf}},
         {"ZeroCp",
          [](ServiceInput& in) {
              in.statistics = true;
              in.shaft.spread.cp = 0.0;
          },
-         {ServiceProblem::CpOutOfRange, FeatureKind::Shaft}},
+         {ServiceProblem::CpOutOfRange, FeatureKind::Shaft, 0.0}},
         {"NanCp",
          [](ServiceInput& in) {
              in.statistics = true;
              in.hole.spread.cp = kNan;
          },
-         {ServiceProblem::CpOutOfRange, FeatureKind::Hole}},
+         {ServiceProblem::CpOutOfRange, FeatureKind::Hole, kNan}},
         {"InfiniteShift",
          [](ServiceInput& in) {
              in.statistics = true;
              in.hole.spread.shiftMicrometres = -kInf;
          },
-         {ServiceProblem::ShiftOutOfRange, FeatureKind::Hole}},
+         {ServiceProblem::ShiftOutOfRange, FeatureKind::Hole, -kInf}},
         {"WantedReversed",
          [](ServiceInput& in) {
              in.statistics = true;
              in.wanted = ClearanceRange{0.02, 0.01};
          },
-         {ServiceProblem::WantedReversed, std::nullopt}},
+         {ServiceProblem::WantedReversed, std::nullopt, 0.02}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,8 +130,22 @@ TEST(ServiceConditions, RefusesWhatIsMeaninglessAndWorksNothingOut) {
         c.change(input);
         const auto result = EvaluateService(kH7k6, input);
         ASSERT_TRUE(std::holds_alternative<ServiceError>(result));
-        EXPECT_EQ(std::get<ServiceError>(result), c.error);
+        const ServiceError& e = std::get<ServiceError>(result);
+        EXPECT_EQ(e.problem, c.error.problem);
+        EXPECT_EQ(e.feature, c.error.feature);
+        EXPECT_TRUE(e.value == c.error.value || (std::isnan(e.value) && std::isnan(c.error.value)))
+            << e.value;
     }
+    // The window's messages name the part and the value.
+    ServiceInput hot;
+    hot.hole.temperature = 80.0;
+    EXPECT_EQ(ServiceErrorText(std::get<ServiceError>(EvaluateService(kH7k6, hot)), hot),
+              "穴は 80 °C ですが、材料も線膨張係数 α も指定されていません");
+    ServiceInput reversed;
+    reversed.statistics = true;
+    reversed.wanted = ClearanceRange{0.02, 0.01};
+    EXPECT_EQ(ServiceErrorText(std::get<ServiceError>(EvaluateService(kH7k6, reversed)), reversed),
+              "すきまの下限 0.02 mm が上限 0.01 mm を上回っています");
     // At 20 °C no α is needed; exactly −273.15 °C is a temperature.
     ServiceInput cold = WithAlphas(11.7e-6, 11.7e-6);
     cold.hole.temperature = kAbsoluteZero;

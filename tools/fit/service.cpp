@@ -417,36 +417,25 @@ void PartJson(std::string& out, const FeatureConditions& c, double alpha, bool s
     }
 }
 
-bool IsOutsideTemperatures(double t) {
-    return !(t >= kAbsoluteZero && t <= kHighestTemperature);
-}
-
 std::string ProblemText(const ServiceError& error, const ServiceInput& input) {
     const std::string feature(error.feature ? en::kFeatureWords[static_cast<int>(*error.feature)] : "");
-    const FeatureConditions& c = error.feature == FeatureKind::Shaft ? input.shaft : input.hole;
     // Index into kServiceQuantities and kServiceUnits.
-    const auto outOfRange = [&](int quantity, double value, std::string_view range) {
+    const auto outOfRange = [&](int quantity, std::string_view range) {
         return FillIn(en::kServiceOutOfRange,
                       {feature, en::kServiceQuantities[quantity],
-                       ShortestNumber(value) + std::string(en::kServiceUnits[quantity]), range});
+                       ShortestNumber(error.value) + std::string(en::kServiceUnits[quantity]), range});
     };
     switch (error.problem) {
         case ServiceProblem::ExpansionMissing:
             return FillIn(en::kServiceExpansionMissing, {feature});
         case ServiceProblem::ExpansionOutOfRange:
-            return outOfRange(0,
-                              c.overrides.expansionPerKelvin.value_or(
-                                  c.material ? c.material->properties.expansionPerKelvin : 0.0),
-                              en::kExpansionRange);
-        case ServiceProblem::TemperatureOutOfRange: {
-            double t = c.temperature;
-            if (c.range) t = IsOutsideTemperatures(c.range->from) ? c.range->from : c.range->to;
-            return outOfRange(1, t, en::kTemperatureRange);
-        }
+            return outOfRange(0, en::kExpansionRange);
+        case ServiceProblem::TemperatureOutOfRange:
+            return outOfRange(1, en::kTemperatureRange);
         case ServiceProblem::CpOutOfRange:
-            return outOfRange(2, c.spread.cp, en::kCpRange);
+            return outOfRange(2, en::kCpRange);
         case ServiceProblem::ShiftOutOfRange:
-            return outOfRange(3, c.spread.shiftMicrometres, en::kShiftRange);
+            return outOfRange(3, en::kShiftRange);
         case ServiceProblem::WantedOutOfRange:
             return std::string(en::kWantedNotANumber);
         case ServiceProblem::WantedReversed:
