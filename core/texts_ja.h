@@ -379,4 +379,54 @@ inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超
                                                     "最小しめしろが最大しめしろより大きくなっています",
                                                     "計算結果が数値の範囲を超えています"};
 
+// tolvo-fit's fit in service (--lang ja), entry for entry beside tools/fit/texts.h.
+// The fit in service's refusals (core/service_conditions.h), in ServiceProblem
+// order: {0} the part (穴, 軸), {1} the value at fault, {2} the wanted maximum.
+inline constexpr std::string_view kServiceProblems[] = {
+    "{0}は {1} °C ですが、材料も線膨張係数 α も指定されていません",
+    "{0}の線膨張係数 α {1} 1/K は範囲外です（0 を超え 0.001 1/K まで）",
+    "{0}の温度 {1} °C は範囲外です（-273.15 ～ 10000 °C）",
+    "{0}の Cp {1} は範囲外です（0.01 ～ 100）",
+    "{0}のずれ {1} μm は範囲外です（-1000000 ～ 1000000 μm）",
+    "すきまの下限 {1} mm が上限 {2} mm を上回っています",
+    "すきまの範囲が数値ではありません",
+};
+inline constexpr std::string_view kFitServiceAtTemperature = "使用温度 ： 穴 {0} °C、軸 {1} °C";
+inline constexpr std::string_view kFitServicePart = "{0} ： {1}α {2} 1/K ： φ{3} ～ {4} mm";
+inline constexpr std::string_view kFitServiceSeparator = "、";
+inline constexpr std::string_view kFitServiceNoExpansion = "なし（20 °C のまま）";
+inline constexpr std::string_view kFitServiceOverRange = "温度範囲 ： 穴 {0} ～ {1} °C、軸 {2} ～ {3} °C（{4}）";
+inline constexpr std::string_view kFitServiceTogether = "同時に変化";
+inline constexpr std::string_view kFitServiceIndependent = "それぞれ範囲内で独立";
+inline constexpr std::string_view kFitServiceAtStart = "開始時 ： {0}";
+inline constexpr std::string_view kFitServiceAtEnd = "終了時 ： {0}";
+inline constexpr std::string_view kFitServiceSmallest = "最小のすきま ： {0}（{1}）";
+inline constexpr std::string_view kFitServiceLargest = "最大のすきま ： {0}（{1}）";
+inline constexpr std::string_view kFitServicePoint = "穴 {0} °C、軸 {1} °C";
+inline constexpr std::string_view kFitServiceClearanceAmount = "{0} mm ＜すきま＞";
+inline constexpr std::string_view kFitServiceInterferenceAmount = "{0} mm ＜しめしろ＞";
+inline constexpr std::string_view kFitServiceZeroAmount = "0 mm";
+inline constexpr std::string_view kFitServiceMeanFit = "中央値換算の勘合 ： {0}";
+inline constexpr std::string_view kFitServiceZeroAt = "{0}が 0 になる温度 ： {1}";
+inline constexpr std::string_view kFitServiceMeasures[] = {"最大すきま", "最小すきま", "中央値のすきま"};
+inline constexpr std::string_view kFitServiceKindChanges = "範囲内ではめあいの種類が変わる";
+inline constexpr std::string_view kFitServiceKindKept = "範囲内ではめあいの種類は変わらない";
+inline constexpr std::string_view kFitServiceStatistics = "統計 ： {0}、穴 Cp {1} ずれ {2} μm、軸 Cp {3} ずれ {4} μm（{5}）";
+inline constexpr std::string_view kFitServiceNormal = "正規分布";
+inline constexpr std::string_view kFitServiceUniform = "一様分布";
+inline constexpr std::string_view kFitServiceMean = "すきまの平均 ： {0} mm";
+inline constexpr std::string_view kFitServiceSigma = "標準偏差 σ ： {0} mm";
+inline constexpr std::string_view kFitServiceThreeSigma = "平均 ± 3σ ： {0} ～ {1} mm";
+inline constexpr std::string_view kFitServiceWorstCase = "最悪値 ： {0} ～ {1} mm";
+inline constexpr std::string_view kFitServiceInterference = "しめしろになる確率 ： {0}";
+inline constexpr std::string_view kFitServiceClearance = "すきまになる確率 ： {0}";
+inline constexpr std::string_view kFitServiceBelowWanted = "{0} mm 未満になる確率 ： {1}";
+inline constexpr std::string_view kFitServiceAboveWanted = "{0} mm を超える確率 ： {1}";
+inline constexpr std::string_view kFitMaterialLine =
+    "{0} | {1} | {2} | {3} | E {4} GPa | ν {5} | α {6} 1/K | {7} MPa {8} | {9} kg/m³";
+inline constexpr std::string_view kFitMaterialYield = "降伏点または 0.2 % 耐力";
+inline constexpr std::string_view kFitMaterialTensile = "引張強さ";
+inline constexpr std::string_view kFitMaterialsNote =
+    "値は室温付近の代表値です。設計には材料メーカーの値を使ってください（α は --hole-alpha、--shaft-alpha で指定できます）。";
+
 }  // namespace tolvo::ja

@@ -2,10 +2,10 @@
 // input is a command line (words split at blanks), every further line a batch
 // query. Whatever they hold, the parser answers a value or one short printable
 // line of UTF-8; every query, search (--find), measured-parts check
-// (--measured) and joint (--press) it accepts evaluates to a result or such
-// an error; a success always writes something, every JSON output is one
-// line of strict JSON, and no output nor the zone diagram's SVG holds an
-// infinity or a NaN.
+// (--measured), joint (--press) and fit in service (--temperature, --stats,
+// ...) it accepts evaluates to a result or such an error; a success always
+// writes something, every JSON output is one line of strict JSON, and no
+// output nor the zone diagram's SVG holds an infinity or a NaN.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -21,6 +21,7 @@
 #include "tools/fit/press.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
+#include "tools/fit/service.h"
 #include "tools/fit/writers.h"
 
 namespace tolvo::fit {
@@ -103,7 +104,18 @@ void CheckNotation(const Result& r) {
     }
 }
 
-void CheckQuery(const std::variant<Query, Error>& parsed, const MeasuredOptions* measured = nullptr) {
+// The fit in service: at temperature, over a range, the statistics.
+void CheckService(const Result& r, const Options& options) {
+    const auto report = EvaluateServiceReport(r, options);
+    if (const auto* e = std::get_if<Error>(&report)) return CheckError(*e);
+    const ServiceReport& s = std::get<ServiceReport>(report);
+    CheckJsonLine("a result in service is not one line of JSON", WriteServiceJson(WriteJson(r), s));
+    for (Language language : {Language::Japanese, Language::English})
+        CheckText("a text in service is broken", WriteServiceText(s, language));
+}
+
+void CheckQuery(const std::variant<Query, Error>& parsed, const MeasuredOptions* measured = nullptr,
+                const Options* options = nullptr) {
     if (const auto* e = std::get_if<Error>(&parsed)) return CheckError(*e);
     const auto result = Evaluate(std::get<Query>(parsed));
     if (const auto* e = std::get_if<Error>(&result)) return CheckError(*e);
@@ -118,6 +130,7 @@ void CheckQuery(const std::variant<Query, Error>& parsed, const MeasuredOptions*
     CheckSvg(r);
     CheckNotation(r);
     if (measured && measured->given) CheckMeasured(r, *measured);
+    if (options && HasServiceOptions(*options)) CheckService(r, *options);
 }
 
 // A search lists at most this many fits here ("--limit 0" lists all of a
@@ -167,7 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* e = std::get_if<Error>(&options)) {
         CheckError(*e);
     } else if (const Options& o = std::get<Options>(options); o.action == Action::Query) {
-        CheckQuery(ParseQuery(std::span<const std::string>(o.words)), &o.measured);
+        CheckQuery(ParseQuery(std::span<const std::string>(o.words)), &o.measured, &o);
     } else if (o.action == Action::Find) {
         CheckFind(o);
     } else if (o.action == Action::Press) {

@@ -306,6 +306,36 @@ const Failure kFailures[] = {
     {"NotationBeyondExactDigits",
      {"25", "+1e20,0/g6", "--notation", "class"},
      "the hole's callout would take more digits than it can write exactly"},
+    // The fit in service: refused before anything is worked out or written.
+    {"UnknownMaterial",
+     {"25", "H7/g6", "--shaft-material", "wood"},
+     "--shaft-material \"wood\" is not a material: steel, alloy-steel, stainless, grey-iron, ductile-iron, "
+     "aluminium, cast-aluminium, brass, bronze, copper, titanium, pom, pa6"},
+    {"NoExpansionAwayFrom20",
+     {"--svg", "never.svg", "25", "H7/g6", "--shaft-material", "steel", "--temperature", "80"},
+     "the hole is not at 20 °C but has no material or α: give --hole-material NAME or --hole-alpha PER_K"},
+    {"ZeroAlpha",
+     {"25", "H7/g6", "--hole-alpha", "0"},
+     "hole α 0 1/K is out of range: α is over 0 up to 0.001 1/K"},
+    {"AlphaNotANumber",
+     {"25", "H7/g6", "--shaft-alpha", "nan"},
+     "--shaft-alpha \"nan\" is not an expansion coefficient in 1/K (as 11.7e-6)"},
+    {"BelowAbsoluteZero",
+     {"25", "H7/g6", "--hole-material", "pom", "--temperature-range", "-300", "20"},
+     "hole temperature -300 °C is out of range: a temperature is from -273.15 up to 10000 °C"},
+    {"InfiniteTemperature",
+     {"25", "H7/g6", "--shaft-temperature", "1e400"},
+     "--shaft-temperature \"1e400\" is out of range: a temperature is from -273.15 up to 10000 °C"},
+    {"ZeroCp",
+     {"25", "H7/g6", "--stats", "--shaft-cp", "0"},
+     "shaft Cp 0 is out of range: Cp is from 0.01 up to 100"},
+    {"CpWithoutStats", {"25", "H7/g6", "--cp", "1.33"}, "--cp is used with --stats"},
+    {"WantWithoutStats",
+     {"25", "H7/g6", "--want", "0", "0.01"},
+     "--want is used with --measured HOLES SHAFTS or --stats"},
+    {"TemperatureAndRange",
+     {"25", "H7/g6", "--hole-temperature", "30", "--hole-temperature-range", "20", "40"},
+     "--hole-temperature and --hole-temperature-range cannot be used together"},
 };
 
 class FitFailure : public ::testing::TestWithParam<Failure> {};
@@ -691,6 +721,11 @@ TEST(FitManPage, NamesEveryJsonMemberOfEachOutput) {
         {"--json", "--find", "25", "0.010", "0.040"},
         {"--json", "0.01", "+0.001,0/0,-0.02", "--measured", "0.01", "0.005", "--want", "0.001", "0.04"},
         {"--json", "25", "H7/g6", "--notation", "all"},
+        {"--json", "25", "H7/k6", "--stats", "--want", "0", "0.015", "--hole-material", "aluminium",
+         "--shaft-alpha", "11e-6", "--temperature-range", "20", "70"},
+        {"--json", "25", "H7/k6", "--stats", "--temperature", "60", "--hole-material", "steel",
+         "--shaft-material", "steel"},
+        {"--json", "--materials"},
     };
     std::size_t found = 0;
     for (const std::vector<std::string>& args : runs) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,7 @@ const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
 const std::vector<std::string_view> kNotationLine = {"25", "H7/g6", "--notation", "class"};
+const std::vector<std::string_view> kStatsLine = {"25", "H7/g6", "--stats"};
 const std::vector<std::string_view> kPressLine = {"--press", "40",       "H7/s6", "--hub-od",
                                                   "80",      "--length", "30"};
 
@@ -167,6 +169,23 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--rpm", {{"3000"}, kPressLine}},
     {"--room-temperature", {{"25"}, kPressLine}},
     {"--mounting-clearance", {{"0.02"}, kPressLine}},
+    {"--hole-material", {{"aluminium"}, kQueryLine}},
+    {"--hole-alpha", {{"23.6e-6"}, kQueryLine}},
+    {"--shaft-alpha", {{"11.7e-6"}, kQueryLine}},
+    {"--temperature", {{"80"}, kQueryLine}},
+    {"--hole-temperature", {{"20"}, kQueryLine}},
+    {"--shaft-temperature", {{"-40"}, kQueryLine}},
+    {"--temperature-range", {{"20", "80"}, kQueryLine}},
+    {"--hole-temperature-range", {{"20", "60"}, kQueryLine}},
+    {"--shaft-temperature-range", {{"80", "20"}, kQueryLine}},
+    {"--stats", {{}, kQueryLine}},
+    {"--cp", {{"1.33"}, kStatsLine}},
+    {"--hole-cp", {{"2"}, kStatsLine}},
+    {"--shaft-cp", {{"0.5"}, kStatsLine}},
+    {"--hole-shift", {{"-2"}, kStatsLine}},
+    {"--shaft-shift", {{"1.5"}, kStatsLine}},
+    {"--distribution", {{"uniform"}, kStatsLine}},
+    {"--materials", {{}, {}}},
     {"--help", {{}, kQueryLine}},
     {"--version", {{}, kQueryLine}},
     {"--notation", {{"limits"}, kQueryLine}},
@@ -175,9 +194,10 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
 
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
-    {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
-    {kPressMode, kPressLine},
+    {kQueryMode, kQueryLine},       {kMeasuredMode, kMeasuredLine},
+    {kBatchMode, {"--batch", "-"}}, {kTableMode, {"--table"}},
+    {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
+    {kPressMode, kPressLine},       {kMaterialsMode, {"--materials"}},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,
@@ -256,6 +276,13 @@ TEST_P(OptionTableEntry, IsListedReadInBothFormsAndRefusedTwiceOrWithoutEffect) 
         EXPECT_NE(std::get<Error>(refused).message.find(name), std::string::npos)
             << std::get<Error>(refused).message;
     }
+}
+
+// A name given to two rows would reach only the first: one row an option,
+// whatever modes share it (--shaft-material: the joint and the fit in service).
+TEST(OptionTable, NamesEachOptionOnce) {
+    std::set<std::string_view> names;
+    for (const OptionSpec& option : OptionTable()) EXPECT_TRUE(names.insert(option.name).second) << option.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, OptionTableEntry, ::testing::ValuesIn(OptionTable()),

@@ -28,6 +28,7 @@
 #include "tools/fit/press.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
+#include "tools/fit/service.h"
 #include "tools/fit/texts.h"
 #include "tools/fit/writers.h"
 
@@ -173,6 +174,9 @@ int Run(const Options& options, Output& out) {
             return 0;
         case Action::Batch:
             return RunBatch(options, out);
+        case Action::Materials:
+            out.Write(WriteMaterials(options.json, options.language));
+            return 0;
         case Action::Find: {
             auto report = Find(options);
             if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
@@ -208,6 +212,12 @@ int Run(const Options& options, Output& out) {
         measured = CheckParts(std::get<Result>(result), options.measured);
         if (auto* e = std::get_if<Error>(&*measured)) return Fail(e->message);
     }
+    std::optional<ServiceReport> service;
+    if (HasServiceOptions(options)) {
+        auto report = EvaluateServiceReport(std::get<Result>(result), options);
+        if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
+        service = std::get<ServiceReport>(std::move(report));
+    }
     if (!options.svgFile.empty()) {
         const std::string svg =
             tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
@@ -225,7 +235,14 @@ int Run(const Options& options, Output& out) {
             options.json ? WriteMeasuredJson(r, write) : WriteMeasuredText(r, options.language, write);
         return allGood ? 0 : 1;
     }
-    out.Write(Write(std::get<Result>(result), options, false));
+    const std::string written = Write(std::get<Result>(result), options, false);
+    if (!service) {
+        out.Write(written);
+    } else if (options.json) {
+        out.Write(WriteServiceJson(written, *service));
+    } else {
+        out.Write(written + WriteServiceText(*service, options.language));
+    }
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "core/text_fill.h"
 #include "tools/fit/notation.h"
 #include "tools/fit/press.h"
+#include "tools/fit/service.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {
@@ -247,9 +248,55 @@ constexpr std::array kOptions = {
                "clearance (one to one when as many holes as shafts, else each hole with each shaft), then a "
                "verdict; exit status 0 when every part is within its limits (and every pair meets --want), 1 "
                "otherwise"},
-    OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
+    OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode | kQueryMode, 0, ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
-               "mark whether each pair gives a clearance within MIN..MAX mm"},
+               "mark whether each pair gives a clearance within MIN..MAX mm (with --measured), or the "
+               "probability of falling below MIN and above MAX (with --stats)"},
+    // The fit in service (tools/fit/service.cpp): at temperature, over a range, as the parts spread.
+    OptionSpec{"--hole-material", "NAME",        1, kQueryMode,    0,             ReadHoleMaterial,
+               "a material (see --materials)", "the hole's material (--materials lists them)"},
+    OptionSpec{"--hole-alpha", "PER_K",          1, kQueryMode,    0,             ReadHoleAlpha,
+               "an expansion coefficient in 1/K, as 23.6e-6",
+               "the hole's linear expansion coefficient in 1/K, replacing its material's"},
+    OptionSpec{"--shaft-alpha", "PER_K",         1, kQueryMode,    0,             ReadShaftAlpha,
+               "an expansion coefficient in 1/K, as 11.7e-6",
+               "the shaft's linear expansion coefficient in 1/K, replacing its material's"},
+    OptionSpec{"--temperature", "T",             1, kQueryMode,    0,             ReadTemperature,
+               "a temperature in deg C", "both parts at T deg C (the limits hold at 20 deg C): the fit at temperature"},
+    OptionSpec{"--hole-temperature", "T",        1, kQueryMode,    0,             ReadHoleTemperature,
+               "a temperature in deg C", "the hole at T deg C (replaces --temperature and --temperature-range for it)"},
+    OptionSpec{"--shaft-temperature", "T",       1, kQueryMode,    0,             ReadShaftTemperature,
+               "a temperature in deg C", "the shaft at T deg C (replaces --temperature and --temperature-range for it)"},
+    OptionSpec{"--temperature-range", "T1 T2",   2, kQueryMode,    0,             ReadTemperatureRange,
+               "two temperatures in deg C, as 20 80",
+               "both parts together from T1 to T2 deg C: the smallest and largest clearance and where the fit "
+               "changes kind"},
+    OptionSpec{"--hole-temperature-range", "T1 T2", 2, kQueryMode, 0,             ReadHoleTemperatureRange,
+               "two temperatures in deg C, as 20 80",
+               "the hole anywhere from T1 to T2 deg C, independently of the shaft"},
+    OptionSpec{"--shaft-temperature-range", "T1 T2", 2, kQueryMode, 0,            ReadShaftTemperatureRange,
+               "two temperatures in deg C, as 20 80",
+               "the shaft anywhere from T1 to T2 deg C, independently of the hole"},
+    OptionSpec{"--stats",      "",               0, kQueryMode,    0,             ReadStats,
+               "", "the statistical clearance: its mean and sigma, mean +/- 3sigma, the probability of interference and of "
+               "clearance (at temperature when one is given)"},
+    OptionSpec{"--cp",         "C",              1, kQueryMode,    0,             ReadCp,
+               "a process capability Cp, as 1.33", "with --stats: Cp of both parts (sigma = tolerance / (6*Cp); 1 by "
+               "default)"},
+    OptionSpec{"--hole-cp",    "C",              1, kQueryMode,    0,             ReadHoleCp,
+               "a process capability Cp, as 1.33", "with --stats: the hole's Cp"},
+    OptionSpec{"--shaft-cp",   "C",              1, kQueryMode,    0,             ReadShaftCp,
+               "a process capability Cp, as 1.33", "with --stats: the shaft's Cp"},
+    OptionSpec{"--hole-shift", "UM",             1, kQueryMode,    0,             ReadHoleShift,
+               "a shift in um, as -2", "with --stats: the hole's sizes centred UM um off the middle of its limits"},
+    OptionSpec{"--shaft-shift", "UM",            1, kQueryMode,    0,             ReadShaftShift,
+               "a shift in um, as 1.5", "with --stats: the shaft's sizes centred UM um off the middle of its limits"},
+    OptionSpec{"--distribution", "normal|uniform", 1, kQueryMode,  0,             ReadDistribution,
+               "normal or uniform",
+               "with --stats: sizes normally distributed (the default) or uniform over the tolerance / Cp"},
+    OptionSpec{"--materials",  "",               0, kMaterialsMode, kMaterialsMode, nullptr,
+               "", "the materials table: names, E, nu, alpha, strength and density with their units"},
+    // End of the fit in service.
     // ---- the callout as a drawing writes it (notation.h) ----
     OptionSpec{"--notation",   "STYLE",          1, kNotationMode, kNotationMode, ReadNotation,
                "class, class-deviations, deviations, limits or all",
@@ -283,8 +330,9 @@ constexpr std::array kOptions = {
                "the coefficient of friction while pressing in (--mu's by default)"},
     OptionSpec{"--hub-material", "NAME",         1, kPressMode,    0,             ReadPressMaterial<&P::hubMaterial>,
                "a material", "the hub's material from the table (steel by default)"},
-    OptionSpec{"--shaft-material", "NAME",       1, kPressMode,    0,             ReadPressMaterial<&P::shaftMaterial>,
-               "a material", "the shaft's material from the table (steel by default)"},
+    // The joint's and the fit in service's (service.cpp) shaft material, one option.
+    OptionSpec{"--shaft-material", "NAME",       1, kPressMode | kQueryMode, 0,   ReadShaftMaterial,
+               "a material", "the shaft's material from the table (steel by default with --press)"},
     OptionSpec{"--hub-e",      "GPA",            1, kPressMode,    0,             ReadPressNumber<&P::hubModulus>,
                "a modulus of elasticity in GPa", "the hub's modulus of elasticity in GPa, for the material's"},
     OptionSpec{"--shaft-e",    "GPA",            1, kPressMode,    0,             ReadPressNumber<&P::shaftModulus>,
@@ -324,7 +372,8 @@ constexpr std::array kOptions = {
 
 // The mode a command line's options choose, the earlier in this list winning;
 // a query when none chooses one.
-constexpr std::array kModePrecedence = {kBatchMode, kTableMode, kFindMode, kMeasuredMode, kPressMode, kNotationMode};
+constexpr std::array kModePrecedence = {kBatchMode, kTableMode,    kFindMode,     kMeasuredMode,
+                                        kPressMode, kNotationMode, kMaterialsMode};
 
 const OptionSpec* FindOption(std::string_view name) {
     for (const OptionSpec& option : kOptions) {
@@ -491,13 +540,18 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
     } else if (mode == kFindMode) {
         options.action = Action::Find;
         if (auto error = CheckFindWords(options)) return *error;
-    } else if (mode == kBatchMode || mode == kTableMode) {
-        options.action = mode == kBatchMode ? Action::Batch : Action::Table;
+    } else if (mode == kBatchMode || mode == kTableMode || mode == kMaterialsMode) {
+        options.action = mode == kBatchMode   ? Action::Batch
+                         : mode == kTableMode ? Action::Table
+                                              : Action::Materials;
         if (!options.words.empty()) {
             return Error{FillIn(en::kTakesNoQuery, {Chooser(mode)->name, Quoted(options.words.front())})};
         }
     } else if (options.words.empty()) {
         return Error{std::string(en::kMissingQuery)};
+    }
+    if (mode == kQueryMode) {
+        if (auto error = CheckServiceOptions(options)) return *error;
     }
     return options;
 }

@@ -2,6 +2,7 @@
 // list or of a batch file, read into values before anything is evaluated.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,7 +47,7 @@ struct Query {
 };
 
 enum class Language { Japanese, English };
-enum class Action { Query, Batch, Table, Find, Press, Help, Version };
+enum class Action { Query, Batch, Table, Find, Press, Help, Version, Materials };
 
 // A wide search meets over a hundred thousand pairs: a screenful unless asked.
 inline constexpr std::size_t kDefaultFindLimit = 20;
@@ -73,6 +74,35 @@ struct MeasuredOptions {
     bool operator==(const MeasuredOptions&) const = default;
 };
 
+// The fit in service (tools/fit/service.h): the service options of a query,
+// read as numbers but not yet checked against each other or their ranges.
+struct TemperatureSpan {
+    double from = 0.0;  // °C
+    double to = 0.0;
+    bool operator==(const TemperatureSpan&) const = default;
+};
+struct ServiceOptions {
+    const Material* holeMaterial = nullptr;  // none: the values given only
+    const Material* shaftMaterial = nullptr;
+    std::optional<double> holeAlpha;  // 1/K
+    std::optional<double> shaftAlpha;
+    std::optional<double> temperature;  // °C, both parts
+    std::optional<double> holeTemperature;
+    std::optional<double> shaftTemperature;
+    std::optional<TemperatureSpan> range;  // both parts, together
+    std::optional<TemperatureSpan> holeRange;
+    std::optional<TemperatureSpan> shaftRange;
+    bool stats = false;
+    std::optional<double> cp;
+    std::optional<double> holeCp;
+    std::optional<double> shaftCp;
+    std::optional<double> holeShift;  // μm
+    std::optional<double> shaftShift;
+    bool uniform = false;            // --distribution uniform
+    bool distributionGiven = false;  // --distribution at all
+    bool operator==(const ServiceOptions&) const = default;
+};
+
 struct Options {
     Action action = Action::Query;
     bool json = false;
@@ -87,6 +117,7 @@ struct Options {
     DiameterSign diameterSign = DiameterSign::Phi;
     // ---- end of --notation ----
     PressOptions press;  // Press: SIZE HOLE/SHAFT, or SIZE with --interference
+    ServiceOptions service;
 
     bool operator==(const Options&) const = default;
 };

@@ -50,6 +50,12 @@ inline constexpr std::string_view kSynopsis =
     "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT --press --hub-od D --length L [joint options]\n"
     "       tolvo-fit [--json] [--lang en|ja] --press SIZE --interference MIN MAX --hub-od D --length L\n"
     "                 [joint options]\n"
+    "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT [--hole-material NAME] [--shaft-material NAME]\n"
+    "                 [--hole-alpha PER_K] [--shaft-alpha PER_K] [--temperature T | --temperature-range T1 T2]\n"
+    "                 [--hole-temperature T] [--shaft-temperature T] [--stats [--cp C] [--hole-cp C]\n"
+    "                 [--shaft-cp C] [--hole-shift UM] [--shaft-shift UM] [--distribution normal|uniform]\n"
+    "                 [--want MIN MAX]]\n"
+    "       tolvo-fit [--json] [--lang en|ja] --materials\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
@@ -197,6 +203,75 @@ inline constexpr std::string_view kLineTooLong = "the line is longer than {0} by
 inline constexpr std::string_view kNoExactCallout =
     "the {0}'s callout would take more digits than it can write exactly";
 // ---- end of --notation ----
+// The fit in service (tools/fit/service.cpp), entry for entry beside the
+// Japanese ones of core/texts_ja.h. Temperatures in °C, lengths in mm.
+// {0} the hole's temperature, {1} the shaft's.
+inline constexpr std::string_view kServiceAtTemperature = "at temperature: hole {0} °C, shaft {1} °C";
+// {0} the feature, {1} its material and kServiceSeparator or nothing, {2} α, {3} {4} its limit sizes.
+inline constexpr std::string_view kServicePart = "{0}: {1}α {2} 1/K: φ{3} ～ {4} mm";
+inline constexpr std::string_view kServiceSeparator = ", ";
+inline constexpr std::string_view kServiceNoExpansion = "none (at 20 °C)";
+// {0} {1} the hole's range, {2} {3} the shaft's, {4} how they move.
+inline constexpr std::string_view kServiceOverRange =
+    "over the temperatures: hole {0} ～ {1} °C, shaft {2} ～ {3} °C ({4})";
+inline constexpr std::string_view kServiceTogether = "together";
+inline constexpr std::string_view kServiceIndependent = "each anywhere in its range";
+inline constexpr std::string_view kServiceAtStart = "at the start:       {0}";
+inline constexpr std::string_view kServiceAtEnd = "at the end:         {0}";
+// {0} the amount (kMeanClearance, kMeanInterference, kMeanZero), {1} kServicePoint.
+inline constexpr std::string_view kServiceSmallest = "smallest clearance: {0} ({1})";
+inline constexpr std::string_view kServiceLargest = "largest clearance:  {0} ({1})";
+inline constexpr std::string_view kServicePoint = "hole {0} °C, shaft {1} °C";
+// {0} one of kServiceMeasures, {1} kServicePoint.
+inline constexpr std::string_view kServiceZeroAt = "{0} is zero at {1}";
+// Maximum, minimum, mean.
+inline constexpr std::string_view kServiceMeasures[] = {"max clearance", "min clearance", "mean clearance"};
+inline constexpr std::string_view kServiceKindChanges = "the fit changes kind within the range";
+inline constexpr std::string_view kServiceKindKept = "the fit keeps its kind over the range";
+// {0} the distribution, {1} {2} the hole's Cp and shift, {3} {4} the shaft's, {5} kServicePoint.
+inline constexpr std::string_view kServiceStatistics =
+    "statistics: {0}, hole Cp {1} shift {2} μm, shaft Cp {3} shift {4} μm ({5})";
+inline constexpr std::string_view kServiceNormal = "normal distribution";
+inline constexpr std::string_view kServiceUniform = "uniform distribution";
+inline constexpr std::string_view kServiceMean = "mean clearance:     {0} mm";
+inline constexpr std::string_view kServiceSigma = "σ:                  {0} mm";
+inline constexpr std::string_view kServiceThreeSigma = "mean ± 3σ:          {0} ～ {1} mm";
+inline constexpr std::string_view kServiceWorstCase = "worst case:         {0} ～ {1} mm";
+inline constexpr std::string_view kServiceInterference = "interference:       {0}";
+inline constexpr std::string_view kServiceClearance = "clearance:          {0}";
+// {0} the wanted end in mm, {1} the probability.
+inline constexpr std::string_view kServiceBelowWanted = "below {0} mm:  {1}";
+inline constexpr std::string_view kServiceAboveWanted = "above {0} mm:  {1}";
+// --materials: {0} key, {1} grade, {2} Japanese name, {3} English name, {4} E,
+// {5} ν, {6} α, {7} strength, {8} kMaterialYield or kMaterialTensile, {9} density.
+inline constexpr std::string_view kMaterialLine =
+    "{0} | {1} | {2} | {3} | E {4} GPa | ν {5} | α {6} 1/K | {7} MPa {8} | {9} kg/m³";
+inline constexpr std::string_view kMaterialYield = "yield or 0.2 % proof";
+inline constexpr std::string_view kMaterialTensile = "tensile";
+inline constexpr std::string_view kMaterialsNote =
+    "typical values near room temperature: a design takes the supplier's (--hole-alpha and --shaft-alpha "
+    "replace α)";
+// Errors. {0} the option, {1} the text given.
+inline constexpr std::string_view kNotAnExpansion =
+    "{0} \"{1}\" is not an expansion coefficient in 1/K (as 11.7e-6)";
+inline constexpr std::string_view kNotATemperature = "{0} \"{1}\" is not a temperature in °C";
+inline constexpr std::string_view kNotACp = "{0} \"{1}\" is not a Cp (as 1.33)";
+inline constexpr std::string_view kNotAShift = "{0} \"{1}\" is not a shift in μm";
+// {2} one of the ranges below.
+inline constexpr std::string_view kOptionOutOfRange = "{0} \"{1}\" is out of range: {2}";
+inline constexpr std::string_view kExpansionRange = "α is over 0 up to 0.001 1/K";
+inline constexpr std::string_view kTemperatureRange = "a temperature is from -273.15 up to 10000 °C";
+inline constexpr std::string_view kCpRange = "Cp is from 0.01 up to 100";
+inline constexpr std::string_view kShiftRange = "a shift is from -1000000 to 1000000 μm";
+// What is out of range, and its unit: α, temperature, Cp, shift.
+inline constexpr std::string_view kServiceQuantities[] = {"α", "temperature", "Cp", "shift"};
+inline constexpr std::string_view kServiceUnits[] = {" 1/K", " °C", "", " μm"};
+// {0} the feature, {1} what is out of range ("α", "temperature"), {2} the value with its unit, {3} the range.
+inline constexpr std::string_view kServiceOutOfRange = "{0} {1} {2} is out of range: {3}";
+inline constexpr std::string_view kServiceExpansionMissing =
+    "the {0} is not at 20 °C but has no material or α: give --{0}-material NAME or --{0}-alpha PER_K";
+inline constexpr std::string_view kNeedsStats = "{0} is used with --stats";
+inline constexpr std::string_view kWantNeeds = "--want is used with --measured HOLES SHAFTS or --stats";
 
 // The interference-fit joint (--press). Its report's labels are padded so
 // that the values line up; each value is "at the minimum / at the maximum
