@@ -149,6 +149,12 @@ void MainModel::EvaluateFeature(const Panel& p) {
                                range_};
     FeatureEvaluation evaluation = tolvo::EvaluateFeature(p.kind, StateOf(p), inputs);
     StateOf(p) = evaluation.state;
+    FeatureRecord& record = features_[Index(p.kind)];
+    record.evaluated.reset();
+    if (evaluation.state.hasLimits && inputs.mode) {
+        record.evaluated = evaluation.state;
+        record.evaluatedMode = *inputs.mode;
+    }
     if (evaluation.texts) {
         SetText(p.deviation, std::move(evaluation.texts->deviation));
         SetText(p.tolerance, std::move(evaluation.texts->tolerance));
@@ -618,10 +624,20 @@ void MainModel::SetFullRange(bool on) {
     RefreshAll();
 }
 
+const FeatureState* MainModel::EvaluatedSetting(const Panel& p, ToleranceMode& mode) const {
+    const FeatureRecord& record = features_[Index(p.kind)];
+    if (!record.state.hasLimits || !record.evaluated || Text(p.limitSizes) == ja::kFeaturePlaceholder)
+        return nullptr;
+    mode = record.evaluatedMode;
+    return &*record.evaluated;
+}
+
 std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
-    const FeatureState& s = Feature(p.kind);
-    const std::optional<ToleranceMode> mode = Mode(p);
-    if (!s.hasLimits || !mode || Text(p.limitSizes) == ja::kFeaturePlaceholder) return std::nullopt;
+    ToleranceMode evaluatedMode{};
+    const FeatureState* evaluated = EvaluatedSetting(p, evaluatedMode);
+    if (!evaluated) return std::nullopt;
+    const FeatureState& s = *evaluated;
+    const std::optional<ToleranceMode> mode = evaluatedMode;
     ZoneFeature z;
     z.basicSize = s.basicSize;
     z.upperLimit = s.upperLimit;
@@ -637,9 +653,11 @@ std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
 }
 
 std::optional<FeatureCallout> MainModel::CalloutOf(const Panel& p) const {
-    const FeatureState& s = Feature(p.kind);
-    const std::optional<ToleranceMode> mode = Mode(p);
-    if (!s.hasLimits || !mode || Text(p.limitSizes) == ja::kFeaturePlaceholder) return std::nullopt;
+    ToleranceMode evaluatedMode{};
+    const FeatureState* evaluated = EvaluatedSetting(p, evaluatedMode);
+    if (!evaluated) return std::nullopt;
+    const FeatureState& s = *evaluated;
+    const std::optional<ToleranceMode> mode = evaluatedMode;
     CalloutSource source{.kind = p.kind,
                          .mode = *mode,
                          .basicSize = s.basicSize,

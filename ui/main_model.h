@@ -203,6 +203,11 @@ class MainModel {
         double typedBasicSize = 0.0;  // the number its basic-size edit holds, read at each change
         bool skipVeryCoarseNotice = true;
         bool skipFineNotice = true;
+        // The setting the limit sizes were worked out for, with its mode: the
+        // state's size, class or deviations may be newer while a message about
+        // them is shown, and a picture or callout of the limits must not mix the two.
+        std::optional<FeatureState> evaluated;
+        ToleranceMode evaluatedMode = ToleranceMode::FitClass;
     };
 
     // Platform-like operations on the controls.
@@ -233,6 +238,9 @@ class MainModel {
     FeatureState& StateOf(const Panel& p);
     std::optional<ZoneFeature> ZoneFeatureOf(const Panel& p) const;
     std::optional<FeatureCallout> CalloutOf(const Panel& p) const;
+    // The setting the feature's limit sizes belong to (and its mode), none
+    // while the feature has no limit sizes or shows placeholders.
+    const FeatureState* EvaluatedSetting(const Panel& p, ToleranceMode& mode) const;
     FeatureRecord& FeatureOf(const Panel& p);
     bool TakenQuietly(const Panel& p, int letterPosition, int gradePosition) const;
     // Steps the general class as clicks on its scroll bar do, until it is

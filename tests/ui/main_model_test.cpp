@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -582,6 +583,44 @@ TEST_F(HelpTest, SaysWhereToPutTheDocumentWhenItIsMissingOrCannotBeOpened) {
     EXPECT_EQ(host.OpenedFiles().size(), 1u);
     ASSERT_EQ(host.Messages().size(), 2u);
     EXPECT_EQ(host.Messages()[1].text, expected);
+}
+
+// While a refusal's message is shown the window has already been mirrored:
+// the diagram and the callout then still show the setting the limit sizes
+// belong to, never the refused size with the old limits (φ250 drawn with the
+// limits of φ25 was seen).
+TEST(MainModelMessageTime, DiagramAndCalloutNeverMixANewSettingWithOldLimits) {
+    struct Host : RecordingHost {
+        const MainModel* model = nullptr;
+        std::vector<ZoneDiagramInput> diagrams;
+        std::vector<std::optional<std::string>> callouts;
+        void ShowMessage(std::string_view caption, std::string_view text) override {
+            RecordingHost::ShowMessage(caption, text);
+            diagrams.push_back(model->ZoneInput());
+            callouts.push_back(model->PairCallout());
+        }
+    } host;
+    const FolderHelpSearch noHelp{{}, "tolvo"};
+    MainModel model(host, noHelp);
+    host.model = &model;
+    model.OnFocus(kHoleBasicSize);
+    TypeKeys(model, "25");
+    const std::optional<std::string> before = model.PairCallout();
+    ASSERT_TRUE(before);
+    TypeKeys(model, "0");  // 250: over 120 mm in fit mode, refused on both sides
+    ASSERT_FALSE(host.diagrams.empty());
+    for (const ZoneDiagramInput& input : host.diagrams) {
+        for (const std::optional<ZoneFeature>& f : {input.hole, input.shaft}) {
+            if (!f) continue;
+            EXPECT_LT(std::abs(f->upperLimit - f->basicSize), 1.0) << f->basicSize;
+            EXPECT_LT(std::abs(f->lowerLimit - f->basicSize), 1.0) << f->basicSize;
+        }
+    }
+    for (const std::optional<std::string>& callout : host.callouts) {
+        if (callout) {
+            EXPECT_EQ(*callout, *before);
+        }
+    }
 }
 
 }  // namespace
