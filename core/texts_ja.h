@@ -379,4 +379,25 @@ inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超
                                                     "最小しめしろが最大しめしろより大きくなっています",
                                                     "計算結果が数値の範囲を超えています"};
 
+// ---- the joint's dialog "圧入計算" (ui/press_fit_model.h) ----
+// The units of its values, after each (also tolvo-fit's and the copied report's).
+inline constexpr std::string_view kPressUnitMm = " mm";
+inline constexpr std::string_view kPressUnitMpa = " MPa";
+inline constexpr std::string_view kPressUnitN = " N";
+inline constexpr std::string_view kPressUnitNm = " N·m";
+inline constexpr std::string_view kPressUnitCelsius = " °C";
+// The dialog's message line: why nothing is computed.
+inline constexpr std::string_view kPressFitNoPair =
+    "主画面のはめあいが求められていません （しめしろを入力することもできます）";
+inline constexpr std::string_view kPressFitSizeMissing = "はめあい径を入力してください";
+inline constexpr std::string_view kPressFitInterferenceMissing =
+    "最小しめしろと最大しめしろを入力してください";
+inline constexpr std::string_view kPressFitSizesMissing = "ハブ外径とはめあい長さを入力してください";
+inline constexpr std::string_view kPressFitValueMissing = "{0}を入力してください";  // {0} kPressFieldNames
+// The copy dialog's check box, and the heading of the joint's lines in the report.
+inline constexpr std::string_view kIncludePressFitText = "圧入計算";
+inline constexpr std::string_view kPressFitReportHeading =
+    "圧入計算 ： {0}";  // {0} kPressColumns' line, or why none
+// ---- end of the joint's dialog ----
+
 }  // namespace tolvo::ja

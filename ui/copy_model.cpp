@@ -21,6 +21,7 @@ constexpr FlagBox<ReportOptions> kReportBoxes[] = {
     {kIncludeFitAmounts, &ReportOptions::includeFitAmounts},
     {kIncludeMeanFit, &ReportOptions::includeMeanFit},
     {kIncludeCallout, &ReportOptions::includeCallout},
+    {kIncludePressFit, &ReportOptions::includePressFit},
 };
 
 // The check boxes of one feature's flags; the first includes its name.
