@@ -122,8 +122,9 @@ inline constexpr int kCopyButton = 1;  // "コピー"
 inline constexpr int kCancelButton = 2;
 inline constexpr int kPreviewEdit = 1006;
 // The extensions' check boxes (main_dialog::IsExtensionId), off by default.
-inline constexpr int kIncludeCallout = 2600;   // the pair's callout as a drawing writes it
-inline constexpr int kIncludePressFit = 2590;  // the joint of the open dialog "圧入計算"
+inline constexpr int kIncludeCallout = 2600;  // the pair's callout as a drawing writes it
+// The joint of the open dialog "圧入計算".
+inline constexpr int kIncludePressFit = 2590;
 }  // namespace copy_dialog
 
 namespace finder_dialog {                    // "はめあい検索", non-modal beside the main window
@@ -237,11 +238,13 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;  // template order, which is the tab order
 };
 
-extern const DialogTemplate kMainDialog;      // 102, the calculator
-extern const DialogTemplate kCopyDialog;      // 130, "クリップボードへコピーする"
-extern const DialogTemplate kAboutDialog;     // 100
-extern const DialogTemplate kFinderDialog;    // "はめあい検索"
-extern const DialogTemplate kPressFitDialog;  // "圧入計算"
+extern const DialogTemplate kMainDialog;    // 102, the calculator
+extern const DialogTemplate kCopyDialog;    // 130, "クリップボードへコピーする"
+extern const DialogTemplate kAboutDialog;   // 100
+extern const DialogTemplate kFinderDialog;  // "はめあい検索"
+
+// The joint's dialog "圧入計算".
+extern const DialogTemplate kPressFitDialog;
 
 // All three dialogs use this face at 9 points.
 extern const std::string_view kDialogFontFace;

@@ -54,8 +54,9 @@ struct ReportLines {
     std::string fitKind;
     std::string fitAmounts;  // two lines joined by "\r\n"
     std::string meanFit;
-    std::string callout;   // "はめあい記号 ： φ25H7/g6"
-    std::string pressFit;  // the joint's lines joined by "\r\n"; empty while its dialog shows none
+    std::string callout;  // "はめあい記号 ： φ25H7/g6"
+    // The joint's lines joined by "\r\n"; empty while its dialog shows none.
+    std::string pressFit;
     friend bool operator==(const ReportLines&, const ReportLines&) = default;
 };
 

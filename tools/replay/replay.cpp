@@ -22,6 +22,7 @@
 #include "ui/copy_model.h"
 #include "ui/finder_model.h"
 #include "ui/main_model.h"
+#include "ui/press_fit_model.h"
 
 namespace tolvo {
 namespace {
@@ -208,11 +209,14 @@ class Runner {
             if (DumpEvent(line)) continue;
             if (line.starts_with("fnd ") || line == "fnd") {
                 FinderEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
+            } else if (line.starts_with("prs ") || line == "prs") {
+                PressFitEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
             } else {
                 MainEvent(line);
             }
             // The non-modal finder follows the main window (its fixed side, the measured check).
             if (finder_) finder_->Refresh();
+            if (pressFit_) pressFit_->Refresh();
         }
     }
 
@@ -399,6 +403,12 @@ class Runner {
             if (!finder_) finder_.emplace(model_);
             return;
         }
+        if (verb == "press") {
+            if (rest != "open") Fail("press takes open");
+            pressFitUsed_ = true;
+            if (!pressFit_) pressFit_.emplace(model_);
+            return;
+        }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
             return model_.OnSystemCommand(MainModel::kAboutCommand);
@@ -527,6 +537,47 @@ class Runner {
         Fail("unknown finder event " + Quoted(verb));
     }
 
+    // ---- the joint's dialog ----
+    // The events of the non-modal dialog "圧入計算", "prs ..." (the prefix removed).
+    void PressFitEvent(std::string_view line) {
+        if (model_.Ended()) Fail("the main window has ended");
+        if (!pressFit_) Fail("no press-fit dialog is open");
+        PressFitModel& dialog = *pressFit_;
+        const auto [verb, rest] = SplitWord(line);
+        if (EditEvent(dialog, verb, rest)) {
+        } else if (verb == "click") {
+            ClickEvent(dialog, rest);
+        } else if (verb == "focus") {
+            FocusControl(dialog, ControlId(rest));
+        } else if (verb == "scroll") {
+            const auto [idText, codeText] = SplitWord(rest);
+            const int id = ControlId(idText);
+            if (Require(dialog.Controls(), id, *this).kind != ControlKind::ScrollBar)
+                Fail("control " + std::to_string(id) + " is not a scroll bar");
+            if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
+            FocusControl(dialog, id);
+            dialog.OnClassScroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
+            dialog.OnClassScroll(id, ScrollCode::EndScroll);
+        } else if (verb == "close" && rest.empty()) {
+            dialog.OnEscape();
+        } else {
+            Fail("unknown press-fit event " + Quoted(verb));
+        }
+        if (dialog.Closed()) pressFit_.reset();
+    }
+
+    void AppendPressFit(std::string& out) const {
+        out += ",\"pressFit\":";
+        if (!pressFit_) {
+            out += "null";
+            return;
+        }
+        out += "{\"controls\":";
+        AppendControls(out, pressFit_->Controls(), true);
+        out += ",\"focus\":" + std::to_string(pressFit_->Focus()) + "}";
+    }
+    // ---- end of the joint's dialog ----
+
     void Dump() {
         std::string out = "{\"controls\":";
         AppendControls(out, model_.Controls(), extended_);
@@ -546,7 +597,7 @@ class Runner {
         out += "],\"copyDialog\":";
         if (dialog_ != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_);
+            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_ || pressFitUsed_);
             out += ",\"focus\":" + std::to_string(dialog_->Focus()) + "}";
         } else {
             out += "null";
@@ -568,6 +619,7 @@ class Runner {
         }
         if (finderUsed_) AppendFinder(out);
         if (calloutUsed_) AppendCalloutOptions(out);
+        if (pressFitUsed_) AppendPressFit(out);
         out += "}\n";
         out_ << out;
     }
@@ -598,11 +650,13 @@ class Runner {
     MainModel model_;
     CopyModel* dialog_ = nullptr;
     long long lineNumber_ = 0;
-    bool extended_ = false;              // an `option` event has come
-    std::optional<FinderModel> finder_;  // while the finder dialog is open
-    bool finderUsed_ = false;            // a `finder` event has come
-    bool calloutUsed_ = false;           // a callout option or a `copy-callout` event has come
-    long long charsTimeMs_ = 0;          // the time of the last `chars` event
+    bool extended_ = false;                  // an `option` event has come
+    std::optional<FinderModel> finder_;      // while the finder dialog is open
+    bool finderUsed_ = false;                // a `finder` event has come
+    bool calloutUsed_ = false;               // a callout option or a `copy-callout` event has come
+    long long charsTimeMs_ = 0;              // the time of the last `chars` event
+    std::optional<PressFitModel> pressFit_;  // while the press-fit dialog is open
+    bool pressFitUsed_ = false;              // a `press` event has come
 };
 
 }  // namespace
