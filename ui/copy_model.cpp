@@ -82,6 +82,8 @@ CopyModel::CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& o
         controls_.At(e.edit).text = e.text(texts);
         controls_.At(e.edit).enabled = controls_.At(e.enablingBox).checked;
     }
+    // The joint's lines only while its dialog shows a joint.
+    controls_.At(kIncludePressFit).enabled = !lines_.pressFit.empty();
     RebuildPreview();
     focus_ = kTitleEdit;
     selectAllRequest_ = kTitleEdit;

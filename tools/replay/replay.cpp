@@ -59,12 +59,13 @@ std::string HexColour(const Rgb& c) {
 }
 
 // The extensions' controls (main_dialog::IsExtensionId) only
-// with `extended`, once the script has opted in with an `option` event.
-void AppendControls(std::string& out, const ControlStates& controls, bool extended) {
+// with `extended`, once the script has opted in with an `option` event;
+// `omitted` (kNoId: none) not at all.
+void AppendControls(std::string& out, const ControlStates& controls, bool extended, int omitted = kNoId) {
     out += "{";
     bool first = true;
     for (const ControlState& c : controls.All()) {
-        if (!extended && main_dialog::IsExtensionId(c.id)) continue;
+        if ((!extended && main_dialog::IsExtensionId(c.id)) || c.id == omitted) continue;
         if (!first) out += ',';
         first = false;
         out += '"' + std::to_string(c.id) + "\":{";
@@ -597,7 +598,9 @@ class Runner {
         out += "],\"copyDialog\":";
         if (dialog_ != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_ || pressFitUsed_);
+            // The joint's check box from the first `press` event on.
+            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_ || pressFitUsed_,
+                           pressFitUsed_ ? kNoId : copy_dialog::kIncludePressFit);
             out += ",\"focus\":" + std::to_string(dialog_->Focus()) + "}";
         } else {
             out += "null";
