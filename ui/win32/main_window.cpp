@@ -17,6 +17,7 @@ namespace tolvo::win32 {
 namespace {
 
 constexpr UINT kFinderClosedMessage = WM_APP + 2;
+constexpr UINT kPressFitClosedMessage = WM_APP + 9;
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
 
 bool MainEnded(const MainModel& model) {
@@ -33,6 +34,7 @@ struct MenuItem {
 constexpr MenuItem kMenuItems[] = {
     {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut},
     {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut},
+    {static_cast<MenuCommand>(kPressFitCommand), ja::kPressFitTitle, kPressFitShortcut},
     {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
 };
@@ -140,6 +142,8 @@ MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> se
 MainWindow::~MainWindow() {
     if (finder_) settings_.SetPosition(kFinderPositionKey, TopLeft(finder_->Window()));
     finder_.reset();  // it works on the model
+    if (pressFit_) settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
+    pressFit_.reset();
     if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
     // The controls keep their fonts until the window goes.
     DestroyWindow(Window());
@@ -183,6 +187,7 @@ void MainWindow::AfterMirror() {
     InvalidateRect(Control(main_dialog::kFitKindLabel), nullptr, TRUE);
     // The non-modal finder follows the window (its fixed side, the measured check).
     if (finder_) finder_->Follow();
+    if (pressFit_) pressFit_->Follow();  // the pair's interference
 }
 
 void MainWindow::OnModelEnded() {
@@ -337,6 +342,8 @@ void MainWindow::RunCommand(WORD command) {
             return PasteCallout();
         case kZoneDiagramCommand:
             return SetZoneDiagram(!model_->ZoneDiagramShown());
+        case kPressFitCommand:
+            return OpenPressFit();
         default:
             return;
     }
@@ -353,6 +360,18 @@ void MainWindow::OpenFinder() {
         [this] { PostMessageW(Window(), kFinderClosedMessage, 0, 0); });
     PlaceBesideCalculator(finder_->Window(), Window(), settings_.Position(kFinderPositionKey));
     ShowWindow(finder_->Window(), SW_SHOW);
+}
+
+void MainWindow::OpenPressFit() {
+    if (pressFit_) {
+        ShowWindow(pressFit_->Window(), SW_SHOW);
+        SetForegroundWindow(pressFit_->Window());
+        return;
+    }
+    pressFit_ = std::make_unique<PressFitDialog>(
+        *model_, Window(), [this] { PostMessageW(Window(), kPressFitClosedMessage, 0, 0); });
+    PlaceBesideCalculator(pressFit_->Window(), Window(), settings_.Position(kPressFitPositionKey));
+    ShowWindow(pressFit_->Window(), SW_SHOW);
 }
 
 void MainWindow::PasteCallout() {
@@ -373,6 +392,10 @@ void MainWindow::PasteCallout() {
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            if (lParam == 0 && LOWORD(wParam) == kPressFitCommand) {
+                RunCommand(kPressFitCommand);
+                return 0;
+            }
             if (lParam == 0 && LOWORD(wParam) >= kFullRangeCommand && LOWORD(wParam) <= kZoneDiagramCommand) {
                 RunCommand(LOWORD(wParam));
                 return 0;
@@ -418,6 +441,12 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
             SetBkColor(dc, background);
             return reinterpret_cast<INT_PTR>(fitKindBrush_);
         }
+        case kPressFitClosedMessage:
+            if (pressFit_ && pressFit_->Model().Closed()) {
+                settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
+                pressFit_.reset();
+            }
+            return 0;
         case kFinderClosedMessage:
             if (finder_ && finder_->Model().Closed()) {
                 settings_.SetPosition(kFinderPositionKey, TopLeft(finder_->Window()));

@@ -12,6 +12,7 @@
 #include "ui/main_model.h"
 #include "ui/win32/finder_dialog.h"
 #include "ui/win32/model_view.h"
+#include "ui/win32/press_fit_dialog.h"
 #include "ui/win32/settings.h"
 
 namespace tolvo::win32 {
@@ -23,6 +24,9 @@ enum MenuCommand : WORD {
     kPasteCalloutCommand,
     kZoneDiagramCommand,
 };
+
+// The joint's dialog "圧入計算", apart from the menu's run of commands.
+inline constexpr WORD kPressFitCommand = 40101;
 
 // A shortcut as the menus write it ("Ctrl+Shift+V") as an accelerator; none
 // for a text that names no key.
@@ -36,6 +40,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
 
     const MainModel& Model() const { return *owned_; }
     FinderDialog* Finder() const { return finder_.get(); }
+    PressFitDialog* PressFit() const { return pressFit_.get(); }
     // Shows the window, centred on the primary screen's work area.
     void Show(int showCommand);
     // Runs the window until the model ends it; false when WM_QUIT came first.
@@ -70,6 +75,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void SetFullRange(bool on);
     void SetZoneDiagram(bool on);
     void OpenFinder();
+    void OpenPressFit();
     void PasteCallout();
     bool IsClassControl(int id) const;
 
@@ -82,6 +88,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     COLORREF fitKindText_ = 0;
     std::optional<FitClassRange> shownRange_;
     std::unique_ptr<FinderDialog> finder_;
+    std::unique_ptr<PressFitDialog> pressFit_;
     bool ended_ = false;
     wchar_t highSurrogate_ = 0;  // the first half of a character typed on a class control
 };

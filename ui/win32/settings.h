@@ -23,6 +23,7 @@ inline constexpr std::string_view kFullRangeKey = "fullRange";
 inline constexpr std::string_view kZoneDiagramKey = "zoneDiagram";
 inline constexpr std::string_view kFinderPositionKey = "finderPosition";
 inline constexpr std::string_view kZoneDiagramPositionKey = "zoneDiagramPosition";
+inline constexpr std::string_view kPressFitPositionKey = "pressFitPosition";
 
 // Where the values are kept: text values by name.
 class SettingsStore {
