@@ -380,7 +380,8 @@ inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超
                                                     "計算結果が数値の範囲を超えています"};
 
 // ---- the joint's dialog "圧入計算" (ui/press_fit_model.h) ----
-// The units of its values, after each (also tolvo-fit's and the copied report's).
+// The units of the joint's values, after each, in both languages (tolvo-fit's, the dialog's, the copied
+// report's).
 inline constexpr std::string_view kPressUnitMm = " mm";
 inline constexpr std::string_view kPressUnitMpa = " MPa";
 inline constexpr std::string_view kPressUnitN = " N";
