@@ -429,4 +429,26 @@ inline constexpr std::string_view kFitMaterialTensile = "引張強さ";
 inline constexpr std::string_view kFitMaterialsNote =
     "値は室温付近の代表値です。設計には材料メーカーの値を使ってください（α は --hole-alpha、--shaft-alpha で指定できます）。";
 
+// ---- the joint's dialog "圧入計算" (ui/press_fit_model.h) ----
+// The units of the joint's values, after each, in both languages (tolvo-fit's, the dialog's, the copied
+// report's).
+inline constexpr std::string_view kPressUnitMm = " mm";
+inline constexpr std::string_view kPressUnitMpa = " MPa";
+inline constexpr std::string_view kPressUnitN = " N";
+inline constexpr std::string_view kPressUnitNm = " N·m";
+inline constexpr std::string_view kPressUnitCelsius = " °C";
+// The dialog's message line: why nothing is computed.
+inline constexpr std::string_view kPressFitNoPair =
+    "主画面のはめあいが求められていません （しめしろを入力することもできます）";
+inline constexpr std::string_view kPressFitSizeMissing = "はめあい径を入力してください";
+inline constexpr std::string_view kPressFitInterferenceMissing =
+    "最小しめしろと最大しめしろを入力してください";
+inline constexpr std::string_view kPressFitSizesMissing = "ハブ外径とはめあい長さを入力してください";
+inline constexpr std::string_view kPressFitValueMissing = "{0}を入力してください";  // {0} kPressFieldNames
+// The copy dialog's check box, and the heading of the joint's lines in the report.
+inline constexpr std::string_view kIncludePressFitText = "圧入計算";
+inline constexpr std::string_view kPressFitReportHeading =
+    "圧入計算 ： {0}";  // {0} kPressColumns' line, or why none
+// ---- end of the joint's dialog ----
+
 }  // namespace tolvo::ja

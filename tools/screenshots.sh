@@ -76,6 +76,9 @@ XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-clearan
 XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-interference.png" type:1003:25 \
   slide:1004:4 slide:1005:2 slide:1085:9 slide:1086:1 finder fclick:2305 ftype:2301:-0.035 ftype:2302:-0.001 \
   ftype:2311:25.010 "ftype:2312:25.030, 25.040"
+# The joint's dialog "圧入計算" over 40 H7/s6 (the whole range), a φ80 hub 30 mm long.
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/press-fit.png" range \
+  slide:1004:10 slide:1005:8 slide:1085:18 slide:1086:7 type:1003:40 press ptype:2504:80 ptype:2505:30
 # The tolerance-zone diagram beside the window, 25 mm H7 with g6, k6 and p6, light and dark.
 for palette in light dark; do
   for fit in clearance:3 transition:6 interference:9; do

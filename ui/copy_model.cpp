@@ -21,6 +21,7 @@ constexpr FlagBox<ReportOptions> kReportBoxes[] = {
     {kIncludeFitAmounts, &ReportOptions::includeFitAmounts},
     {kIncludeMeanFit, &ReportOptions::includeMeanFit},
     {kIncludeCallout, &ReportOptions::includeCallout},
+    {kIncludePressFit, &ReportOptions::includePressFit},
 };
 
 // The check boxes of one feature's flags; the first includes its name.
@@ -81,6 +82,8 @@ CopyModel::CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& o
         controls_.At(e.edit).text = e.text(texts);
         controls_.At(e.edit).enabled = controls_.At(e.enablingBox).checked;
     }
+    // The joint's lines only while its dialog shows a joint.
+    controls_.At(kIncludePressFit).enabled = !lines_.pressFit.empty();
     RebuildPreview();
     focus_ = kTitleEdit;
     selectAllRequest_ = kTitleEdit;

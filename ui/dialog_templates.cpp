@@ -1,5 +1,6 @@
 #include "ui/dialog_templates.h"
 
+#include "core/press_fit_text.h"
 #include "core/texts_ja.h"
 #include "core/version.h"
 
@@ -194,6 +195,7 @@ constexpr ControlTemplate kCopyControls[] = {
     {copy_dialog::kIncludeFitAmounts, ControlKind::CheckBox, "勘合量", {15, 250, 37, 10}, 0},
     {copy_dialog::kIncludeMeanFit, ControlKind::CheckBox, "中央値換算の勘合", {15, 265, 85, 10}, 0},
     {copy_dialog::kIncludeCallout, ControlKind::CheckBox, ja::kIncludeCalloutText, {57, 250, 66, 10}, 0},
+    {copy_dialog::kIncludePressFit, ControlKind::CheckBox, ja::kIncludePressFitText, {57, 235, 66, 10}, 0},
     {copy_dialog::kCopyButton, ControlKind::DefaultPushButton, "コピー", {165, 271, 50, 14}, 0},
     {copy_dialog::kCancelButton, ControlKind::PushButton, "ｷｬﾝｾﾙ", {220, 271, 50, 14}, 0},
     {kNoId, ControlKind::Static, "コピー内容", {133, 10, 45, 10}, 0},
@@ -246,12 +248,125 @@ constexpr ControlTemplate kFinderControls[] = {
     {finder_dialog::kCloseButton, ControlKind::PushButton, "閉じる", {255, 346, 50, 14}, 0},
 };
 
+// ---- the joint's dialog "圧入計算" ----
+namespace press_fit {
+using namespace press_dialog;
+// The inputs on the left, in tab order.
+constexpr ControlTemplate kInputs[] = {
+    {kTypedInterference, ControlKind::CheckBox, "しめしろを入力", {8, 6, 90, 10}, 0},
+    {kNoId, ControlKind::Static, "はめあい径 φ", {8, 22, 60, 10}, 0},
+    {kJointDiameter, ControlKind::InputEdit, "", {70, 20, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {113, 22, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "しめしろ 最小", {8, 37, 60, 10}, 0},
+    {kMinimumInterference, ControlKind::InputEdit, "", {70, 35, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "～ 最大", {113, 37, 28, 10}, 0},
+    {kMaximumInterference, ControlKind::InputEdit, "", {142, 35, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {185, 37, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "ハブ外径 φ", {8, 53, 60, 10}, 0},
+    {kHubOuterDiameter, ControlKind::InputEdit, "", {70, 51, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {113, 53, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "はめあい長さ", {8, 68, 60, 10}, 0},
+    {kLength, ControlKind::InputEdit, "", {70, 66, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {113, 68, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "軸の内径 φ", {8, 83, 60, 10}, 0},
+    {kShaftBore, ControlKind::InputEdit, "0", {70, 81, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm （0 は中実軸）", {113, 83, 90, 10}, 0},
+    {kNoId, ControlKind::Static, "摩擦係数 μ", {8, 98, 60, 10}, 0},
+    {kFriction, ControlKind::InputEdit, "0.1", {70, 96, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "圧入時 μe", {113, 98, 40, 10}, 0},
+    {kPressFriction, ControlKind::InputEdit, "", {155, 96, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "ハブ材料", {8, 116, 40, 10}, 0},
+    {kHubMaterial, ControlKind::Static, "", {50, 116, 150, 10}, kSunken},
+    {kHubMaterialScroll, ControlKind::ScrollBar, "", {200, 114, 10, 14}, 0},
+    {kNoId, ControlKind::Static, "軸材料", {8, 132, 40, 10}, 0},
+    {kShaftMaterial, ControlKind::Static, "", {50, 132, 150, 10}, kSunken},
+    {kShaftMaterialScroll, ControlKind::ScrollBar, "", {200, 130, 10, 14}, 0},
+    {kNoId, ControlKind::Static, "ハブ", {100, 148, 44, 10}, kCentred},
+    {kNoId, ControlKind::Static, "軸", {150, 148, 44, 10}, kCentred},
+    {kNoId, ControlKind::Static, "縦弾性係数 E (GPa)", {8, 161, 90, 10}, 0},
+    {kHubValues[0], ControlKind::InputEdit, "", {100, 159, 44, 12}, 0},
+    {kShaftValues[0], ControlKind::InputEdit, "", {150, 159, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "ポアソン比 ν", {8, 175, 90, 10}, 0},
+    {kHubValues[1], ControlKind::InputEdit, "", {100, 173, 44, 12}, 0},
+    {kShaftValues[1], ControlKind::InputEdit, "", {150, 173, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "線膨張係数 α (1/K)", {8, 189, 90, 10}, 0},
+    {kHubValues[2], ControlKind::InputEdit, "", {100, 187, 44, 12}, 0},
+    {kShaftValues[2], ControlKind::InputEdit, "", {150, 187, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "降伏点 (MPa)", {8, 203, 90, 10}, 0},
+    {kHubValues[3], ControlKind::InputEdit, "", {100, 201, 44, 12}, 0},
+    {kShaftValues[3], ControlKind::InputEdit, "", {150, 201, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "密度 (kg/m³)", {8, 217, 90, 10}, 0},
+    {kHubValues[4], ControlKind::InputEdit, "", {100, 215, 44, 12}, 0},
+    {kShaftValues[4], ControlKind::InputEdit, "", {150, 215, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "粗さ Rz (μm)", {8, 231, 90, 10}, 0},
+    {kHubRoughness, ControlKind::InputEdit, "", {100, 229, 44, 12}, 0},
+    {kShaftRoughness, ControlKind::InputEdit, "", {150, 229, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "平滑化係数 k", {8, 247, 60, 10}, 0},
+    {kSmoothingCurrent, ControlKind::Radio, "0.4", {70, 247, 34, 10}, 0},
+    {kSmoothingOlder, ControlKind::Radio, "0.8 （旧法）", {106, 247, 70, 10}, 0},
+    {kNoId, ControlKind::Static, "回転数 (1/min)", {8, 262, 60, 10}, 0},
+    {kSpeed, ControlKind::InputEdit, "", {70, 260, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "室温 (°C)", {116, 262, 40, 10}, 0},
+    {kRoomTemperature, ControlKind::InputEdit, "20", {158, 260, 36, 12}, 0},
+    {kNoId, ControlKind::Static, "はめ込みすきま", {8, 277, 60, 10}, 0},
+    {kMountingClearance, ControlKind::InputEdit, "", {70, 275, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {113, 277, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "最小安全率", {130, 277, 44, 10}, 0},
+    {kMinimumSafety, ControlKind::InputEdit, "1", {174, 275, 20, 12}, 0},
+};
+// The results on the right: a row per joint value, then the temperatures.
+constexpr int kRowTop = 20;
+constexpr int kRowStep = 13;
+constexpr int kLabelX = 218;
+constexpr int kMinimumX = 318;
+constexpr int kMaximumX = 378;
+constexpr int kUnitX = 438;
+constexpr int kShrinkTop = kRowTop + kRowStep * static_cast<int>(kPressFitRowCount) + 4;
+constexpr ControlTemplate kHeadings[] = {
+    {kNoId, ControlKind::Static, "最小しめしろ", {kMinimumX, 6, 58, 10}, kCentred},
+    {kNoId, ControlKind::Static, "最大しめしろ", {kMaximumX, 6, 58, 10}, kCentred},
+};
+constexpr ControlTemplate kTail[] = {
+    {kNoId, ControlKind::Static, "焼きばめ ハブ加熱", {kLabelX, kShrinkTop + 2, 98, 10}, 0},
+    {kShrinkHubTemperature, ControlKind::OutputEdit, "", {kMinimumX, kShrinkTop, 58, 12}, 0},
+    {kNoId, ControlKind::Static, "°C", {kMinimumX + 60, kShrinkTop + 2, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "冷やしばめ 軸冷却", {kLabelX, kShrinkTop + 16, 98, 10}, 0},
+    {kCoolShaftTemperature, ControlKind::OutputEdit, "", {kMinimumX, kShrinkTop + 14, 58, 12}, 0},
+    {kNoId, ControlKind::Static, "°C", {kMinimumX + 60, kShrinkTop + 16, 14, 10}, 0},
+    {kMessage, ControlKind::Static, "", {8, 294, 460, 10}, 0},
+    {kFindings, ControlKind::PreviewEdit, "", {8, 306, 460, 40}, 0},
+    {kCloseButton, ControlKind::PushButton, "閉じる", {418, 350, 50, 14}, 0},
+};
+constexpr std::size_t kCount =
+    std::size(kInputs) + std::size(kHeadings) + 4 * kPressFitRowCount + std::size(kTail);
+
+constexpr std::array<ControlTemplate, kCount> Controls() {
+    std::array<ControlTemplate, kCount> out{};
+    std::size_t next = 0;
+    for (const ControlTemplate& c : kInputs) out[next++] = c;
+    for (const ControlTemplate& c : kHeadings) out[next++] = c;
+    for (std::size_t k = 0; k < kPressFitRowCount; ++k) {
+        const int y = kRowTop + kRowStep * static_cast<int>(k);
+        out[next++] = {kNoId, ControlKind::Static, kPressFitRows[k].japanese, {kLabelX, y + 2, 98, 10}, 0};
+        out[next++] = {MinimumResult(k), ControlKind::OutputEdit, "", {kMinimumX, y, 58, 12}, 0};
+        out[next++] = {MaximumResult(k), ControlKind::OutputEdit, "", {kMaximumX, y, 58, 12}, 0};
+        out[next++] = {kNoId, ControlKind::Static, kPressFitRows[k].unit, {kUnitX, y + 2, 26, 10}, 0};
+    }
+    for (const ControlTemplate& c : kTail) out[next++] = c;
+    return out;
+}
+}  // namespace press_fit
+
+constexpr auto kPressFitControls = press_fit::Controls();
+// ---- end of the joint's dialog ----
+
 }  // namespace
 
 const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269, kMainControls};
 const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
 const DialogTemplate kFinderDialog = {ja::kFinderMenuItemText, 315, 365, kFinderControls};
+const DialogTemplate kPressFitDialog = {ja::kPressFitTitle, 474, 370, kPressFitControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 

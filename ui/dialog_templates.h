@@ -123,6 +123,8 @@ inline constexpr int kCancelButton = 2;
 inline constexpr int kPreviewEdit = 1006;
 // The extensions' check boxes (main_dialog::IsExtensionId), off by default.
 inline constexpr int kIncludeCallout = 2600;  // the pair's callout as a drawing writes it
+// The joint of the open dialog "圧入計算".
+inline constexpr int kIncludePressFit = 2590;
 }  // namespace copy_dialog
 
 namespace finder_dialog {                    // "はめあい検索", non-modal beside the main window
@@ -142,6 +144,48 @@ inline constexpr int kMeasuredShafts = 2312;
 inline constexpr int kMeasuredResults = 2313;  // one line per part and per pair
 inline constexpr int kCloseButton = 2314;
 }  // namespace finder_dialog
+
+// ---- the joint's dialog ----
+namespace press_dialog {                           // "圧入計算", non-modal beside the main window
+inline constexpr int kTypedInterference = 2500;    // check box: the interference typed, not the main window's
+inline constexpr int kMinimumInterference = 2501;  // mm, diametral; the main window's pair's while not typed
+inline constexpr int kMaximumInterference = 2502;
+inline constexpr int kJointDiameter = 2503;  // mm; the main window's hole basic size while not typed
+inline constexpr int kHubOuterDiameter = 2504;
+inline constexpr int kLength = 2505;
+inline constexpr int kShaftBore = 2506;  // 0: a solid shaft
+inline constexpr int kFriction = 2507;
+inline constexpr int kPressFriction = 2508;  // blank: μ
+inline constexpr int kHubMaterial = 2510;    // the material's name, stepped by its scroll bar
+inline constexpr int kHubMaterialScroll = 2511;
+inline constexpr int kShaftMaterial = 2512;
+inline constexpr int kShaftMaterialScroll = 2513;
+// The five values of each part (the material's, or typed over): E GPa, ν, α 1/K, yield MPa, ρ kg/m³.
+inline constexpr std::array<int, 5> kHubValues = {2515, 2516, 2517, 2518, 2519};
+inline constexpr std::array<int, 5> kShaftValues = {2520, 2521, 2522, 2523, 2524};
+inline constexpr int kHubRoughness = 2525;  // Rz μm; blank: not given
+inline constexpr int kShaftRoughness = 2526;
+inline constexpr int kSmoothingCurrent = 2527;  // radios: k 0.4, k 0.8
+inline constexpr int kSmoothingOlder = 2528;
+inline constexpr int kSpeed = 2529;  // 1/min; blank: at rest
+inline constexpr int kRoomTemperature = 2530;
+inline constexpr int kMountingClearance = 2531;  // mm; blank: 0.001·D
+inline constexpr int kMinimumSafety = 2532;
+inline constexpr int kMessage = 2535;  // why nothing is computed, when so
+// The results, one row per core/press_fit_text.h row: minimum at 2540 + 2k, maximum at 2541 + 2k.
+inline constexpr int kFirstResult = 2540;
+constexpr int MinimumResult(std::size_t row) {
+    return kFirstResult + 2 * static_cast<int>(row);
+}
+constexpr int MaximumResult(std::size_t row) {
+    return MinimumResult(row) + 1;
+}
+inline constexpr int kShrinkHubTemperature = 2580;  // °C
+inline constexpr int kCoolShaftTemperature = 2581;
+inline constexpr int kFindings = 2583;  // the warnings and notes, a line each
+inline constexpr int kCloseButton = 2584;
+}  // namespace press_dialog
+// ---- end of the joint's dialog ----
 
 namespace about_dialog {  // template 100
 inline constexpr int kOkButton = 1;
@@ -199,6 +243,9 @@ extern const DialogTemplate kCopyDialog;    // 130, "クリップボードへコ
 extern const DialogTemplate kAboutDialog;   // 100
 extern const DialogTemplate kFinderDialog;  // "はめあい検索"
 
+// The joint's dialog "圧入計算".
+extern const DialogTemplate kPressFitDialog;
+
 // All three dialogs use this face at 9 points.
 extern const std::string_view kDialogFontFace;
 inline constexpr int kDialogFontPoints = 9;
@@ -213,6 +260,8 @@ inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
 // The copy-callout item's shortcut (its text: ja::kCopyCalloutMenuItemText),
 // beside the paste-callout item's; Ctrl+P is kept for printing.
 inline constexpr std::string_view kCopyCalloutShortcut = "Ctrl+Shift+C";
+// The joint's dialog "圧入計算" (J for joint; Ctrl+P is printing's).
+inline constexpr std::string_view kPressFitShortcut = "Ctrl+J";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

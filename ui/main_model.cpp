@@ -503,6 +503,7 @@ void MainModel::OnCopyCommand() {
     ReportLines lines = BuildReportLines(hole, shaft, fit);
     lines.callout =
         std::string(ja::kCalloutLabel) + PairCallout().value_or(std::string(ja::kFeaturePlaceholder));
+    if (pressFitReport_) lines.pressFit = pressFitReport_();
     CopyModel dialog(host_, std::move(lines), reportOptions_);
     if (host_.RunCopyDialog(dialog) && dialog.Result() == true) reportOptions_ = dialog.Options();
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -179,6 +180,12 @@ class MainModel {
     void OnCopyCallout();
     // ---- end of the callout ----
 
+    // ---- the joint's dialog ----
+    // While the dialog "圧入計算" is open, its lines for the copied report
+    // (empty while it shows no joint); cleared when it closes.
+    void SetPressFitReport(std::function<std::string()> report) { pressFitReport_ = std::move(report); }
+    // ---- end of the joint's dialog ----
+
     const ControlStates& Controls() const { return controls_; }
     int Focus() const { return focus_; }
     std::optional<EndResult> Ended() const { return ended_; }
@@ -264,6 +271,7 @@ class MainModel {
     ControlStates controls_;
     std::array<FeatureRecord, kFeatureKindCount> features_;
     FitResult fitResult_;
+    std::function<std::string()> pressFitReport_;
     FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
     FitClassRange range_ = FitClassRange::Seed;

@@ -139,6 +139,10 @@ std::string AssembleReport(const ReportLines& lines, const ReportOptions& o) {
         if (o.includeMeanFit) text += kLineEnd;
         text += lines.callout;
     }
+    if (o.includePressFit && !lines.pressFit.empty()) {
+        if (!text.empty() && !text.ends_with(kLineEnd)) text += kLineEnd;
+        text += lines.pressFit;
+    }
     return text;
 }
 

@@ -31,6 +31,7 @@ struct ReportOptions {
     bool includeFitAmounts = true;
     bool includeMeanFit = true;
     bool includeCallout = false;  // the pair's callout, after the mean fit (off: the report as it always was)
+    bool includePressFit = false;  // the open joint dialog's results, last (off: the report as it always was)
     friend bool operator==(const ReportOptions&, const ReportOptions&) = default;
 };
 
@@ -54,6 +55,8 @@ struct ReportLines {
     std::string fitAmounts;  // two lines joined by "\r\n"
     std::string meanFit;
     std::string callout;  // "はめあい記号 ： φ25H7/g6"
+    // The joint's lines joined by "\r\n"; empty while its dialog shows none.
+    std::string pressFit;
     friend bool operator==(const ReportLines&, const ReportLines&) = default;
 };
 

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "core/press_fit_text.h"
 #include "core/version.h"
 #include "platform/help_folders.h"
 #include "tests/fit/run_program.h"
 #include "tests/replay/strict_json.h"
+#include "ui/dialog_templates.h"
 
 namespace tolvo {
 namespace {
@@ -254,7 +256,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"type 1003 25\nfinder open\nfnd set 2301 0.001\nfnd set 2302 0.0015\nfnd choose 0\n", 5,
                  "row 0 holds no pair"},
         BadEvent{"finder open\nfnd close\nfnd click 2305\n", 3, "no finder dialog is open"},
-        BadEvent{"type 1003 25\nclick 57671\nfinder open\n", 3, "copy dialog is open"}));
+        BadEvent{"type 1003 25\nclick 57671\nfinder open\n", 3, "copy dialog is open"},
+        // the joint's dialog
+        BadEvent{"prs type 2504 80\n", 1, "no press-fit dialog is open"},
+        BadEvent{"press\n", 1, "press takes open"},
+        BadEvent{"press open\nprs jump\n", 2, "unknown press-fit event"},
+        BadEvent{"press open\nprs type 2501 0.1\n", 2, "disabled"},
+        BadEvent{"press open\nprs type 2540 1\n", 2, "read-only"},
+        BadEvent{"press open\nprs scroll 2510 down\n", 2, "not a scroll bar"},
+        BadEvent{"press open\nprs close\nprs click 2500\n", 3, "no press-fit dialog is open"}));
 
 TEST(Replay, TheFinderDumpBeginsWithTheFirstFinderEventAndFollowsTheMainWindow) {
     const Outcome o = Replay(
@@ -629,6 +639,54 @@ TEST(Replay, TheZoneDiagramWithoutValuesIsTheZeroLineAlone) {
         EXPECT_EQ(ZoneDiagramPart(d), R"(,"zoneDiagram":{"zeroLine":"","zones":[],"fit":null,"note":""}})")
             << d;
 }
+
+// ---- the joint's dialog ----
+// tolvo-fit is run through a POSIX shell, which a Windows build under Wine does not have.
+#if !defined(_WIN32)
+// The text of a control of the joint's dialog in a dump.
+std::string PressFitText(const std::string& dump, int id) {
+    const std::size_t dialog = dump.find("\"pressFit\":{\"controls\":{");
+    if (dialog == std::string::npos) return "(no dialog)";
+    const std::string key = "\"" + std::to_string(id) + "\":{\"text\":\"";
+    const std::size_t at = dump.find(key, dialog);
+    if (at == std::string::npos) return "(no control)";
+    const std::size_t begin = at + key.size();
+    return dump.substr(begin, dump.find('"', begin) - begin);
+}
+
+// The scenario's first dump, 40 H7/s6 in a φ80 hub 30 mm long, shows
+// tolvo-fit --press's numbers for the same joint, row by row.
+TEST(ReplayPressFit, TheScenariosNumbersAreTolvoFitsForTheSameJoint) {
+    std::ifstream expected(TOLVO_PRESS_FIT_EXPECTED, std::ios::binary);
+    std::string dump;
+    ASSERT_TRUE(std::getline(expected, dump));
+    const fit_test::ProgramRun run = fit_test::RunProgram(
+        TOLVO_FIT_PROGRAM, {"--press", "40", "H7/s6", "--hub-od", "80", "--length", "30"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::size_t compared = 0;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        for (std::size_t k = 0; k < kPressFitRowCount; ++k) {
+            const PressFitRow& row = kPressFitRows[k];
+            const std::string label = "  " + std::string(row.japanese) + " ： ";
+            if (!line.starts_with(label)) continue;
+            EXPECT_EQ(line.substr(label.size()), PressFitText(dump, press_dialog::MinimumResult(k)) + " / " +
+                                                     PressFitText(dump, press_dialog::MaximumResult(k)) +
+                                                     std::string(row.unit));
+            ++compared;
+        }
+        if (line.starts_with("焼きばめ")) {
+            EXPECT_NE(line.find("ハブを " + PressFitText(dump, press_dialog::kShrinkHubTemperature) + " °C"),
+                      std::string::npos);
+            EXPECT_NE(line.find("軸を " + PressFitText(dump, press_dialog::kCoolShaftTemperature) + " °C"),
+                      std::string::npos);
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 16u);  // the rows without roughness, temperatures and speed, and the shrink line
+}
+#endif
+// ---- end of the joint's dialog ----
 
 }  // namespace
 }  // namespace tolvo

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/fit_evaluation.h"
+#include "core/press_fit_text.h"
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
 #include "core/zone_diagram.h"
@@ -241,6 +242,7 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     const Item items[] = {
         {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut, FCONTROL, 'R'},
         {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut, FCONTROL, 'F'},
+        {kPressFitCommand, ja::kPressFitTitle, kPressFitShortcut, FCONTROL, 'J'},
         {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut, FCONTROL | FSHIFT, 'V'},
         {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut, FCONTROL | FSHIFT, 'C'},
         {0, ja::kCalloutStyleMenuText, "", 0, 0},
@@ -249,7 +251,7 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     };
     HMENU menu = window->CreateContextMenu();
     ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(items)));
-    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+    for (int k = 0; k < static_cast<int>(std::size(items)); ++k) {
         const Item& item = items[k];
         wchar_t text[256] = {};
         GetMenuStringW(menu, static_cast<UINT>(k), text, 256, MF_BYPOSITION);
@@ -443,6 +445,54 @@ TEST_F(Win32MainWindow, FinderListsTheModelsRowsAndPutsAChosenPairIntoTheWindow)
     while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
     EXPECT_EQ(window->Finder(), nullptr);
 }
+
+// ---- the joint's dialog ----
+TEST_F(Win32MainWindow, CtrlJOpensTheJointsDialogWhichShowsTheModelAndFollowsThePair) {
+    Type(kHoleBasicSize, L"40");
+    const auto slide = [&](int slider, int position) {
+        SendMessageW(Control(slider), TBM_SETPOS, TRUE, position);
+        SendMessageW(window->Window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                     reinterpret_cast<LPARAM>(Control(slider)));
+    };
+    slide(kHoleLetterSlider, 4);   // H
+    slide(kHoleGradeSlider, 2);    // 7
+    slide(kShaftLetterSlider, 9);  // p
+    slide(kShaftGradeSlider, 1);   // 6
+    SetFocus(Control(kHoleBasicSize));
+    MSG press{Control(kHoleBasicSize), WM_KEYDOWN, 'J', 0, 0, {}};
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(window->PreTranslate(press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    PressFitDialog* dialog = window->PressFit();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog->Window()));
+    wchar_t caption[64] = {};
+    GetWindowTextW(dialog->Window(), caption, 64);
+    EXPECT_EQ(Utf8(caption), ja::kPressFitTitle);
+    const auto shown = [&](int id) { return Text(dialog->Control(id)); };
+    EXPECT_EQ(shown(press_dialog::kMaximumInterference), "0.042");  // H7/p6: 0/+25 against +26/+42 μm
+    SetWindowTextW(dialog->Control(press_dialog::kHubOuterDiameter), L"80");
+    SetWindowTextW(dialog->Control(press_dialog::kLength), L"30");
+    for (std::size_t k = 0; k < kPressFitRowCount; ++k) {
+        for (int id : {press_dialog::MinimumResult(k), press_dialog::MaximumResult(k)}) {
+            EXPECT_EQ(shown(id), dialog->Model().Controls().At(id).text) << id;
+            EXPECT_FALSE(shown(id).empty()) << id;
+        }
+    }
+    EXPECT_EQ(shown(press_dialog::MaximumResult(5)), "81.1125");  // p = U·206000·3/320 MPa
+    slide(kShaftLetterSlider, 3);                                 // g6: a clearance, no joint
+    EXPECT_TRUE(shown(press_dialog::MaximumResult(5)).empty());
+    EXPECT_NE(shown(press_dialog::kFindings).find("しめしろがありません"), std::string::npos);
+    MSG escape{dialog->Control(press_dialog::kLength), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(dialog->PreTranslate(escape));
+    MSG pending;
+    while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
+    EXPECT_EQ(window->PressFit(), nullptr);
+}
+// ---- end of the joint's dialog ----
 
 BOOL CALLBACK FindTooltips(HWND window, LPARAM data) {
     wchar_t name[32] = {};

@@ -6,6 +6,7 @@
 
 #include "core/json_writer.h"
 #include "core/number_text.h"
+#include "core/press_fit_text.h"
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
 #include "tools/fit/result.h"
@@ -85,59 +86,15 @@ const Catalogue& CatalogueOf(Language language) {
     return language == Language::Japanese ? kJapanese : kEnglish;
 }
 
-// Which lines a joint's report shows: the losses only where their inputs are given.
-enum class Shown { Always, Roughness, Temperature, Speed };
-
-// One line of the two ends: its labels, its unit, and its value at an end
-// (none: not defined there, written "-").
-struct Row {
-    std::string_view japanese;
-    std::string_view english;
-    std::string_view unit;  // JSON's field name ends in it too
-    std::string_view jsonName;
-    Shown shown;
-    std::optional<double> (*value)(const PressFitEnd&);
+// tolvo-fit's English labels of core's rows, in their order.
+constexpr std::string_view kEnglishRowLabels[] = {
+    en::kPressInterference,    en::kPressRoughnessLoss, en::kPressTemperatureLoss, en::kPressSpeedLoss,
+    en::kPressEffective,       en::kPressPressure,      en::kPressHubTangential,   en::kPressHubRadial,
+    en::kPressHubEquivalent,   en::kPressHubOutside,    en::kPressShaftTangential, en::kPressShaftRadial,
+    en::kPressShaftEquivalent, en::kPressHubSafety,     en::kPressShaftSafety,     en::kPressTorque,
+    en::kPressAxial,           en::kPressForce,
 };
-
-// clang-format off
-constexpr Row kRows[] = {
-    {ja::kPressInterference, en::kPressInterference, en::kPressUnitMm, "interference_mm", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.interferenceMm; }},
-    {ja::kPressRoughnessLoss, en::kPressRoughnessLoss, en::kPressUnitMm, "roughnessLoss_mm", Shown::Roughness,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.roughnessLossMm; }},
-    {ja::kPressTemperatureLoss, en::kPressTemperatureLoss, en::kPressUnitMm, "temperatureLoss_mm", Shown::Temperature,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.temperatureLossMm; }},
-    {ja::kPressSpeedLoss, en::kPressSpeedLoss, en::kPressUnitMm, "speedLoss_mm", Shown::Speed,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.speedLossMm; }},
-    {ja::kPressEffective, en::kPressEffective, en::kPressUnitMm, "effectiveInterference_mm", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.effectiveInterferenceMm; }},
-    {ja::kPressPressure, en::kPressPressure, en::kPressUnitMpa, "pressure_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.pressureMpa; }},
-    {ja::kPressHubTangential, en::kPressHubTangential, en::kPressUnitMpa, "hubBoreTangential_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.hub.tangentialMpa; }},
-    {ja::kPressHubRadial, en::kPressHubRadial, en::kPressUnitMpa, "hubBoreRadial_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.hub.radialMpa; }},
-    {ja::kPressHubEquivalent, en::kPressHubEquivalent, en::kPressUnitMpa, "hubBoreEquivalent_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.hub.equivalentMpa; }},
-    {ja::kPressHubOutside, en::kPressHubOutside, en::kPressUnitMpa, "hubOutsideTangential_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.hubOutsideTangentialMpa; }},
-    {ja::kPressShaftTangential, en::kPressShaftTangential, en::kPressUnitMpa, "shaftTangential_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.shaft.tangentialMpa; }},
-    {ja::kPressShaftRadial, en::kPressShaftRadial, en::kPressUnitMpa, "shaftRadial_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.shaft.radialMpa; }},
-    {ja::kPressShaftEquivalent, en::kPressShaftEquivalent, en::kPressUnitMpa, "shaftEquivalent_MPa", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.shaft.equivalentMpa; }},
-    {ja::kPressHubSafety, en::kPressHubSafety, "", "hubSafety", Shown::Always,
-     [](const PressFitEnd& e) { return e.hub.safety; }},
-    {ja::kPressShaftSafety, en::kPressShaftSafety, "", "shaftSafety", Shown::Always,
-     [](const PressFitEnd& e) { return e.shaft.safety; }},
-    {ja::kPressTorque, en::kPressTorque, en::kPressUnitNm, "torqueCapacity_Nm", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.torqueCapacityNm; }},
-    {ja::kPressAxial, en::kPressAxial, en::kPressUnitN, "axialCapacity_N", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.axialCapacityN; }},
-    {ja::kPressForce, en::kPressForce, en::kPressUnitN, "pressInForce_N", Shown::Always,
-     [](const PressFitEnd& e) -> std::optional<double> { return e.pressInForceN; }},
-};
+static_assert(std::size(kEnglishRowLabels) == kPressFitRowCount);
 
 // How a refusal names the value at fault: the option that gives it, or what it is.
 constexpr std::pair<PressFitField, std::string_view> kFieldNames[] = {
@@ -218,79 +175,28 @@ PressFitPart Part(const Material& material, std::optional<double> modulus, std::
     return part;
 }
 
-bool IsShown(const PressFitInput& in, Shown shown) {
-    switch (shown) {
-        case Shown::Always:
-            return true;
-        case Shown::Roughness:
-            return in.hub.roughnessRzUm || in.shaft.roughnessRzUm;
-        case Shown::Temperature:
-            return in.hub.serviceTemperature || in.shaft.serviceTemperature;
-        case Shown::Speed:
-            return in.speedRpm.has_value();
-    }
-    return true;
-}
-
 // A warning or a note: its JSON code and its text.
 struct Finding {
     std::string_view code;
     std::string text;
 };
 
-std::string Temperature(double t) {
-    return FormatFixed(t, 1);
-}
-
-// A safety said to be below its minimum, cut (not rounded) to two decimals,
-// so that 0.996 never reads "1.00 is below 1".
-std::string SafetyBelow(double safety) {
-    return FormatFixed(std::floor(safety * 100.0) / 100.0, 2);
+std::vector<Finding> Worded(const PressReport& r, const Catalogue& c,
+                            const std::vector<PressFitFinding>& findings) {
+    const PressFitWording wording{c.noInterference,    c.noPressure, c.yields,    c.cracks, c.belowNitrogen,
+                                  c.belowAbsoluteZero, c.elastic,    c.speedNote, c.ends,   c.parts};
+    std::vector<Finding> worded;
+    for (const PressFitFinding& f : findings)
+        worded.push_back({f.code, PressFitFindingText(f, r.input, r.result, wording)});
+    return worded;
 }
 
 std::vector<Finding> Warnings(const PressReport& r, const Catalogue& c) {
-    std::vector<Finding> found;
-    if (!r.result.joint) {
-        found.push_back(
-            {"noInterference", FillIn(c.noInterference, {FormatG(r.input.maximumInterferenceMm)})});
-        return found;
-    }
-    const PressFitJoint& j = *r.result.joint;
-    constexpr std::string_view kNoPressureCodes[] = {"noPressureAtMinimum", "noPressureAtMaximum"};
-    for (std::size_t e = 0; e < 2; ++e) {
-        if (j.ends[e].noPressure) {
-            found.push_back({kNoPressureCodes[e],
-                             FillIn(c.noPressure, {c.ends[e], FormatG(j.ends[e].effectiveInterferenceMm)})});
-        }
-    }
-    // The maximum interference stresses the parts most.
-    const PressFitEnd& high = j.ends[1];
-    const std::pair<const PartStresses*, bool> parts[] = {{&high.hub, r.input.hub.brittle},
-                                                          {&high.shaft, r.input.shaft.brittle}};
-    constexpr std::string_view kSafetyCodes[] = {"hubBelowMinimumSafety", "shaftBelowMinimumSafety"};
-    for (std::size_t p = 0; p < 2; ++p) {
-        const auto& [stresses, brittle] = parts[p];
-        if (!stresses->belowMinimumSafety) continue;
-        found.push_back({kSafetyCodes[p],
-                         FillIn(brittle ? c.cracks : c.yields, {c.parts[p], SafetyBelow(*stresses->safety),
-                                                                FormatG(r.input.minimumSafety)})});
-    }
-    if (j.coolingBelowAbsoluteZero) {
-        found.push_back(
-            {"coolingBelowAbsoluteZero", FillIn(c.belowAbsoluteZero, {Temperature(j.coolShaftTemperature)})});
-    } else if (j.coolingBelowLiquidNitrogen) {
-        found.push_back(
-            {"coolingBelowLiquidNitrogen", FillIn(c.belowNitrogen, {Temperature(j.coolShaftTemperature)})});
-    }
-    return found;
+    return Worded(r, c, PressFitWarnings(r.input, r.result));
 }
 
 std::vector<Finding> Notes(const PressReport& r, const Catalogue& c) {
-    std::vector<Finding> notes;
-    if (!r.result.joint) return notes;
-    notes.push_back({"elasticOnly", std::string(c.elastic)});
-    if (r.input.speedRpm) notes.push_back({"speedLossApproximate", std::string(c.speedNote)});
-    return notes;
+    return Worded(r, c, PressFitNotes(r.input, r.result));
 }
 
 std::string MaterialName(const Material& m, const Catalogue& c) {
@@ -313,10 +219,6 @@ std::string PartLine(const PressReport& r, std::size_t which, const Catalogue& c
                   {c.parts[which], MaterialName(hub ? *r.hubMaterial : *r.shaftMaterial, c), shape,
                    FormatG(m.elasticModulusGpa), FormatG(m.poissonRatio), FormatG(m.expansionPerKelvin),
                    part.brittle ? c.tensile : c.yield, FormatG(m.strengthMpa)});
-}
-
-std::string EndValue(std::optional<double> value) {
-    return value ? FormatG(*value) : std::string("-");
 }
 
 void AppendKey(std::string& out, std::string_view key) {
@@ -435,20 +337,20 @@ std::string WritePressText(const PressReport& r, Language language) {
     if (r.result.joint) {
         const PressFitJoint& j = *r.result.joint;
         out += c.columns;
-        for (const Row& row : kRows) {
-            if (!IsShown(in, row.shown)) continue;
+        for (std::size_t k = 0; k < kPressFitRowCount; ++k) {
+            const PressFitRow& row = kPressFitRows[k];
+            if (!IsPressFitRowShown(in, row.shown)) continue;
             out += "  ";
-            out += c.japanese ? row.japanese : row.english;
+            out += c.japanese ? row.japanese : kEnglishRowLabels[k];
             out += c.labelEnd;
-            out += EndValue(row.value(j.ends[0])) + " / " + EndValue(row.value(j.ends[1]));
-            out += row.unit;
+            out += PressFitEndsText(row, j);
             out += '\n';
         }
         const std::string room = FormatG(in.roomTemperature);
         const std::string clearance = FormatG(j.mountingClearanceMm);
-        out += FillIn(
-            j.coolingBelowAbsoluteZero ? c.shrinkHubOnly : c.shrink,
-            {Temperature(j.shrinkHubTemperature), Temperature(j.coolShaftTemperature), room, clearance});
+        out += FillIn(j.coolingBelowAbsoluteZero ? c.shrinkHubOnly : c.shrink,
+                      {PressFitTemperatureText(j.shrinkHubTemperature),
+                       PressFitTemperatureText(j.coolShaftTemperature), room, clearance});
     }
     for (const Finding& f : Warnings(r, c)) out += FillIn(c.warning, {f.text});
     for (const Finding& f : Notes(r, c)) out += FillIn(c.note, {f.text});
@@ -493,7 +395,7 @@ std::string WritePressJson(const PressReport& r) {
             AppendKey(out, kEndKeys[e]);
             out += '{';
             out += j.ends[e].noPressure ? "\"noPressure\":true," : "\"noPressure\":false,";
-            for (const Row& row : kRows) AppendField(out, row.jsonName, row.value(j.ends[e]));
+            for (const PressFitRow& row : kPressFitRows) AppendField(out, row.jsonName, row.value(j.ends[e]));
             out.back() = '}';
             out += ',';
         }

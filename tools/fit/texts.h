@@ -316,11 +316,7 @@ inline constexpr std::string_view kPressShrink =
     "{3} mm)\n";
 inline constexpr std::string_view kPressShrinkHubOnly =
     "shrink fitting: the hub heated to {0} °C (room {2} °C, mounting clearance {3} mm)\n";
-// The units of the report's lines, in both languages.
-inline constexpr std::string_view kPressUnitMm = " mm";
-inline constexpr std::string_view kPressUnitMpa = " MPa";
-inline constexpr std::string_view kPressUnitN = " N";
-inline constexpr std::string_view kPressUnitNm = " N·m";
+// The units of the report's lines, in both languages: core/texts_ja.h's kPressUnit*.
 inline constexpr std::string_view kPressWarning = "warning: {0}\n";
 inline constexpr std::string_view kPressNote = "note: {0}\n";
 // {0} the maximum interference in mm.

@@ -15,6 +15,7 @@ class ModelPerformer : public Performer {
     explicit ModelPerformer(const HelpSearch& help);
 
     const MainModel& Main() const override { return model_; }
+    MainModel* PressFitMain() override { return &model_; }
     const CopyModel* CopyDialog() const override { return dialog_; }
     const FinderModel* Finder() const override { return finder_ ? &*finder_ : nullptr; }
 

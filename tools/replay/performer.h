@@ -47,6 +47,9 @@ class Performer {
     // The copy dialog's while it is open, the finder's while it is open.
     virtual const CopyModel* CopyDialog() const = 0;
     virtual const FinderModel* Finder() const = 0;
+    // The main window's model for the joint's dialog, which runs on the models
+    // beside either performer's windows; none where it cannot.
+    virtual MainModel* PressFitMain() = 0;
     // Runs the copy dialog's events until it has ended; set by the runner.
     std::function<void()> runCopyDialog;
 

@@ -23,6 +23,7 @@
 #include "ui/copy_model.h"
 #include "ui/finder_model.h"
 #include "ui/main_model.h"
+#include "ui/press_fit_model.h"
 
 namespace tolvo {
 namespace {
@@ -59,12 +60,13 @@ std::string HexColour(const Rgb& c) {
 }
 
 // The extensions' controls (main_dialog::IsExtensionId) only
-// with `extended`, once the script has opted in with an `option` event.
-void AppendControls(std::string& out, const ControlStates& controls, bool extended) {
+// with `extended`, once the script has opted in with an `option` event;
+// `omitted` (kNoId: none) not at all.
+void AppendControls(std::string& out, const ControlStates& controls, bool extended, int omitted = kNoId) {
     out += "{";
     bool first = true;
     for (const ControlState& c : controls.All()) {
-        if (!extended && main_dialog::IsExtensionId(c.id)) continue;
+        if ((!extended && main_dialog::IsExtensionId(c.id)) || c.id == omitted) continue;
         if (!first) out += ',';
         first = false;
         out += '"' + std::to_string(c.id) + "\":{";
@@ -209,10 +211,13 @@ class Runner {
             if (DumpEvent(line)) continue;
             if (line.starts_with("fnd ") || line == "fnd") {
                 FinderEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
+            } else if (line.starts_with("prs ") || line == "prs") {
+                PressFitEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
             } else {
                 MainEvent(line);
             }
             performer_.AfterEvent();
+            if (pressFit_) pressFit_->Refresh();
         }
     }
 
@@ -413,6 +418,16 @@ class Runner {
             if (performer_.Finder() == nullptr) performer_.OpenFinder();
             return;
         }
+        if (verb == "press") {
+            if (rest != "open") Fail("press takes open");
+            pressFitUsed_ = true;
+            if (!pressFit_) {
+                MainModel* main = performer_.PressFitMain();
+                if (main == nullptr) throw NotPerformed("the joint's dialog is driven on the window models only");
+                pressFit_.emplace(*main);
+            }
+            return;
+        }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
             return performer_.SystemCommand(MainModel::kAboutCommand);
@@ -533,6 +548,86 @@ class Runner {
         Fail("unknown finder event " + Quoted(verb));
     }
 
+    // ---- the joint's dialog, driven on its model (no performer pane yet) ----
+    void FocusOnModel(PressFitModel& model, int id) {
+        const ControlState& c = Require(model.Controls(), id, *this);
+        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
+        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
+        model.OnFocus(id);
+    }
+
+    bool EditEventOnModel(PressFitModel& model, std::string_view verb, std::string_view rest) {
+        if (verb != "type" && verb != "set" && verb != "back") return false;
+        const auto [idText, argument] = SplitWord(rest);
+        const int id = ControlId(idText);
+        const ControlState& c = Require(model.Controls(), id, *this);
+        if (!IsEdit(c.kind)) Fail("control " + std::to_string(id) + " is not an edit");
+        if (!c.enabled) Fail("edit " + std::to_string(id) + " is disabled");
+        if (!IsWritableEdit(c.kind)) Fail("edit " + std::to_string(id) + " is read-only");
+        FocusOnModel(model, id);
+        if (verb == "set") {
+            model.OnEditChanged(id, argument);
+        } else if (verb == "type") {
+            TypeKeys(model, argument);
+        } else {
+            const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
+            if (count < 0) Fail("a count cannot be negative");
+            Backspaces(model, count);
+        }
+        return true;
+    }
+
+    void ClickEventOnModel(PressFitModel& model, std::string_view idText) {
+        const int id = ControlId(idText);
+        const ControlState& c = Require(model.Controls(), id, *this);
+        const bool button = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
+                            c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton;
+        if (!button) Fail("control " + std::to_string(id) + " is not a button");
+        FocusOnModel(model, id);
+        model.OnClicked(id);
+    }
+
+    // ---- the joint's dialog ----
+    // The events of the non-modal dialog "圧入計算", "prs ..." (the prefix removed).
+    void PressFitEvent(std::string_view line) {
+        if (performer_.Main().Ended()) Fail("the main window has ended");
+        if (!pressFit_) Fail("no press-fit dialog is open");
+        PressFitModel& dialog = *pressFit_;
+        const auto [verb, rest] = SplitWord(line);
+        if (EditEventOnModel(dialog, verb, rest)) {
+        } else if (verb == "click") {
+            ClickEventOnModel(dialog, rest);
+        } else if (verb == "focus") {
+            FocusOnModel(dialog, ControlId(rest));
+        } else if (verb == "scroll") {
+            const auto [idText, codeText] = SplitWord(rest);
+            const int id = ControlId(idText);
+            if (Require(dialog.Controls(), id, *this).kind != ControlKind::ScrollBar)
+                Fail("control " + std::to_string(id) + " is not a scroll bar");
+            if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
+            FocusOnModel(dialog, id);
+            dialog.OnClassScroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
+            dialog.OnClassScroll(id, ScrollCode::EndScroll);
+        } else if (verb == "close" && rest.empty()) {
+            dialog.OnEscape();
+        } else {
+            Fail("unknown press-fit event " + Quoted(verb));
+        }
+        if (dialog.Closed()) pressFit_.reset();
+    }
+
+    void AppendPressFit(std::string& out) const {
+        out += ",\"pressFit\":";
+        if (!pressFit_) {
+            out += "null";
+            return;
+        }
+        out += "{\"controls\":";
+        AppendControls(out, pressFit_->Controls(), true);
+        out += ",\"focus\":" + std::to_string(pressFit_->Focus()) + "}";
+    }
+    // ---- end of the joint's dialog ----
+
     void Dump() {
         std::string out = "{\"controls\":";
         AppendControls(out, performer_.Shown(Pane::Main), extended_);
@@ -552,7 +647,9 @@ class Runner {
         out += "],\"copyDialog\":";
         if (performer_.CopyDialog() != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, performer_.Shown(Pane::CopyDialog), extended_ || calloutUsed_);
+            // The joint's check box from the first `press` event on.
+            AppendControls(out, performer_.Shown(Pane::CopyDialog), extended_ || calloutUsed_ || pressFitUsed_,
+                           pressFitUsed_ ? kNoId : copy_dialog::kIncludePressFit);
             out += ",\"focus\":" + std::to_string(performer_.ShownFocus(Pane::CopyDialog)) + "}";
         } else {
             out += "null";
@@ -574,6 +671,7 @@ class Runner {
         }
         if (finderUsed_) AppendFinder(out);
         if (calloutUsed_) AppendCalloutOptions(out);
+        if (pressFitUsed_) AppendPressFit(out);
         out += "}\n";
         out_ << out;
     }
@@ -606,6 +704,8 @@ class Runner {
     bool finderUsed_ = false;    // a `finder` event has come
     bool calloutUsed_ = false;   // a callout option or a `copy-callout` event has come
     long long charsTimeMs_ = 0;  // the time of the last `chars` event
+    std::optional<PressFitModel> pressFit_;  // while the press-fit dialog is open
+    bool pressFitUsed_ = false;              // a `press` event has come
 };
 
 }  // namespace

@@ -25,6 +25,8 @@ class Win32Performer : public Performer {
     ~Win32Performer() override;
 
     const MainModel& Main() const override { return window_.Model(); }
+    // The joint's dialog is not yet performed through its Win32 controls.
+    MainModel* PressFitMain() override { return nullptr; }
     const CopyModel* CopyDialog() const override { return copy_ ? &copy_->Model() : nullptr; }
     const FinderModel* Finder() const override;
 

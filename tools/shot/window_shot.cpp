@@ -5,7 +5,8 @@
 // ACTION: "range" (Ctrl+R unless the whole range is on already), "zones" (Ctrl+D unless the diagram is shown
 // already), "dark" (the Fusion style with a dark palette; first), "type:ID:TEXT" (keystrokes),
 // "slide:ID:POS"; "finder" (Ctrl+F), then "ftype:ID:TEXT" and "fclick:ID" in the finder. With the finder
-// open, it is the finder that is grabbed; with the diagram shown, the picture holds the window and the
+// open, it is the finder that is grabbed; "press" (Ctrl+J), then "ptype:ID:TEXT" in the joint's dialog,
+// which is then grabbed; with the diagram shown, the picture holds the window and the
 // diagram's window beside it.
 #include <QAbstractButton>
 #include <QAction>
@@ -55,6 +56,14 @@ int main(int argc, char** argv) {
         } else if (parts[0] == QLatin1String("finder")) {
             window.FinderAction()->trigger();
             if (!QTest::qWaitForWindowExposed(window.Finder())) return 1;
+        } else if (parts[0] == QLatin1String("press")) {
+            window.PressFitAction()->trigger();
+            if (!QTest::qWaitForWindowExposed(window.PressFit())) return 1;
+        } else if (parts.size() == 3 && parts[0] == QLatin1String("ptype") && window.PressFit()) {
+            auto* edit = qobject_cast<QLineEdit*>(window.PressFit()->Control(parts[1].toInt()));
+            if (edit == nullptr) return 2;
+            edit->setFocus();
+            QTest::keyClicks(edit, parts[2]);
         } else if (parts.size() == 2 && parts[0] == QLatin1String("fclick") && window.Finder()) {
             auto* button = qobject_cast<QAbstractButton*>(window.Finder()->Control(parts[1].toInt()));
             if (button == nullptr) return 2;
@@ -79,6 +88,7 @@ int main(int argc, char** argv) {
         }
     }
     QTest::qWait(100);
+    if (window.PressFit()) return window.PressFit()->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
     if (window.Finder()) return window.Finder()->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
     const QPixmap main = window.grab();
     if (!window.ZoneDiagram().isVisible()) return main.save(QString::fromUtf8(argv[1])) ? 0 : 1;

@@ -87,6 +87,7 @@ namespace {
 // Where the windows of their own were last, each as the user left it.
 const QString kFinderPositionKey = QStringLiteral("finderPosition");
 const QString kZoneDiagramPositionKey = QStringLiteral("zoneDiagramPosition");
+const QString kPressFitPositionKey = QStringLiteral("pressFitPosition");
 }  // namespace
 
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
@@ -140,6 +141,11 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     addAction(pasteCalloutAction_);
     connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
     BuildCalloutMenus();
+    pressFitAction_ = new QAction(ToQString(ja::kPressFitTitle), this);
+    pressFitAction_->setShortcut(Shortcut(kPressFitShortcut));
+    pressFitAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(pressFitAction_);
+    connect(pressFitAction_, &QAction::triggered, this, [this] { OpenPressFit(); });
     typingClock_.start();
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
@@ -147,6 +153,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
         MirrorZoneDiagram();
         // The non-modal finder follows the window (its fixed side, the measured check).
         if (finder_) finder_->Follow();
+        if (pressFit_) pressFit_->Follow();  // the pair's interference
     });
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -171,6 +178,8 @@ MainWindow::~MainWindow() {
         settings_.SetPosition(kZoneDiagramPositionKey, zoneWindow_->pos());
     if (finder_) settings_.SetPosition(kFinderPositionKey, finder_->pos());
     delete finder_;  // it works on the model, which goes before the window's children
+    if (pressFit_) settings_.SetPosition(kPressFitPositionKey, pressFit_->pos());
+    delete pressFit_;
 }
 
 void MainWindow::SetFullRange(bool on) {
@@ -232,6 +241,20 @@ void MainWindow::OpenFinder() {
     connect(finder_, &QDialog::finished, finder_, &QObject::deleteLater);
     PlaceBesideCalculator(*finder_, *this, settings_.Position(kFinderPositionKey));
     finder_->show();
+}
+
+void MainWindow::OpenPressFit() {
+    if (pressFit_) {
+        pressFit_->raise();
+        pressFit_->activateWindow();
+        return;
+    }
+    pressFit_ = new PressFitDialog(*model_, this);
+    connect(pressFit_, &QDialog::finished, this,
+            [this] { settings_.SetPosition(kPressFitPositionKey, pressFit_->pos()); });
+    connect(pressFit_, &QDialog::finished, pressFit_, &QObject::deleteLater);
+    PlaceBesideCalculator(*pressFit_, *this, settings_.Position(kPressFitPositionKey));
+    pressFit_->show();
 }
 
 // ---- the callout as a drawing writes it ----
@@ -399,6 +422,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(pressFitAction_);
     menu.addAction(pasteCalloutAction_);
     menu.addAction(copyCalloutAction_);
     menu.addMenu(calloutStyleMenu_);
@@ -413,6 +437,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QAction* about = menu.addAction(ToQString(ja::kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(pressFitAction_);
     menu.addAction(pasteCalloutAction_);
     menu.addAction(copyCalloutAction_);
     menu.addMenu(calloutStyleMenu_);

@@ -18,6 +18,7 @@
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
 #include "ui/qt/option_settings.h"
+#include "ui/qt/press_fit_dialog.h"
 #include "ui/qt/zone_window.h"
 
 class QAction;
@@ -48,6 +49,9 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* CopyCalloutAction() const { return copyCalloutAction_; }
     QMenu* CalloutStyleMenu() const { return calloutStyleMenu_; }
     QMenu* DiameterSignMenu() const { return diameterSignMenu_; }
+    // The context-menu item "圧入計算" (Ctrl+J), and the joint's dialog while it is open.
+    QAction* PressFitAction() const { return pressFitAction_; }
+    PressFitDialog* PressFit() const { return pressFit_; }
     // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
     // The diagram's window, made when it is first needed.
@@ -100,6 +104,7 @@ class MainWindow : public QDialog, private DialogHost {
     // The callout's item and submenus, with the style and sign as remembered.
     void BuildCalloutMenus();
     void SetCalloutOptions(const CalloutOptions& options);
+    void OpenPressFit();
 
     // Declared after the model it mirrors, so that it is destroyed before it.
     std::unique_ptr<MainModel> model_;
@@ -117,6 +122,8 @@ class MainWindow : public QDialog, private DialogHost {
     QMenu* diameterSignMenu_ = nullptr;
     ZoneWindow* zoneWindow_ = nullptr;  // none until the diagram is first shown
     bool zoneWindowPlaced_ = false;
+    QAction* pressFitAction_ = nullptr;
+    QPointer<PressFitDialog> pressFit_;
     HelpViewer helpViewer_{*this};
     OptionSettings settings_{kSettingsName, kSettingsName};
 };

@@ -19,6 +19,7 @@ namespace tolvo::win32 {
 namespace {
 
 constexpr UINT kFinderClosedMessage = WM_APP + 2;
+constexpr UINT kPressFitClosedMessage = WM_APP + 9;
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
 
 bool MainEnded(const MainModel& model) {
@@ -35,6 +36,7 @@ struct MenuItem {
 constexpr MenuItem kMenuItems[] = {
     {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut},
     {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut},
+    {static_cast<MenuCommand>(kPressFitCommand), ja::kPressFitTitle, kPressFitShortcut},
     {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
     {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
@@ -134,6 +136,8 @@ MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> se
 MainWindow::~MainWindow() {
     if (finder_) settings_.SetPosition(kFinderPositionKey, TopLeft(finder_->Window()));
     finder_.reset();  // it works on the model
+    if (pressFit_) settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
+    pressFit_.reset();
     if (zoneWindow_ && zoneWindow_->IsShown())
         settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
     zoneWindow_.reset();  // before its owner, which would destroy its window
@@ -180,6 +184,7 @@ void MainWindow::AfterMirror() {
     InvalidateRect(Control(main_dialog::kFitKindLabel), nullptr, TRUE);
     // The non-modal finder follows the window (its fixed side, the measured check).
     if (finder_) finder_->Follow();
+    if (pressFit_) pressFit_->Follow();  // the pair's interference
 }
 
 void MainWindow::OnModelEnded() {
@@ -368,6 +373,8 @@ void MainWindow::RunCommand(WORD command) {
             return SetZoneDiagram(!model_->ZoneDiagramShown());
         case kCopyCalloutCommand:
             return Forward([&] { model_->OnCopyCallout(); });
+        case kPressFitCommand:
+            return OpenPressFit();
         default:
             break;
     }
@@ -403,6 +410,18 @@ void MainWindow::OpenFinder() {
     ShowWindow(finder_->Window(), SW_SHOW);
 }
 
+void MainWindow::OpenPressFit() {
+    if (pressFit_) {
+        ShowWindow(pressFit_->Window(), SW_SHOW);
+        SetForegroundWindow(pressFit_->Window());
+        return;
+    }
+    pressFit_ = std::make_unique<PressFitDialog>(
+        *model_, Window(), [this] { PostMessageW(Window(), kPressFitClosedMessage, 0, 0); });
+    PlaceBesideCalculator(pressFit_->Window(), Window(), settings_.Position(kPressFitPositionKey));
+    ShowWindow(pressFit_->Window(), SW_SHOW);
+}
+
 void MainWindow::PasteCallout() {
     std::wstring text;
     if (OpenClipboard(Window())) {
@@ -421,6 +440,10 @@ void MainWindow::PasteCallout() {
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            if (lParam == 0 && LOWORD(wParam) == kPressFitCommand) {
+                RunCommand(kPressFitCommand);
+                return 0;
+            }
             if (lParam == 0 && LOWORD(wParam) >= kFullRangeCommand && LOWORD(wParam) <= kLastMenuCommand) {
                 RunCommand(LOWORD(wParam));
                 return 0;
@@ -466,6 +489,12 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
             SetBkColor(dc, background);
             return reinterpret_cast<INT_PTR>(fitKindBrush_);
         }
+        case kPressFitClosedMessage:
+            if (pressFit_ && pressFit_->Model().Closed()) {
+                settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
+                pressFit_.reset();
+            }
+            return 0;
         case kFinderClosedMessage:
             if (finder_ && finder_->Model().Closed()) {
                 settings_.SetPosition(kFinderPositionKey, TopLeft(finder_->Window()));

@@ -12,6 +12,7 @@
 #include "ui/main_model.h"
 #include "ui/win32/finder_dialog.h"
 #include "ui/win32/model_view.h"
+#include "ui/win32/press_fit_dialog.h"
 #include "ui/win32/settings.h"
 #include "ui/win32/zone_window.h"
 
@@ -31,6 +32,9 @@ enum MenuCommand : WORD {
     kLastMenuCommand = 40029,
 };
 
+// The joint's dialog "圧入計算", apart from the menu's run of commands.
+inline constexpr WORD kPressFitCommand = 40101;
+
 // A shortcut as the menus write it ("Ctrl+Shift+V") as an accelerator; none
 // for a text that names no key.
 std::optional<ACCEL> ShortcutAccelerator(std::string_view shortcut, WORD command);
@@ -45,6 +49,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     FinderDialog* Finder() const { return finder_.get(); }
     // The diagram's window, none until it is first shown.
     ZoneWindow* ZoneDiagram() const { return zoneWindow_.get(); }
+    PressFitDialog* PressFit() const { return pressFit_.get(); }
     // Shows the window, centred on the primary screen's work area.
     void Show(int showCommand);
     // Runs the window until the model ends it; false when WM_QUIT came first.
@@ -80,6 +85,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void SetFullRange(bool on);
     void SetZoneDiagram(bool on);
     void OpenFinder();
+    void OpenPressFit();
     void PasteCallout();
     void SetCalloutOptions(const CalloutOptions& options);
     bool IsClassControl(int id) const;
@@ -95,6 +101,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     std::unique_ptr<FinderDialog> finder_;
     std::unique_ptr<ZoneWindow> zoneWindow_;  // made when the diagram is first shown
     bool zoneWindowPlaced_ = false;
+    std::unique_ptr<PressFitDialog> pressFit_;
     bool ended_ = false;
     wchar_t highSurrogate_ = 0;  // the first half of a character typed on a class control
 };

@@ -26,6 +26,7 @@ inline constexpr std::string_view kZoneDiagramPositionKey = "zoneDiagramPosition
 // The callout's style and diameter sign, each as its word ("class", "phi").
 inline constexpr std::string_view kCalloutStyleKey = "calloutStyle";
 inline constexpr std::string_view kDiameterSignKey = "diameterSign";
+inline constexpr std::string_view kPressFitPositionKey = "pressFitPosition";
 
 // Where the values are kept: text values by name.
 class SettingsStore {
