@@ -460,13 +460,9 @@ void MainModel::RefreshAll() {
     EvaluateFit();
 }
 
-void MainModel::OnCopyCommand() {
-    if (fitKind_ == FitKind::None) {
-        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
-        return;
-    }
+ReportLines MainModel::CurrentReportLines() const {
     auto source = [this](const Panel& p) {
-        const FeatureState& s = StateOf(p);
+        const FeatureState& s = Feature(p.kind);
         FeatureReportSource r;
         r.basicSize = s.basicSize;
         r.deviation = Text(p.deviation);
@@ -476,7 +472,7 @@ void MainModel::OnCopyCommand() {
         return r;
     };
     auto suffix = [this](const Panel& p) -> std::string {
-        const FeatureState& s = StateOf(p);
+        const FeatureState& s = Feature(p.kind);
         if (Checked(p.fitRadio)) {
             const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
             if (!c) return {};
@@ -494,7 +490,15 @@ void MainModel::OnCopyCommand() {
     shaft.classSuffix = shaftSuffix;
     const FitReportSource fit{Text(kFitKindLabel),     Text(kFirstFitCaption), Text(kFirstFitAmount),
                               Text(kSecondFitCaption), Text(kSecondFitAmount), Text(kMeanFit)};
-    CopyModel dialog(host_, BuildReportLines(hole, shaft, fit), reportOptions_);
+    return BuildReportLines(hole, shaft, fit);
+}
+
+void MainModel::OnCopyCommand() {
+    if (fitKind_ == FitKind::None) {
+        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
+        return;
+    }
+    CopyModel dialog(host_, CurrentReportLines(), reportOptions_);
     if (host_.RunCopyDialog(dialog) && dialog.Result() == true) reportOptions_ = dialog.Options();
 }
 

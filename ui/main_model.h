@@ -167,6 +167,8 @@ class MainModel {
     const FeatureState& Feature(FeatureKind kind) const { return features_[Index(kind)].state; }
     const FitResult& Fit() const { return fitResult_; }
     const ReportOptions& Report() const { return reportOptions_; }
+    // The lines of the report as the window shows them now, placeholders included.
+    ReportLines CurrentReportLines() const;
     // The edit whose whole text the view should select, once.
     std::optional<int> TakeSelectAllRequest();
 
