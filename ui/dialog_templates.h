@@ -208,6 +208,8 @@ inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
 // The paste-callout item's shortcut (its text: ja::kPasteCalloutMenuItemText).
 inline constexpr std::string_view kPasteCalloutShortcut = "Ctrl+Shift+V";
 inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
+// The calculation sheet's print item (its text: ja::kPrintMenuItemText).
+inline constexpr std::string_view kPrintShortcut = "Ctrl+P";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

@@ -6,6 +6,7 @@
 
 #include "core/number_text.h"
 #include "core/text_fill.h"
+#include "tools/fit/sheet.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {
@@ -199,6 +200,9 @@ constexpr std::array kOptions = {
     OptionSpec{"--want",       "MIN MAX",        2, kMeasuredMode, 0,             ReadWant,
                "the wanted clearance in mm, MIN MAX, as 0.010 0.040",
                "mark whether each pair gives a clearance within MIN..MAX mm"},
+    // The calculation sheet (tools/fit/sheet.h).
+    OptionSpec{"--sheet",      "FILE",           1, kQueries,      0,             ReadSheet,
+               "a file", "also write the calculation sheet, an A4 page as SVG, to FILE"},
     OptionSpec{"--help",       "",               0, kEveryMode,    0,             ReadHelp,
                "", "this text"},
     OptionSpec{"--version",    "",               0, kEveryMode,    0,             ReadVersion,

@@ -80,6 +80,8 @@ struct Options {
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
     FindOptions find;
     MeasuredOptions measured;
+    // --sheet FILE: where to write the calculation sheet as SVG; empty: none.
+    std::string sheetFile;
 
     bool operator==(const Options&) const = default;
 };

@@ -82,8 +82,6 @@ bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProbl
     return result == FileWriteProblem::None;
 }
 
-namespace {
-
 // The line of the save message that says why.
 std::string_view WhyNotSaved(FileWriteProblem problem) {
     switch (problem) {
@@ -104,8 +102,6 @@ std::string_view WhyNotSaved(FileWriteProblem problem) {
     }
     return {};
 }
-
-}  // namespace
 
 // ---- the view ----
 

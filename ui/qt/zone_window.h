@@ -43,6 +43,9 @@ std::unique_ptr<QMimeData> ZoneMimeData(const ZoneScene& scene);
 // written; `problem`, when given, then says why.
 bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProblem* problem = nullptr);
 
+// The line of a save message that says why a file was not written.
+std::string_view WhyNotSaved(FileWriteProblem problem);
+
 class ZoneView : public QWidget {
     Q_OBJECT
   public:
