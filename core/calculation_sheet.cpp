@@ -33,7 +33,7 @@ constexpr double kDiagramMinHeight = 300.0;
 constexpr double kDiagramMaxHeight = 460.0;
 // A row broken into lines keeps at most this many, the last ending in "…".
 constexpr int kMaxRowLines = 3;
-constexpr std::string_view kEllipsis = "…";
+constexpr std::string_view kEllipsis = ja::kSheetEllipsis;
 // When the page is full, every text is set smaller by this step until it fits.
 constexpr double kShrinkStep = 0.92;
 constexpr int kShrinkSteps = 60;

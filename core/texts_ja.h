@@ -286,5 +286,7 @@ inline constexpr std::string_view kSheetFitClassInput = "公差域クラス {0}"
 inline constexpr std::string_view kSheetFreeInput = "自由入力 {0} / {1} mm";
 inline constexpr std::string_view kSheetFitTitle = "はめあい";
 inline constexpr std::string_view kSheetCalloutsTitle = "図面指示";
+// Ends a row of the sheet cut short.
+inline constexpr std::string_view kSheetEllipsis = "…";
 
 }  // namespace tolvo::ja
