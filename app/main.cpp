@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     tolvo::InstallQtTranslations(programFolder);
     const tolvo::FolderHelpSearch help = tolvo::DefaultHelpSearch(programFolder);
     tolvo::MainWindow window(help);
-    QApplication::setWindowIcon(warmUp.Icon());
+    QApplication::setWindowIcon(tolvo::ProgramIcon());
     window.exec();
     return 0;
 }

@@ -1,20 +1,17 @@
 // What start-up reads besides the window, on a thread of its own, so that the
 // window's path does not wait for it: fontconfig's configuration and caches
 // while the toolkit connects to the display; then, once the application
-// object exists, Qt's font database and the icon's images (reading the first
-// image makes Qt scan its image-format plugins). On Debian with the CJK fonts
-// that is some 8 ms of work, most of it now beside the window's own.
+// object exists, Qt's font database. On Debian with the CJK fonts that is
+// some 8 ms of work, most of it beside the window's own.
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <array>
 #include <future>
 #include <thread>
 
 namespace tolvo {
 
-// The program's icon in the sizes it is drawn in (16, 32 and 48 pixels), read now.
+// The program's icon in the sizes it is drawn in (16, 32 and 48 pixels).
 QIcon ProgramIcon();
 
 class StartupWarmUp {
@@ -24,17 +21,14 @@ class StartupWarmUp {
     StartupWarmUp(const StartupWarmUp&) = delete;
     StartupWarmUp& operator=(const StartupWarmUp&) = delete;
 
-    // Call once the QApplication exists: the font database and the icon come next.
+    // Call once the QApplication exists: the font database comes next.
     void ApplicationReady();
-    // The program's icon (waits for its images; call it in the GUI thread).
-    QIcon Icon();
 
   private:
     void Run(std::future<bool> ready);
 
     std::promise<bool> ready_;
     bool told_ = false;
-    std::array<QImage, 3> images_;
     std::thread thread_;
 };
 

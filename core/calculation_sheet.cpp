@@ -232,6 +232,16 @@ std::vector<std::string> FitRows(const ReportLines& lines) {
 
 }  // namespace
 
+std::vector<std::string> SheetCalloutRows(const FeatureCallout& hole, const FeatureCallout& shaft,
+                                          DiameterSign sign) {
+    std::vector<std::string> rows;
+    for (CalloutStyle style : CalloutStyles()) {
+        std::string row = PairCalloutText(hole, shaft, style, sign);
+        if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 std::string SheetInputRow(const SheetFeatureInput& input) {
     std::string given;
     switch (input.mode) {
@@ -259,7 +269,7 @@ CalculationSheet BuildCalculationSheet(const SheetSource& source) {
     sheet.shaft = {std::string(FeatureWord(FeatureKind::Shaft)), FeatureRows(source.results.shaft)};
     sheet.fit = {std::string(ja::kSheetFitTitle), FitRows(source.results)};
     if (!source.callouts.empty())
-        sheet.callouts = SheetSection{std::string(ja::kSheetCalloutsTitle), source.callouts};
+        sheet.callouts = SheetSection{std::string(ja::kIncludeCalloutText), source.callouts};
     sheet.zonesTitle = std::string(ja::kZoneDiagramMenuItemText);
     sheet.zones = BuildZoneScene(source.zones);
     sheet.further = source.further;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/callout.h"
 #include "core/canvas.h"
 #include "core/feature.h"
 #include "core/report_lines.h"
@@ -65,6 +66,11 @@ struct CalculationSheet {
     ZoneScene zones;
     std::vector<SheetSection> further;
 };
+
+// The pair's callouts in every style, one row each, a row that another style
+// already wrote left out.
+std::vector<std::string> SheetCalloutRows(const FeatureCallout& hole, const FeatureCallout& shaft,
+                                          DiameterSign sign);
 
 // "穴 ： 基準寸法 φ25 mm　公差域クラス H7".
 std::string SheetInputRow(const SheetFeatureInput& input);

@@ -24,6 +24,7 @@ struct ReportLines {
     std::string fitKind;
     std::string fitAmounts;  // two lines joined by "\r\n"
     std::string meanFit;
+    std::string callout;  // "はめあい記号 ： φ25H7/g6"
     friend bool operator==(const ReportLines&, const ReportLines&) = default;
 };
 

@@ -285,8 +285,32 @@ inline constexpr std::string_view kSheetInputRow = "{0} ： 基準寸法 φ{1} m
 inline constexpr std::string_view kSheetFitClassInput = "公差域クラス {0}";
 inline constexpr std::string_view kSheetFreeInput = "自由入力 {0} / {1} mm";
 inline constexpr std::string_view kSheetFitTitle = "はめあい";
-inline constexpr std::string_view kSheetCalloutsTitle = "図面指示";
 // Ends a row of the sheet cut short.
 inline constexpr std::string_view kSheetEllipsis = "…";
+// ---- The callout as a drawing writes it (core/callout.h) and its commands ----
+inline constexpr std::string_view kDiameterSignDia = "⌀";  // U+2300; the default sign is kPhi
+inline constexpr std::string_view kPlusMinus = "±";
+// The note of a general tolerance, before its class letter: "JIS B 0405-m".
+inline constexpr std::string_view kGeneralToleranceNote = "JIS B 0405-";
+// The main window's context menu: the copy command, the style and the sign.
+inline constexpr std::string_view kCopyCalloutMenuItemText = "はめあい記号をコピー";
+inline constexpr std::string_view kCalloutStyleMenuText = "はめあい記号の書き方";
+inline constexpr std::string_view kCalloutStyleTexts[] = {
+    "公差クラス（φ25H7）",
+    "公差クラスと寸法許容差（φ25H7(+0.021/0)）",
+    "寸法許容差（φ25 +0.021/0）",
+    "許容限界寸法（φ25.021/25.000）",
+};
+inline constexpr std::string_view kDiameterSignMenuText = "直径記号";
+inline constexpr std::string_view kDiameterSignTexts[] = {"φ", "⌀", "なし（長さ）"};
+// The copy dialog's check box, and the label of its line in the report.
+inline constexpr std::string_view kIncludeCalloutText = "はめあい記号";
+inline constexpr std::string_view kCalloutLabel = "はめあい記号 ： ";
+// ---- end of the callout's texts ----
+
+// The Win32 window: help found but not opened by the desktop. {0} the
+// document's full path.
+inline constexpr std::string_view kHelpOpenFailedMessage =
+    "エラー：ヘルプを開けませんでした．\nヘルプファイルはここにあります：\n{0}";
 
 }  // namespace tolvo::ja

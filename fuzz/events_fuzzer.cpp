@@ -720,9 +720,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     if (finder->Closed()) finder.reset();
                 }
                 break;
-            default:
-                model.SetZoneDiagram(input.Byte() % 2 == 0);  // the diagram option, as its menu item
+            default: {
+                const std::uint8_t b = input.Byte();
+                if (b < 128) {
+                    model.SetZoneDiagram(b % 2 == 0);  // the diagram option, as its menu item
+                    break;
+                }
+                // The callout's style and sign, then its copy command (Ctrl+Shift+C):
+                // the pair's callout is the one thing copied, when there is one.
+                model.SetCalloutOptions({CalloutStyles()[b % 4], DiameterSigns()[(b / 4) % 3]});
+                copiedPreview = model.PairCallout();
+                if (copiedPreview && HoldsNonFinite(*copiedPreview))
+                    Broken("a callout holds inf or nan", {*copiedPreview});
+                model.OnCopyCallout();
                 break;
+            }
         }
         // The non-modal finder follows the main window (its fixed side, the measured check).
         if (finder) {

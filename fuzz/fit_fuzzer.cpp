@@ -16,6 +16,7 @@
 #include "core/zone_svg.h"
 #include "tests/replay/strict_json.h"
 #include "tools/fit/find.h"
+#include "tools/fit/notation.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/writers.h"
@@ -83,6 +84,23 @@ void CheckMeasured(const Result& r, const MeasuredOptions& measured) {
     }
 }
 
+// Every style's callouts of a result, as text and JSON (--notation all).
+void CheckNotation(const Result& r) {
+    Options options;
+    options.notation.assign(CalloutStyles().begin(), CalloutStyles().end());
+    for (bool json : {false, true}) {
+        options.json = json;
+        const auto written = WriteNotation(r, options);
+        if (const auto* e = std::get_if<Error>(&written)) return CheckError(*e);
+        const std::string& out = std::get<std::string>(written);
+        if (json) {
+            CheckJsonLine("the callouts are not one line of JSON", out);
+        } else {
+            CheckText("the callouts' text is broken", out);
+        }
+    }
+}
+
 void CheckQuery(const std::variant<Query, Error>& parsed, const MeasuredOptions* measured = nullptr) {
     if (const auto* e = std::get_if<Error>(&parsed)) return CheckError(*e);
     const auto result = Evaluate(std::get<Query>(parsed));
@@ -96,6 +114,7 @@ void CheckQuery(const std::variant<Query, Error>& parsed, const MeasuredOptions*
         CheckText("a text is broken", WriteText(r, language));
     }
     CheckSvg(r);
+    CheckNotation(r);
     if (measured && measured->given) CheckMeasured(r, *measured);
 }
 

@@ -98,3 +98,57 @@ awk -v b="$batch_kib" -v o="$one_kib" 'BEGIN {
   mem = "| %-44s | %9.0f KiB | %-34s | %9.0f KiB | %5.2fx | %-10s |\n"
   printf mem, "tolvo-fit --batch 100 MB: peak resident", b, "tolvo-fit 25 H7/g6: peak resident", o, b / o, "< 1.5x"
 }'
+
+# Start-up under Wine: Tolvo.exe until its window is shown, beside the bare
+# Win32 dialog with one Japanese label, both started and timed by one Win32
+# probe inside one Wine session on one Xvfb, taking turns run by run in a new
+# order each round; each figure the median of its runs. TOLVO_WINDOWS_EXE=PATH
+# measures that Tolvo.exe instead of the one the preset windows builds.
+windows_row() {
+  local label="start-up under Wine: to window shown"
+  local wine exe
+  cmake --preset windows >/dev/null
+  wine=$(sed -n 's/^TOLVO_WINE:FILEPATH=//p' build-windows/CMakeCache.txt)
+  if [ ! -x "$wine" ]; then
+    printf '| %-44s | not run: no Wine (Debian package wine64)\n' "$label"
+    return
+  fi
+  exe=${TOLVO_WINDOWS_EXE:-}
+  if [ -z "$exe" ]; then
+    local targets
+    targets=$(cmake --build --preset windows --target help)
+    if ! grep -q '^tolvo_win32_app:' <<<"$targets"; then
+      printf '| %-44s | not run: no Tolvo.exe built (target tolvo_win32_app)\n' "$label"
+      return
+    fi
+    cmake --build --preset windows --target tolvo_win32_app >/dev/null
+    exe=build-windows/bin/Tolvo.exe
+  fi
+  cmake --build --preset windows --target bare_win32_dialog win32_start_probe >/dev/null
+  local winbin=build-windows/bin wine_samples
+  wine_samples=$(mktemp)
+  WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    wine=$1 runs=$2 probe=$3 tolvo=$4 bare=$5
+    "$wine" wineboot --init >/dev/null 2>&1
+    "$(dirname "$wine")/wineserver" -p
+    "$wine" cmd /c exit </dev/null >/dev/null 2>&1
+    # The first round (the first use of the display) is not counted.
+    "$wine" "$probe" --alternate "$((runs + 1))" "$tolvo" "$bare" | tail -n +3 | sed "s/^a /tolvo /; s/^b /bare /"
+    "$(dirname "$wine")/wineserver" -k
+    rm -rf "$WINEPREFIX"' _ "$wine" "$((runs * 2))" "$winbin/win32_start_probe.exe" "$exe" \
+    "$winbin/bare_win32_dialog.exe" >"$wine_samples" 2>/dev/null
+  local tolvo_ms bare_ms
+  tolvo_ms=$(samples=$wine_samples median tolvo 2)
+  bare_ms=$(samples=$wine_samples median bare 2)
+  rm -f "$wine_samples"
+  if [ -z "$tolvo_ms" ] || [ -z "$bare_ms" ]; then
+    printf '| %-44s | failed: the probe timed no window\n' "$label"
+    return 1
+  fi
+  awk -v t="$tolvo_ms" -v b="$bare_ms" -v l="$label" 'BEGIN {
+    printf "| %-44s | %10.1f ms | %-34s | %10.1f ms | %5.2fx | %-10s |\n", l, t,
+           "bare Win32 dialog + Japanese label", b, t / b, "< 1.15x"
+  }'
+}
+windows_row

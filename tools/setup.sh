@@ -14,7 +14,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream libxml2-utils
-  g++-mingw-w64-x86-64-posix googletest wine64
+  g++-mingw-w64-x86-64-posix googletest wine64 msitools zip
 )
 test_locale=de_DE.UTF-8
 

@@ -20,6 +20,7 @@ constexpr FlagBox<ReportOptions> kReportBoxes[] = {
     {kIncludeFitKind, &ReportOptions::includeFitKind},
     {kIncludeFitAmounts, &ReportOptions::includeFitAmounts},
     {kIncludeMeanFit, &ReportOptions::includeMeanFit},
+    {kIncludeCallout, &ReportOptions::includeCallout},
 };
 
 // The check boxes of one feature's flags; the first includes its name.
@@ -48,7 +49,7 @@ constexpr FeatureBoxes kFeatureBoxes[] = {
        {kIncludeShaftMean, &F::includeMean}}}},
 };
 
-// Calls visit(check box ID, flag) for each of the eighteen check boxes.
+// Calls visit(check box ID, flag) for each of the check boxes.
 template <typename Options, typename Visit>
 void ForEachFlagBox(Options& options, Visit visit) {
     for (const auto& box : kReportBoxes) visit(box.id, options.*box.flag);

@@ -31,7 +31,7 @@ class CopyModel {
     int Focus() const { return focus_; }
     // None while open; true after "コピー", false after "ｷｬﾝｾﾙ" or Escape.
     std::optional<bool> Result() const { return result_; }
-    // The three texts and the eighteen flags as they stand.
+    // The three texts and the flags as they stand.
     ReportOptions Options() const;
     const std::string& Preview() const { return controls_.At(copy_dialog::kPreviewEdit).text; }
     // The lines gathered from the main window when the dialog opened.

@@ -193,6 +193,7 @@ constexpr ControlTemplate kCopyControls[] = {
     {copy_dialog::kIncludeFitKind, ControlKind::CheckBox, "はめあい", {15, 235, 40, 10}, 0},
     {copy_dialog::kIncludeFitAmounts, ControlKind::CheckBox, "勘合量", {15, 250, 37, 10}, 0},
     {copy_dialog::kIncludeMeanFit, ControlKind::CheckBox, "中央値換算の勘合", {15, 265, 85, 10}, 0},
+    {copy_dialog::kIncludeCallout, ControlKind::CheckBox, ja::kIncludeCalloutText, {57, 250, 66, 10}, 0},
     {copy_dialog::kCopyButton, ControlKind::DefaultPushButton, "コピー", {165, 271, 50, 14}, 0},
     {copy_dialog::kCancelButton, ControlKind::PushButton, "ｷｬﾝｾﾙ", {220, 271, 50, 14}, 0},
     {kNoId, ControlKind::Static, "コピー内容", {133, 10, 45, 10}, 0},

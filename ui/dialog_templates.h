@@ -121,6 +121,8 @@ inline constexpr int kIncludeMeanFit = 1064;
 inline constexpr int kCopyButton = 1;  // "コピー"
 inline constexpr int kCancelButton = 2;
 inline constexpr int kPreviewEdit = 1006;
+// The extensions' check boxes (main_dialog::IsExtensionId), off by default.
+inline constexpr int kIncludeCallout = 2600;  // the pair's callout as a drawing writes it
 }  // namespace copy_dialog
 
 namespace finder_dialog {                    // "はめあい検索", non-modal beside the main window
@@ -210,6 +212,9 @@ inline constexpr std::string_view kPasteCalloutShortcut = "Ctrl+Shift+V";
 inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
 // The calculation sheet's print item (its text: ja::kPrintMenuItemText).
 inline constexpr std::string_view kPrintShortcut = "Ctrl+P";
+// The copy-callout item's shortcut (its text: ja::kCopyCalloutMenuItemText),
+// beside the paste-callout item's; Ctrl+P is kept for printing.
+inline constexpr std::string_view kCopyCalloutShortcut = "Ctrl+Shift+C";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

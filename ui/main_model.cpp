@@ -490,7 +490,10 @@ ReportLines MainModel::CurrentReportLines() const {
     shaft.classSuffix = shaftSuffix;
     const FitReportSource fit{Text(kFitKindLabel),     Text(kFirstFitCaption), Text(kFirstFitAmount),
                               Text(kSecondFitCaption), Text(kSecondFitAmount), Text(kMeanFit)};
-    return BuildReportLines(hole, shaft, fit);
+    ReportLines lines = BuildReportLines(hole, shaft, fit);
+    lines.callout =
+        std::string(ja::kCalloutLabel) + PairCallout().value_or(std::string(ja::kFeaturePlaceholder));
+    return lines;
 }
 
 void MainModel::OnCopyCommand() {
@@ -635,6 +638,38 @@ std::optional<ZoneFeature> MainModel::ZoneFeatureOf(const Panel& p) const {
         z.className = iso286::FormatClassName(*c);
     }
     return z;
+}
+
+std::optional<FeatureCallout> MainModel::CalloutOf(const Panel& p) const {
+    const FeatureState& s = Feature(p.kind);
+    const std::optional<ToleranceMode> mode = Mode(p);
+    if (!s.hasLimits || !mode || Text(p.limitSizes) == ja::kFeaturePlaceholder) return std::nullopt;
+    CalloutSource source{.kind = p.kind,
+                         .mode = *mode,
+                         .basicSize = s.basicSize,
+                         .generalClass = s.generalClass,
+                         .generalSizeRange = s.generalSizeRange,
+                         .freeUpper = s.freeUpper,
+                         .freeLower = s.freeLower};
+    if (*mode == ToleranceMode::FitClass) {
+        const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
+        if (!c) return std::nullopt;
+        source.toleranceClass = *c;
+    }
+    return DescribeCallout(source);
+}
+
+std::optional<std::string> MainModel::PairCallout() const {
+    const std::optional<FeatureCallout> hole = CalloutOf(kHole);
+    const std::optional<FeatureCallout> shaft = CalloutOf(kShaft);
+    if (!hole || !shaft) return std::nullopt;
+    return PairCalloutText(*hole, *shaft, calloutOptions_.style, calloutOptions_.sign);
+}
+
+void MainModel::OnCopyCallout() {
+    if (ended_) return;
+    if (const std::optional<std::string> text = PairCallout()) return host_.PlaceOnClipboard(*text);
+    host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
 }
 
 ZoneDiagramInput MainModel::ZoneInput() const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/callout.h"
 #include "core/feature.h"
 #include "core/fit_evaluation.h"
 #include "core/fit_table.h"
@@ -23,6 +24,13 @@
 #include "ui/scroll_code.h"
 
 namespace tolvo {
+
+// The window's options for the callout: the style copied and the diameter sign.
+struct CalloutOptions {
+    CalloutStyle style = CalloutStyle::Class;
+    DiameterSign sign = DiameterSign::Phi;
+    friend bool operator==(const CalloutOptions&, const CalloutOptions&) = default;
+};
 
 // How the main window ended.
 enum class EndResult { Ok, Cancel };
@@ -159,6 +167,23 @@ class MainModel {
     ZoneDiagramInput ZoneInput() const;
     ZoneScene Zones() const { return BuildZoneScene(ZoneInput()); }
 
+    // ---- the callout as a drawing writes it ----
+    // The style and the sign the copy-callout command and the copy dialog's
+    // callout line write. They change nothing else in the window.
+    void SetCalloutOptions(const CalloutOptions& options) { calloutOptions_ = options; }
+    const CalloutOptions& CalloutChoice() const { return calloutOptions_; }
+    // The pair's callout in the chosen style; none unless both features show values.
+    std::optional<std::string> PairCallout() const;
+    // The context menu's "はめあい記号をコピー": the pair's callout onto the
+    // clipboard, or the copy command's message when there is none.
+    void OnCopyCallout();
+    // ---- end of the callout ----
+    // A feature's callout (the calculation sheet writes every style); none
+    // unless it shows values.
+    std::optional<FeatureCallout> FeatureCalloutOf(FeatureKind kind) const {
+        return CalloutOf(kind == FeatureKind::Hole ? main_dialog::kHolePanel : main_dialog::kShaftPanel);
+    }
+
     const ControlStates& Controls() const { return controls_; }
     int Focus() const { return focus_; }
     std::optional<EndResult> Ended() const { return ended_; }
@@ -214,6 +239,7 @@ class MainModel {
     bool StepGeneralClass(const Panel& p, ScrollCode code);  // false: the handler ends
     FeatureState& StateOf(const Panel& p);
     std::optional<ZoneFeature> ZoneFeatureOf(const Panel& p) const;
+    std::optional<FeatureCallout> CalloutOf(const Panel& p) const;
     FeatureRecord& FeatureOf(const Panel& p);
     bool TakenQuietly(const Panel& p, int letterPosition, int gradePosition) const;
     // Steps the general class as clicks on its scroll bar do, until it is
@@ -241,6 +267,7 @@ class MainModel {
     ReportOptions reportOptions_;
     FitClassRange range_ = FitClassRange::Seed;
     bool zoneDiagram_ = false;
+    CalloutOptions calloutOptions_;
     int focus_ = main_dialog::kHoleBasicSize;
     std::optional<EndResult> ended_;
     std::optional<int> selectAllRequest_;

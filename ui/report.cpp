@@ -84,6 +84,10 @@ std::string AssembleReport(const ReportLines& lines, const ReportOptions& o) {
         text += kLineEnd;
     }
     if (o.includeMeanFit) text += lines.meanFit;
+    if (o.includeCallout) {
+        if (o.includeMeanFit) text += kLineEnd;
+        text += lines.callout;
+    }
     return text;
 }
 

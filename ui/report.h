@@ -32,6 +32,7 @@ struct ReportOptions {
     bool includeFitKind = true;
     bool includeFitAmounts = true;
     bool includeMeanFit = true;
+    bool includeCallout = false;  // the pair's callout, after the mean fit (off: the report as it always was)
     friend bool operator==(const ReportOptions&, const ReportOptions&) = default;
 };
 

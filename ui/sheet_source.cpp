@@ -34,6 +34,9 @@ SheetSource SheetSourceOf(const MainModel& model, std::string date, std::vector<
     source.hole = InputOf(model, main_dialog::kHolePanel);
     source.shaft = InputOf(model, main_dialog::kShaftPanel);
     source.results = model.CurrentReportLines();
+    const auto hole = model.FeatureCalloutOf(FeatureKind::Hole);
+    const auto shaft = model.FeatureCalloutOf(FeatureKind::Shaft);
+    if (hole && shaft) source.callouts = SheetCalloutRows(*hole, *shaft, model.CalloutChoice().sign);
     source.zones = model.ZoneInput();
     source.further = std::move(further);
     return source;

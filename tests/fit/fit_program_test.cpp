@@ -296,6 +296,21 @@ const Failure kFailures[] = {
     {"SheetToAFolder", {"--sheet", ".", "25", "H7/g6"}, "cannot write \".\": it is a folder"},
     {"SheetOfABadQuery", {"--sheet", "never.svg", "20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
     {"SheetWithTable", {"--table", "--sheet", "never.svg"}, "--table and --sheet cannot be used together"},
+    {"NotationUnknownStyle",
+     {"25", "H7/g6", "--notation", "Class"},
+     "--notation needs class, class-deviations, deviations, limits or all, not \"Class\""},
+    {"NotationUnknownSign",
+     {"25", "H7/g6", "--notation", "class", "--diameter-sign", "D"},
+     "--diameter-sign needs phi, dia or none, not \"D\""},
+    {"DiameterSignWithoutNotation",
+     {"25", "H7/g6", "--diameter-sign", "dia"},
+     "--diameter-sign is used with --notation STYLE"},
+    {"NotationWithMeasured",
+     {"25", "H7/g6", "--notation", "class", "--measured", "25", "25"},
+     "--measured and --notation cannot be used together"},
+    {"NotationBeyondExactDigits",
+     {"25", "+1e20,0/g6", "--notation", "class"},
+     "the hole's callout would take more digits than it can write exactly"},
 };
 
 class FitFailure : public ::testing::TestWithParam<Failure> {};
@@ -580,6 +595,41 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, FitOutcome, ::testing::ValuesIn(kOutcomes),
                              return std::string(info.param.name);
                          });
 
+// --notation: the callouts as a drawing writes them, worked out by hand.
+TEST(FitNotation, PrintsTheCalloutsOfEachStyleAsTextAndJson) {
+    const Example cases[] = {
+        {"class", {"25", "H7/g6", "--notation", "class"}, "φ25H7/g6\n"},
+        {"all",
+         {"30", "GEN:m/-0.01,+0.02", "--notation", "all", "--diameter-sign", "dia"},
+         "class: ⌀30 ±0.2 (JIS B 0405-m) ⌀30 +0.02/-0.01\n"
+         "class-deviations: ⌀30 ±0.2 (JIS B 0405-m) ⌀30 +0.02/-0.01\n"
+         "deviations: ⌀30 ±0.2 (JIS B 0405-m) ⌀30 +0.02/-0.01\n"
+         "limits: ⌀30.2/29.8 (JIS B 0405-m) ⌀30.02/29.99\n"},
+        {"four decimals", {"2", "JS01/h01", "--notation", "deviations"}, "φ2 ±0.00015 φ2 0/-0.0003\n"},
+        {"json",
+         {"--json", "1250", "H7/g6", "--notation", "limits", "--diameter-sign", "none"},
+         R"({"diameterSign":"none","limits":{"hole":"1250.105/1250.000","shaft":"1249.972/1249.906",)"
+         R"("pair":"1250.105/1250.000 1249.972/1249.906"}})"
+         "\n"},
+        {"json all",
+         {"--json", "25", "H7/g6", "--notation=all"},
+         R"j({"diameterSign":"phi","class":{"hole":"φ25H7","shaft":"φ25g6","pair":"φ25H7/g6"},)j"
+         R"j("class-deviations":{"hole":"φ25H7(+0.021/0)","shaft":"φ25g6(-0.007/-0.020)",)j"
+         R"j("pair":"φ25H7(+0.021/0) φ25g6(-0.007/-0.020)"},"deviations":{"hole":"φ25 +0.021/0",)j"
+         R"j("shaft":"φ25 -0.007/-0.020","pair":"φ25 +0.021/0 φ25 -0.007/-0.020"},)j"
+         R"j("limits":{"hole":"φ25.021/25.000","shaft":"φ24.993/24.980","pair":"φ25.021/25.000 φ24.993/24.980"}})j"
+         "\n"},
+    };
+    for (const Example& c : cases) {
+        const ProgramRun run = RunFit(c.args);
+        EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.name;
+        if (c.out.starts_with("{")) {
+            EXPECT_TRUE(ParseObject(run.out)["diameterSign"].isString()) << c.name;
+        }
+    }
+}
+
 TEST(FitProgram, AnswersHelpAndVersion) {
     const ProgramRun help = RunFit({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -645,6 +695,7 @@ TEST(FitManPage, NamesEveryJsonMemberOfEachOutput) {
         {"--json", "--table"},
         {"--json", "--find", "25", "0.010", "0.040"},
         {"--json", "0.01", "+0.001,0/0,-0.02", "--measured", "0.01", "0.005", "--want", "0.001", "0.04"},
+        {"--json", "25", "H7/g6", "--notation", "all"},
     };
     std::size_t found = 0;
     for (const std::vector<std::string>& args : runs) {

@@ -127,6 +127,7 @@ struct OptionUse {
 const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
+const std::vector<std::string_view> kNotationLine = {"25", "H7/g6", "--notation", "class"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
@@ -145,12 +146,14 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--want", {{"0", "0.1"}, kMeasuredLine}},
     {"--help", {{}, kQueryLine}},
     {"--version", {{}, kQueryLine}},
+    {"--notation", {{"limits"}, kQueryLine}},
+    {"--diameter-sign", {{"dia"}, kNotationLine}},
 };
 
 // A line of each mode, for an option that has no effect there.
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
     {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
-    {kTableMode, {"--table"}}, {kFindMode, kFindLine},
+    {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,

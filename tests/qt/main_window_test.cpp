@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -91,6 +92,17 @@ TEST_F(MainWindowTest, KeysTypedIntoTheHolesSizeChangeTheResultsAndTheLabelsColo
     QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_Backspace);
     EXPECT_EQ(Text(kFitKindLabel), QString());
     EXPECT_NE(QColor(label->grab().toImage().pixel(label->width() / 2, 4)), QColor(0, 0, 255));
+}
+
+// Its edits are made while the application's font is the dialog's (so that
+// they lay out no text in a face the window never draws); afterwards it is
+// again what it was, for the windows made later.
+TEST(MainWindowFonts, MakingTheWindowLeavesTheApplicationsFontAsItWas) {
+    const QFont before = QApplication::font();
+    const FolderHelpSearch noHelp{{}, "tolvo"};
+    const MainWindow window(noHelp);
+    EXPECT_EQ(QApplication::font(), before);
+    EXPECT_EQ(window.Control(kHoleBasicSize)->font(), window.font());
 }
 
 TEST_F(MainWindowTest, ARadioClickSwitchesTheEnabledControls) {
@@ -340,6 +352,59 @@ TEST_F(FullRangeWindowTest, TheMarksOfARowStayApart) {
             }
         }
     }
+}
+
+// ---- the callout as a drawing writes it ----
+
+class CalloutWindowTest : public MainWindowTest {
+  protected:
+    static void ClearStored() {
+        QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+                           MainWindow::kSettingsName);
+        settings.remove(MainWindow::kCalloutStyleKey);
+        settings.remove(MainWindow::kDiameterSignKey);
+    }
+    void SetUp() override {
+        ClearStored();
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        window.reset();
+        ClearStored();
+    }
+};
+
+// Ctrl+Shift+C copies the pair in the style and sign chosen in the submenus;
+// the choice is remembered as its word and read strictly.
+TEST_F(CalloutWindowTest, CtrlShiftCCopiesTheChosenStyleAndTheChoiceIsRemembered) {
+    ASSERT_NE(window->CopyCalloutAction(), nullptr);
+    EXPECT_EQ(window->CopyCalloutAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QTest::keyClicks(Widget<QLineEdit>(kHoleBasicSize), "25");
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(Widget<QLineEdit>(kHoleBasicSize), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), U("φ25D5/d5"));
+
+    const QList<QAction*> styles = window->CalloutStyleMenu()->actions();
+    const QList<QAction*> signs = window->DiameterSignMenu()->actions();
+    ASSERT_EQ(styles.size(), 4);
+    ASSERT_EQ(signs.size(), 3);
+    EXPECT_TRUE(styles[0]->isChecked() && signs[0]->isChecked());
+    styles[3]->trigger();
+    signs[2]->trigger();
+    EXPECT_TRUE(styles[3]->isChecked() && !styles[0]->isChecked());
+    window->CopyCalloutAction()->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), U("25.074/25.065 24.935/24.926"));
+
+    window = ShowMainWindow(noHelp);
+    EXPECT_EQ(window->Model().CalloutChoice(), (CalloutOptions{CalloutStyle::Limits, DiameterSign::None}));
+    EXPECT_TRUE(window->CalloutStyleMenu()->actions()[3]->isChecked());
+
+    window.reset();
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, MainWindow::kSettingsName,
+              MainWindow::kSettingsName)
+        .setValue(MainWindow::kCalloutStyleKey, QStringLiteral("Limits"));
+    window = ShowMainWindow(noHelp);
+    EXPECT_EQ(window->Model().CalloutChoice(), (CalloutOptions{CalloutStyle::Class, DiameterSign::None}));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The calculation sheet from the window: "PDF に保存…" writes a PDF whose
-// text layer holds every result the window shows, in embedded fonts; a
+// text layer holds every result the window shows and the pair's callout, in embedded fonts; a
 // folder is refused; and printing lives in a library of its own that start-up
 // never loads.
 #include "ui/qt/sheet_output.h"

@@ -239,6 +239,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadEvent{"option full-range\n", 1, "on or off"}, BadEvent{"option full-range yes\n", 1, "on or off"},
         BadEvent{"option zoom on\n", 1, "unknown option"}, BadEvent{"option zone-diagram\n", 1, "on or off"},
         BadEvent{"option zone-diagram 1\n", 1, "on or off"},
+        // the callout's command and options
+        BadEvent{"copy-callout now\n", 1, "\"copy-callout\" takes nothing after it"},
+        BadEvent{"option callout-style Class\n", 1, "class, class-deviations, deviations or limits"},
+        BadEvent{"option callout-style\n", 1, "class, class-deviations, deviations or limits"},
+        BadEvent{"option diameter-sign on\n", 1, "phi, dia or none"},
         BadEvent{"option full-range on\nslide 1004 28\nclick 1002\nslide 1004 3\n", 4, "disabled"},
         // the finder dialog
         BadEvent{"fnd type 2301 0.01\n", 1, "no finder dialog is open"},

@@ -203,5 +203,60 @@ TEST_F(CopyCommandTest, KeepsTheOptionsOnlyAfterCopy) {
     EXPECT_EQ(host.copyDialogs, 3);
 }
 
+// ---- the callout as a drawing writes it ----
+
+// Each style and sign of 25 H7/g6 as the copy-callout command copies it, then
+// with the shaft in general tolerance and the hole in free input.
+TEST_F(CopyCommandTest, CopiesTheCalloutInTheChosenStyleAndSign) {
+    model.OnCopyCallout();
+    ASSERT_EQ(host.Messages().size(), 1u);  // nothing to copy yet
+    EXPECT_EQ(host.Messages()[0].text, ja::kNothingToCopyMessage);
+    Fill25H7g6();
+    const struct {
+        CalloutOptions options;
+        std::string_view copied;
+    } cases[] = {
+        {{}, "φ25H7/g6"},
+        {{CalloutStyle::ClassDeviations, DiameterSign::Dia}, "⌀25H7(+0.021/0) ⌀25g6(-0.007/-0.020)"},
+        {{CalloutStyle::Deviations, DiameterSign::Phi}, "φ25 +0.021/0 φ25 -0.007/-0.020"},
+        {{CalloutStyle::Limits, DiameterSign::None}, "25.021/25.000 24.993/24.980"},
+    };
+    for (const auto& c : cases) {
+        model.SetCalloutOptions(c.options);
+        model.OnCopyCallout();
+        ASSERT_FALSE(host.ClipboardTexts().empty());
+        EXPECT_EQ(host.ClipboardTexts().back(), c.copied);
+    }
+    model.SetCalloutOptions({});
+    model.OnClicked(main_dialog::kShaftGeneralRadio);
+    model.OnCopyCallout();
+    EXPECT_EQ(host.ClipboardTexts().back(), "φ25H7 φ25 ±0.1 (JIS B 0405-f)");
+    model.OnClicked(main_dialog::kHoleFreeRadio);
+    model.OnEditChanged(main_dialog::kHoleFreeFirst, "0.1");
+    model.OnEditChanged(main_dialog::kHoleFreeSecond, "-0.05");
+    model.OnCopyCallout();
+    EXPECT_EQ(host.ClipboardTexts().back(), "φ25 +0.10/-0.05 φ25 ±0.1 (JIS B 0405-f)");
+    EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+// The copy dialog's callout line is off at first, so that the report is the
+// one it always was, and follows the mean fit when ticked.
+TEST_F(CopyCommandTest, TheCopyDialogOffersTheCalloutLine) {
+    Fill25H7g6();
+    model.SetCalloutOptions({CalloutStyle::ClassDeviations, DiameterSign::Phi});
+    std::string before;
+    host.copyDialogUser = [&before](CopyModel& dialog) {
+        EXPECT_FALSE(dialog.Controls().At(copy_dialog::kIncludeCallout).checked);
+        before = dialog.Preview();
+        dialog.OnClicked(copy_dialog::kIncludeCallout);
+        dialog.OnClicked(copy_dialog::kCopyButton);
+    };
+    model.OnClicked(main_dialog::kCopyButton);
+    ASSERT_EQ(host.ClipboardTexts().size(), 1u);
+    EXPECT_EQ(before.find("はめあい記号"), std::string::npos);
+    EXPECT_EQ(host.ClipboardTexts()[0], before + "\r\nはめあい記号 ： φ25H7(+0.021/0) φ25g6(-0.007/-0.020)");
+    EXPECT_TRUE(model.Report().includeCallout);
+}
+
 }  // namespace
 }  // namespace tolvo

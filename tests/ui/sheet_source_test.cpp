@@ -1,6 +1,6 @@
 // The calculation sheet of the window as it stands: its texts, read from the
-// canvas calls, are the window's inputs, every line of its report and the
-// diagram's labels, for each way a feature's deviations are given.
+// canvas calls, are the window's inputs, every line of its report, the
+// pair's callouts and the diagram's labels, for each way a feature's deviations are given.
 #include "ui/sheet_source.h"
 
 #include <functional>
@@ -39,7 +39,7 @@ TEST_F(SheetSourceTest, TheSheetHoldsTheInputsEveryResultAndTheDiagram) {
              t.Type(kHoleBasicSize, "25");
          },
          {"穴 ： 基準寸法 φ25 mm　公差域クラス H7", "軸 ： 基準寸法 φ25 mm　公差域クラス g6"},
-         {"H7", "g6", "φ25 mm"}},
+         {"H7", "g6", "φ25 mm", "φ25H7/g6", "φ25.021/25.000 φ24.993/24.980"}},
         {"general hole, free shaft",
          [](SheetSourceTest& t) {
              t.Set(kHoleBasicSize, "30");
@@ -49,7 +49,7 @@ TEST_F(SheetSourceTest, TheSheetHoldsTheInputsEveryResultAndTheDiagram) {
              t.Type(kShaftFreeSecond, "-0.03");
          },
          {"穴 ： 基準寸法 φ30 mm　普通公差 精級", "軸 ： 基準寸法 φ30 mm　自由入力 -0.01 / -0.03 mm"},
-         {"精級", "自由入力"}},
+         {"精級", "自由入力", "φ30 ±0.1 (JIS B 0405-f) φ30 -0.01/-0.03"}},
     };
     for (const Case& c : cases) {
         SheetSourceTest& t = *this;

@@ -22,6 +22,7 @@
 #include "core/zone_svg.h"
 #include "platform/file_writer.h"
 #include "tools/fit/find.h"
+#include "tools/fit/notation.h"
 #include "tools/fit/options.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
@@ -186,6 +187,12 @@ int Run(const Options& options, Output& out) {
     if (auto* e = std::get_if<Error>(&query)) return Fail(e->message);
     auto result = Evaluate(std::get<Query>(query));
     if (auto* e = std::get_if<Error>(&result)) return Fail(e->message);
+    if (!options.notation.empty()) {
+        auto callouts = WriteNotation(std::get<Result>(result), options);
+        if (auto* e = std::get_if<Error>(&callouts)) return Fail(e->message);
+        out.Write(std::get<std::string>(callouts));
+        return 0;
+    }
     // Everything is worked out before the diagram is written, so that a
     // command that fails leaves no file behind; the results are written last.
     std::optional<std::variant<MeasuredReport, Error>> measured;

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/text_fill.h"
 #include "tools/fit/sheet.h"
+#include "tools/fit/notation.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {
@@ -158,7 +159,8 @@ std::optional<Error> ReadVersion(const OptionSpec&, Values, Options& options) {
 static_assert(kDefaultFindLimit == 20, "--limit's help line gives the default");
 
 constexpr ModeSet kQueries = kQueryMode | kMeasuredMode;
-constexpr ModeSet kWithText = kEveryMode & ~kTableMode;  // the table has no words to translate
+// The table has no words to translate, and a callout is written alike in both languages.
+constexpr ModeSet kWithText = kEveryMode & ~kTableMode & ~kNotationMode;
 
 // One entry per option: name, argument, the words it reads, the modes it has
 // an effect in, the mode it chooses, its handler; then what its value is (for
@@ -203,6 +205,16 @@ constexpr std::array kOptions = {
     // The calculation sheet (tools/fit/sheet.h).
     OptionSpec{"--sheet",      "FILE",           1, kQueries,      0,             ReadSheet,
                "a file", "also write the calculation sheet, an A4 page as SVG, to FILE"},
+    // ---- the callout as a drawing writes it (notation.h) ----
+    OptionSpec{"--notation",   "STYLE",          1, kNotationMode, kNotationMode, ReadNotation,
+               "class, class-deviations, deviations, limits or all",
+               "print the pair's callout as a drawing writes it instead of the results: class (25H7/g6), "
+               "class-deviations (25H7(+0.021/0) 25g6(-0.007/-0.020)), deviations (25 +0.021/0 ...), limits "
+               "(25.021/25.000 ...) or all, one line each"},
+    OptionSpec{"--diameter-sign", "phi|dia|none", 1, kNotationMode, 0,           ReadDiameterSign,
+               "phi, dia or none",
+               "the sign before the size: phi (U+03C6, the default), dia (U+2300) or none for a length"},
+    // ---- end of the callout ----
     OptionSpec{"--help",       "",               0, kEveryMode,    0,             ReadHelp,
                "", "this text"},
     OptionSpec{"--version",    "",               0, kEveryMode,    0,             ReadVersion,
@@ -212,7 +224,7 @@ constexpr std::array kOptions = {
 
 // The mode a command line's options choose, the earlier in this list winning;
 // a query when none chooses one.
-constexpr std::array kModePrecedence = {kBatchMode, kTableMode, kFindMode, kMeasuredMode};
+constexpr std::array kModePrecedence = {kBatchMode, kTableMode, kFindMode, kMeasuredMode, kNotationMode};
 
 const OptionSpec* FindOption(std::string_view name) {
     for (const OptionSpec& option : kOptions) {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/callout.h"
 #include "core/feature.h"
 #include "core/fit_finder.h"
 #include "core/iso286_table.h"
@@ -82,6 +83,10 @@ struct Options {
     MeasuredOptions measured;
     // --sheet FILE: where to write the calculation sheet as SVG; empty: none.
     std::string sheetFile;
+    // ---- --notation and --diameter-sign (notation.h) ----
+    std::vector<CalloutStyle> notation;  // the styles asked for; empty without --notation
+    DiameterSign diameterSign = DiameterSign::Phi;
+    // ---- end of --notation ----
 
     bool operator==(const Options&) const = default;
 };

@@ -7,6 +7,7 @@
 #include "core/iso286_table.h"
 #include "core/report_lines.h"
 #include "core/text_fill.h"
+#include "tools/fit/notation.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {
@@ -72,6 +73,9 @@ SheetSource SheetSourceOf(const Result& result, std::string date) {
     source.results =
         BuildReportLines(feature(result.hole, holeSuffix), feature(result.shaft, shaftSuffix),
                          {t.kind, t.firstCaption, t.firstAmount, t.secondCaption, t.secondAmount, t.meanFit});
+    const auto hole = CalloutOf(result.hole);
+    const auto shaft = CalloutOf(result.shaft);
+    if (hole && shaft) source.callouts = SheetCalloutRows(*hole, *shaft, DiameterSign::Phi);
     source.zones = DiagramInput(result);
     return source;
 }

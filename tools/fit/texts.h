@@ -45,6 +45,8 @@ inline constexpr std::string_view kSynopsis =
     "                 [--hole CLASS | --shaft CLASS] [--full-range] [--limit N]\n"
     "       tolvo-fit [--json] [--lang en|ja] [--svg FILE] SIZE HOLE/SHAFT\n"
     "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
+    "       tolvo-fit [--json] SIZE HOLE/SHAFT [SHAFT_SIZE] --notation STYLE\n"
+    "                 [--diameter-sign phi|dia|none]\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
@@ -186,5 +188,11 @@ inline constexpr std::string_view kCannotWriteOutput = "cannot write the output"
 // {0} the line's number, {1} its error.
 inline constexpr std::string_view kLineError = "line {0}: {1}";
 inline constexpr std::string_view kLineTooLong = "the line is longer than {0} bytes";
+
+// ---- --notation (notation.cpp) ----
+// {0} the feature: a size or deviations with more digits than a callout writes.
+inline constexpr std::string_view kNoExactCallout =
+    "the {0}'s callout would take more digits than it can write exactly";
+// ---- end of --notation ----
 
 }  // namespace tolvo::fit::en

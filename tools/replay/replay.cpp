@@ -404,6 +404,11 @@ class Runner {
             return model_.OnSystemCommand(MainModel::kAboutCommand);
         }
         if (verb == "chars") return CharsEvent(rest);
+        if (verb == "copy-callout") {
+            if (!rest.empty()) Fail("\"copy-callout\" takes nothing after it");
+            calloutUsed_ = true;
+            return model_.OnCopyCallout();
+        }
         if (verb == "paste") {
             const FitClassRange before = model_.Range();
             model_.OnPasteCallout(rest);
@@ -435,9 +440,10 @@ class Runner {
     }
 
     // "option NAME on|off", as the window's menu items; the first one opts the
-    // script into the extended dump.
+    // script into the extended dump. The callout's options take a word instead.
     void OptionEvent(std::string_view rest) {
         const auto [name, value] = SplitWord(rest);
+        if (CalloutOptionEvent(name, value)) return;
         if (value != "on" && value != "off") Fail("option takes a name and on or off");
         if (name == "full-range") {
             model_.SetFullRange(value == "on");
@@ -448,6 +454,37 @@ class Runner {
         }
         extended_ = true;
     }
+
+    // ---- the callout as a drawing writes it ----
+    // "option callout-style class|class-deviations|deviations|limits" and
+    // "option diameter-sign phi|dia|none"; false for any other option.
+    bool CalloutOptionEvent(std::string_view name, std::string_view value) {
+        CalloutOptions options = model_.CalloutChoice();
+        if (name == "callout-style") {
+            const std::optional<CalloutStyle> style = FindCalloutStyle(value);
+            if (!style) Fail("callout-style takes class, class-deviations, deviations or limits");
+            options.style = *style;
+        } else if (name == "diameter-sign") {
+            const std::optional<DiameterSign> sign = FindDiameterSign(value);
+            if (!sign) Fail("diameter-sign takes phi, dia or none");
+            options.sign = *sign;
+        } else {
+            return false;
+        }
+        model_.SetCalloutOptions(options);
+        extended_ = true;
+        calloutUsed_ = true;
+        return true;
+    }
+
+    void AppendCalloutOptions(std::string& out) const {
+        out += ",\"callout\":{\"style\":\"";
+        out += CalloutStyleName(model_.CalloutChoice().style);
+        out += "\",\"diameterSign\":\"";
+        out += DiameterSignName(model_.CalloutChoice().sign);
+        out += "\"}";
+    }
+    // ---- end of the callout ----
 
     void DialogEvent(std::string_view line) {
         CopyModel& dialog = *dialog_;
@@ -509,7 +546,7 @@ class Runner {
         out += "],\"copyDialog\":";
         if (dialog_ != nullptr) {
             out += "{\"controls\":";
-            AppendControls(out, dialog_->Controls(), extended_);
+            AppendControls(out, dialog_->Controls(), extended_ || calloutUsed_);
             out += ",\"focus\":" + std::to_string(dialog_->Focus()) + "}";
         } else {
             out += "null";
@@ -530,6 +567,7 @@ class Runner {
             }
         }
         if (finderUsed_) AppendFinder(out);
+        if (calloutUsed_) AppendCalloutOptions(out);
         out += "}\n";
         out_ << out;
     }
@@ -563,6 +601,7 @@ class Runner {
     bool extended_ = false;              // an `option` event has come
     std::optional<FinderModel> finder_;  // while the finder dialog is open
     bool finderUsed_ = false;            // a `finder` event has come
+    bool calloutUsed_ = false;           // a callout option or a `copy-callout` event has come
     long long charsTimeMs_ = 0;          // the time of the last `chars` event
 };
 

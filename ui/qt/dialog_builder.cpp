@@ -226,9 +226,33 @@ bool IsDeferred(const ControlTemplate& t, DeferredControl deferred) {
 
 }  // namespace
 
+namespace {
+
+// A line edit lays out its empty text with the application's font as it is
+// made, before it takes the dialog's. With the dialog's font as the
+// application's while the controls are made, making a dialog opens no face
+// it does not draw (DejaVu Sans: some 300 KiB at start-up).
+class ApplicationFontWhileMaking {
+  public:
+    explicit ApplicationFontWhileMaking(const QFont& font) : kept_(QApplication::font()) {
+        if (kept_ != font) QApplication::setFont(font);
+    }
+    ~ApplicationFontWhileMaking() {
+        if (QApplication::font() != kept_) QApplication::setFont(kept_);
+    }
+    ApplicationFontWhileMaking(const ApplicationFontWhileMaking&) = delete;
+    ApplicationFontWhileMaking& operator=(const ApplicationFontWhileMaking&) = delete;
+
+  private:
+    const QFont kept_;
+};
+
+}  // namespace
+
 BuiltDialog BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate, DeferredControl deferred) {
     BuiltDialog built;
     dialog.setFont(DialogFont());
+    const ApplicationFontWhileMaking applicationFont(dialog.font());
     built.scale = ScaleToFit(dialogTemplate, dialog.font());
     const QFontMetrics metrics(dialog.font());
     dialog.setWindowTitle(ToQString(dialogTemplate.caption));

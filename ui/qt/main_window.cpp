@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -41,6 +43,13 @@ std::optional<int> WindowResult(const MainModel& model) {
 // apart by at least a digit's width, so that "EF" and "FG" never read as one.
 constexpr int kLargestMarkPoints = 7;
 constexpr int kSmallestMarkPoints = 5;
+
+// The shortcuts are written in Qt's portable form ("Ctrl+Shift+V"): read as
+// such, they need no translated key names, so making the window does not read
+// Qt's catalogue.
+QKeySequence Shortcut(std::string_view keys) {
+    return QKeySequence(ToQString(keys), QKeySequence::PortableText);
+}
 
 QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
     QFont font = dialogFont;
@@ -76,6 +85,8 @@ bool IsWholeRangeControl(int id) {
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
 const QString MainWindow::kFullRangeKey = QStringLiteral("fullRange");
 const QString MainWindow::kZoneDiagramKey = QStringLiteral("zoneDiagram");
+const QString MainWindow::kCalloutStyleKey = QStringLiteral("calloutStyle");
+const QString MainWindow::kDiameterSignKey = QStringLiteral("diameterSign");
 namespace {
 // Where the windows of their own were last, each as the user left it.
 const QString kFinderPositionKey = QStringLiteral("finderPosition");
@@ -111,24 +122,24 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     fullRangeAction_ = new QAction(ToQString(ja::kFullRangeMenuItemText), this);
     fullRangeAction_->setCheckable(true);
     fullRangeAction_->setChecked(model_->Range() == FitClassRange::Whole);
-    fullRangeAction_->setShortcut(QKeySequence(ToQString(kFullRangeShortcut)));
+    fullRangeAction_->setShortcut(Shortcut(kFullRangeShortcut));
     fullRangeAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(fullRangeAction_);  // the shortcut works with the menu closed
     connect(fullRangeAction_, &QAction::triggered, this, [this](bool on) { SetFullRange(on); });
     zoneDiagramAction_ = new QAction(ToQString(ja::kZoneDiagramMenuItemText), this);
     zoneDiagramAction_->setCheckable(true);
     zoneDiagramAction_->setChecked(model_->ZoneDiagramShown());
-    zoneDiagramAction_->setShortcut(QKeySequence(ToQString(kZoneDiagramShortcut)));
+    zoneDiagramAction_->setShortcut(Shortcut(kZoneDiagramShortcut));
     zoneDiagramAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(zoneDiagramAction_);
     connect(zoneDiagramAction_, &QAction::triggered, this, [this](bool on) { SetZoneDiagram(on); });
     finderAction_ = new QAction(ToQString(ja::kFinderMenuItemText), this);
-    finderAction_->setShortcut(QKeySequence(ToQString(kFinderShortcut)));
+    finderAction_->setShortcut(Shortcut(kFinderShortcut));
     finderAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(finderAction_);
     connect(finderAction_, &QAction::triggered, this, [this] { OpenFinder(); });
     pasteCalloutAction_ = new QAction(ToQString(ja::kPasteCalloutMenuItemText), this);
-    pasteCalloutAction_->setShortcut(QKeySequence(ToQString(kPasteCalloutShortcut)));
+    pasteCalloutAction_->setShortcut(Shortcut(kPasteCalloutShortcut));
     pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pasteCalloutAction_);
     connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
@@ -142,6 +153,7 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     askSavePdfFile = [](QWidget* parent, const QString& proposed, const QString& filter) {
         return QFileDialog::getSaveFileName(parent, QString(), proposed, filter);
     };
+    BuildCalloutMenus();
     typingClock_.start();
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
@@ -263,6 +275,57 @@ bool MainWindow::SaveSheetAsPdf() {
                              QStringLiteral("\n") + ToQString(WhyNotSaved(problem)));
     return false;
 }
+// ---- the callout as a drawing writes it ----
+
+void MainWindow::BuildCalloutMenus() {
+    CalloutOptions options;
+    const auto remembered = [this](const QString& key) {
+        return settings_.Word(key).value_or(QString()).toStdString();
+    };
+    options.style = FindCalloutStyle(remembered(kCalloutStyleKey)).value_or(options.style);
+    options.sign = FindDiameterSign(remembered(kDiameterSignKey)).value_or(options.sign);
+    model_->SetCalloutOptions(options);
+    copyCalloutAction_ = new QAction(ToQString(ja::kCopyCalloutMenuItemText), this);
+    copyCalloutAction_->setShortcut(QKeySequence(ToQString(kCopyCalloutShortcut)));
+    copyCalloutAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyCalloutAction_);
+    connect(copyCalloutAction_, &QAction::triggered, this,
+            [this] { Forward([&] { model_->OnCopyCallout(); }); });
+    // One checkable item per choice, in one exclusive group per submenu.
+    const auto choices = [this](std::string_view title, std::span<const std::string_view> texts, int checked,
+                                auto choose) {
+        auto* menu = new QMenu(ToQString(title), this);
+        auto* group = new QActionGroup(menu);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QAction* item = menu->addAction(ToQString(texts[i]));
+            item->setCheckable(true);
+            item->setChecked(static_cast<int>(i) == checked);
+            group->addAction(item);
+            connect(item, &QAction::triggered, this, [choose, i] { choose(i); });
+        }
+        return menu;
+    };
+    calloutStyleMenu_ = choices(ja::kCalloutStyleMenuText, ja::kCalloutStyleTexts,
+                                static_cast<int>(options.style), [this](std::size_t i) {
+                                    CalloutOptions next = model_->CalloutChoice();
+                                    next.style = CalloutStyles()[i];
+                                    SetCalloutOptions(next);
+                                });
+    diameterSignMenu_ = choices(ja::kDiameterSignMenuText, ja::kDiameterSignTexts,
+                                static_cast<int>(options.sign), [this](std::size_t i) {
+                                    CalloutOptions next = model_->CalloutChoice();
+                                    next.sign = DiameterSigns()[i];
+                                    SetCalloutOptions(next);
+                                });
+}
+
+void MainWindow::SetCalloutOptions(const CalloutOptions& options) {
+    model_->SetCalloutOptions(options);
+    settings_.SetWord(kCalloutStyleKey, ToQString(CalloutStyleName(options.style)));
+    settings_.SetWord(kDiameterSignKey, ToQString(DiameterSignName(options.sign)));
+}
+
+// ---- end of the callout ----
 
 void MainWindow::PasteCallout() {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
@@ -382,6 +445,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
     menu.addAction(pasteCalloutAction_);
+    menu.addAction(copyCalloutAction_);
+    menu.addMenu(calloutStyleMenu_);
+    menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
     menu.addAction(printAction_);
     menu.addAction(savePdfAction_);
@@ -395,6 +461,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
     menu.addAction(pasteCalloutAction_);
+    menu.addAction(copyCalloutAction_);
+    menu.addMenu(calloutStyleMenu_);
+    menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
     menu.addAction(printAction_);
     menu.addAction(savePdfAction_);

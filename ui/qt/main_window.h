@@ -23,6 +23,7 @@
 #include "ui/qt/zone_window.h"
 
 class QAction;
+class QMenu;
 
 namespace tolvo {
 
@@ -43,6 +44,12 @@ class MainWindow : public QDialog, private DialogHost {
     FinderDialog* Finder() const { return finder_; }
     // The context-menu item "はめあい記号を貼り付け" (Ctrl+Shift+V): the clipboard's text as a fit callout.
     QAction* PasteCalloutAction() const { return pasteCalloutAction_; }
+    // The context-menu item "はめあい記号をコピー" (Ctrl+Shift+C), and the
+    // submenus of its style and diameter sign (checkable items in the order of
+    // CalloutStyles() and DiameterSigns()).
+    QAction* CopyCalloutAction() const { return copyCalloutAction_; }
+    QMenu* CalloutStyleMenu() const { return calloutStyleMenu_; }
+    QMenu* DiameterSignMenu() const { return diameterSignMenu_; }
     // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
     // The diagram's window, made when it is first needed.
@@ -62,6 +69,9 @@ class MainWindow : public QDialog, private DialogHost {
     static const QString kSettingsName;
     static const QString kFullRangeKey;
     static const QString kZoneDiagramKey;
+    // The callout's style and sign, each as its word ("class", "phi").
+    static const QString kCalloutStyleKey;
+    static const QString kDiameterSignKey;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +108,9 @@ class MainWindow : public QDialog, private DialogHost {
     std::optional<int> ClassControlId(const QObject* widget) const;
     void SetZoneDiagram(bool on);
     void MirrorZoneDiagram();
+    // The callout's item and submenus, with the style and sign as remembered.
+    void BuildCalloutMenus();
+    void SetCalloutOptions(const CalloutOptions& options);
 
     // Declared after the model it mirrors, so that it is destroyed before it.
     std::unique_ptr<MainModel> model_;
@@ -110,6 +123,9 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* pasteCalloutAction_ = nullptr;
     QElapsedTimer typingClock_;  // when each character typed on a class control came
     QAction* zoneDiagramAction_ = nullptr;
+    QAction* copyCalloutAction_ = nullptr;
+    QMenu* calloutStyleMenu_ = nullptr;
+    QMenu* diameterSignMenu_ = nullptr;
     ZoneWindow* zoneWindow_ = nullptr;  // none until the diagram is first shown
     QAction* printAction_ = nullptr;
     QAction* savePdfAction_ = nullptr;

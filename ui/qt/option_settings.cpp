@@ -50,6 +50,7 @@ OptionSettings::OptionSettings(const QString& organization, const QString& appli
         const QVariant value = settings.value(key);
         if (value.typeId() == QMetaType::QPoint) positions_.insert(key, value.toPoint());
         if (const auto flag = StrictFlag(value)) flags_.insert(key, *flag);
+        if (value.typeId() == QMetaType::QString) words_.insert(key, value.toString());
     }
 }
 
@@ -80,6 +81,19 @@ void PlaceBesideCalculator(QWidget& window, const QWidget& calculator, std::opti
                              ToScreenRect(screen->availableGeometry()));
     }
     window.move(corner->x, corner->y);
+}
+
+std::optional<QString> OptionSettings::Word(const QString& key) const {
+    if (const auto known = words_.constFind(key); known != words_.cend()) return *known;
+    return std::nullopt;
+}
+
+void OptionSettings::SetWord(const QString& key, const QString& word) {
+    if (!usable_) return;
+    if (const auto known = words_.constFind(key); known != words_.cend() && *known == word) return;
+    words_.insert(key, word);
+    QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, organization_, application_);
+    settings.setValue(key, word);
 }
 
 std::optional<QPoint> OptionSettings::Position(const QString& key) const {

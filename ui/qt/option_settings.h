@@ -23,6 +23,10 @@ class OptionSettings {
 
     bool Flag(const QString& key, bool fallback = false) const;
     void SetFlag(const QString& key, bool on);
+    // A remembered word (a callout style, "limits"): only a text counts; the
+    // caller takes it only where it is one of its own words.
+    std::optional<QString> Word(const QString& key) const;
+    void SetWord(const QString& key, const QString& word);
     // A window's remembered top left corner: only a point as SetPosition writes it counts.
     std::optional<QPoint> Position(const QString& key) const;
     void SetPosition(const QString& key, QPoint position);
@@ -35,6 +39,7 @@ class OptionSettings {
     bool usable_ = true;
     QHash<QString, bool> flags_;  // as read or last written
     QHash<QString, QPoint> positions_;
+    QHash<QString, QString> words_;
 };
 
 // Moves a window of its own to its remembered corner when that lies on a

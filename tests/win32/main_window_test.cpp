@@ -1,0 +1,468 @@
+// The Win32 main window through its real controls: keystrokes into the real
+// edit change the real output controls, the fit label takes the model's
+// colours, a refusal is a real MessageBoxW with the model's texts shown over
+// texts already mirrored, the menu and its accelerators are the Qt window's,
+// and no text is clipped at 100 %, 150 % and 200 %.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/fit_evaluation.h"
+#include "core/text_fill.h"
+#include "core/texts_ja.h"
+#include "ui/control_tooltips.h"
+#include "ui/dialog_templates.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/wide_text.h"
+#include "ui/window_placement.h"
+
+namespace tolvo::win32 {
+namespace {
+
+using namespace main_dialog;
+
+// Finds the help document where the test says (nowhere at first).
+class TestHelp : public HelpSearch {
+  public:
+    std::optional<std::filesystem::path> FindDocument(std::string_view) const override { return document; }
+    std::optional<std::filesystem::path> document;
+    std::string_view ProgramFileName() const override { return "Tolvo.exe"; }
+};
+
+class MemoryStore : public SettingsStore {
+  public:
+    std::optional<std::wstring> Read(std::wstring_view name) const override {
+        const auto found = values.find(std::wstring(name));
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    void Write(std::wstring_view name, std::wstring_view value) override {
+        values[std::wstring(name)] = value;
+    }
+    std::map<std::wstring, std::wstring> values;
+};
+
+std::string Text(HWND window) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return Utf8(buffer);
+}
+
+// Every message box the window shows, answered with OK as it appears: its
+// caption and text, and what the hole's limit-size box showed beneath it.
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    std::string shaftSizeShown;  // the shaft's basic-size edit beneath the box
+    std::string shaftSizeHeld;   // and the model's text for it then
+};
+std::vector<SeenBox>* seenBoxes = nullptr;
+const MainWindow* watchedWindow = nullptr;
+HHOOK boxHook = nullptr;
+// What the test does when a modal dialog of the window's own (the copy dialog) appears.
+std::function<void(HWND)> onOwnDialog;
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (std::wstring_view(name) == L"Static" && !Text(child).empty())
+        *reinterpret_cast<std::string*>(data) += Text(child);
+    return TRUE;
+}
+
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && DialogView::Of(reinterpret_cast<HWND>(wParam)) == nullptr) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        SeenBox seen{Text(box), "", Text(watchedWindow->Control(main_dialog::kShaftBasicSize)),
+                     watchedWindow->Model().Controls().At(main_dialog::kShaftBasicSize).text};
+        EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen.text));
+        seenBoxes->push_back(seen);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    } else if (code == HCBT_ACTIVATE && onOwnDialog &&
+               reinterpret_cast<HWND>(wParam) != watchedWindow->Window()) {
+        onOwnDialog(reinterpret_cast<HWND>(wParam));
+    }
+    return CallNextHookEx(boxHook, code, wParam, lParam);
+}
+
+class Win32MainWindow : public testing::Test {
+  protected:
+    void SetUp() override {
+        window.emplace(help, std::make_unique<MemoryStore>());
+        window->Show(SW_SHOWNORMAL);
+        seenBoxes = &boxes;
+        watchedWindow = &*window;
+        boxHook = SetWindowsHookExW(WH_CBT, AnswerBoxes, nullptr, GetCurrentThreadId());
+    }
+    void TearDown() override {
+        onOwnDialog = nullptr;
+        UnhookWindowsHookEx(boxHook);
+        window.reset();
+    }
+    HWND Control(int id) const { return window->Control(id); }
+    void Type(int id, std::wstring_view keys) {
+        SetFocus(Control(id));
+        for (wchar_t key : keys) SendMessageW(Control(id), WM_CHAR, key, 1);
+    }
+    std::string Model(int id) const { return window->Model().Controls().At(id).text; }
+    // The colours the dialog gives the fit label when it paints.
+    std::pair<COLORREF, COLORREF> LabelColours() const {
+        HDC dc = CreateCompatibleDC(nullptr);
+        auto* brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(window->Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(Control(kFitKindLabel))));
+        LOGBRUSH fill{};
+        GetObjectW(brush, sizeof(fill), &fill);
+        const COLORREF text = GetTextColor(dc);
+        DeleteDC(dc);
+        return {text, fill.lbColor};
+    }
+
+    TestHelp help;
+    std::optional<MainWindow> window;
+    std::vector<SeenBox> boxes;
+};
+
+COLORREF ToColorRef(const Rgb& c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+TEST_F(Win32MainWindow, TypingTheBasicSizeShowsTheFitInTheRealControls) {
+    Type(kHoleBasicSize, L"25");
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
+    EXPECT_EQ(Text(Control(kShaftBasicSize)), "25");  // the shaft follows
+    EXPECT_FALSE(window->Model().Controls().At(kShaftBasicSize).enabled);
+    EXPECT_FALSE(IsWindowEnabled(Control(kShaftBasicSize)));
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
+    for (int id :
+         {kHoleDeviation, kHoleLimitSizes, kShaftLimitSizes, kFirstFitAmount, kSecondFitAmount, kMeanFit}) {
+        EXPECT_FALSE(Model(id).empty()) << id;
+        EXPECT_EQ(Text(Control(id)), Model(id)) << id;
+    }
+    EXPECT_NE(Text(Control(kHoleLimitSizes)).find("25"), std::string::npos);
+    const auto clearance = FitKindColors(FitKind::Clearance);
+    ASSERT_TRUE(clearance);
+    EXPECT_EQ(LabelColours(), std::pair(ToColorRef(clearance->text), ToColorRef(clearance->background)));
+
+    // The whole text put in at once; a grade slid: the label follows the model.
+    SetWindowTextW(Control(kHoleBasicSize), L"10");
+    EXPECT_EQ(Text(Control(kHoleLimitSizes)), Model(kHoleLimitSizes));
+    EXPECT_NE(Text(Control(kHoleLimitSizes)).find("10"), std::string::npos);
+    // H5 over p5: an interference.
+    for (const auto& [slider, position] :
+         {std::pair{kHoleLetterSlider, 4}, std::pair{kShaftLetterSlider, 9}}) {
+        SendMessageW(Control(slider), TBM_SETPOS, TRUE, position);
+        SendMessageW(window->Window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                     reinterpret_cast<LPARAM>(Control(slider)));
+    }
+    EXPECT_EQ(window->Model().Controls().At(kShaftLetterSlider).position, 9);
+    EXPECT_EQ(Text(Control(kFitKindLabel)), Model(kFitKindLabel));
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kInterferenceFit);
+    // "g6" typed on the shaft's letter slider selects the class, as a list box selects by typing.
+    SetFocus(Control(kShaftLetterSlider));
+    for (wchar_t key : {L'g', L'6'}) SendMessageW(Control(kShaftLetterSlider), WM_CHAR, key, 1);
+    EXPECT_EQ(SendMessageW(Control(kShaftLetterSlider), TBM_GETPOS, 0, 0), 3);  // d e f g
+    EXPECT_EQ(SendMessageW(Control(kShaftGradeSlider), TBM_GETPOS, 0, 0), 1);   // 5 6
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Win32MainWindow, ARefusalIsAMessageBoxWithTheModelsTextOverMirroredTexts) {
+    Type(kHoleBasicSize, L"25");
+    Type(kHoleBasicSize, L"0");  // 250 mm: beyond the fit classes' 120 mm
+    // The shaft's size, which follows the hole's, is refused first, then the hole's.
+    ASSERT_EQ(boxes.size(), 2u);
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        SeenBox& box = boxes[k];
+        EXPECT_EQ(box.caption, ja::kMessageCaption);
+        std::erase(box.text, '\n');
+        std::erase(box.text, '\r');
+        EXPECT_EQ(box.text, std::string(k == 0 ? ja::kShaftWord : ja::kHoleWord) +
+                                std::string(ja::kFitSizeOver120Message));
+        // The box came over the texts the model held then.
+        EXPECT_EQ(box.shaftSizeShown, "250");
+        EXPECT_EQ(box.shaftSizeShown, box.shaftSizeHeld);
+    }
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "250");  // what was typed stays
+    EXPECT_EQ(Text(Control(kHoleLimitSizes)), Model(kHoleLimitSizes));
+}
+
+TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
+    struct Item {
+        WORD command;
+        std::string_view text;
+        std::string_view shortcut;
+        BYTE modifiers;
+        WORD key;
+    };
+    const Item items[] = {
+        {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut, FCONTROL, 'R'},
+        {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut, FCONTROL, 'F'},
+        {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut, FCONTROL | FSHIFT, 'V'},
+        {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut, FCONTROL, 'D'},
+    };
+    HMENU menu = window->CreateContextMenu();
+    ASSERT_EQ(GetMenuItemCount(menu), 4);
+    for (int k = 0; k < 4; ++k) {
+        const Item& item = items[k];
+        wchar_t text[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(k), text, 256, MF_BYPOSITION);
+        EXPECT_EQ(Utf8(text), std::string(item.text) + "\t" + std::string(item.shortcut));
+        EXPECT_EQ(GetMenuItemID(menu, k), item.command);
+        const auto accel = ShortcutAccelerator(item.shortcut, item.command);
+        ASSERT_TRUE(accel);
+        EXPECT_EQ(accel->fVirt, FVIRTKEY | item.modifiers);
+        EXPECT_EQ(accel->key, item.key);
+    }
+    DestroyMenu(menu);
+    EXPECT_FALSE(ShortcutAccelerator("Ctrl+", 1));
+    EXPECT_FALSE(ShortcutAccelerator("Hyper+R", 1));
+
+    // Ctrl+R through the window's own message handling switches the whole range.
+    SetFocus(Control(kHoleBasicSize));
+    MSG press{Control(kHoleBasicSize), WM_KEYDOWN, 'R', 0, 0, {}};
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(window->PreTranslate(press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(window->Model().Range(), FitClassRange::Whole);
+    EXPECT_TRUE(IsWindowVisible(Control(kHoleClassText)));
+    EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0),
+              window->Model().Controls().At(kHoleLetterSlider).maximum);
+    EXPECT_EQ(SendMessageW(Control(kHoleLetterSlider), TBM_GETRANGEMAX, 0, 0), iso286::kLetterCount - 1);
+    EXPECT_FALSE(IsWindowVisible(Control(kHoleLetterMarks[0])));
+    // Ctrl+D toggles the model's diagram option as the Qt view does.
+    window->RunCommand(kZoneDiagramCommand);
+    EXPECT_TRUE(window->Model().ZoneDiagramShown());
+}
+
+TEST_F(Win32MainWindow, PasteCalloutReadsTheClipboardsUnicodeText) {
+    const std::wstring callout = Wide("φ25 H7/g6");
+    ASSERT_TRUE(OpenClipboard(window->Window()));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (callout.size() + 1) * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t*>(GlobalLock(data)), callout.c_str());
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    window->RunCommand(kPasteCalloutCommand);
+    EXPECT_EQ(Text(Control(kHoleBasicSize)), "25");
+    EXPECT_EQ(Text(Control(kFitKindLabel)), ja::kClearanceFit);
+    EXPECT_EQ(Text(Control(kShaftDeviation)), Model(kShaftDeviation));
+    EXPECT_NE(Text(Control(kShaftDeviation)).find("-7"), std::string::npos);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(Win32MainWindow, CopyDialogPreviewsAndCopiesWithCrLfLineEnds) {
+    Type(kHoleBasicSize, L"25");
+    std::string previewAtOpen;
+    onOwnDialog = [&](HWND dialog) {
+        previewAtOpen = Text(GetDlgItem(dialog, copy_dialog::kPreviewEdit));
+        // "はめあい" unticked, then Enter: "コピー".
+        PostMessageW(GetDlgItem(dialog, copy_dialog::kIncludeFitKind), BM_CLICK, 0, 0);
+        PostMessageW(GetDlgItem(dialog, copy_dialog::kIncludeFitKind), WM_KEYDOWN, VK_RETURN, 1);
+    };
+    SendMessageW(Control(kCopyButton), BM_CLICK, 0, 0);
+    EXPECT_NE(previewAtOpen.find(ja::kClearanceFit), std::string::npos) << previewAtOpen;
+    const std::wstring copied = ClipboardText();
+    EXPECT_EQ(copied.find(Wide(ja::kClearanceFit)), std::wstring::npos);
+    EXPECT_NE(copied.find(Wide(Model(kHoleLimitSizes))), std::wstring::npos);
+    EXPECT_NE(copied.find(L"\r\n"), std::wstring::npos);
+    for (std::size_t at = copied.find(L'\n'); at != std::wstring::npos; at = copied.find(L'\n', at + 1))
+        EXPECT_EQ(copied[at - 1], L'\r') << at;
+    EXPECT_TRUE(IsWindowEnabled(window->Window()));
+}
+
+TEST_F(Win32MainWindow, FinderListsTheModelsRowsAndPutsAChosenPairIntoTheWindow) {
+    Type(kHoleBasicSize, L"25");
+    window->RunCommand(kFinderCommand);
+    FinderDialog* finder = window->Finder();
+    ASSERT_NE(finder, nullptr);
+    RECT main{};
+    RECT beside{};
+    GetWindowRect(window->Window(), &main);
+    GetWindowRect(finder->Window(), &beside);
+    // Where the shared placement puts it beside the calculator on the screen Wine reports
+    // (without a remembered place), and off the calculator where that screen has room.
+    MONITORINFO screen{};
+    screen.cbSize = sizeof(screen);
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(window->Window(), MONITOR_DEFAULTTONEAREST), &screen));
+    const auto rect = [](const RECT& r) {
+        return ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    const int width = beside.right - beside.left;
+    EXPECT_EQ(PlaceBeside(rect(main), width, beside.bottom - beside.top, rect(screen.rcWork)),
+              (ScreenPoint{beside.left, beside.top}));
+    RECT overlap{};
+    if (screen.rcWork.right - main.right >= width + kBesideGap) {
+        EXPECT_FALSE(IntersectRect(&overlap, &main, &beside));
+    }
+    EXPECT_EQ(Text(finder->Control(finder_dialog::kBasicSize)), "25");
+    SetWindowTextW(finder->Control(finder_dialog::kWantedMinimum), L"0.005");
+    SetWindowTextW(finder->Control(finder_dialog::kWantedMaximum), L"0.05");
+    HWND list = finder->Control(finder_dialog::kResults);
+    const auto& rows = finder->Model().Rows();
+    ASSERT_GT(rows.size(), 1u);
+    ASSERT_EQ(ListView_GetItemCount(list), static_cast<int>(rows.size()));
+    wchar_t first[256] = {};
+    ListView_GetItemText(list, 0, 0, first, 256);
+    EXPECT_EQ(Utf8(first), rows[0].text);
+    ASSERT_TRUE(rows[0].fit);
+    finder->Choose(0);
+    EXPECT_EQ(Model(kFitKindLabel), ja::kClearanceFit);
+    EXPECT_EQ(Text(Control(kHoleDeviation)), Model(kHoleDeviation));
+    // Escape closes it; the window lets it go.
+    MSG escape{finder->Control(finder_dialog::kWantedMaximum), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(finder->PreTranslate(escape));
+    MSG pending;
+    while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
+    EXPECT_EQ(window->Finder(), nullptr);
+}
+
+BOOL CALLBACK FindTooltips(HWND window, LPARAM data) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    auto& found = *reinterpret_cast<std::pair<HWND, HWND>*>(data);
+    if (std::wstring_view(name) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == found.first)
+        found.second = window;
+    return TRUE;
+}
+
+// The tooltip the window gives a control.
+std::string TooltipOf(HWND dialog, HWND control) {
+    std::pair<HWND, HWND> found{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltips, reinterpret_cast<LPARAM>(&found));
+    wchar_t text[1024] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(found.second, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+    std::string utf8 = Utf8(text);
+    std::erase(utf8, '\r');
+    return utf8;
+}
+
+TEST_F(Win32MainWindow, AnEditReadInPartIsTintedWithItsTooltip) {
+    HWND edit = Control(kHoleBasicSize);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), window->Model().Controls().At(kHoleBasicSize).tooltip);
+    const auto tint = [&] {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(window->Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(edit));
+        const COLORREF background = GetBkColor(dc);
+        DeleteDC(dc);
+        return background;
+    };
+    const COLORREF plain = tint();
+    Type(kHoleBasicSize, L"25,5");
+    ASSERT_TRUE(window->Model().Controls().At(kHoleBasicSize).partial);
+    EXPECT_NE(tint(), plain);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), PartialNumberTooltip("25"));
+    Type(kHoleBasicSize, L"\b\b");  // "25"
+    EXPECT_EQ(tint(), plain);
+    EXPECT_EQ(TooltipOf(window->Window(), edit), window->Model().Controls().At(kHoleBasicSize).tooltip);
+}
+
+TEST_F(Win32MainWindow, TabOrderIsTheTemplatesAndEditsHoldTheModelsLimit) {
+    std::vector<int> expected;
+    for (const ControlTemplate& t : kMainDialog.controls) {
+        HWND control = Control(t.id);
+        if (IsTabStop(t.kind) && control != nullptr && IsWindowEnabled(control) && IsWindowVisible(control))
+            expected.push_back(t.id);
+    }
+    ASSERT_GT(expected.size(), 5u);
+    // Every input edit holds as much as the models take.
+    for (const ControlTemplate& t : kMainDialog.controls) {
+        if (t.kind == ControlKind::InputEdit) {
+            EXPECT_EQ(SendMessageW(Control(t.id), EM_GETLIMITTEXT, 0, 0),
+                      static_cast<LRESULT>(kEditTextLimit));
+        }
+    }
+    std::vector<int> tabbed;
+    HWND at = Control(expected.front());
+    do {
+        tabbed.push_back(GetDlgCtrlID(at));
+        at = GetNextDlgTabItem(window->Window(), at, FALSE);
+    } while (at != nullptr && at != Control(expected.front()) && tabbed.size() < 200);
+    EXPECT_EQ(tabbed, expected);
+}
+
+// F1: a document nowhere is the model's message; one found that the desktop
+// cannot open gets a message naming where it is (nothing is opened here).
+TEST_F(Win32MainWindow, HelpThatCannotBeOpenedSaysWhereTheDocumentIs) {
+    const std::filesystem::path unopenable = L"C:\\tolvo-test-nowhere\\Tolvo.html";
+    const std::string missing = FillIn(ja::kHelpMissingMessage, {"Tolvo.exe"});
+    const std::string unopened = FillIn(ja::kHelpOpenFailedMessage, {Utf8(unopenable.wstring())});
+    for (const auto& [document, expected] : {std::pair{std::optional<std::filesystem::path>(), missing},
+                                             std::pair{std::optional(unopenable), unopened}}) {
+        help.document = document;
+        boxes.clear();
+        MSG f1{Control(kHoleBasicSize), WM_KEYDOWN, VK_F1, 1, 0, {}};
+        EXPECT_TRUE(window->PreTranslate(f1));
+        ASSERT_EQ(boxes.size(), 1u);
+        std::string text = expected;
+        std::erase(text, '\n');
+        std::erase(boxes[0].text, '\n');
+        std::erase(boxes[0].text, '\r');
+        EXPECT_EQ(boxes[0].text, text);
+    }
+}
+
+TEST_F(Win32MainWindow, EscapeEndsTheWindow) {
+    MSG escape{Control(kHoleBasicSize), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(window->PreTranslate(escape));
+    EXPECT_TRUE(window->Model().Ended());
+    EXPECT_FALSE(IsWindowVisible(window->Window()));
+}
+
+// Every one-line text of a control fits its control at 100 %, 150 % and 200 %.
+TEST_F(Win32MainWindow, NoTextIsClippedAtAnyScale) {
+    Type(kHoleBasicSize, L"25");
+    for (UINT dpi : {96u, 144u, 192u}) {
+        RECT frame{};
+        GetWindowRect(window->Window(), &frame);
+        SendMessageW(window->Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+        for (const ControlTemplate& t : kMainDialog.controls) {
+            HWND control = Control(t.id);
+            if (control == nullptr || !IsWindowVisible(control) || (t.style & kTwoLines)) continue;
+            if (t.kind != ControlKind::Static && t.kind != ControlKind::Radio &&
+                t.kind != ControlKind::CheckBox && t.kind != ControlKind::PushButton &&
+                t.kind != ControlKind::DefaultPushButton && t.kind != ControlKind::OutputEdit)
+                continue;
+            const std::wstring text = Wide(Text(control));
+            if (text.empty()) continue;
+            auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+            RECT client{};
+            GetClientRect(control, &client);
+            int indicator = 0;
+            if (t.kind == ControlKind::Radio || t.kind == ControlKind::CheckBox)
+                indicator = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi);
+            std::wstring shown = text;
+            if (t.kind != ControlKind::Static) std::erase(shown, L'&');
+            EXPECT_LE(DialogLayout::TextWidth(font, shown) + indicator, client.right)
+                << t.id << " at " << dpi;
+            EXPECT_LE(DialogLayout::LineHeight(font), client.bottom + 2) << t.id << " at " << dpi;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tolvo::win32
