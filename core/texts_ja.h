@@ -278,6 +278,7 @@ inline constexpr std::string_view kMaterialPa6 = "ナイロン6・絶乾 (PA6)";
 inline constexpr std::string_view kPrintMenuItemText = "印刷…";
 inline constexpr std::string_view kSavePdfMenuItemText = "PDF に保存…";
 inline constexpr std::string_view kPrintUnavailableText = "印刷の機能を読み込めませんでした。";
+inline constexpr std::string_view kPrintFailedText = "印刷できませんでした。";
 inline constexpr std::string_view kSheetTitle = "はめあい計算書";
 inline constexpr std::string_view kSheetDateLabel = "作成日 ： ";
 inline constexpr std::string_view kSheetInputsTitle = "入力";

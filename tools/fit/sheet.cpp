@@ -86,14 +86,11 @@ std::string WriteSheetSvg(const Result& result, std::string date) {
 
 std::string TodayText() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    // One thread: the library's own buffer is safe here, and portable.
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr) return {};
     char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    std::strftime(text, sizeof text, "%Y-%m-%d", local);
     return text;
 }
 

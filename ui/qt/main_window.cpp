@@ -258,8 +258,10 @@ CalculationSheet MainWindow::Sheet() const {
 
 void MainWindow::PrintSheet() {
     const PrintOutcome outcome = tolvo::PrintSheet(this, Sheet(), ToQString(ja::kSheetTitle));
-    if (outcome == PrintOutcome::Unavailable) {
-        QMessageBox::warning(this, ToQString(ja::kMessageCaption), ToQString(ja::kPrintUnavailableText));
+    if (outcome == PrintOutcome::Unavailable || outcome == PrintOutcome::Failed) {
+        QMessageBox::warning(
+            this, ToQString(ja::kMessageCaption),
+            ToQString(outcome == PrintOutcome::Failed ? ja::kPrintFailedText : ja::kPrintUnavailableText));
     }
 }
 
