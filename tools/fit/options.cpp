@@ -6,8 +6,8 @@
 
 #include "core/number_text.h"
 #include "core/text_fill.h"
-#include "tools/fit/sheet.h"
 #include "tools/fit/notation.h"
+#include "tools/fit/sheet.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {

@@ -51,8 +51,8 @@ QFont FitKindFont() {
 
 QFont SheetFont() {
     QStringList families;
-    for (const QString& latin : {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                                 QStringLiteral("Arial")}) {
+    for (const QString& latin :
+         {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
         if (QFontDatabase::hasFamily(latin)) {
             families << latin;
             break;
