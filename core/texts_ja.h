@@ -314,4 +314,85 @@ inline constexpr std::string_view kCalloutLabel = "はめあい記号 ： ";
 inline constexpr std::string_view kHelpOpenFailedMessage =
     "エラー：ヘルプを開けませんでした．\nヘルプファイルはここにあります：\n{0}";
 
+// The interference-fit joint (圧入計算): its report's labels and warnings,
+// each value "最小 / 最大しめしろ". {0}, {1}: as the English catalogue's.
+inline constexpr std::string_view kPressFitTitle = "圧入計算";
+inline constexpr std::string_view kPressTitle = "圧入計算 {0}{1} （弾性域、DIN 7190-1）\n";
+inline constexpr std::string_view kPressPart =
+    "  {0} ： {1}、{2} ： E {3} GPa、ν {4}、α {5} /K、{6} {7} MPa\n";
+inline constexpr std::string_view kPressOutside = "外径 φ{0} mm";
+inline constexpr std::string_view kPressSolid = "中実";
+inline constexpr std::string_view kPressBore = "内径 φ{0} mm";
+inline constexpr std::string_view kPressYield = "降伏点";
+inline constexpr std::string_view kPressTensile = "引張強さ";
+inline constexpr std::string_view kPressJoint = "  はめあい長さ {0} mm、μ {1}、μe {2}";
+inline constexpr std::string_view kPressStiffness = "、K {0} /MPa";
+inline constexpr std::string_view kPressColumns =
+    "最小 / 最大しめしろ （伝達能力は最小しめしろ、圧入力は最大しめしろの値）\n";
+inline constexpr std::string_view kPressInterference = "しめしろ";
+inline constexpr std::string_view kPressRoughnessLoss = "粗さによる減少";
+inline constexpr std::string_view kPressTemperatureLoss = "温度による減少";
+inline constexpr std::string_view kPressSpeedLoss = "回転による減少";
+inline constexpr std::string_view kPressEffective = "有効しめしろ";
+inline constexpr std::string_view kPressPressure = "面圧";
+inline constexpr std::string_view kPressHubTangential = "ハブ内径の円周方向応力";
+inline constexpr std::string_view kPressHubRadial = "ハブ内径の半径方向応力";
+inline constexpr std::string_view kPressHubEquivalent = "ハブ内径の相当応力";
+inline constexpr std::string_view kPressHubOutside = "ハブ外径の円周方向応力";
+inline constexpr std::string_view kPressShaftTangential = "軸の円周方向応力";
+inline constexpr std::string_view kPressShaftRadial = "軸の半径方向応力";
+inline constexpr std::string_view kPressShaftEquivalent = "軸の相当応力";
+inline constexpr std::string_view kPressHubSafety = "ハブの安全率";
+inline constexpr std::string_view kPressShaftSafety = "軸の安全率";
+inline constexpr std::string_view kPressTorque = "伝達トルク";
+inline constexpr std::string_view kPressAxial = "伝達軸力";
+inline constexpr std::string_view kPressForce = "圧入力";
+// Between a label and its value.
+inline constexpr std::string_view kPressLabelEnd = " ： ";
+inline constexpr std::string_view kPressShrink =
+    "焼きばめ ： ハブを {0} °C に加熱、または軸を {1} °C に冷却 （室温 {2} °C、はめ込みすきま {3} mm）\n";
+inline constexpr std::string_view kPressShrinkHubOnly =
+    "焼きばめ ： ハブを {0} °C に加熱 （室温 {2} °C、はめ込みすきま {3} mm）\n";
+inline constexpr std::string_view kPressWarning = "警告 ： {0}\n";
+inline constexpr std::string_view kPressNote = "注 ： {0}\n";
+inline constexpr std::string_view kPressNoInterference =
+    "しめしろがありません （最大しめしろ {0} mm） ： 圧入結合になりません";
+inline constexpr std::string_view kPressNoPressure =
+    "{0}しめしろでは有効しめしろが {1} mm ： 面圧がなく、何も伝達しません";
+inline constexpr std::string_view kPressEnds[] = {"最小", "最大"};
+inline constexpr std::string_view kPressYields =
+    "{0}の安全率 {1} が {2} を下回ります ： 塑性変形し、この弾性計算は成り立ちません";
+inline constexpr std::string_view kPressCracks =
+    "{0}の安全率 {1} （引張強さに対して） が {2} を下回ります ： 脆性材料のため割れるおそれがあります";
+inline constexpr std::string_view kPressParts[] = {"ハブ", "軸"};
+inline constexpr std::string_view kPressBelowNitrogen =
+    "軸の冷却温度 {0} °C は -196 °C を下回ります ： 液体窒素では届きません";
+inline constexpr std::string_view kPressBelowAbsoluteZero =
+    "軸の冷却温度 {0} °C は絶対零度を下回ります ： 冷やしばめはできません、ハブを加熱してください";
+inline constexpr std::string_view kPressElastic =
+    "弾性域のみの計算です ： 安全率が 1 を下回る部品は塑性変形し、この結果は成り立ちません";
+inline constexpr std::string_view kPressSpeedNote =
+    "回転による減少は近似値です （ハブを回転円板とし、軸の膨張は無視）";
+// The joint's refusals, in the order of PressFitField and of PressFitFault
+// (core/press_fit.h). {0} the value's name, {1} the joint diameter in mm.
+inline constexpr std::string_view kPressFieldNames[] = {
+    "はめあい径",        "最小しめしろ",     "最大しめしろ",
+    "ハブ外径",          "軸の内径",         "はめあい長さ",
+    "摩擦係数",          "圧入時の摩擦係数", "ハブの縦弾性係数",
+    "軸の縦弾性係数",    "ハブのポアソン比", "軸のポアソン比",
+    "ハブの線膨張係数",  "軸の線膨張係数",   "ハブの降伏点",
+    "軸の降伏点",        "ハブの密度",       "軸の密度",
+    "ハブ内径の粗さ Rz", "軸の粗さ Rz",      "ハブの使用温度",
+    "軸の使用温度",      "回転数",           "室温",
+    "はめ込みすきま",    "最小安全率",       "計算結果"};
+inline constexpr std::string_view kPressFaults[] = {"{0}が数値の範囲を超えています",
+                                                    "{0}は 0 より大きい値にしてください",
+                                                    "{0}は 0 以上にしてください",
+                                                    "{0}ははめあい径 {1} mm より大きくしてください",
+                                                    "{0}ははめあい径 {1} mm より小さくしてください",
+                                                    "{0}は 0 より大きく 0.5 より小さい値にしてください",
+                                                    "{0}が絶対零度 (-273.15 °C) を下回っています",
+                                                    "最小しめしろが最大しめしろより大きくなっています",
+                                                    "計算結果が数値の範囲を超えています"};
+
 }  // namespace tolvo::ja

@@ -1,10 +1,11 @@
 // Fuzzes tolvo-fit's command lines and batch lines: the first line of the
 // input is a command line (words split at blanks), every further line a batch
 // query. Whatever they hold, the parser answers a value or one short printable
-// line of UTF-8; every query, search (--find) and measured-parts check
-// (--measured) it accepts evaluates to a result or such an error; a success
-// always writes something, every JSON output is one line of strict JSON, and
-// no output nor the zone diagram's SVG holds an infinity or a NaN.
+// line of UTF-8; every query, search (--find), measured-parts check
+// (--measured) and joint (--press) it accepts evaluates to a result or such
+// an error; a success always writes something, every JSON output is one
+// line of strict JSON, and no output nor the zone diagram's SVG holds an
+// infinity or a NaN.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "tests/replay/strict_json.h"
 #include "tools/fit/find.h"
 #include "tools/fit/notation.h"
+#include "tools/fit/press.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/writers.h"
@@ -133,6 +135,15 @@ void CheckFind(const Options& options) {
         CheckText("a search's text is broken", WriteFindText(r, language, limit));
 }
 
+void CheckPress(const Options& options) {
+    const auto report = EvaluatePress(options);
+    if (const auto* e = std::get_if<Error>(&report)) return CheckError(*e);
+    const PressReport& r = std::get<PressReport>(report);
+    CheckJsonLine("a joint is not one line of JSON", WritePressJson(r));
+    for (Language language : {Language::Japanese, Language::English})
+        CheckText("a joint's text is broken", WritePressText(r, language));
+}
+
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
@@ -159,6 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckQuery(ParseQuery(std::span<const std::string>(o.words)), &o.measured);
     } else if (o.action == Action::Find) {
         CheckFind(o);
+    } else if (o.action == Action::Press) {
+        CheckPress(o);
     }
     std::size_t start = firstEnd + 1;
     while (start < input.size()) {

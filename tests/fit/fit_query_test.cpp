@@ -128,6 +128,8 @@ const std::vector<std::string_view> kQueryLine = {"25", "H7/g6"};
 const std::vector<std::string_view> kFindLine = {"--find", "25", "0", "0.1"};
 const std::vector<std::string_view> kMeasuredLine = {"25", "H7/g6", "--measured", "25", "25"};
 const std::vector<std::string_view> kNotationLine = {"25", "H7/g6", "--notation", "class"};
+const std::vector<std::string_view> kPressLine = {"--press", "40",       "H7/s6", "--hub-od",
+                                                  "80",      "--length", "30"};
 
 const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
@@ -144,6 +146,28 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--limit", {{"3"}, kFindLine}},
     {"--measured", {{"25.01", "24.99,24.98"}, kQueryLine}},
     {"--want", {{"0", "0.1"}, kMeasuredLine}},
+    {"--press", {{}, {"40", "H7/s6", "--hub-od", "80", "--length", "30"}}},
+    {"--interference", {{"0.02", "0.05"}, {"--press", "40", "--hub-od", "80", "--length", "30"}}},
+    {"--hub-od", {{"80"}, {"--press", "40", "H7/s6", "--length", "30"}}},
+    {"--length", {{"30"}, {"--press", "40", "H7/s6", "--hub-od", "80"}}},
+    {"--shaft-bore", {{"10"}, kPressLine}},
+    {"--mu", {{"0.12"}, kPressLine}},
+    {"--mu-press", {{"0.08"}, kPressLine}},
+    {"--hub-material", {{"aluminium"}, kPressLine}},
+    {"--shaft-material", {{"SUS304"}, kPressLine}},
+    {"--hub-e", {{"70"}, kPressLine}},
+    {"--shaft-e", {{"200"}, kPressLine}},
+    {"--hub-nu", {{"0.33"}, kPressLine}},
+    {"--shaft-nu", {{"0.29"}, kPressLine}},
+    {"--hub-yield", {{"250"}, kPressLine}},
+    {"--shaft-yield", {{"800"}, kPressLine}},
+    {"--hub-alpha", {{"23e-6"}, kPressLine}},
+    {"--rz-hub", {{"6.3"}, kPressLine}},
+    {"--rz-shaft", {{"4"}, kPressLine}},
+    {"--smoothing", {{"0.8"}, kPressLine}},
+    {"--rpm", {{"3000"}, kPressLine}},
+    {"--room-temperature", {{"25"}, kPressLine}},
+    {"--mounting-clearance", {{"0.02"}, kPressLine}},
     {"--help", {{}, kQueryLine}},
     {"--version", {{}, kQueryLine}},
     {"--notation", {{"limits"}, kQueryLine}},
@@ -154,6 +178,7 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
 const std::vector<std::pair<ModeSet, std::vector<std::string_view>>> kModeLines = {
     {kQueryMode, kQueryLine},  {kMeasuredMode, kMeasuredLine}, {kBatchMode, {"--batch", "-"}},
     {kTableMode, {"--table"}}, {kFindMode, kFindLine},         {kNotationMode, kNotationLine},
+    {kPressMode, kPressLine},
 };
 
 std::vector<std::string_view> With(std::vector<std::string_view> line, std::string_view option,

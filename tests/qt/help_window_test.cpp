@@ -133,7 +133,8 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
     }
     for (std::string_view item :
          {ja::kAboutMenuItemText, ja::kFullRangeMenuItemText, ja::kZoneDiagramMenuItemText,
-          ja::kFinderMenuItemText, ja::kPasteCalloutMenuItemText})
+          ja::kFinderMenuItemText, ja::kPasteCalloutMenuItemText, ja::kCopyCalloutMenuItemText,
+          ja::kCalloutStyleMenuText, ja::kDiameterSignMenuText, ja::kIncludeCalloutText})
         controlTexts << U(item).remove(QLatin1Char('&'));
     const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
                                     QString::fromUtf8("φ"),        QStringLiteral("-"),
@@ -156,11 +157,12 @@ TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
     QFile file(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    const std::array<std::pair<std::string_view, std::string_view>, 4> commands = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 5> commands = {{
         {ja::kFullRangeMenuItemText, kFullRangeShortcut},
         {ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
         {ja::kFinderMenuItemText, kFinderShortcut},
         {ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
+        {ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
     }};
     for (const auto& [item, shortcut] : commands) {
         EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;

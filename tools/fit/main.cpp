@@ -1,5 +1,6 @@
 // tolvo-fit: the calculator on the command line. Exit status 0 on success,
-// 1 when a batch had a bad line or a measured part or pair is not good, 2 on
+// 1 when a batch had a bad line, a measured part or pair is not good or a
+// joint (--press) has no interference or no pressure, 2 on
 // any other error (nothing on standard output then and no file written, but
 // for the lines a batch answered before its input failed).
 #include <cstdio>
@@ -24,6 +25,7 @@
 #include "tools/fit/find.h"
 #include "tools/fit/notation.h"
 #include "tools/fit/options.h"
+#include "tools/fit/press.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/sheet.h"
@@ -179,6 +181,13 @@ int Run(const Options& options, Output& out) {
             out.Write(options.json ? WriteFindJson(r, options.find.limit)
                                    : WriteFindText(r, options.language, options.find.limit));
             return 0;
+        }
+        case Action::Press: {
+            auto report = EvaluatePress(options);
+            if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
+            const PressReport& r = std::get<PressReport>(report);
+            out.Write(options.json ? WritePressJson(r) : WritePressText(r, options.language));
+            return PressExitStatus(r);
         }
         case Action::Query:
             break;

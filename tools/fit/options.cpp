@@ -4,9 +4,11 @@
 #include <cmath>
 #include <vector>
 
+#include "core/materials.h"
 #include "core/number_text.h"
 #include "core/text_fill.h"
 #include "tools/fit/notation.h"
+#include "tools/fit/press.h"
 #include "tools/fit/sheet.h"
 #include "tools/fit/texts.h"
 
@@ -146,6 +148,53 @@ std::optional<Error> ReadWant(const OptionSpec& option, Values values, Options& 
     return std::nullopt;
 }
 
+// The joint's options (--press): numbers into their fields of PressOptions,
+// each a finite number; what else each must be the joint's check says.
+template <std::optional<double> PressOptions::*Field>
+std::optional<Error> ReadPressNumber(const OptionSpec& option, Values values, Options& options) {
+    if (!IsWholeNumber(values[0])) return Needs(option, values[0]);
+    const double value = ParseNumber(values[0]);
+    if (!std::isfinite(value))
+        return Error{FillIn(en::kPressBeyondNumbers, {option.name, Quoted(values[0])})};
+    options.press.*Field = value;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadInterference(const OptionSpec& option, Values values, Options& options) {
+    std::optional<double>* ends[] = {&options.press.interferenceMin, &options.press.interferenceMax};
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (!IsWholeNumber(values[k])) return Needs(option, values[k]);
+        const double value = ParseNumber(values[k]);
+        if (!std::isfinite(value))
+            return Error{FillIn(en::kPressBeyondNumbers, {option.name, Quoted(values[k])})};
+        *ends[k] = value;
+    }
+    return std::nullopt;
+}
+
+template <const Material* PressOptions::*Field>
+std::optional<Error> ReadPressMaterial(const OptionSpec& option, Values values, Options& options) {
+    const Material* material = FindMaterial(values[0]);
+    if (!material)
+        return Error{FillIn(en::kNotAMaterial, {option.name, Quoted(values[0]), MaterialKeyList()})};
+    options.press.*Field = material;
+    return std::nullopt;
+}
+
+std::optional<Error> ReadSmoothing(const OptionSpec& option, Values values, Options& options) {
+    const double k = IsWholeNumber(values[0]) ? ParseNumber(values[0]) : 0.0;
+    if (k == SmoothingFactor(Smoothing::Current)) {
+        options.press.smoothing = Smoothing::Current;
+    } else if (k == SmoothingFactor(Smoothing::Older)) {
+        options.press.smoothing = Smoothing::Older;
+    } else {
+        return Needs(option, values[0]);
+    }
+    return std::nullopt;
+}
+
+using P = PressOptions;
+
 std::optional<Error> ReadHelp(const OptionSpec&, Values, Options& options) {
     options.action = Action::Help;
     return std::nullopt;
@@ -215,6 +264,61 @@ constexpr std::array kOptions = {
                "phi, dia or none",
                "the sign before the size: phi (U+03C6, the default), dia (U+2300) or none for a length"},
     // ---- end of the callout ----
+    // The interference-fit joint.
+    OptionSpec{"--press",      "",               0, kPressMode,    kPressMode,    nullptr,
+               "", "the interference-fit joint of SIZE HOLE/SHAFT (or of SIZE with --interference): joint "
+               "pressure, stresses and safeties, torque and axial capacity, press-in force, shrink and cooling "
+               "temperatures (elastic, DIN 7190-1); needs --hub-od and --length; exit status 1 when there is "
+               "no interference or no pressure at either end"},
+    OptionSpec{"--interference", "MIN MAX",      2, kPressMode,    0,             ReadInterference,
+               "the interference in mm, MIN MAX, as 0.018 0.059",
+               "the joint's diametral interference in mm (positive: interference) instead of a pair's"},
+    OptionSpec{"--hub-od",     "D",              1, kPressMode,    0,             ReadPressNumber<&P::hubOuterDiameter>,
+               "the hub's outer diameter in mm", "the hub's outer diameter in mm, above SIZE"},
+    OptionSpec{"--length",     "L",              1, kPressMode,    0,             ReadPressNumber<&P::length>,
+               "the joint's length in mm", "the length of the joint in mm"},
+    OptionSpec{"--shaft-bore", "D",              1, kPressMode,    0,             ReadPressNumber<&P::shaftBore>,
+               "the shaft's bore in mm", "a hollow shaft's bore in mm, below SIZE (0, the default: solid)"},
+    OptionSpec{"--mu",         "M",              1, kPressMode,    0,             ReadPressNumber<&P::friction>,
+               "a coefficient of friction, as 0.1",
+               "the coefficient of friction in service (0.1 by default: steel on steel, dry)"},
+    OptionSpec{"--mu-press",   "M",              1, kPressMode,    0,             ReadPressNumber<&P::pressFriction>,
+               "a coefficient of friction, as 0.08",
+               "the coefficient of friction while pressing in (--mu's by default)"},
+    OptionSpec{"--hub-material", "NAME",         1, kPressMode,    0,             ReadPressMaterial<&P::hubMaterial>,
+               "a material", "the hub's material from the table (steel by default)"},
+    OptionSpec{"--shaft-material", "NAME",       1, kPressMode,    0,             ReadPressMaterial<&P::shaftMaterial>,
+               "a material", "the shaft's material from the table (steel by default)"},
+    OptionSpec{"--hub-e",      "GPA",            1, kPressMode,    0,             ReadPressNumber<&P::hubModulus>,
+               "a modulus of elasticity in GPa", "the hub's modulus of elasticity in GPa, for the material's"},
+    OptionSpec{"--shaft-e",    "GPA",            1, kPressMode,    0,             ReadPressNumber<&P::shaftModulus>,
+               "a modulus of elasticity in GPa", "the shaft's modulus of elasticity in GPa"},
+    OptionSpec{"--hub-nu",     "V",              1, kPressMode,    0,             ReadPressNumber<&P::hubPoisson>,
+               "a Poisson's ratio, as 0.3", "the hub's Poisson's ratio"},
+    OptionSpec{"--shaft-nu",   "V",              1, kPressMode,    0,             ReadPressNumber<&P::shaftPoisson>,
+               "a Poisson's ratio, as 0.3", "the shaft's Poisson's ratio"},
+    OptionSpec{"--hub-yield",  "MPA",            1, kPressMode,    0,             ReadPressNumber<&P::hubStrength>,
+               "a strength in MPa", "the hub's yield strength in MPa (a brittle material's tensile strength)"},
+    OptionSpec{"--shaft-yield", "MPA",           1, kPressMode,    0,             ReadPressNumber<&P::shaftStrength>,
+               "a strength in MPa", "the shaft's yield strength in MPa"},
+    OptionSpec{"--hub-alpha",  "PER_K",          1, kPressMode,    0,             ReadPressNumber<&P::hubExpansion>,
+               "an expansion coefficient in 1/K, as 11.7e-6",
+               "the hub's linear expansion coefficient in 1/K, for the shrink temperature"},
+    OptionSpec{"--rz-hub",     "UM",             1, kPressMode,    0,             ReadPressNumber<&P::hubRoughness>,
+               "a roughness Rz in micrometres", "the hub bore's roughness Rz in micrometres (none by default)"},
+    OptionSpec{"--rz-shaft",   "UM",             1, kPressMode,    0,             ReadPressNumber<&P::shaftRoughness>,
+               "a roughness Rz in micrometres", "the shaft's roughness Rz in micrometres"},
+    OptionSpec{"--smoothing",  "K",              1, kPressMode,    0,             ReadSmoothing,
+               "0.4 or 0.8",
+               "the share of the roughness flattened when pressed: 0.4 (DIN 7190-1, the default) or 0.8 "
+               "(the older method of DIN 7190)"},
+    OptionSpec{"--rpm",        "N",              1, kPressMode,    0,             ReadPressNumber<&P::speed>,
+               "a speed in 1/min", "the speed in 1/min: the hub's growth by it is lost (an approximation)"},
+    OptionSpec{"--room-temperature", "T",        1, kPressMode,    0,             ReadPressNumber<&P::roomTemperature>,
+               "a temperature in degrees Celsius",
+               "the temperature the joint is mounted at, degrees Celsius (20 by default)"},
+    OptionSpec{"--mounting-clearance", "MM",     1, kPressMode,    0,             ReadPressNumber<&P::mountingClearance>,
+               "a clearance in mm", "the play for mounting the heated hub freely, mm (0.001 times SIZE by default)"},
     OptionSpec{"--help",       "",               0, kEveryMode,    0,             ReadHelp,
                "", "this text"},
     OptionSpec{"--version",    "",               0, kEveryMode,    0,             ReadVersion,
@@ -224,7 +328,8 @@ constexpr std::array kOptions = {
 
 // The mode a command line's options choose, the earlier in this list winning;
 // a query when none chooses one.
-constexpr std::array kModePrecedence = {kBatchMode, kTableMode, kFindMode, kMeasuredMode, kNotationMode};
+constexpr std::array kModePrecedence = {kBatchMode,    kTableMode, kFindMode,
+                                        kMeasuredMode, kPressMode, kNotationMode};
 
 const OptionSpec* FindOption(std::string_view name) {
     for (const OptionSpec& option : kOptions) {
@@ -385,7 +490,10 @@ std::variant<Options, Error> ParseCommandLine(std::span<const std::string_view> 
         }
     }
     if (auto error = CheckModes(given, mode)) return *error;
-    if (mode == kFindMode) {
+    if (mode == kPressMode) {
+        options.action = Action::Press;
+        if (auto error = CheckPressWords(options)) return *error;
+    } else if (mode == kFindMode) {
         options.action = Action::Find;
         if (auto error = CheckFindWords(options)) return *error;
     } else if (mode == kBatchMode || mode == kTableMode) {

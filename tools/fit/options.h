@@ -21,8 +21,9 @@ inline constexpr ModeSet kBatchMode = 1u << 2;
 inline constexpr ModeSet kTableMode = 1u << 3;
 inline constexpr ModeSet kFindMode = 1u << 4;
 inline constexpr ModeSet kNotationMode = 1u << 5;  // a query with --notation (notation.h)
+inline constexpr ModeSet kPressMode = 1u << 6;     // --press: the interference-fit joint
 inline constexpr ModeSet kEveryMode =
-    kQueryMode | kMeasuredMode | kBatchMode | kTableMode | kFindMode | kNotationMode;
+    kQueryMode | kMeasuredMode | kBatchMode | kTableMode | kFindMode | kNotationMode | kPressMode;
 
 struct OptionSpec;
 // Reads the option's values into the options; an error names what is wrong.

@@ -13,6 +13,7 @@
 #include "core/fit_finder.h"
 #include "core/iso286_table.h"
 #include "core/measured_check.h"
+#include "tools/fit/press_options.h"
 
 namespace tolvo::fit {
 
@@ -45,7 +46,7 @@ struct Query {
 };
 
 enum class Language { Japanese, English };
-enum class Action { Query, Batch, Table, Find, Help, Version };
+enum class Action { Query, Batch, Table, Find, Press, Help, Version };
 
 // A wide search meets over a hundred thousand pairs: a screenful unless asked.
 inline constexpr std::size_t kDefaultFindLimit = 20;
@@ -87,6 +88,7 @@ struct Options {
     std::vector<CalloutStyle> notation;  // the styles asked for; empty without --notation
     DiameterSign diameterSign = DiameterSign::Phi;
     // ---- end of --notation ----
+    PressOptions press;  // Press: SIZE HOLE/SHAFT, or SIZE with --interference
 
     bool operator==(const Options&) const = default;
 };

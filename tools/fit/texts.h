@@ -47,6 +47,9 @@ inline constexpr std::string_view kSynopsis =
     "                 --measured HOLE[,HOLE...] SHAFT[,SHAFT...] [--want MIN MAX]\n"
     "       tolvo-fit [--json] SIZE HOLE/SHAFT [SHAFT_SIZE] --notation STYLE\n"
     "                 [--diameter-sign phi|dia|none]\n"
+    "       tolvo-fit [--json] [--lang en|ja] SIZE HOLE/SHAFT --press --hub-od D --length L [joint options]\n"
+    "       tolvo-fit [--json] [--lang en|ja] --press SIZE --interference MIN MAX --hub-od D --length L\n"
+    "                 [joint options]\n"
     "\n"
     "Limits and fits of a hole and a shaft, as the Tolvo window works them out.\n"
     "Each side of HOLE/SHAFT is an ISO 286 class (H7, g6, ZC11, h01), a JIS B0405\n"
@@ -62,6 +65,7 @@ inline constexpr std::string_view kExamples =
     "\n"
     "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
     "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n"
+    "          tolvo-fit 40 H7/s6 --press --hub-od 80 --length 30\n"
     "          tolvo-fit 25 H7/g6 --sheet 25_H7-g6.svg\n";
 
 // The features, in FeatureKind order: in heads, messages and the table.
@@ -194,5 +198,101 @@ inline constexpr std::string_view kLineTooLong = "the line is longer than {0} by
 inline constexpr std::string_view kNoExactCallout =
     "the {0}'s callout would take more digits than it can write exactly";
 // ---- end of --notation ----
+
+// The interference-fit joint (--press). Its report's labels are padded so
+// that the values line up; each value is "at the minimum / at the maximum
+// interference".
+inline constexpr std::string_view kPressTitle =
+    "press fit {0}{1} (elastic, DIN 7190-1)\n";  // {0} φ40, {1} " H7/s6"
+// {0} kPressParts, {1} the material's name, {2} outside φ80 mm / solid / bore φ20 mm, {3} E, {4} ν,
+// {5} α, {6} the strength's name, {7} the strength.
+inline constexpr std::string_view kPressPart = "  {0}: {1}, {2}: E {3} GPa, ν {4}, α {5} /K, {6} {7} MPa\n";
+inline constexpr std::string_view kPressOutside = "outside φ{0} mm";
+inline constexpr std::string_view kPressSolid = "solid";
+inline constexpr std::string_view kPressBore = "bore φ{0} mm";
+inline constexpr std::string_view kPressYield = "yield";
+inline constexpr std::string_view kPressTensile = "tensile strength";
+// {0} l, {1} μ, {2} μe; then, where there is a joint, {0} K.
+inline constexpr std::string_view kPressJoint = "  length {0} mm, μ {1}, μe {2}";
+inline constexpr std::string_view kPressStiffness = ", K {0} /MPa";
+inline constexpr std::string_view kPressColumns =
+    "at the minimum / maximum interference (the capacities hold at the minimum, the press-in force is the "
+    "maximum's):\n";
+inline constexpr std::string_view kPressInterference = "interference:              ";
+inline constexpr std::string_view kPressRoughnessLoss = "loss by roughness:         ";
+inline constexpr std::string_view kPressTemperatureLoss = "loss by temperature:       ";
+inline constexpr std::string_view kPressSpeedLoss = "loss by speed:             ";
+inline constexpr std::string_view kPressEffective = "effective interference:    ";
+inline constexpr std::string_view kPressPressure = "joint pressure:            ";
+inline constexpr std::string_view kPressHubTangential = "hub bore, tangential:      ";
+inline constexpr std::string_view kPressHubRadial = "hub bore, radial:          ";
+inline constexpr std::string_view kPressHubEquivalent = "hub bore, equivalent:      ";
+inline constexpr std::string_view kPressHubOutside = "hub outside, tangential:   ";
+inline constexpr std::string_view kPressShaftTangential = "shaft, tangential:         ";
+inline constexpr std::string_view kPressShaftRadial = "shaft, radial:             ";
+inline constexpr std::string_view kPressShaftEquivalent = "shaft, equivalent:         ";
+inline constexpr std::string_view kPressHubSafety = "hub safety:                ";
+inline constexpr std::string_view kPressShaftSafety = "shaft safety:              ";
+inline constexpr std::string_view kPressTorque = "torque capacity:           ";
+inline constexpr std::string_view kPressAxial = "axial capacity:            ";
+inline constexpr std::string_view kPressForce = "press-in force:            ";
+// {0} the hub's temperature, {1} the shaft's, {2} the room's, {3} S.
+inline constexpr std::string_view kPressShrink =
+    "shrink fitting: the hub heated to {0} °C, or the shaft cooled to {1} °C (room {2} °C, mounting clearance "
+    "{3} mm)\n";
+inline constexpr std::string_view kPressShrinkHubOnly =
+    "shrink fitting: the hub heated to {0} °C (room {2} °C, mounting clearance {3} mm)\n";
+// The units of the report's lines, in both languages.
+inline constexpr std::string_view kPressUnitMm = " mm";
+inline constexpr std::string_view kPressUnitMpa = " MPa";
+inline constexpr std::string_view kPressUnitN = " N";
+inline constexpr std::string_view kPressUnitNm = " N·m";
+inline constexpr std::string_view kPressWarning = "warning: {0}\n";
+inline constexpr std::string_view kPressNote = "note: {0}\n";
+// {0} the maximum interference in mm.
+inline constexpr std::string_view kPressNoInterference =
+    "no interference: the maximum interference is {0} mm, no joint is formed";
+// {0} "minimum" or "maximum", {1} the effective interference in mm.
+inline constexpr std::string_view kPressNoPressure =
+    "at the {0} interference the effective interference is {1} mm: no pressure, nothing is carried";
+inline constexpr std::string_view kPressEnds[] = {"minimum", "maximum"};
+// {0} "hub" or "shaft", {1} its safety at the maximum interference, {2} the minimum safety.
+inline constexpr std::string_view kPressYields =
+    "the {0}'s safety {1} is below {2}: it yields, and these elastic numbers do not hold";
+inline constexpr std::string_view kPressCracks =
+    "the {0}'s safety {1} against its tensile strength is below {2}: a brittle {0} may crack";
+inline constexpr std::string_view kPressParts[] = {"hub", "shaft"};
+// {0} the shaft's temperature.
+inline constexpr std::string_view kPressBelowNitrogen =
+    "cooling the shaft to {0} °C is below -196 °C: liquid nitrogen does not reach it";
+inline constexpr std::string_view kPressBelowAbsoluteZero =
+    "cooling the shaft would need {0} °C, below absolute zero: the shaft cannot be cooled in, heat the hub";
+inline constexpr std::string_view kPressElastic =
+    "elastic only: where a safety is below 1 the part yields and these numbers no longer hold";
+inline constexpr std::string_view kPressSpeedNote =
+    "the loss by speed is an approximation (the hub as a rotating disc, the shaft's own growth neglected)";
+// Command-line errors of --press. {0} the option or word.
+inline constexpr std::string_view kPressBeyondNumbers = "{0} \"{1}\" is beyond the range of numbers";
+inline constexpr std::string_view kNotAMaterial = "{0} \"{1}\" is not a material: {2}";
+inline constexpr std::string_view kPressWordsMissing =
+    "a joint is --press SIZE HOLE/SHAFT or --press SIZE --interference MIN MAX, with --hub-od D and --length L";
+inline constexpr std::string_view kPressNeedsSizes = "--press needs --hub-od D and --length L";
+inline constexpr std::string_view kPressOneSize = "a joint has one diameter: no SHAFT_SIZE with --press";
+inline constexpr std::string_view kPressPairOrInterference =
+    "--interference gives the interference: no HOLE/SHAFT with it (\"{0}\")";
+// {0} the option or word, {1} a number it is compared with.
+inline constexpr std::string_view kPressNotAboveJoint = "{0} must be above the joint diameter {1} mm";
+inline constexpr std::string_view kPressNotBelowJoint = "{0} must be below the joint diameter {1} mm";
+inline constexpr std::string_view kPressNotPositive = "{0} must be above 0";
+inline constexpr std::string_view kPressNegative = "{0} must not be below 0";
+inline constexpr std::string_view kPressPoisson = "{0} must be above 0 and below 0.5";
+inline constexpr std::string_view kPressBelowAbsolute = "{0} is below absolute zero (-273.15 °C)";
+inline constexpr std::string_view kPressReversed = "{0}: the minimum is above the maximum";
+inline constexpr std::string_view kPressNotFinite = "{0} is beyond the range of numbers";
+inline constexpr std::string_view kPressResultBeyond = "the joint's numbers are beyond the range of numbers";
+// The joint's values that no option sets, as a message names them.
+inline constexpr std::string_view kPressValueNames[] = {
+    "the hub's density",     "the shaft's density",     "the shaft's expansion coefficient",
+    "the hub's temperature", "the shaft's temperature", "the minimum safety"};
 
 }  // namespace tolvo::fit::en
