@@ -72,12 +72,16 @@ std::string EscapeXml(std::string_view text) {
 }
 
 SvgCanvas::SvgCanvas(int width, int height, std::string_view fontFamily, const CanvasFont& font)
+    : SvgCanvas(width, height, std::to_string(width), std::to_string(height), fontFamily, font) {}
+
+SvgCanvas::SvgCanvas(double viewWidth, double viewHeight, std::string_view width, std::string_view height,
+                     std::string_view fontFamily, const CanvasFont& font)
     : font_(font) {
-    const std::string w = std::to_string(width), h = std::to_string(height);
     out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h +
-            "\" viewBox=\"0 0 " + w + " " + h + "\" font-family=\"" + EscapeXml(fontFamily) +
-            "\" font-size=\"" + Px(font.size) + "\"" + (font.bold ? " font-weight=\"bold\"" : "") + ">\n";
+    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + EscapeXml(width) +
+            "\" height=\"" + EscapeXml(height) + "\" viewBox=\"0 0 " + FormatG(viewWidth) + " " +
+            FormatG(viewHeight) + "\" font-family=\"" + EscapeXml(fontFamily) + "\" font-size=\"" +
+            Px(font.size) + "\"" + (font.bold ? " font-weight=\"bold\"" : "") + ">\n";
 }
 
 void SvgCanvas::Line(CanvasPoint from, CanvasPoint to, const Pen& pen) {

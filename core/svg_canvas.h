@@ -18,6 +18,10 @@ class SvgCanvas : public Canvas {
     // Opens the document: its size in pixels and the font its texts use
     // unless they say otherwise.
     SvgCanvas(int width, int height, std::string_view fontFamily, const CanvasFont& font);
+    // A page of a physical size ("210mm"), its units those of a viewBox of
+    // viewWidth × viewHeight.
+    SvgCanvas(double viewWidth, double viewHeight, std::string_view width, std::string_view height,
+              std::string_view fontFamily, const CanvasFont& font);
 
     void Line(CanvasPoint from, CanvasPoint to, const Pen& pen) override;
     void Rect(const CanvasBox& box, const Colour& fill, const Pen& pen) override;

@@ -272,6 +272,22 @@ inline constexpr std::string_view kMaterialTitanium = "チタン合金 (Ti-6Al-4
 inline constexpr std::string_view kMaterialPom = "ポリアセタール (POM)";
 inline constexpr std::string_view kMaterialPa6 = "ナイロン6・絶乾 (PA6)";
 
+// The calculation sheet (printed, saved as PDF, tolvo-fit --sheet) and the
+// window's items that make it. {0} "穴" or "軸", {1} the basic size, {2} how
+// its deviations are given; {0} {1} of the free input the two typed texts.
+inline constexpr std::string_view kPrintMenuItemText = "印刷…";
+inline constexpr std::string_view kSavePdfMenuItemText = "PDF に保存…";
+inline constexpr std::string_view kPrintUnavailableText = "印刷の機能を読み込めませんでした。";
+inline constexpr std::string_view kPrintFailedText = "印刷できませんでした。";
+inline constexpr std::string_view kSheetTitle = "はめあい計算書";
+inline constexpr std::string_view kSheetDateLabel = "作成日 ： ";
+inline constexpr std::string_view kSheetInputsTitle = "入力";
+inline constexpr std::string_view kSheetInputRow = "{0} ： 基準寸法 φ{1} mm　{2}";
+inline constexpr std::string_view kSheetFitClassInput = "公差域クラス {0}";
+inline constexpr std::string_view kSheetFreeInput = "自由入力 {0} / {1} mm";
+inline constexpr std::string_view kSheetFitTitle = "はめあい";
+// Ends a row of the sheet cut short.
+inline constexpr std::string_view kSheetEllipsis = "…";
 // ---- The callout as a drawing writes it (core/callout.h) and its commands ----
 inline constexpr std::string_view kDiameterSignDia = "⌀";  // U+2300; the default sign is kPhi
 inline constexpr std::string_view kPlusMinus = "±";

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n
   fonts-noto-cjk libfontconfig-dev
+  poppler-utils fonts-dejavu-core
   xvfb xauth xdotool libx11-dev
   locales time
   clang libclang-rt-14-dev

@@ -257,6 +257,8 @@ inline constexpr std::string_view kFinderShortcut = "Ctrl+F";
 // The paste-callout item's shortcut (its text: ja::kPasteCalloutMenuItemText).
 inline constexpr std::string_view kPasteCalloutShortcut = "Ctrl+Shift+V";
 inline constexpr std::string_view kZoneDiagramShortcut = "Ctrl+D";
+// The calculation sheet's print item (its text: ja::kPrintMenuItemText).
+inline constexpr std::string_view kPrintShortcut = "Ctrl+P";
 // The copy-callout item's shortcut (its text: ja::kCopyCalloutMenuItemText),
 // beside the paste-callout item's; Ctrl+P is kept for printing.
 inline constexpr std::string_view kCopyCalloutShortcut = "Ctrl+Shift+C";

@@ -466,13 +466,9 @@ void MainModel::RefreshAll() {
     EvaluateFit();
 }
 
-void MainModel::OnCopyCommand() {
-    if (fitKind_ == FitKind::None) {
-        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
-        return;
-    }
+ReportLines MainModel::CurrentReportLines() const {
     auto source = [this](const Panel& p) {
-        const FeatureState& s = StateOf(p);
+        const FeatureState& s = Feature(p.kind);
         FeatureReportSource r;
         r.basicSize = s.basicSize;
         r.deviation = Text(p.deviation);
@@ -482,7 +478,7 @@ void MainModel::OnCopyCommand() {
         return r;
     };
     auto suffix = [this](const Panel& p) -> std::string {
-        const FeatureState& s = StateOf(p);
+        const FeatureState& s = Feature(p.kind);
         if (Checked(p.fitRadio)) {
             const auto c = Classes().ClassAt(p.kind, s.letterIndex, s.gradeIndex);
             if (!c) return {};
@@ -504,7 +500,15 @@ void MainModel::OnCopyCommand() {
     lines.callout =
         std::string(ja::kCalloutLabel) + PairCallout().value_or(std::string(ja::kFeaturePlaceholder));
     if (pressFitReport_) lines.pressFit = pressFitReport_();
-    CopyModel dialog(host_, std::move(lines), reportOptions_);
+    return lines;
+}
+
+void MainModel::OnCopyCommand() {
+    if (fitKind_ == FitKind::None) {
+        host_.ShowMessage(ja::kMessageCaption, ja::kNothingToCopyMessage);
+        return;
+    }
+    CopyModel dialog(host_, CurrentReportLines(), reportOptions_);
     if (host_.RunCopyDialog(dialog) && dialog.Result() == true) reportOptions_ = dialog.Options();
 }
 

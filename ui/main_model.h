@@ -179,6 +179,11 @@ class MainModel {
     // clipboard, or the copy command's message when there is none.
     void OnCopyCallout();
     // ---- end of the callout ----
+    // A feature's callout (the calculation sheet writes every style); none
+    // unless it shows values.
+    std::optional<FeatureCallout> FeatureCalloutOf(FeatureKind kind) const {
+        return CalloutOf(kind == FeatureKind::Hole ? main_dialog::kHolePanel : main_dialog::kShaftPanel);
+    }
 
     // ---- the joint's dialog ----
     // While the dialog "圧入計算" is open, its lines for the copied report
@@ -194,6 +199,8 @@ class MainModel {
     const FeatureState& Feature(FeatureKind kind) const { return features_[Index(kind)].state; }
     const FitResult& Fit() const { return fitResult_; }
     const ReportOptions& Report() const { return reportOptions_; }
+    // The lines of the report as the window shows them now, placeholders included.
+    ReportLines CurrentReportLines() const;
     // The edit whose whole text the view should select, once.
     std::optional<int> TakeSelectAllRequest();
 

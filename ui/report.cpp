@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/messages.h"
-#include "core/number_text.h"
 #include "core/texts_ja.h"
 #include "core/utf8.h"
 
@@ -12,16 +11,9 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 using ja::kBasicSizeLabel;
-using ja::kDeviationLabel;
 using ja::kLimitsLabel;
-using ja::kMeanFitLabel;
 using ja::kMeanLabel;
-using ja::kMillimetres;
 using ja::kNameLabel;
-using ja::kPhi;
-using ja::kToleranceLabel;
-constexpr std::string_view kSuffixOpen = " ( ";
-constexpr std::string_view kSuffixClose = " )";
 // The labels after which OmitPhi cuts; the basic-size line is the first.
 constexpr std::array<std::string_view, 3> kPhiLineLabels = {kBasicSizeLabel, kLimitsLabel, kMeanLabel};
 
@@ -41,49 +33,6 @@ ReportOptions DefaultReportOptions() {
     options.hole.nameText = std::string(FeatureWord(FeatureKind::Hole));
     options.shaft.nameText = std::string(FeatureWord(FeatureKind::Shaft));
     return options;
-}
-
-std::string FitClassSuffix(std::string_view letterName, int gradeNumber) {
-    return FitClassSuffix(letterName, std::to_string(gradeNumber));
-}
-
-std::string FitClassSuffix(std::string_view letterName, std::string_view gradeName) {
-    std::string suffix(kSuffixOpen);
-    suffix += letterName;
-    suffix += gradeName;
-    suffix += kSuffixClose;
-    return suffix;
-}
-
-std::string GeneralClassSuffix(std::string_view className) {
-    std::string suffix(kSuffixOpen);
-    suffix += className;
-    suffix += kSuffixClose;
-    return suffix;
-}
-
-FeatureReportLines BuildFeatureReportLines(const FeatureReportSource& s) {
-    FeatureReportLines lines;
-    lines.basicSize =
-        std::string(kBasicSizeLabel) + std::string(kPhi) + FormatG(s.basicSize) + std::string(kMillimetres);
-    lines.deviation = std::string(kDeviationLabel) + std::string(s.deviation) + std::string(s.classSuffix);
-    lines.tolerance = std::string(kToleranceLabel) + std::string(s.tolerance);
-    lines.limits = std::string(kLimitsLabel) + std::string(s.limits);
-    lines.mean = std::string(kMeanLabel) + std::string(s.mean);
-    return lines;
-}
-
-ReportLines BuildReportLines(const FeatureReportSource& hole, const FeatureReportSource& shaft,
-                             const FitReportSource& fit) {
-    ReportLines lines;
-    lines.hole = BuildFeatureReportLines(hole);
-    lines.shaft = BuildFeatureReportLines(shaft);
-    lines.fitKind = std::string(fit.kind);
-    lines.fitAmounts = std::string(fit.firstCaption) + " " + std::string(fit.firstAmount) +
-                       std::string(kLineEnd) + std::string(fit.secondCaption) + " " +
-                       std::string(fit.secondAmount);
-    lines.meanFit = std::string(kMeanFitLabel) + std::string(fit.meanFit);
-    return lines;
 }
 
 std::string OmitPhi(std::string_view line) {

@@ -291,6 +291,11 @@ const Failure kFailures[] = {
      "cannot write \"/dev/null\": it is not a regular file (a device or a pipe)"},
     {"SvgOfABadQuery", {"--svg", "never.svg", "20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
     {"UnreadableBatch", {"--batch", "/nonexistent/queries.txt"}, "cannot read \"/nonexistent/queries.txt\""},
+    // The calculation sheet.
+    {"SheetWithoutFile", {"25", "H7/g6", "--sheet"}, "--sheet needs a file"},
+    {"SheetToAFolder", {"--sheet", ".", "25", "H7/g6"}, "cannot write \".\": it is a folder"},
+    {"SheetOfABadQuery", {"--sheet", "never.svg", "20", "H7/t6"}, "t6 is not defined at 20 mm (ISO 286-1)"},
+    {"SheetWithTable", {"--table", "--sheet", "never.svg"}, "--table and --sheet cannot be used together"},
     {"NotationUnknownStyle",
      {"25", "H7/g6", "--notation", "Class"},
      "--notation needs class, class-deviations, deviations, limits or all, not \"Class\""},

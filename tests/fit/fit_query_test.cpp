@@ -137,6 +137,7 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--json", {{}, kQueryLine}},
     {"--lang", {{"en"}, kQueryLine}},
     {"--svg", {{"zones.svg"}, kQueryLine}},
+    {"--sheet", {{"sheet.svg"}, kQueryLine}},
     {"--batch", {{"queries.txt"}, {}}},
     {"--table", {{}, {}}},
     {"--find", {{}, {"25", "0", "0.1"}}},

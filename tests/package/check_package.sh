@@ -48,6 +48,8 @@ expected=(
 )
 if [ "$has_fit" = 1 ]; then expected+=(./usr/bin/tolvo-fit ./usr/share/man/man1/tolvo-fit.1.gz); fi
 for p in "${expected[@]}"; do grep -qx -- "$p" <<<"$paths" || fail "missing $p"; done
+# The print library, loaded on the first print, in Tolvo's own library folder.
+grep -Eqx -- '\./usr/lib/([a-z0-9_-]+/)?tolvo/tolvo-print\.so' <<<"$paths" || fail "missing the print library"
 outside=$(grep -v '^\./usr/' <<<"$paths" | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "outside /usr: $outside"
 awk '$2 != "root/root" { print "FAIL: not owned by root: " $6; bad = 1 } END { exit bad }' "$work/contents" ||

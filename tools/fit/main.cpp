@@ -29,6 +29,7 @@
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
 #include "tools/fit/service.h"
+#include "tools/fit/sheet.h"
 #include "tools/fit/texts.h"
 #include "tools/fit/writers.h"
 
@@ -218,15 +219,22 @@ int Run(const Options& options, Output& out) {
         if (auto* e = std::get_if<Error>(&report)) return Fail(e->message);
         service = std::get<ServiceReport>(std::move(report));
     }
+    // Each file whole or not at all; a failure ends the command before the results.
+    const auto writeFile = [](const std::string& path, std::string_view bytes) -> std::optional<int> {
+        const tolvo::FileWriteProblem problem = tolvo::WriteFileReplacing(path, bytes);
+        if (problem == tolvo::FileWriteProblem::None) return std::nullopt;
+        const std::string_view why = WhyNotWritten(problem);
+        return Fail(why.empty() ? FillIn(en::kCannotWrite, {Quoted(path)})
+                                : FillIn(en::kCannotWriteBecause, {Quoted(path), why}));
+    };
     if (!options.svgFile.empty()) {
         const std::string svg =
             tolvo::WriteZoneSvg(tolvo::BuildZoneScene(DiagramInput(std::get<Result>(result))));
-        const tolvo::FileWriteProblem problem = tolvo::WriteFileReplacing(options.svgFile, svg);
-        if (problem != tolvo::FileWriteProblem::None) {
-            const std::string_view why = WhyNotWritten(problem);
-            return Fail(why.empty() ? FillIn(en::kCannotWrite, {Quoted(options.svgFile)})
-                                    : FillIn(en::kCannotWriteBecause, {Quoted(options.svgFile), why}));
-        }
+        if (const auto failed = writeFile(options.svgFile, svg)) return *failed;
+    }
+    if (!options.sheetFile.empty()) {
+        const std::string sheet = WriteSheetSvg(std::get<Result>(result), TodayText());
+        if (const auto failed = writeFile(options.sheetFile, sheet)) return *failed;
     }
     if (measured) {
         const MeasuredReport& r = std::get<MeasuredReport>(*measured);

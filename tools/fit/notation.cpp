@@ -16,6 +16,15 @@ Error NeedsWord(const OptionSpec& option, std::string_view given) {
     return Error{FillIn(en::kNeedsNotGiven, {option.name, option.needs, Quoted(given)})};
 }
 
+void AppendMember(std::string& out, std::string_view name, std::string_view text) {
+    out += '"';
+    out += name;
+    out += "\":";
+    json::AppendString(out, text);
+}
+
+}  // namespace
+
 std::optional<FeatureCallout> CalloutOf(const FeatureResult& f) {
     CalloutSource source{.kind = f.kind, .basicSize = f.basicSize};
     switch (f.side.kind) {
@@ -36,15 +45,6 @@ std::optional<FeatureCallout> CalloutOf(const FeatureResult& f) {
     }
     return DescribeCallout(source);
 }
-
-void AppendMember(std::string& out, std::string_view name, std::string_view text) {
-    out += '"';
-    out += name;
-    out += "\":";
-    json::AppendString(out, text);
-}
-
-}  // namespace
 
 std::optional<Error> ReadNotation(const OptionSpec& option, std::span<const std::string_view> values,
                                   Options& options) {

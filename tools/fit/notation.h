@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "core/callout.h"
 #include "tools/fit/options.h"
 #include "tools/fit/query.h"
 #include "tools/fit/result.h"
@@ -26,5 +27,8 @@ std::optional<Error> ReadDiameterSign(const OptionSpec& option, std::span<const 
 // each with the hole's, the shaft's and the pair's callout. An error where a
 // feature's values take more digits than a callout writes exactly.
 std::variant<std::string, Error> WriteNotation(const Result& result, const Options& options);
+
+// A feature's callout; none where its values take more digits than a callout writes exactly.
+std::optional<FeatureCallout> CalloutOf(const FeatureResult& f);
 
 }  // namespace tolvo::fit

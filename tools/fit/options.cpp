@@ -10,6 +10,7 @@
 #include "tools/fit/notation.h"
 #include "tools/fit/press.h"
 #include "tools/fit/service.h"
+#include "tools/fit/sheet.h"
 #include "tools/fit/texts.h"
 
 namespace tolvo::fit {
@@ -297,6 +298,9 @@ constexpr std::array kOptions = {
     OptionSpec{"--materials",  "",               0, kMaterialsMode, kMaterialsMode, nullptr,
                "", "the materials table: names, E, nu, alpha, strength and density with their units"},
     // End of the fit in service.
+    // The calculation sheet (tools/fit/sheet.h).
+    OptionSpec{"--sheet",      "FILE",           1, kQueries,      0,             ReadSheet,
+               "a file", "also write the calculation sheet, an A4 page as SVG, to FILE"},
     // ---- the callout as a drawing writes it (notation.h) ----
     OptionSpec{"--notation",   "STYLE",          1, kNotationMode, kNotationMode, ReadNotation,
                "class, class-deviations, deviations, limits or all",

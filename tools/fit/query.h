@@ -112,6 +112,8 @@ struct Options {
     std::vector<std::string> words;  // Query: SIZE HOLE/SHAFT [SHAFT_SIZE]; Find: SIZE MIN MAX
     FindOptions find;
     MeasuredOptions measured;
+    // --sheet FILE: where to write the calculation sheet as SVG; empty: none.
+    std::string sheetFile;
     // ---- --notation and --diameter-sign (notation.h) ----
     std::vector<CalloutStyle> notation;  // the styles asked for; empty without --notation
     DiameterSign diameterSign = DiameterSign::Phi;

@@ -71,7 +71,8 @@ inline constexpr std::string_view kExamples =
     "\n"
     "Examples: tolvo-fit 25 H7/g6    tolvo-fit --json 400 H7/s6    tolvo-fit 30 GEN:m/+0.02,-0.01\n"
     "          tolvo-fit --find 25 0.010 0.040    tolvo-fit 25 H7/g6 --measured 25.012 24.985\n"
-    "          tolvo-fit 40 H7/s6 --press --hub-od 80 --length 30\n";
+    "          tolvo-fit 40 H7/s6 --press --hub-od 80 --length 30\n"
+    "          tolvo-fit 25 H7/g6 --sheet 25_H7-g6.svg\n";
 
 // The features, in FeatureKind order: in heads, messages and the table.
 inline constexpr std::string_view kFeatureWords[] = {"hole", "shaft"};

@@ -49,6 +49,21 @@ QFont FitKindFont() {
         kFitKindFontPoints, QFont::Monospace);
 }
 
+QFont SheetFont() {
+    QStringList families;
+    for (const QString& latin :
+         {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}) {
+        if (QFontDatabase::hasFamily(latin)) {
+            families << latin;
+            break;
+        }
+    }
+    QFont font = DialogFont();
+    font.setFamilies(families + font.families());
+    font.setHintingPreference(QFont::PreferNoHinting);  // drawn at the page's scale, not the screen's pixels
+    return font;
+}
+
 double DialogUnitScale(const QFont& dialogFont) {
     // 9 pt at 96 dpi is 12 px: 1.5 px per unit, as the original measured.
     return QFontInfo(dialogFont).pixelSize() / 8.0;

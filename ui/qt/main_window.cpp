@@ -6,6 +6,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -19,6 +22,8 @@
 #include "ui/qt/copy_dialog.h"
 #include "ui/qt/fonts.h"
 #include "ui/view_rules.h"
+#include "ui/qt/sheet_output.h"
+#include "ui/sheet_source.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -140,6 +145,16 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     pasteCalloutAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pasteCalloutAction_);
     connect(pasteCalloutAction_, &QAction::triggered, this, [this] { PasteCallout(); });
+    printAction_ = new QAction(ToQString(ja::kPrintMenuItemText), this);
+    printAction_->setShortcut(QKeySequence(ToQString(kPrintShortcut)));
+    printAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(printAction_);
+    connect(printAction_, &QAction::triggered, this, [this] { PrintSheet(); });
+    savePdfAction_ = new QAction(ToQString(ja::kSavePdfMenuItemText), this);
+    connect(savePdfAction_, &QAction::triggered, this, [this] { SaveSheetAsPdf(); });
+    askSavePdfFile = [](QWidget* parent, const QString& proposed, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, QString(), proposed, filter);
+    };
     BuildCalloutMenus();
     pressFitAction_ = new QAction(ToQString(ja::kPressFitTitle), this);
     pressFitAction_->setShortcut(Shortcut(kPressFitShortcut));
@@ -257,6 +272,35 @@ void MainWindow::OpenPressFit() {
     pressFit_->show();
 }
 
+CalculationSheet MainWindow::Sheet() const {
+    // The operating-conditions and press-fit dialogs add their sections here
+    // while they are open and computed.
+    std::vector<SheetSection> further;
+    return BuildCalculationSheet(
+        SheetSourceOf(*model_, QDate::currentDate().toString(Qt::ISODate).toStdString(), std::move(further)));
+}
+
+void MainWindow::PrintSheet() {
+    const PrintOutcome outcome = tolvo::PrintSheet(this, Sheet(), ToQString(ja::kSheetTitle));
+    if (outcome == PrintOutcome::Unavailable || outcome == PrintOutcome::Failed) {
+        QMessageBox::warning(
+            this, ToQString(ja::kMessageCaption),
+            ToQString(outcome == PrintOutcome::Failed ? ja::kPrintFailedText : ja::kPrintUnavailableText));
+    }
+}
+
+bool MainWindow::SaveSheetAsPdf() {
+    const std::string proposed = ProposedZoneFileName(model_->ZoneInput(), "pdf");
+    const QString path =
+        askSavePdfFile(this, QDir::home().filePath(ToQString(proposed)), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return false;
+    FileWriteProblem problem = FileWriteProblem::None;
+    if (SaveSheetPdf(Sheet(), ToQString(ja::kSheetTitle), path, &problem)) return true;
+    QMessageBox::warning(this, ToQString(ja::kMessageCaption),
+                         ToQString(ja::kZoneSaveFailedText) + QStringLiteral("\n") + path +
+                             QStringLiteral("\n") + ToQString(WhyNotSaved(problem)));
+    return false;
+}
 // ---- the callout as a drawing writes it ----
 
 void MainWindow::BuildCalloutMenus() {
@@ -428,6 +472,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addMenu(calloutStyleMenu_);
     menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
+    menu.addAction(printAction_);
+    menu.addAction(savePdfAction_);
     menu.exec(event->globalPos());
 #else
     // Desktops without a system menu of the application's own get the About
@@ -443,6 +489,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addMenu(calloutStyleMenu_);
     menu.addMenu(diameterSignMenu_);
     menu.addAction(zoneDiagramAction_);
+    menu.addAction(printAction_);
+    menu.addAction(savePdfAction_);
     if (menu.exec(event->globalPos()) == about) {
         Forward([&] { model_->OnSystemCommand(MainModel::kAboutCommand); });
     }

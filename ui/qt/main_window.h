@@ -7,10 +7,12 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/calculation_sheet.h"
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
 #include "ui/main_model.h"
@@ -56,6 +58,15 @@ class MainWindow : public QDialog, private DialogHost {
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
     // The diagram's window, made when it is first needed.
     ZoneWindow& ZoneDiagram();
+    // The calculation sheet: "印刷…" (Ctrl+P) and "PDF に保存…". The file
+    // dialog is asked through askSavePdfFile (proposed path in, chosen path
+    // out, empty: cancelled), so that tests run without a real dialog.
+    QAction* PrintAction() const { return printAction_; }
+    QAction* SavePdfAction() const { return savePdfAction_; }
+    CalculationSheet Sheet() const;
+    void PrintSheet();
+    bool SaveSheetAsPdf();
+    std::function<QString(QWidget*, const QString& proposed, const QString& filter)> askSavePdfFile;
 
     // Where the window's choices are remembered (QSettings: organization and
     // application "Tolvo"), and the key of the whole-range option there.
@@ -121,6 +132,8 @@ class MainWindow : public QDialog, private DialogHost {
     QMenu* calloutStyleMenu_ = nullptr;
     QMenu* diameterSignMenu_ = nullptr;
     ZoneWindow* zoneWindow_ = nullptr;  // none until the diagram is first shown
+    QAction* printAction_ = nullptr;
+    QAction* savePdfAction_ = nullptr;
     bool zoneWindowPlaced_ = false;
     QAction* pressFitAction_ = nullptr;
     QPointer<PressFitDialog> pressFit_;

@@ -43,6 +43,7 @@ std::unique_ptr<QMimeData> ZoneMimeData(const ZoneScene& scene);
 // written; `problem`, when given, then says why.
 bool SaveZoneDiagram(const ZoneScene& scene, const QString& path, FileWriteProblem* problem = nullptr);
 
+
 class ZoneView : public QWidget {
     Q_OBJECT
   public:
