@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace tolvo {
@@ -112,7 +113,12 @@ std::string PercentText(double probability) {
         double shown = 0.0;
         std::from_chars(buffer, end, shown);
         // 9.996 rounded to "10.00": one decimal fewer (reaching 100 takes more digits instead).
-        if (decimals > 0 && exponent < 1 && shown >= std::pow(10.0, exponent + 1)) {
+        // The power of ten read from its decimal text: std::pow is not
+        // correctly rounded everywhere (MinGW's 10^-2 exceeds 0.01).
+        const std::string power = "1e" + std::to_string(exponent + 1);
+        double nextPower = 0.0;
+        std::from_chars(power.data(), power.data() + power.size(), nextPower);
+        if (decimals > 0 && exponent < 1 && shown >= nextPower) {
             ++exponent;
             --digits;
             continue;
