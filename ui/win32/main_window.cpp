@@ -418,7 +418,7 @@ void MainWindow::OpenPressFit() {
     }
     pressFit_ = std::make_unique<PressFitDialog>(
         *model_, Window(), [this] { PostMessageW(Window(), kPressFitClosedMessage, 0, 0); });
-    PlaceBesideCalculator(pressFit_->Window(), Window(), settings_.Position(kPressFitPositionKey));
+    PlaceBesideCalculator(pressFit_->Window(), Window(), Remembered(settings_, kPressFitPositionKey));
     ShowWindow(pressFit_->Window(), SW_SHOW);
 }
 
