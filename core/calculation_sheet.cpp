@@ -37,7 +37,6 @@ constexpr std::string_view kEllipsis = ja::kSheetEllipsis;
 // When the page is full, every text is set smaller by this step until it fits.
 constexpr double kShrinkStep = 0.92;
 constexpr int kShrinkSteps = 60;
-constexpr double kAscent = 0.8;
 constexpr double kDescent = 0.25;
 const Colour kInk = ColourFromHex("#222222");
 const Colour kRule = ColourFromHex("#888888");

@@ -347,9 +347,9 @@ TEST_F(Win32MainWindow, CtrlShiftCCopiesTheCalloutInTheChosenStyle) {
     MENUITEMINFOW checked{};
     checked.cbSize = sizeof(checked);
     checked.fMask = MIIM_STATE;
-    GetMenuItemInfoW(GetSubMenu(menu, 4), 3, TRUE, &checked);
+    GetMenuItemInfoW(GetSubMenu(menu, 5), 3, TRUE, &checked);
     EXPECT_TRUE(checked.fState & MFS_CHECKED);
-    GetMenuItemInfoW(GetSubMenu(menu, 4), 0, TRUE, &checked);
+    GetMenuItemInfoW(GetSubMenu(menu, 5), 0, TRUE, &checked);
     EXPECT_FALSE(checked.fState & MFS_CHECKED);
     DestroyMenu(menu);
     EXPECT_TRUE(PressCtrl('C', true));
