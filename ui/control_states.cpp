@@ -64,4 +64,13 @@ ControlState& ControlStates::At(int id) {
     return const_cast<ControlState&>(std::as_const(*this).At(id));
 }
 
+bool TakeTypedText(ControlStates& controls, int id, std::string_view typed) {
+    const ControlState* control = controls.Find(id);
+    if (control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return false;
+    const auto taken = TakenEditText(control->text, typed);
+    if (!taken) return false;
+    controls.At(id).text = std::string(*taken);
+    return true;
+}
+
 }  // namespace tolvo

@@ -49,6 +49,11 @@ std::string_view CutToEditLimit(std::string_view text);
 // keystroke is lost and no handler runs).
 std::optional<std::string_view> TakenEditText(std::string_view held, std::string_view typed);
 
+class ControlStates;
+// A change the user typed into edit `id`: taken (cut to the limit) when the
+// control is an enabled writable edit and the text changes; false otherwise.
+bool TakeTypedText(ControlStates& controls, int id, std::string_view typed);
+
 // Controls a click or the Tab key can give the focus to.
 constexpr bool CanTakeFocus(ControlKind kind) {
     return kind != ControlKind::Static && kind != ControlKind::GroupBox && kind != ControlKind::Icon;

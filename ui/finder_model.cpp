@@ -308,11 +308,7 @@ void FinderModel::Refresh() {
 }
 
 void FinderModel::OnEditChanged(int id, std::string_view text) {
-    const ControlState* control = controls_.Find(id);
-    if (!Open() || control == nullptr || !control->enabled || !IsWritableEdit(control->kind)) return;
-    const auto taken = TakenEditText(control->text, text);
-    if (!taken) return;
-    controls_.At(id).text = std::string(*taken);
+    if (!Open() || !TakeTypedText(controls_, id, text)) return;
     Update();
 }
 

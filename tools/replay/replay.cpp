@@ -317,24 +317,42 @@ class Runner {
 
     // Gives the focus to a control the way a click does; the control must be able to take it.
     void FocusControl(Pane pane, int id) {
-        const ControlState& c = Require(ControlsOf(pane), id, *this);
-        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
-        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
+        RequireFocusable(ControlsOf(pane), id);
         performer_.Focus(pane, id);
     }
 
-    void RequireWritableEdit(Pane pane, int id) {
-        const ControlState& c = Require(ControlsOf(pane), id, *this);
+    // What a user can do to a control, whichever window it is in.
+    void RequireFocusable(const ControlStates& controls, int id) {
+        const ControlState& c = Require(controls, id, *this);
+        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
+        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
+    }
+
+    void RequireWritableEdit(const ControlStates& controls, int id) {
+        const ControlState& c = Require(controls, id, *this);
         if (!IsEdit(c.kind)) Fail("control " + std::to_string(id) + " is not an edit");
         if (!c.enabled) Fail("edit " + std::to_string(id) + " is disabled");
         if (!IsWritableEdit(c.kind)) Fail("edit " + std::to_string(id) + " is read-only");
+    }
+
+    void RequireButton(const ControlStates& controls, int id) {
+        const ControlState& c = Require(controls, id, *this);
+        const bool button = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
+                            c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton;
+        if (!button) Fail("control " + std::to_string(id) + " is not a button");
+    }
+
+    long long BackspaceCount(std::string_view argument) {
+        const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
+        if (count < 0) Fail("a count cannot be negative");
+        return count;
     }
 
     bool EditEvent(Pane pane, std::string_view verb, std::string_view rest) {
         if (verb != "type" && verb != "set" && verb != "back") return false;
         const auto [idText, argument] = SplitWord(rest);
         const int id = ControlId(idText);
-        RequireWritableEdit(pane, id);
+        RequireWritableEdit(ControlsOf(pane), id);
         FocusControl(pane, id);
         // A keystroke that changes nothing (with the focus on no writable edit, or
         // a backspace on an empty one) leaves the window as it was, so every
@@ -344,19 +362,14 @@ class Runner {
         } else if (verb == "type") {
             performer_.Type(pane, argument);
         } else {
-            const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
-            if (count < 0) Fail("a count cannot be negative");
-            performer_.Backspaces(pane, count);
+            performer_.Backspaces(pane, BackspaceCount(argument));
         }
         return true;
     }
 
     void ClickEvent(Pane pane, std::string_view idText) {
         const int id = ControlId(idText);
-        const ControlState& c = Require(ControlsOf(pane), id, *this);
-        const bool button = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
-                            c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton;
-        if (!button) Fail("control " + std::to_string(id) + " is not a button");
+        RequireButton(ControlsOf(pane), id);
         FocusControl(pane, id);
         performer_.Click(pane, id);
     }
@@ -423,7 +436,8 @@ class Runner {
             pressFitUsed_ = true;
             if (!pressFit_) {
                 MainModel* main = performer_.PressFitMain();
-                if (main == nullptr) throw NotPerformed("the joint's dialog is driven on the window models only");
+                if (main == nullptr)
+                    throw NotPerformed("the joint's dialog is driven on the window models only");
                 pressFit_.emplace(*main);
             }
             return;
@@ -550,9 +564,7 @@ class Runner {
 
     // ---- the joint's dialog, driven on its model (no performer pane yet) ----
     void FocusOnModel(PressFitModel& model, int id) {
-        const ControlState& c = Require(model.Controls(), id, *this);
-        if (!CanTakeFocus(c.kind)) Fail("control " + std::to_string(id) + " cannot take the focus");
-        if (!c.enabled) Fail("control " + std::to_string(id) + " is disabled");
+        RequireFocusable(model.Controls(), id);
         model.OnFocus(id);
     }
 
@@ -560,29 +572,21 @@ class Runner {
         if (verb != "type" && verb != "set" && verb != "back") return false;
         const auto [idText, argument] = SplitWord(rest);
         const int id = ControlId(idText);
-        const ControlState& c = Require(model.Controls(), id, *this);
-        if (!IsEdit(c.kind)) Fail("control " + std::to_string(id) + " is not an edit");
-        if (!c.enabled) Fail("edit " + std::to_string(id) + " is disabled");
-        if (!IsWritableEdit(c.kind)) Fail("edit " + std::to_string(id) + " is read-only");
+        RequireWritableEdit(model.Controls(), id);
         FocusOnModel(model, id);
         if (verb == "set") {
             model.OnEditChanged(id, argument);
         } else if (verb == "type") {
             TypeKeys(model, argument);
         } else {
-            const long long count = argument.empty() ? 1 : Number(argument, "a count", kSignedDecimal);
-            if (count < 0) Fail("a count cannot be negative");
-            Backspaces(model, count);
+            Backspaces(model, BackspaceCount(argument));
         }
         return true;
     }
 
     void ClickEventOnModel(PressFitModel& model, std::string_view idText) {
         const int id = ControlId(idText);
-        const ControlState& c = Require(model.Controls(), id, *this);
-        const bool button = c.kind == ControlKind::Radio || c.kind == ControlKind::CheckBox ||
-                            c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton;
-        if (!button) Fail("control " + std::to_string(id) + " is not a button");
+        RequireButton(model.Controls(), id);
         FocusOnModel(model, id);
         model.OnClicked(id);
     }
@@ -648,7 +652,8 @@ class Runner {
         if (performer_.CopyDialog() != nullptr) {
             out += "{\"controls\":";
             // The joint's check box from the first `press` event on.
-            AppendControls(out, performer_.Shown(Pane::CopyDialog), extended_ || calloutUsed_ || pressFitUsed_,
+            AppendControls(out, performer_.Shown(Pane::CopyDialog),
+                           extended_ || calloutUsed_ || pressFitUsed_,
                            pressFitUsed_ ? kNoId : copy_dialog::kIncludePressFit);
             out += ",\"focus\":" + std::to_string(performer_.ShownFocus(Pane::CopyDialog)) + "}";
         } else {
@@ -700,10 +705,10 @@ class Runner {
     std::ostream& out_;
     Performer& performer_;
     long long lineNumber_ = 0;
-    bool extended_ = false;      // an `option` event has come
-    bool finderUsed_ = false;    // a `finder` event has come
-    bool calloutUsed_ = false;   // a callout option or a `copy-callout` event has come
-    long long charsTimeMs_ = 0;  // the time of the last `chars` event
+    bool extended_ = false;                  // an `option` event has come
+    bool finderUsed_ = false;                // a `finder` event has come
+    bool calloutUsed_ = false;               // a callout option or a `copy-callout` event has come
+    long long charsTimeMs_ = 0;              // the time of the last `chars` event
     std::optional<PressFitModel> pressFit_;  // while the press-fit dialog is open
     bool pressFitUsed_ = false;              // a `press` event has come
 };
