@@ -6,6 +6,7 @@
 #include "core/json_writer.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/service_text.h"
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
 #include "tools/fit/texts.h"
@@ -49,207 +50,67 @@ std::optional<Error> ReadMaterial(const Material*& into, const OptionSpec& optio
     return std::nullopt;
 }
 
-// The words of one language.
-struct ServiceWords {
-    std::string_view atTemperature, part, separator, noExpansion, overRange, together, independent, atStart,
-        atEnd, smallest, largest, point, clearanceAmount, interferenceAmount, zeroAmount, meanFit, zeroAt;
-    const std::string_view* measures;
-    std::string_view kindChanges, kindKept, statistics, normal, uniform, mean, sigma, threeSigma, worstCase,
-        interference, clearance, belowWanted, aboveWanted, materialLine, yield, tensile, materialsNote;
+std::string_view EnglishKind(FitKind kind) {
+    return kind == FitKind::None ? en::kNoFit : en::kFitKindNames[static_cast<int>(kind) - 1];
+}
+
+constexpr ServiceWording kEnglish{en::kServiceAtTemperature,
+                                  en::kServicePart,
+                                  en::kServiceSeparator,
+                                  en::kServiceNoExpansion,
+                                  en::kServiceOverRange,
+                                  en::kServiceTogether,
+                                  en::kServiceIndependent,
+                                  en::kServiceAtStart,
+                                  en::kServiceAtEnd,
+                                  en::kServiceSmallest,
+                                  en::kServiceLargest,
+                                  en::kServicePoint,
+                                  en::kMeanClearance,
+                                  en::kMeanInterference,
+                                  en::kMeanZero,
+                                  "{0}",
+                                  en::kServiceZeroAt,
+                                  en::kServiceMeasures,
+                                  en::kServiceKindChanges,
+                                  en::kServiceKindKept,
+                                  en::kServiceStatistics,
+                                  en::kServiceNormal,
+                                  en::kServiceUniform,
+                                  en::kServiceMean,
+                                  en::kServiceSigma,
+                                  en::kServiceThreeSigma,
+                                  en::kServiceWorstCase,
+                                  en::kServiceInterference,
+                                  en::kServiceClearance,
+                                  en::kServiceBelowWanted,
+                                  en::kServiceAboveWanted,
+                                  EnglishKind,
+                                  en::kMaxClearanceCaption,
+                                  en::kMinClearanceCaption,
+                                  en::kMaxInterferenceCaption,
+                                  en::kMinInterferenceCaption,
+                                  "",
+                                  en::kMeanFitLabel,
+                                  en::kFeatureWords,
+                                  true};
+
+const ServiceWording& WordsOf(Language language) {
+    return language == Language::English ? kEnglish : kServiceJapanese;
+}
+
+// The words of --materials in one language.
+struct MaterialWords {
+    std::string_view line, yield, tensile, note;
 };
-
-constexpr ServiceWords kEnglish{
-    en::kServiceAtTemperature, en::kServicePart,        en::kServiceSeparator,   en::kServiceNoExpansion,
-    en::kServiceOverRange,     en::kServiceTogether,    en::kServiceIndependent, en::kServiceAtStart,
-    en::kServiceAtEnd,         en::kServiceSmallest,    en::kServiceLargest,     en::kServicePoint,
-    en::kMeanClearance,        en::kMeanInterference,   en::kMeanZero,           "{0}",
-    en::kServiceZeroAt,        en::kServiceMeasures,    en::kServiceKindChanges, en::kServiceKindKept,
-    en::kServiceStatistics,    en::kServiceNormal,      en::kServiceUniform,     en::kServiceMean,
-    en::kServiceSigma,         en::kServiceThreeSigma,  en::kServiceWorstCase,   en::kServiceInterference,
-    en::kServiceClearance,     en::kServiceBelowWanted, en::kServiceAboveWanted, en::kMaterialLine,
-    en::kMaterialYield,        en::kMaterialTensile,    en::kMaterialsNote};
-
-constexpr ServiceWords kJapanese{ja::kFitServiceAtTemperature,   ja::kFitServicePart,
-                                 ja::kFitServiceSeparator,       ja::kFitServiceNoExpansion,
-                                 ja::kFitServiceOverRange,       ja::kFitServiceTogether,
-                                 ja::kFitServiceIndependent,     ja::kFitServiceAtStart,
-                                 ja::kFitServiceAtEnd,           ja::kFitServiceSmallest,
-                                 ja::kFitServiceLargest,         ja::kFitServicePoint,
-                                 ja::kFitServiceClearanceAmount, ja::kFitServiceInterferenceAmount,
-                                 ja::kFitServiceZeroAmount,      ja::kFitServiceMeanFit,
-                                 ja::kFitServiceZeroAt,          ja::kFitServiceMeasures,
-                                 ja::kFitServiceKindChanges,     ja::kFitServiceKindKept,
-                                 ja::kFitServiceStatistics,      ja::kFitServiceNormal,
-                                 ja::kFitServiceUniform,         ja::kFitServiceMean,
-                                 ja::kFitServiceSigma,           ja::kFitServiceThreeSigma,
-                                 ja::kFitServiceWorstCase,       ja::kFitServiceInterference,
-                                 ja::kFitServiceClearance,       ja::kFitServiceBelowWanted,
-                                 ja::kFitServiceAboveWanted,     ja::kFitMaterialLine,
-                                 ja::kFitMaterialYield,          ja::kFitMaterialTensile,
-                                 ja::kFitMaterialsNote};
-
-const ServiceWords& WordsOf(Language language) {
-    return language == Language::English ? kEnglish : kJapanese;
-}
-
-// mm to 0.1 μm, as the window writes limit sizes ("1000.0245", "0.0195").
-std::string Millimetres(double value) {
-    const double rounded = std::round(value * 1e4) / 1e4;
-    return FormatGKeepingFourDecimals(rounded == 0.0 ? 0.0 : rounded);
-}
-
-// σ to 0.01 μm.
-std::string Sigma(double value) {
-    return FormatG(std::round(value * 1e5) / 1e5);
-}
-
-std::string Degrees(double value) {
-    return FormatG(value == 0.0 ? 0.0 : value);
-}
+constexpr MaterialWords kEnglishMaterials{en::kMaterialLine, en::kMaterialYield, en::kMaterialTensile,
+                                          en::kMaterialsNote};
+constexpr MaterialWords kJapaneseMaterials{ja::kFitMaterialLine, ja::kFitMaterialYield,
+                                           ja::kFitMaterialTensile, ja::kFitMaterialsNote};
 
 // 23.6e-6: α in the unit a handbook gives it.
 std::string Expansion(double alpha) {
     return FormatG(alpha * 1e6) + "e-6";
-}
-
-std::string Amount(double clearance, const ServiceWords& w) {
-    const double rounded = std::round(clearance * 1e4) / 1e4;
-    if (rounded > 0.0) return FillIn(w.clearanceAmount, {Millimetres(rounded)});
-    if (rounded < 0.0) return FillIn(w.interferenceAmount, {Millimetres(-rounded)});
-    return std::string(w.zeroAmount);
-}
-
-std::string Point(const TemperaturePoint& p, const ServiceWords& w) {
-    return FillIn(w.point, {Degrees(p.hole), Degrees(p.shaft)});
-}
-
-std::string KindName(FitKind kind, Language language) {
-    if (language == Language::English)
-        return std::string(kind == FitKind::None ? en::kNoFit
-                                                 : en::kFitKindNames[static_cast<int>(kind) - 1]);
-    return std::string(kind == FitKind::None ? ja::kFitAmountPlaceholder : FitKindText(kind));
-}
-
-// The kind and the window's two amounts with their captions, and the mean fit.
-std::vector<std::string> FitLines(const FitAmounts& a, Language language) {
-    const ServiceWords& w = WordsOf(language);
-    std::vector<std::string> lines{KindName(a.kind, language)};
-    const bool english = language == Language::English;
-    const std::string_view maxClearance = english ? en::kMaxClearanceCaption : ja::kMaxClearanceCaption;
-    const std::string_view minClearance = english ? en::kMinClearanceCaption : ja::kMinClearanceCaption;
-    const std::string_view maxInterference =
-        english ? en::kMaxInterferenceCaption : ja::kMaxInterferenceCaption;
-    const std::string_view minInterference =
-        english ? en::kMinInterferenceCaption : ja::kMinInterferenceCaption;
-    const std::string space = english ? "" : " ";
-    auto line = [&](std::string_view caption, double amount) {
-        return std::string(caption) + space + Millimetres(std::fabs(amount)) + std::string(ja::kMillimetres);
-    };
-    switch (a.kind) {
-        case FitKind::Clearance:
-            lines.push_back(line(maxClearance, a.maximumClearance));
-            lines.push_back(line(minClearance, a.minimumClearance));
-            break;
-        case FitKind::Transition:
-            lines.push_back(line(maxClearance, a.maximumClearance));
-            lines.push_back(line(maxInterference, a.minimumClearance));
-            break;
-        case FitKind::Interference:
-            lines.push_back(line(maxInterference, a.minimumClearance));
-            lines.push_back(line(minInterference, a.maximumClearance));
-            break;
-        case FitKind::None:
-            return lines;
-    }
-    const std::string mean = english ? std::string(en::kMeanFitLabel) : "";
-    lines.push_back(mean + FillIn(w.meanFit, {Amount(a.meanClearance, w)}));
-    return lines;
-}
-
-std::string FeatureName(FeatureKind kind, Language language) {
-    return std::string(language == Language::English ? en::kFeatureWords[static_cast<int>(kind)]
-                                                     : FeatureWord(kind));
-}
-
-std::string MaterialName(const Material& m, Language language) {
-    return std::string(language == Language::English ? m.englishName : m.japaneseName);
-}
-
-void AppendBlock(std::string& out, const std::string& head, const std::vector<std::string>& items) {
-    out += head + "\n";
-    for (const std::string& item : items) out += "  " + item + "\n";
-}
-
-std::string ThermalText(const ServiceReport& r, Language language) {
-    const ServiceWords& w = WordsOf(language);
-    const ThermalFit& fit = *r.result.atTemperature;
-    std::vector<std::string> items;
-    for (FeatureKind kind : {FeatureKind::Hole, FeatureKind::Shaft}) {
-        const bool hole = kind == FeatureKind::Hole;
-        const FeatureConditions& c = hole ? r.input.hole : r.input.shaft;
-        const double alpha = hole ? r.result.holeExpansion : r.result.shaftExpansion;
-        const std::string material =
-            c.material ? MaterialName(*c.material, language) + std::string(w.separator) : "";
-        items.push_back(
-            FillIn(w.part, {FeatureName(kind, language), material,
-                            alpha > 0.0 ? Expansion(alpha) : std::string(w.noExpansion),
-                            FormatFixed(hole ? fit.limits.holeLower : fit.limits.shaftLower, 4),
-                            FormatFixed(hole ? fit.limits.holeUpper : fit.limits.shaftUpper, 4)}));
-    }
-    for (std::string& line : FitLines(fit.amounts, language)) items.push_back(std::move(line));
-    std::string out;
-    AppendBlock(out, FillIn(w.atTemperature, {Degrees(fit.hole.temperature), Degrees(fit.shaft.temperature)}),
-                items);
-    return out;
-}
-
-std::string RangeText(const ServiceReport& r, Language language) {
-    const ServiceWords& w = WordsOf(language);
-    const ThermalRange& range = *r.result.overRange;
-    std::vector<std::string> items{
-        FillIn(w.atStart, {KindName(range.start.amounts.kind, language)}),
-        FillIn(w.atEnd, {KindName(range.end.amounts.kind, language)}),
-        FillIn(w.smallest, {Amount(range.minimum.lowest.clearance, w), Point(range.minimum.lowest.at, w)}),
-        FillIn(w.largest, {Amount(range.maximum.highest.clearance, w), Point(range.maximum.highest.at, w)})};
-    const ClearanceOverRange* measures[] = {&range.maximum, &range.minimum, &range.mean};
-    for (int k = 0; k < 3; ++k) {
-        if (measures[k]->zeroAt)
-            items.push_back(FillIn(w.zeroAt, {w.measures[k], Point(*measures[k]->zeroAt, w)}));
-    }
-    items.emplace_back(range.kindChanges ? w.kindChanges : w.kindKept);
-    std::string out;
-    AppendBlock(out,
-                FillIn(w.overRange, {Degrees(range.hole.from), Degrees(range.hole.to),
-                                     Degrees(range.shaft.from), Degrees(range.shaft.to),
-                                     range.coupling == RangeCoupling::Together ? w.together : w.independent}),
-                items);
-    return out;
-}
-
-std::string StatisticsText(const ServiceReport& r, const StatisticsAt& at, Language language) {
-    const ServiceWords& w = WordsOf(language);
-    const ClearanceStatistics& s = at.statistics;
-    std::vector<std::string> items{
-        FillIn(w.mean, {Millimetres(s.mean)}),
-        FillIn(w.sigma, {Sigma(s.sigma)}),
-        FillIn(w.threeSigma, {Millimetres(s.statisticalLow), Millimetres(s.statisticalHigh)}),
-        FillIn(w.worstCase, {Millimetres(s.worstLow), Millimetres(s.worstHigh)}),
-        FillIn(w.interference, {PercentText(s.interference)}),
-        FillIn(w.clearance, {PercentText(s.clearance)}),
-    };
-    if (s.wanted) {
-        items.push_back(FillIn(w.belowWanted, {FormatG(s.wanted->minimum), PercentText(s.belowWanted)}));
-        items.push_back(FillIn(w.aboveWanted, {FormatG(s.wanted->maximum), PercentText(s.aboveWanted)}));
-    }
-    const FeatureSpread& hole = r.input.hole.spread;
-    const FeatureSpread& shaft = r.input.shaft.spread;
-    std::string out;
-    AppendBlock(out,
-                FillIn(w.statistics, {s.distribution == SizeDistribution::Normal ? w.normal : w.uniform,
-                                      FormatG(hole.cp), Degrees(hole.shiftMicrometres), FormatG(shaft.cp),
-                                      Degrees(shaft.shiftMicrometres), Point(at.at, w)}),
-                items);
-    return out;
 }
 
 // JSON lengths to the picometre: the binary noise of the products dropped
@@ -602,11 +463,7 @@ std::variant<ServiceReport, Error> EvaluateServiceReport(const Result& result, c
 }
 
 std::string WriteServiceText(const ServiceReport& report, Language language) {
-    std::string out;
-    if (report.thermal && report.result.atTemperature) out += ThermalText(report, language);
-    if (report.result.overRange) out += RangeText(report, language);
-    for (const StatisticsAt& at : report.result.statistics) out += StatisticsText(report, at, language);
-    return out;
+    return ServiceText(report.input, report.result, report.thermal, WordsOf(language));
 }
 
 std::string WriteServiceJson(std::string resultJson, const ServiceReport& report) {
@@ -646,7 +503,7 @@ std::string WriteServiceJson(std::string resultJson, const ServiceReport& report
 }
 
 std::string WriteMaterials(bool json, Language language) {
-    const ServiceWords& w = WordsOf(language);
+    const MaterialWords& w = language == Language::English ? kEnglishMaterials : kJapaneseMaterials;
     std::string out;
     for (const Material& m : Materials()) {
         const MaterialProperties& p = m.properties;
@@ -667,13 +524,13 @@ std::string WriteMaterials(bool json, Language language) {
             out += '\n';
             continue;
         }
-        out += FillIn(w.materialLine,
-                      {m.key, m.grade, m.japaneseName, m.englishName, FormatG(p.elasticModulusGpa),
-                       FormatG(p.poissonRatio), Expansion(p.expansionPerKelvin), FormatG(p.strengthMpa),
-                       m.brittle ? w.tensile : w.yield, FormatG(p.densityKgPerM3)}) +
-               "\n";
+        out +=
+            FillIn(w.line, {m.key, m.grade, m.japaneseName, m.englishName, FormatG(p.elasticModulusGpa),
+                            FormatG(p.poissonRatio), Expansion(p.expansionPerKelvin), FormatG(p.strengthMpa),
+                            m.brittle ? w.tensile : w.yield, FormatG(p.densityKgPerM3)}) +
+            "\n";
     }
-    if (!json) out += std::string(w.materialsNote) + "\n";
+    if (!json) out += std::string(w.note) + "\n";
     return out;
 }
 
