@@ -411,7 +411,8 @@ inline constexpr std::string_view kFitServiceAtTemperature = "使用温度 ： �
 inline constexpr std::string_view kFitServicePart = "{0} ： {1}α {2} 1/K ： φ{3} ～ {4} mm";
 inline constexpr std::string_view kFitServiceSeparator = "、";
 inline constexpr std::string_view kFitServiceNoExpansion = "なし（20 °C のまま）";
-inline constexpr std::string_view kFitServiceOverRange = "温度範囲 ： 穴 {0} ～ {1} °C、軸 {2} ～ {3} °C（{4}）";
+inline constexpr std::string_view kFitServiceOverRange =
+    "温度範囲 ： 穴 {0} ～ {1} °C、軸 {2} ～ {3} °C（{4}）";
 inline constexpr std::string_view kFitServiceTogether = "同時に変化";
 inline constexpr std::string_view kFitServiceIndependent = "それぞれ範囲内で独立";
 inline constexpr std::string_view kFitServiceAtStart = "開始時 ： {0}";
@@ -427,7 +428,8 @@ inline constexpr std::string_view kFitServiceZeroAt = "{0}が 0 になる温度 
 inline constexpr std::string_view kFitServiceMeasures[] = {"最大すきま", "最小すきま", "中央値のすきま"};
 inline constexpr std::string_view kFitServiceKindChanges = "範囲内ではめあいの種類が変わる";
 inline constexpr std::string_view kFitServiceKindKept = "範囲内ではめあいの種類は変わらない";
-inline constexpr std::string_view kFitServiceStatistics = "統計 ： {0}、穴 Cp {1} ずれ {2} μm、軸 Cp {3} ずれ {4} μm（{5}）";
+inline constexpr std::string_view kFitServiceStatistics =
+    "統計 ： {0}、穴 Cp {1} ずれ {2} μm、軸 Cp {3} ずれ {4} μm（{5}）";
 inline constexpr std::string_view kFitServiceNormal = "正規分布";
 inline constexpr std::string_view kFitServiceUniform = "一様分布";
 inline constexpr std::string_view kFitServiceMean = "すきまの平均 ： {0} mm";
@@ -466,5 +468,33 @@ inline constexpr std::string_view kIncludePressFitText = "圧入計算";
 inline constexpr std::string_view kPressFitReportHeading =
     "圧入計算 ： {0}";  // {0} kPressColumns' line, or why none
 // ---- end of the joint's dialog ----
+
+// ---- the operating-conditions dialog "使用条件" (ui/service_model.h) ----
+inline constexpr std::string_view kServiceTitle = "使用条件";
+// The dialog's message line: why nothing is computed.
+inline constexpr std::string_view kServiceNoPair = "主画面のはめあいが求められていません";
+inline constexpr std::string_view kServiceValueMissing = "{0}を入力してください";  // {0} kServiceFieldNames
+inline constexpr std::string_view kServiceWantedHalf = "望むすきまは下限と上限の両方を入力してください";
+// The names of its number edits, in ServiceModel's order.
+inline constexpr std::string_view kServiceFieldNames[] = {
+    "穴の線膨張係数 α", "軸の線膨張係数 α", "穴の温度", "軸の温度", "温度範囲の開始",   "温度範囲の終了",
+    "穴の Cp",          "軸の Cp",          "穴のずれ", "軸のずれ", "望むすきまの下限", "望むすきまの上限",
+};
+// A value the dialog has none for.
+inline constexpr std::string_view kServiceNone = "-";
+// A result box's limits "φ25.0040 ～ 25.0250" and span "0.0040 ～ 0.0250", and an amount with where it is
+// reached.
+inline constexpr std::string_view kServiceLimits = "φ{0} ～ {1}";
+inline constexpr std::string_view kServiceSpan = "{0} ～ {1}";
+inline constexpr std::string_view kServiceAmountAt = "{0}（{1}）";  // {1} "穴 80 °C、軸 80 °C"
+// The copy dialog's check box, and the heading of the dialog's lines in the report and on the sheet.
+inline constexpr std::string_view kIncludeServiceText = "使用条件";
+inline constexpr std::string_view kServiceReportHeading = "使用条件 ： 穴 {0}、軸 {1}";  // {0} {1} materials
+// The zone diagram while the dialog is open: each outline at temperature, the band and the footer line.
+inline constexpr std::string_view kZoneTemperatureLabel = "{0} °C";
+inline constexpr std::string_view kZoneBandLabel = "±3σ";
+inline constexpr std::string_view kZoneBandNote = "、すきま ±3σ {0} ～ {1}";
+inline constexpr std::string_view kZoneServiceNote = "枠線 ： 使用温度（穴 {0} °C、軸 {1} °C）の公差域{2}";
+// ---- end of the operating-conditions dialog ----
 
 }  // namespace tolvo::ja

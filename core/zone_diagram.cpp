@@ -29,6 +29,15 @@ constexpr double kShaftRight = 76.0;
 constexpr double kFirstSpanX = 49.0;
 constexpr double kSecondSpanX = 55.0;
 constexpr double kTextGap = 1.0;
+// With the zones at temperature each part's 20 °C zone gives the inner part
+// of its column to its outline at temperature, and the ±3σ band stands
+// between the two dimension lines.
+constexpr double kHoleRightBesideService = 37.5;
+constexpr double kServiceHoleLeft = 38.5;
+constexpr double kServiceShaftRight = 65.5;
+constexpr double kShaftLeftBesideService = 66.5;
+constexpr double kBandLeft = 51.0;
+constexpr double kBandRight = 53.0;
 
 // The drawn height of a scene with nothing but lines at one place.
 constexpr double kEmptySpanUm = 20.0;
@@ -172,6 +181,61 @@ void AddSpans(ZoneScene& scene, const FitEvaluation& fit) {
     scene.spans = {maximum, minimum};
 }
 
+// The zones at temperature beside the 20 °C zones, narrowed for them, and the
+// band; a limit too far out to draw leaves the overlay out.
+void AddServiceOverlay(ZoneScene& scene, const ZoneServiceOverlay& service, double basicSize) {
+    const double limits[] = {service.holeUpperLimit, service.holeLowerLimit, service.shaftUpperLimit,
+                             service.shaftLowerLimit};
+    for (double limit : limits) {
+        if (!std::isfinite(limit) || !Drawable(Micrometres(limit, basicSize))) return;
+    }
+    std::optional<std::array<double, 2>> band = service.clearanceBand;
+    const double shaftMeanUm =
+        (Micrometres(service.shaftUpperLimit, basicSize) + Micrometres(service.shaftLowerLimit, basicSize)) /
+        2;
+    if (band &&
+        !(std::isfinite((*band)[0]) && std::isfinite((*band)[1]) &&
+          Drawable(shaftMeanUm + (*band)[0] * 1000.0) && Drawable(shaftMeanUm + (*band)[1] * 1000.0))) {
+        band.reset();
+    }
+    ZoneRect& hole = scene.zones[0];
+    ZoneRect& shaft = scene.zones[1];
+    hole.right = kHoleRightBesideService;
+    shaft.left = kShaftLeftBesideService;
+    const auto outline = [&](FeatureKind kind, double upper, double lower, double left, double right,
+                             double temperature) {
+        ZoneRect zone;
+        zone.kind = kind;
+        zone.left = left;
+        zone.right = right;
+        zone.upperUm = Micrometres(upper, basicSize);
+        zone.lowerUm = Micrometres(lower, basicSize);
+        zone.isLine = zone.upperUm == zone.lowerUm;
+        zone.label.text = FillIn(ja::kZoneTemperatureLabel, {FormatG(temperature)});
+        return zone;
+    };
+    scene.serviceZones = {
+        outline(FeatureKind::Hole, service.holeUpperLimit, service.holeLowerLimit, kServiceHoleLeft,
+                kHoleRight, service.holeTemperature),
+        outline(FeatureKind::Shaft, service.shaftUpperLimit, service.shaftLowerLimit, kShaftLeft,
+                kServiceShaftRight, service.shaftTemperature),
+    };
+    std::string bandText;
+    if (band) {
+        ZoneBand b;
+        b.left = kBandLeft;
+        b.right = kBandRight;
+        b.lowUm = shaftMeanUm + (*band)[0] * 1000.0;
+        b.highUm = shaftMeanUm + (*band)[1] * 1000.0;
+        scene.clearanceBand = b;
+        // To 0.1 μm, as the dialog writes the clearance.
+        const auto tenth = [](double mm) { return LengthText(std::round(mm * 1e4) / 10.0 + 0.0, false); };
+        bandText = FillIn(ja::kZoneBandNote, {tenth((*band)[0]), tenth((*band)[1])});
+    }
+    scene.serviceNote = FillIn(ja::kZoneServiceNote, {FormatG(service.holeTemperature),
+                                                      FormatG(service.shaftTemperature), bandText});
+}
+
 }  // namespace
 
 std::string ZoneLabel(const ZoneFeature& feature) {
@@ -225,12 +289,17 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
                             {SizeText(input.shaft->basicSize), SizeText(input.hole->basicSize)});
     }
 
+    if (input.hole && input.shaft && input.service) AddServiceOverlay(scene, *input.service, basicSize);
+
     std::vector<Interval> intervals{{0.0, 0.0}};
     double reference = kMinimumReferenceUm;
-    for (const ZoneRect& zone : scene.zones) {
-        intervals.push_back({zone.lowerUm, zone.upperUm});
-        reference = std::max(reference, zone.upperUm - zone.lowerUm);
+    for (const std::vector<ZoneRect>* zones : {&scene.zones, &scene.serviceZones}) {
+        for (const ZoneRect& zone : *zones) {
+            intervals.push_back({zone.lowerUm, zone.upperUm});
+            reference = std::max(reference, zone.upperUm - zone.lowerUm);
+        }
     }
+    if (scene.clearanceBand) intervals.push_back({scene.clearanceBand->lowUm, scene.clearanceBand->highUm});
     std::vector<Stretch> stretches = Stretches(intervals, reference, scene.breaks);
     auto drawn = [&stretches](double um) {
         for (const Stretch& s : stretches) {
@@ -276,10 +345,18 @@ ZoneScene BuildZoneScene(const ZoneDiagramInput& given) {
     scene.unit.y = scene.top;
     scene.zeroY = drawn(0.0);
     scene.zeroLabel.y = scene.zeroY;
-    for (ZoneRect& zone : scene.zones) {
-        zone.top = drawn(zone.upperUm);
-        zone.bottom = drawn(zone.lowerUm);
-        PlaceZoneTexts(zone);
+    for (std::vector<ZoneRect>* zones : {&scene.zones, &scene.serviceZones}) {
+        for (ZoneRect& zone : *zones) {
+            zone.top = drawn(zone.upperUm);
+            zone.bottom = drawn(zone.lowerUm);
+            PlaceZoneTexts(zone);
+        }
+    }
+    if (ZoneBand* band = scene.clearanceBand ? &*scene.clearanceBand : nullptr) {
+        band->top = drawn(band->highUm);
+        band->bottom = drawn(band->lowUm);
+        band->label = {std::string(ja::kZoneBandLabel), (band->left + band->right) / 2, band->top,
+                       TextAlign::Middle, TextPlace::Above};
     }
 
     if (input.hole && input.shaft) {

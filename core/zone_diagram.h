@@ -9,6 +9,7 @@
 // empty gap, so every element also keeps its true value in μm.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,10 +30,23 @@ struct ZoneFeature {
     int generalClass = 0;   // General: 0..3, 精級 .. 極粗級
 };
 
+// What the operating-conditions dialog adds to the diagram while it is open and computed.
+struct ZoneServiceOverlay {
+    double holeUpperLimit = 0.0,
+           holeLowerLimit = 0.0;  // mm, the hole's limit sizes at its operating temperature
+    double shaftUpperLimit = 0.0, shaftLowerLimit = 0.0;     // mm, the shaft's at its own
+    double holeTemperature = 20.0, shaftTemperature = 20.0;  // °C, for the labels
+    // mm: mean − 3σ and mean + 3σ of the clearance (at temperature when temperatures are set); none: no
+    // statistics
+    std::optional<std::array<double, 2>> clearanceBand;
+    friend bool operator==(const ZoneServiceOverlay&, const ZoneServiceOverlay&) = default;
+};
+
 // Each feature is none while it shows placeholders.
 struct ZoneDiagramInput {
     std::optional<ZoneFeature> hole;
     std::optional<ZoneFeature> shaft;
+    std::optional<ZoneServiceOverlay> service = std::nullopt;  // none: the scene exactly as today
 };
 
 inline constexpr double kZoneLayoutWidth = 100.0;
@@ -89,6 +103,19 @@ struct ZoneBreak {
     double aboveUm = 0.0;
 };
 
+// The clearance's statistical range (mean ± 3σ) as a band measured up from
+// the shaft's mean size at temperature: where the hole's size falls in 99.7 %
+// of pairs, seen from the mean shaft.
+struct ZoneBand {
+    double left = 0.0;
+    double right = 0.0;
+    double lowUm = 0.0;  // deviations from the hole's basic size
+    double highUm = 0.0;
+    double bottom = 0.0;  // drawn positions
+    double top = 0.0;
+    ZoneText label;  // "±3σ", above the band
+};
+
 struct ZoneScene {
     double bottom = 0.0;  // the drawn vertical range
     double top = 0.0;
@@ -104,6 +131,12 @@ struct ZoneScene {
     std::string fitKindText;      // "すきまばめ"; empty without a fit
     std::vector<ZoneSpan> spans;  // two with a fit, else none
     std::string note;             // the shaft drawn against another basic size, or ja::kZoneNotToScale
+    // While the operating conditions are shown: each part's zone at its
+    // temperature, outlined beside its 20 °C zone (hole first, labelled with
+    // the temperature), the clearance's ±3σ band, and a footer line saying so.
+    std::vector<ZoneRect> serviceZones;
+    std::optional<ZoneBand> clearanceBand;
+    std::string serviceNote;
     // False when a limit lies too far from the zero line to be drawn: then
     // the scene holds nothing but the note, no scale, zero line or zone.
     bool toScale = true;

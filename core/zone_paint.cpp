@@ -1,6 +1,7 @@
 #include "core/zone_paint.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -45,7 +46,8 @@ class Layout {
     Layout(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box, const ZoneStyle& style)
         : scene_(scene), canvas_(canvas), box_(box), style_(style) {
         footer_ = PlanFooter();
-        const int footerLines = footer_.lines + (scene.note.empty() ? 0 : 1);
+        const int footerLines =
+            footer_.lines + (scene.note.empty() ? 0 : 1) + (scene.serviceNote.empty() ? 0 : 1);
         plotTop_ = box.top + style.topMargin;
         plotBottom_ = std::max(plotTop_ + 1.0,
                                box.top + box.height - style.bottomMargin - footerLines * style.lineHeight);
@@ -149,6 +151,27 @@ class Layout {
         Text(zone.lowerText);
     }
 
+    // A zone at temperature: its outline only, dashed, with its temperature above.
+    void Outline(const ZoneRect& zone) {
+        const Colour& stroke = zone.kind == FeatureKind::Hole ? style_.holeStroke : style_.shaftStroke;
+        const double left = X(zone.left), right = X(zone.right), top = Y(zone.top), bottom = Y(zone.bottom);
+        if (zone.isLine) {
+            Line(left, top, right, top, stroke, 3.0);
+        } else {
+            for (const auto& [x1, y1, x2, y2] :
+                 {std::array{left, top, right, top}, std::array{right, top, right, bottom},
+                  std::array{right, bottom, left, bottom}, std::array{left, bottom, left, top}})
+                Line(x1, y1, x2, y2, stroke, 2.0, 4.0, 2.0);
+        }
+        Text(zone.label);
+    }
+    void Band(const ZoneBand& band) {
+        const double left = X(band.left), right = X(band.right), top = Y(band.top), bottom = Y(band.bottom);
+        Colour fill = style_.ink;
+        fill.alpha = 0.35;
+        canvas_.Rect({left, top, right - left, std::max(bottom - top, 1.0)}, fill, Pen{style_.ink, 1.0});
+        Text(band.label);
+    }
     void Spans() {
         const std::optional<Colour> spanColour = ZoneSpanColour(scene_.fitKind, style_);
         if (scene_.spans.empty() || !spanColour || scene_.zones.size() < 2) return;
@@ -223,6 +246,8 @@ class Layout {
             y += style_.lineHeight;
         }
         Text(scene_.note, x, y, CanvasAlign::Start, style_.ink, style_.noteFont);
+        if (!scene_.note.empty()) y += style_.lineHeight;
+        Text(scene_.serviceNote, x, y, CanvasAlign::Start, style_.ink, style_.noteFont);
     }
 
   private:
@@ -254,7 +279,9 @@ void PaintZoneScene(const ZoneScene& scene, Canvas& canvas, const CanvasBox& box
     layout.ZeroLine();
     layout.Axis();
     for (const ZoneRect& zone : scene.zones) layout.Zone(zone);
+    for (const ZoneRect& zone : scene.serviceZones) layout.Outline(zone);
     layout.Spans();
+    if (scene.clearanceBand) layout.Band(*scene.clearanceBand);
     layout.Footer();
 }
 

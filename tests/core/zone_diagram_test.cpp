@@ -442,3 +442,45 @@ TEST(ZoneDiagram, ProposedFileNames) {
 
 }  // namespace
 }  // namespace tolvo
+
+namespace tolvo {
+namespace {
+
+// The operating conditions' overlay: each part's zone at temperature beside
+// its own, the scale taking them in, the ±3σ band measured up from the mean
+// shaft at temperature; a limit too far out leaves the overlay out, and the
+// 20 °C zones then keep their width.
+TEST(ZoneDiagram, TheZonesAtTemperatureAndTheBandBesideThe20DegreeZones) {
+    // 25 H7/g6, an aluminium hole and a steel shaft at 80 °C (see the operating-conditions tests).
+    ZoneServiceOverlay overlay{25.05643, 25.0354, 25.010545, 24.997536, 80.0, 80.0,
+                               std::array<double, 2>{0.0295102, 0.0542385}};
+    const ZoneScene scene = BuildZoneScene({kH7, Iso(25, "g6", -7, -20), overlay});
+    ASSERT_EQ(scene.serviceZones.size(), 2u);
+    const ZoneRect& hole = scene.serviceZones[0];
+    const ZoneRect& shaft = scene.serviceZones[1];
+    EXPECT_DOUBLE_EQ(hole.upperUm, 56.43);
+    EXPECT_DOUBLE_EQ(hole.lowerUm, 35.4);
+    EXPECT_DOUBLE_EQ(shaft.upperUm, 10.545);
+    EXPECT_DOUBLE_EQ(shaft.lowerUm, -2.464);
+    EXPECT_EQ(hole.label.text, "80 °C");
+    // Side by side, not over each other: the 20 °C zones give way.
+    EXPECT_LE(scene.zones[0].right, hole.left);
+    EXPECT_LE(shaft.right, scene.zones[1].left);
+    EXPECT_GE(scene.top, hole.top);  // the scale reaches the outline's top
+    ASSERT_TRUE(scene.clearanceBand.has_value());
+    // The shaft's mean at temperature 4.0405 μm plus the range.
+    EXPECT_NEAR(scene.clearanceBand->lowUm, 4.0405 + 29.5102, 1e-3);
+    EXPECT_NEAR(scene.clearanceBand->highUm, 4.0405 + 54.2385, 1e-3);
+    EXPECT_NE(scene.serviceNote.find("29.5 μm ～ 54.2 μm"), std::string::npos) << scene.serviceNote;
+
+    const ZoneScene plain = BuildZoneScene({kH7, Iso(25, "g6", -7, -20)});
+    overlay.holeUpperLimit = std::numeric_limits<double>::infinity();
+    const ZoneScene refused = BuildZoneScene({kH7, Iso(25, "g6", -7, -20), overlay});
+    for (const ZoneScene* s : {&plain, &refused}) {
+        EXPECT_TRUE(s->serviceZones.empty() && !s->clearanceBand && s->serviceNote.empty());
+        EXPECT_EQ(s->zones[0].right, plain.zones[0].right);
+    }
+}
+
+}  // namespace
+}  // namespace tolvo
