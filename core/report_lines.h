@@ -27,6 +27,8 @@ struct ReportLines {
     std::string callout;  // "はめあい記号 ： φ25H7/g6"
     // The joint's lines joined by "\r\n"; empty while its dialog shows none.
     std::string pressFit;
+    // The operating-conditions dialog's lines joined by "\r\n"; empty while it shows none.
+    std::string service;
     friend bool operator==(const ReportLines&, const ReportLines&) = default;
 };
 

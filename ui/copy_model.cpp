@@ -22,6 +22,7 @@ constexpr FlagBox<ReportOptions> kReportBoxes[] = {
     {kIncludeMeanFit, &ReportOptions::includeMeanFit},
     {kIncludeCallout, &ReportOptions::includeCallout},
     {kIncludePressFit, &ReportOptions::includePressFit},
+    {kIncludeService, &ReportOptions::includeService},
 };
 
 // The check boxes of one feature's flags; the first includes its name.
@@ -82,8 +83,9 @@ CopyModel::CopyModel(DialogHost& host, ReportLines lines, const ReportOptions& o
         controls_.At(e.edit).text = e.text(texts);
         controls_.At(e.edit).enabled = controls_.At(e.enablingBox).checked;
     }
-    // The joint's lines only while its dialog shows a joint.
+    // The joint's and the operating conditions' lines only while their dialogs show results.
     controls_.At(kIncludePressFit).enabled = !lines_.pressFit.empty();
+    controls_.At(kIncludeService).enabled = !lines_.service.empty();
     RebuildPreview();
     focus_ = kTitleEdit;
     selectAllRequest_ = kTitleEdit;

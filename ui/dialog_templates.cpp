@@ -196,6 +196,7 @@ constexpr ControlTemplate kCopyControls[] = {
     {copy_dialog::kIncludeMeanFit, ControlKind::CheckBox, "中央値換算の勘合", {15, 265, 85, 10}, 0},
     {copy_dialog::kIncludeCallout, ControlKind::CheckBox, ja::kIncludeCalloutText, {57, 250, 66, 10}, 0},
     {copy_dialog::kIncludePressFit, ControlKind::CheckBox, ja::kIncludePressFitText, {57, 235, 66, 10}, 0},
+    {copy_dialog::kIncludeService, ControlKind::CheckBox, ja::kIncludeServiceText, {57, 275, 66, 10}, 0},
     {copy_dialog::kCopyButton, ControlKind::DefaultPushButton, "コピー", {165, 271, 50, 14}, 0},
     {copy_dialog::kCancelButton, ControlKind::PushButton, "ｷｬﾝｾﾙ", {220, 271, 50, 14}, 0},
     {kNoId, ControlKind::Static, "コピー内容", {133, 10, 45, 10}, 0},
@@ -360,6 +361,134 @@ constexpr std::array<ControlTemplate, kCount> Controls() {
 constexpr auto kPressFitControls = press_fit::Controls();
 // ---- end of the joint's dialog ----
 
+// ---- the operating-conditions dialog "使用条件" ----
+namespace service {
+using namespace service_dialog;
+// The inputs on the left, in tab order.
+constexpr ControlTemplate kInputs[] = {
+    {kNoId, ControlKind::Static, "穴の材料", {8, 8, 40, 10}, 0},
+    {kHoleMaterial, ControlKind::Static, "", {50, 8, 150, 10}, kSunken},
+    {kHoleMaterialScroll, ControlKind::ScrollBar, "", {200, 6, 10, 14}, 0},
+    {kNoId, ControlKind::Static, "軸の材料", {8, 24, 40, 10}, 0},
+    {kShaftMaterial, ControlKind::Static, "", {50, 24, 150, 10}, kSunken},
+    {kShaftMaterialScroll, ControlKind::ScrollBar, "", {200, 22, 10, 14}, 0},
+    {kNoId, ControlKind::Static, ja::kHoleWord, {100, 40, 50, 10}, kCentred},
+    {kNoId, ControlKind::Static, ja::kShaftWord, {155, 40, 50, 10}, kCentred},
+    {kNoId, ControlKind::Static, "線膨張係数 α (1/K)", {8, 55, 90, 10}, 0},
+    {kHoleExpansion, ControlKind::InputEdit, "", {100, 53, 50, 12}, 0},
+    {kShaftExpansion, ControlKind::InputEdit, "", {155, 53, 50, 12}, 0},
+    {kNoId, ControlKind::Static, "（空欄は材料の値）", {8, 69, 90, 10}, 0},
+    {kHoleMaterialExpansion, ControlKind::Static, "", {100, 69, 50, 10}, kCentred},
+    {kShaftMaterialExpansion, ControlKind::Static, "", {155, 69, 50, 10}, kCentred},
+    {kNoId, ControlKind::Static, "温度 (°C)", {8, 84, 90, 10}, 0},
+    {kHoleTemperature, ControlKind::InputEdit, "20", {100, 82, 50, 12}, 0},
+    {kShaftTemperature, ControlKind::InputEdit, "20", {155, 82, 50, 12}, 0},
+    {kNoId, ControlKind::Static, "工程能力 Cp", {8, 99, 90, 10}, 0},
+    {kHoleCp, ControlKind::InputEdit, "1", {100, 97, 50, 12}, 0},
+    {kShaftCp, ControlKind::InputEdit, "1", {155, 97, 50, 12}, 0},
+    {kNoId, ControlKind::Static, "中心のずれ (μm)", {8, 114, 90, 10}, 0},
+    {kHoleShift, ControlKind::InputEdit, "0", {100, 112, 50, 12}, 0},
+    {kShaftShift, ControlKind::InputEdit, "0", {155, 112, 50, 12}, 0},
+    {kRange, ControlKind::CheckBox, "温度範囲", {8, 130, 50, 10}, 0},
+    {kRangeFrom, ControlKind::InputEdit, "20", {60, 129, 36, 12}, 0},
+    {kNoId, ControlKind::Static, "～", {99, 131, 10, 10}, 0},
+    {kRangeTo, ControlKind::InputEdit, "80", {110, 129, 36, 12}, 0},
+    {kNoId, ControlKind::Static, "°C （穴と軸とも）", {149, 131, 62, 10}, 0},
+    {kNoId, ControlKind::Static, "分布", {8, 147, 40, 10}, 0},
+    {kNormal, ControlKind::Radio, "正規分布", {50, 147, 50, 10}, 0},
+    {kUniform, ControlKind::Radio, "一様分布", {105, 147, 50, 10}, 0},
+    {kNoId, ControlKind::Static, "望むすきま", {8, 163, 40, 10}, 0},
+    {kWantedMinimum, ControlKind::InputEdit, "", {50, 161, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "～", {97, 163, 10, 10}, 0},
+    {kWantedMaximum, ControlKind::InputEdit, "", {108, 161, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "mm （空欄は指定なし）", {155, 163, 60, 10}, 0},
+};
+// A labelled result on the right.
+constexpr int kLabelX = 226;
+constexpr int kValueX = 318;
+constexpr int kValueWidth = 146;
+constexpr int kRowStep = 13;
+constexpr int kAtTop = 18;
+constexpr int kRangeTop = kAtTop + 6 * kRowStep + 18;
+constexpr ControlTemplate Row(int id, int top, int row) {
+    return {id, ControlKind::OutputEdit, "", {kValueX, top + row * kRowStep, kValueWidth, 12}, 0};
+}
+constexpr ControlTemplate Label(std::string_view label, int top, int row) {
+    return {kNoId, ControlKind::Static, label, {kLabelX, top + row * kRowStep + 2, 90, 10}, 0};
+}
+constexpr ControlTemplate kResults[] = {
+    {kNoId, ControlKind::GroupBox, "使用温度でのはめあい", {218, 4, 252, kAtTop + 6 * kRowStep}, 0},
+    Label("はめあい", kAtTop, 0),
+    Row(kKind, kAtTop, 0),
+    Label("穴の許容寸法 (mm)", kAtTop, 1),
+    Row(kHoleLimits, kAtTop, 1),
+    Label("軸の許容寸法 (mm)", kAtTop, 2),
+    Row(kShaftLimits, kAtTop, 2),
+    Label(ja::kFitServiceMeasures[0], kAtTop, 3),
+    Row(kMaximumClearance, kAtTop, 3),
+    Label(ja::kFitServiceMeasures[1], kAtTop, 4),
+    Row(kMinimumClearance, kAtTop, 4),
+    Label(ja::kFitServiceMeasures[2], kAtTop, 5),
+    Row(kMeanClearance, kAtTop, 5),
+    {kNoId, ControlKind::GroupBox, "温度範囲でのはめあい", {218, kRangeTop - 14, 252, 14 + 8 * kRowStep}, 0},
+    Label("開始時", kRangeTop, 0),
+    Row(kStartKind, kRangeTop, 0),
+    Label("終了時", kRangeTop, 1),
+    Row(kEndKind, kRangeTop, 1),
+    Label("最小のすきま", kRangeTop, 2),
+    Row(kSmallest, kRangeTop, 2),
+    Label("最大のすきま", kRangeTop, 3),
+    Row(kLargest, kRangeTop, 3),
+    Label("最大すきまが 0 の温度", kRangeTop, 4),
+    Row(kZeroAt[0], kRangeTop, 4),
+    Label("最小すきまが 0 の温度", kRangeTop, 5),
+    Row(kZeroAt[1], kRangeTop, 5),
+    Label("中央値が 0 の温度", kRangeTop, 6),
+    Row(kZeroAt[2], kRangeTop, 6),
+    Label("はめあいの種類", kRangeTop, 7),
+    Row(kKindChanges, kRangeTop, 7),
+};
+// The statistics below the inputs: a label and two columns a row.
+constexpr int kStatisticsTop = 194;
+constexpr int kColumnX[] = {80, 146};
+constexpr int kColumnWidth = 64;
+constexpr std::string_view kStatisticsLabels[kStatisticsRowCount] = {
+    "平均 (mm)",      "標準偏差 σ (mm)", "平均 ± 3σ", "最悪値",
+    "しめしろの確率", "すきまの確率",    "下限未満",  "上限超え",
+};
+constexpr std::size_t kCount = std::size(kInputs) + std::size(kResults) + 3 + 3 * kStatisticsRowCount + 2;
+
+constexpr std::array<ControlTemplate, kCount> Controls() {
+    std::array<ControlTemplate, kCount> out{};
+    std::size_t next = 0;
+    for (const ControlTemplate& c : kInputs) out[next++] = c;
+    for (const ControlTemplate& c : kResults) out[next++] = c;
+    out[next++] = {kNoId, ControlKind::GroupBox, "統計（ばらつき）", {4, 180, 210, 14 + 9 * kRowStep + 4}, 0};
+    for (std::size_t column = 0; column < 2; ++column)
+        out[next++] = {kStatisticsPoint[column],
+                       ControlKind::Static,
+                       "",
+                       {kColumnX[column], kStatisticsTop + 2, kColumnWidth, 10},
+                       kCentred};
+    for (std::size_t row = 0; row < kStatisticsRowCount; ++row) {
+        const int y = kStatisticsTop + kRowStep * static_cast<int>(row + 1);
+        out[next++] = {kNoId, ControlKind::Static, kStatisticsLabels[row], {10, y + 2, 68, 10}, 0};
+        for (std::size_t column = 0; column < 2; ++column)
+            out[next++] = {StatisticsResult(column, row),
+                           ControlKind::OutputEdit,
+                           "",
+                           {kColumnX[column], y, kColumnWidth, 12},
+                           0};
+    }
+    out[next++] = {kMessage, ControlKind::Static, "", {8, 318, 462, 10}, 0};
+    out[next++] = {kCloseButton, ControlKind::PushButton, "閉じる", {420, 332, 50, 14}, 0};
+    return out;
+}
+}  // namespace service
+
+constexpr auto kServiceControls = service::Controls();
+// ---- end of the operating-conditions dialog ----
+
 }  // namespace
 
 const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOWN_VERSION, 339, 269, kMainControls};
@@ -367,6 +496,7 @@ const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 3
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
 const DialogTemplate kFinderDialog = {ja::kFinderMenuItemText, 315, 365, kFinderControls};
 const DialogTemplate kPressFitDialog = {ja::kPressFitTitle, 474, 370, kPressFitControls};
+const DialogTemplate kServiceDialog = {ja::kServiceTitle, 476, 352, kServiceControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 

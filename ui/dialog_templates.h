@@ -125,6 +125,8 @@ inline constexpr int kPreviewEdit = 1006;
 inline constexpr int kIncludeCallout = 2600;  // the pair's callout as a drawing writes it
 // The joint of the open dialog "圧入計算".
 inline constexpr int kIncludePressFit = 2590;
+// The results of the open dialog "使用条件".
+inline constexpr int kIncludeService = 2490;
 }  // namespace copy_dialog
 
 namespace finder_dialog {                    // "はめあい検索", non-modal beside the main window
@@ -187,6 +189,55 @@ inline constexpr int kCloseButton = 2584;
 }  // namespace press_dialog
 // ---- end of the joint's dialog ----
 
+// ---- the operating-conditions dialog ----
+namespace service_dialog {                  // "使用条件", non-modal beside the main window
+inline constexpr int kHoleMaterial = 2400;  // the material's name, stepped by its scroll bar
+inline constexpr int kHoleMaterialScroll = 2401;
+inline constexpr int kShaftMaterial = 2402;
+inline constexpr int kShaftMaterialScroll = 2403;
+inline constexpr int kHoleExpansion = 2404;  // α 1/K; blank: the material's (shown beside it)
+inline constexpr int kShaftExpansion = 2405;
+inline constexpr int kHoleTemperature = 2406;  // °C; disabled while a range is given
+inline constexpr int kShaftTemperature = 2407;
+inline constexpr int kRange = 2408;      // check box: both parts go through a range of temperatures
+inline constexpr int kRangeFrom = 2409;  // °C, the range's start
+inline constexpr int kRangeTo = 2410;    // °C, its end
+inline constexpr int kHoleCp = 2411;     // σ = tolerance / (6·Cp)
+inline constexpr int kShaftCp = 2412;
+inline constexpr int kHoleShift = 2413;  // μm, the centre's offset from the middle of the limits
+inline constexpr int kShaftShift = 2414;
+inline constexpr int kNormal = 2415;  // the distribution radios, one checked
+inline constexpr int kUniform = 2416;
+inline constexpr int kWantedMinimum = 2417;  // mm of clearance; both blank: no wanted range
+inline constexpr int kWantedMaximum = 2418;
+inline constexpr int kHoleMaterialExpansion = 2419;  // the materials' α, for the blank edits
+inline constexpr int kShaftMaterialExpansion = 2421;
+inline constexpr int kMessage = 2420;  // why nothing is computed, when so
+// At the parts' temperatures (blank while a range is given).
+inline constexpr int kKind = 2430;
+inline constexpr int kHoleLimits = 2431;  // "φ25.0040 ～ 25.0250"
+inline constexpr int kShaftLimits = 2432;
+inline constexpr int kMaximumClearance = 2433;  // "0.0123 mm ＜すきま＞" or "＜しめしろ＞"
+inline constexpr int kMinimumClearance = 2434;
+inline constexpr int kMeanClearance = 2435;
+// Over the range (blank without one).
+inline constexpr int kStartKind = 2440;
+inline constexpr int kEndKind = 2441;
+inline constexpr int kSmallest = 2442;  // the smallest clearance and where: "... （穴 t °C、軸 t °C）"
+inline constexpr int kLargest = 2443;
+// Where the maximum, the minimum and the mean clearance pass zero; "-" where none does.
+inline constexpr std::array<int, 3> kZeroAt = {2444, 2445, 2446};
+inline constexpr int kKindChanges = 2447;
+// The statistics: a column at each temperature point (the second only over a range), a row each.
+inline constexpr int kStatisticsRowCount = 8;  // mean, σ, ±3σ, worst case, P(<0), P(>0), below, above
+inline constexpr std::array<int, 2> kStatisticsPoint = {2450, 2460};  // the column's temperatures
+constexpr int StatisticsResult(std::size_t column, std::size_t row) {
+    return kStatisticsPoint[column] + 1 + static_cast<int>(row);
+}
+inline constexpr int kCloseButton = 2489;
+}  // namespace service_dialog
+// ---- end of the operating-conditions dialog ----
+
 namespace about_dialog {  // template 100
 inline constexpr int kOkButton = 1;
 }  // namespace about_dialog
@@ -245,6 +296,8 @@ extern const DialogTemplate kFinderDialog;  // "はめあい検索"
 
 // The joint's dialog "圧入計算".
 extern const DialogTemplate kPressFitDialog;
+// The operating-conditions dialog "使用条件".
+extern const DialogTemplate kServiceDialog;
 
 // All three dialogs use this face at 9 points.
 extern const std::string_view kDialogFontFace;
@@ -264,6 +317,8 @@ inline constexpr std::string_view kPrintShortcut = "Ctrl+P";
 inline constexpr std::string_view kCopyCalloutShortcut = "Ctrl+Shift+C";
 // The joint's dialog "圧入計算" (J for joint; Ctrl+P is printing's).
 inline constexpr std::string_view kPressFitShortcut = "Ctrl+J";
+// The operating-conditions dialog "使用条件" (T for temperature).
+inline constexpr std::string_view kServiceShortcut = "Ctrl+T";
 
 // Whether the Tab key stops at controls of this kind.
 constexpr bool IsTabStop(ControlKind kind) {

@@ -500,6 +500,7 @@ ReportLines MainModel::CurrentReportLines() const {
     lines.callout =
         std::string(ja::kCalloutLabel) + PairCallout().value_or(std::string(ja::kFeaturePlaceholder));
     if (pressFitReport_) lines.pressFit = pressFitReport_();
+    if (serviceReport_) lines.service = serviceReport_();
     return lines;
 }
 
@@ -692,7 +693,9 @@ void MainModel::OnCopyCallout() {
 }
 
 ZoneDiagramInput MainModel::ZoneInput() const {
-    return {ZoneFeatureOf(kHole), ZoneFeatureOf(kShaft)};
+    ZoneDiagramInput input{ZoneFeatureOf(kHole), ZoneFeatureOf(kShaft), std::nullopt};
+    if (input.hole && input.shaft && zoneOverlay_) input.service = zoneOverlay_();
+    return input;
 }
 
 std::optional<int> MainModel::TakeSelectAllRequest() {

@@ -191,6 +191,17 @@ class MainModel {
     void SetPressFitReport(std::function<std::string()> report) { pressFitReport_ = std::move(report); }
     // ---- end of the joint's dialog ----
 
+    // ---- the operating-conditions dialog ----
+    // While the operating-conditions dialog is open it gives the diagram its overlay; an empty function:
+    // none.
+    void SetZoneOverlay(std::function<std::optional<ZoneServiceOverlay>()> overlay) {
+        zoneOverlay_ = std::move(overlay);
+    }
+    // While the dialog "使用条件" is open, its lines for the copied report
+    // (empty while it shows no results); cleared when it closes.
+    void SetServiceReport(std::function<std::string()> report) { serviceReport_ = std::move(report); }
+    // ---- end of the operating-conditions dialog ----
+
     const ControlStates& Controls() const { return controls_; }
     int Focus() const { return focus_; }
     std::optional<EndResult> Ended() const { return ended_; }
@@ -279,6 +290,8 @@ class MainModel {
     std::array<FeatureRecord, kFeatureKindCount> features_;
     FitResult fitResult_;
     std::function<std::string()> pressFitReport_;
+    std::function<std::optional<ZoneServiceOverlay>()> zoneOverlay_;
+    std::function<std::string()> serviceReport_;
     FitKind fitKind_ = FitKind::None;  // what the fit-kind label shows
     ReportOptions reportOptions_;
     FitClassRange range_ = FitClassRange::Seed;

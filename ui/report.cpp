@@ -88,6 +88,10 @@ std::string AssembleReport(const ReportLines& lines, const ReportOptions& o) {
         if (o.includeMeanFit) text += kLineEnd;
         text += lines.callout;
     }
+    if (o.includeService && !lines.service.empty()) {
+        if (!text.empty() && !text.ends_with(kLineEnd)) text += kLineEnd;
+        text += lines.service;
+    }
     if (o.includePressFit && !lines.pressFit.empty()) {
         if (!text.empty() && !text.ends_with(kLineEnd)) text += kLineEnd;
         text += lines.pressFit;

@@ -34,6 +34,7 @@ struct ReportOptions {
     bool includeMeanFit = true;
     bool includeCallout = false;  // the pair's callout, after the mean fit (off: the report as it always was)
     bool includePressFit = false;  // the open joint dialog's results, last (off: the report as it always was)
+    bool includeService = false;   // the open operating-conditions dialog's results, before the joint's
     friend bool operator==(const ReportOptions&, const ReportOptions&) = default;
 };
 

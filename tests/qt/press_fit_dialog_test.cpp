@@ -12,7 +12,7 @@
 #include "core/press_fit_text.h"
 #include "platform/help_folders.h"
 #include "tests/qt/window_test_support.h"
-#include "ui/qt/press_fit_dialog.h"
+#include "ui/qt/companion_dialog.h"
 #include "ui/window_placement.h"
 
 namespace tolvo {

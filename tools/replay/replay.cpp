@@ -1,6 +1,7 @@
 #include "tools/replay/replay.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -24,6 +25,7 @@
 #include "ui/finder_model.h"
 #include "ui/main_model.h"
 #include "ui/press_fit_model.h"
+#include "ui/service_model.h"
 
 namespace tolvo {
 namespace {
@@ -62,11 +64,13 @@ std::string HexColour(const Rgb& c) {
 // The extensions' controls (main_dialog::IsExtensionId) only
 // with `extended`, once the script has opted in with an `option` event;
 // `omitted` (kNoId: none) not at all.
-void AppendControls(std::string& out, const ControlStates& controls, bool extended, int omitted = kNoId) {
+void AppendControls(std::string& out, const ControlStates& controls, bool extended,
+                    std::array<int, 2> omitted = {kNoId, kNoId}) {
     out += "{";
     bool first = true;
     for (const ControlState& c : controls.All()) {
-        if ((!extended && main_dialog::IsExtensionId(c.id)) || c.id == omitted) continue;
+        if ((!extended && main_dialog::IsExtensionId(c.id)) || c.id == omitted[0] || c.id == omitted[1])
+            continue;
         if (!first) out += ',';
         first = false;
         out += '"' + std::to_string(c.id) + "\":{";
@@ -167,6 +171,26 @@ void AppendZoneScene(std::string& out, const ZoneScene& scene) {
     }
     out += ",\"note\":";
     json::AppendString(out, scene.note);
+    // The operating conditions' outlines at temperature and band, only while their dialog draws them.
+    if (!scene.serviceZones.empty()) {
+        out += ",\"atTemperature\":[";
+        for (std::size_t i = 0; i < scene.serviceZones.size(); ++i) {
+            const ZoneRect& z = scene.serviceZones[i];
+            if (i > 0) out += ',';
+            out += "{\"label\":";
+            json::AppendString(out, z.label.text);
+            out += ",\"upper\":" + Micrometres(z.upperUm) + ",\"lower\":" + Micrometres(z.lowerUm) + '}';
+        }
+        out += "],\"band\":";
+        if (scene.clearanceBand) {
+            out += "{\"low\":" + Micrometres(scene.clearanceBand->lowUm) +
+                   ",\"high\":" + Micrometres(scene.clearanceBand->highUm) + '}';
+        } else {
+            out += "null";
+        }
+        out += ",\"serviceNote\":";
+        json::AppendString(out, scene.serviceNote);
+    }
     out += '}';
 }
 
@@ -212,11 +236,14 @@ class Runner {
             if (line.starts_with("fnd ") || line == "fnd") {
                 FinderEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
             } else if (line.starts_with("prs ") || line == "prs") {
-                PressFitEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
+                CompanionEvent(pressFit_, line.substr(std::min<std::size_t>(line.size(), 4)), "press-fit");
+            } else if (line.starts_with("svc ") || line == "svc") {
+                CompanionEvent(service_, line.substr(std::min<std::size_t>(line.size(), 4)), "service");
             } else {
                 MainEvent(line);
             }
             performer_.AfterEvent();
+            if (service_) service_->Refresh();
             if (pressFit_) pressFit_->Refresh();
         }
     }
@@ -432,15 +459,12 @@ class Runner {
             return;
         }
         if (verb == "press") {
-            if (rest != "open") Fail("press takes open");
             pressFitUsed_ = true;
-            if (!pressFit_) {
-                MainModel* main = performer_.PressFitMain();
-                if (main == nullptr)
-                    throw NotPerformed("the joint's dialog is driven on the window models only");
-                pressFit_.emplace(*main);
-            }
-            return;
+            return OpenCompanion(pressFit_, rest, "press", "the joint's dialog");
+        }
+        if (verb == "service") {
+            serviceUsed_ = true;
+            return OpenCompanion(service_, rest, "service", "the operating-conditions dialog");
         }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
@@ -562,13 +586,16 @@ class Runner {
         Fail("unknown finder event " + Quoted(verb));
     }
 
-    // ---- the joint's dialog, driven on its model (no performer pane yet) ----
-    void FocusOnModel(PressFitModel& model, int id) {
+    // ---- the joint's and the operating conditions' dialogs, driven on their models (no performer pane yet)
+    // ----
+    template <typename DialogModel>
+    void FocusOnModel(DialogModel& model, int id) {
         RequireFocusable(model.Controls(), id);
         model.OnFocus(id);
     }
 
-    bool EditEventOnModel(PressFitModel& model, std::string_view verb, std::string_view rest) {
+    template <typename DialogModel>
+    bool EditEventOnModel(DialogModel& model, std::string_view verb, std::string_view rest) {
         if (verb != "type" && verb != "set" && verb != "back") return false;
         const auto [idText, argument] = SplitWord(rest);
         const int id = ControlId(idText);
@@ -584,19 +611,21 @@ class Runner {
         return true;
     }
 
-    void ClickEventOnModel(PressFitModel& model, std::string_view idText) {
+    template <typename DialogModel>
+    void ClickEventOnModel(DialogModel& model, std::string_view idText) {
         const int id = ControlId(idText);
         RequireButton(model.Controls(), id);
         FocusOnModel(model, id);
         model.OnClicked(id);
     }
 
-    // ---- the joint's dialog ----
-    // The events of the non-modal dialog "圧入計算", "prs ..." (the prefix removed).
-    void PressFitEvent(std::string_view line) {
+    // The events of a non-modal dialog beside the main window, its prefix
+    // removed; `name` says which in a refusal.
+    template <typename DialogModel>
+    void CompanionEvent(std::optional<DialogModel>& open, std::string_view line, const std::string& name) {
         if (performer_.Main().Ended()) Fail("the main window has ended");
-        if (!pressFit_) Fail("no press-fit dialog is open");
-        PressFitModel& dialog = *pressFit_;
+        if (!open) Fail("no " + name + " dialog is open");
+        DialogModel& dialog = *open;
         const auto [verb, rest] = SplitWord(line);
         if (EditEventOnModel(dialog, verb, rest)) {
         } else if (verb == "click") {
@@ -615,22 +644,38 @@ class Runner {
         } else if (verb == "close" && rest.empty()) {
             dialog.OnEscape();
         } else {
-            Fail("unknown press-fit event " + Quoted(verb));
+            Fail("unknown " + name + " event " + Quoted(verb));
         }
-        if (dialog.Closed()) pressFit_.reset();
+        if (dialog.Closed()) open.reset();
     }
 
-    void AppendPressFit(std::string& out) const {
-        out += ",\"pressFit\":";
-        if (!pressFit_) {
+    // `"name":null` while the dialog is closed, else its controls and focus.
+    template <typename DialogModel>
+    static void AppendCompanion(std::string& out, std::string_view name,
+                                const std::optional<DialogModel>& open) {
+        out += ",\"";
+        out += name;
+        out += "\":";
+        if (!open) {
             out += "null";
             return;
         }
         out += "{\"controls\":";
-        AppendControls(out, pressFit_->Controls(), true);
-        out += ",\"focus\":" + std::to_string(pressFit_->Focus()) + "}";
+        AppendControls(out, open->Controls(), true);
+        out += ",\"focus\":" + std::to_string(open->Focus()) + "}";
     }
-    // ---- end of the joint's dialog ----
+
+    // Opens the dialog (nothing more when it is open) on the models' main window.
+    template <typename DialogModel>
+    void OpenCompanion(std::optional<DialogModel>& open, std::string_view rest, const char* verb,
+                       const char* what) {
+        if (rest != "open") Fail(std::string(verb) + " takes open");
+        if (open) return;
+        MainModel* main = performer_.PressFitMain();
+        if (main == nullptr) throw NotPerformed(std::string(what) + " is driven on the window models only");
+        open.emplace(*main);
+    }
+    // ---- end of the two dialogs ----
 
     void Dump() {
         std::string out = "{\"controls\":";
@@ -651,10 +696,12 @@ class Runner {
         out += "],\"copyDialog\":";
         if (performer_.CopyDialog() != nullptr) {
             out += "{\"controls\":";
-            // The joint's check box from the first `press` event on.
+            // The joint's check box from the first `press` event on, the
+            // operating conditions' from the first `service` event on.
             AppendControls(out, performer_.Shown(Pane::CopyDialog),
-                           extended_ || calloutUsed_ || pressFitUsed_,
-                           pressFitUsed_ ? kNoId : copy_dialog::kIncludePressFit);
+                           extended_ || calloutUsed_ || pressFitUsed_ || serviceUsed_,
+                           {pressFitUsed_ ? kNoId : copy_dialog::kIncludePressFit,
+                            serviceUsed_ ? kNoId : copy_dialog::kIncludeService});
             out += ",\"focus\":" + std::to_string(performer_.ShownFocus(Pane::CopyDialog)) + "}";
         } else {
             out += "null";
@@ -676,7 +723,8 @@ class Runner {
         }
         if (finderUsed_) AppendFinder(out);
         if (calloutUsed_) AppendCalloutOptions(out);
-        if (pressFitUsed_) AppendPressFit(out);
+        if (pressFitUsed_) AppendCompanion(out, "pressFit", pressFit_);
+        if (serviceUsed_) AppendCompanion(out, "service", service_);
         out += "}\n";
         out_ << out;
     }
@@ -711,6 +759,8 @@ class Runner {
     long long charsTimeMs_ = 0;              // the time of the last `chars` event
     std::optional<PressFitModel> pressFit_;  // while the press-fit dialog is open
     bool pressFitUsed_ = false;              // a `press` event has come
+    std::optional<ServiceModel> service_;    // while the operating-conditions dialog is open
+    bool serviceUsed_ = false;               // a `service` event has come
 };
 
 }  // namespace

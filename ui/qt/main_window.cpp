@@ -21,9 +21,9 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/copy_dialog.h"
 #include "ui/qt/fonts.h"
-#include "ui/view_rules.h"
 #include "ui/qt/sheet_output.h"
 #include "ui/sheet_source.h"
+#include "ui/view_rules.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -93,6 +93,7 @@ namespace {
 const QString kFinderPositionKey = QStringLiteral("finderPosition");
 const QString kZoneDiagramPositionKey = QStringLiteral("zoneDiagramPosition");
 const QString kPressFitPositionKey = QStringLiteral("pressFitPosition");
+const QString kServicePositionKey = QStringLiteral("servicePosition");
 }  // namespace
 
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
@@ -161,10 +162,17 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     pressFitAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(pressFitAction_);
     connect(pressFitAction_, &QAction::triggered, this, [this] { OpenPressFit(); });
+    serviceAction_ = new QAction(ToQString(ja::kServiceTitle), this);
+    serviceAction_->setShortcut(Shortcut(kServiceShortcut));
+    serviceAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(serviceAction_);
+    connect(serviceAction_, &QAction::triggered, this, [this] { OpenService(); });
     typingClock_.start();
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
         MirrorRange();
+        // The operating conditions first: the diagram draws their zones at temperature.
+        if (service_) service_->Follow();
         MirrorZoneDiagram();
         // The non-modal finder follows the window (its fixed side, the measured check).
         if (finder_) finder_->Follow();
@@ -195,6 +203,8 @@ MainWindow::~MainWindow() {
     delete finder_;  // it works on the model, which goes before the window's children
     if (pressFit_) settings_.SetPosition(kPressFitPositionKey, pressFit_->pos());
     delete pressFit_;
+    if (service_) settings_.SetPosition(kServicePositionKey, service_->pos());
+    delete service_;
 }
 
 void MainWindow::SetFullRange(bool on) {
@@ -272,10 +282,29 @@ void MainWindow::OpenPressFit() {
     pressFit_->show();
 }
 
+void MainWindow::OpenService() {
+    if (service_) {
+        service_->raise();
+        service_->activateWindow();
+        return;
+    }
+    // While it is open the diagram draws the zones at temperature, so it follows every change here.
+    service_ = new ServiceDialog(*model_, this, [this] { MirrorZoneDiagram(); });
+    connect(service_, &QDialog::finished, this, [this] {
+        settings_.SetPosition(kServicePositionKey, service_->pos());
+        MirrorZoneDiagram();
+    });
+    connect(service_, &QDialog::finished, service_, &QObject::deleteLater);
+    PlaceBesideCalculator(*service_, *this, settings_.Position(kServicePositionKey));
+    service_->show();
+}
+
 CalculationSheet MainWindow::Sheet() const {
-    // The operating-conditions and press-fit dialogs add their sections here
-    // while they are open and computed.
+    // The operating conditions' section while their dialog is open and computed.
     std::vector<SheetSection> further;
+    if (service_ && !service_->Model().Closed()) {
+        if (auto section = service_->Model().SheetSectionOf()) further.push_back(std::move(*section));
+    }
     return BuildCalculationSheet(
         SheetSourceOf(*model_, QDate::currentDate().toString(Qt::ISODate).toStdString(), std::move(further)));
 }
@@ -466,6 +495,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(serviceAction_);
     menu.addAction(pressFitAction_);
     menu.addAction(pasteCalloutAction_);
     menu.addAction(copyCalloutAction_);
@@ -483,6 +513,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QAction* about = menu.addAction(ToQString(ja::kAboutMenuItemText));
     menu.addAction(fullRangeAction_);
     menu.addAction(finderAction_);
+    menu.addAction(serviceAction_);
     menu.addAction(pressFitAction_);
     menu.addAction(pasteCalloutAction_);
     menu.addAction(copyCalloutAction_);

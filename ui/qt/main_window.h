@@ -16,11 +16,11 @@
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
 #include "ui/main_model.h"
+#include "ui/qt/companion_dialog.h"
 #include "ui/qt/finder_dialog.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/model_view.h"
 #include "ui/qt/option_settings.h"
-#include "ui/qt/press_fit_dialog.h"
 #include "ui/qt/zone_window.h"
 
 class QAction;
@@ -54,6 +54,9 @@ class MainWindow : public QDialog, private DialogHost {
     // The context-menu item "圧入計算" (Ctrl+J), and the joint's dialog while it is open.
     QAction* PressFitAction() const { return pressFitAction_; }
     PressFitDialog* PressFit() const { return pressFit_; }
+    // The context-menu item "使用条件" (Ctrl+T), and the operating conditions' dialog while it is open.
+    QAction* ServiceAction() const { return serviceAction_; }
+    ServiceDialog* Service() const { return service_; }
     // The checkable item "公差域図" (Ctrl+D) and the diagram's window.
     QAction* ZoneDiagramAction() const { return zoneDiagramAction_; }
     // The diagram's window, made when it is first needed.
@@ -116,6 +119,7 @@ class MainWindow : public QDialog, private DialogHost {
     void BuildCalloutMenus();
     void SetCalloutOptions(const CalloutOptions& options);
     void OpenPressFit();
+    void OpenService();
 
     // Declared after the model it mirrors, so that it is destroyed before it.
     std::unique_ptr<MainModel> model_;
@@ -137,6 +141,8 @@ class MainWindow : public QDialog, private DialogHost {
     bool zoneWindowPlaced_ = false;
     QAction* pressFitAction_ = nullptr;
     QPointer<PressFitDialog> pressFit_;
+    QAction* serviceAction_ = nullptr;
+    QPointer<ServiceDialog> service_;
     HelpViewer helpViewer_{*this};
     OptionSettings settings_{kSettingsName, kSettingsName};
 };

@@ -20,6 +20,7 @@ namespace {
 
 constexpr UINT kFinderClosedMessage = WM_APP + 2;
 constexpr UINT kPressFitClosedMessage = WM_APP + 9;
+constexpr UINT kServiceClosedMessage = WM_APP + 10;
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
 
 bool MainEnded(const MainModel& model) {
@@ -36,6 +37,7 @@ struct MenuItem {
 constexpr MenuItem kMenuItems[] = {
     {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut},
     {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut},
+    {static_cast<MenuCommand>(kServiceCommand), ja::kServiceTitle, kServiceShortcut},
     {static_cast<MenuCommand>(kPressFitCommand), ja::kPressFitTitle, kPressFitShortcut},
     {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
@@ -138,6 +140,8 @@ MainWindow::~MainWindow() {
     finder_.reset();  // it works on the model
     if (pressFit_) settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
     pressFit_.reset();
+    if (service_) settings_.SetPosition(kServicePositionKey, TopLeft(service_->Window()));
+    service_.reset();
     if (zoneWindow_ && zoneWindow_->IsShown())
         settings_.SetPosition(kZoneDiagramPositionKey, TopLeft(zoneWindow_->Handle()));
     zoneWindow_.reset();  // before its owner, which would destroy its window
@@ -180,6 +184,8 @@ bool MainWindow::Run() {
 
 void MainWindow::AfterMirror() {
     MirrorRange();
+    // The operating conditions first: the diagram draws their zones at temperature.
+    if (service_) service_->Follow();
     MirrorZoneDiagram();
     InvalidateRect(Control(main_dialog::kFitKindLabel), nullptr, TRUE);
     // The non-modal finder follows the window (its fixed side, the measured check).
@@ -375,6 +381,8 @@ void MainWindow::RunCommand(WORD command) {
             return Forward([&] { model_->OnCopyCallout(); });
         case kPressFitCommand:
             return OpenPressFit();
+        case kServiceCommand:
+            return OpenService();
         default:
             break;
     }
@@ -422,6 +430,20 @@ void MainWindow::OpenPressFit() {
     ShowWindow(pressFit_->Window(), SW_SHOW);
 }
 
+void MainWindow::OpenService() {
+    if (service_) {
+        ShowWindow(service_->Window(), SW_SHOW);
+        SetForegroundWindow(service_->Window());
+        return;
+    }
+    // While it is open the diagram draws the zones at temperature, so it follows every change there.
+    service_ = std::make_unique<ServiceDialog>(
+        *model_, Window(), [this] { PostMessageW(Window(), kServiceClosedMessage, 0, 0); },
+        [this] { MirrorZoneDiagram(); });
+    PlaceBesideCalculator(service_->Window(), Window(), Remembered(settings_, kServicePositionKey));
+    ShowWindow(service_->Window(), SW_SHOW);
+}
+
 void MainWindow::PasteCallout() {
     std::wstring text;
     if (OpenClipboard(Window())) {
@@ -440,8 +462,8 @@ void MainWindow::PasteCallout() {
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (lParam == 0 && LOWORD(wParam) == kPressFitCommand) {
-                RunCommand(kPressFitCommand);
+            if (lParam == 0 && (LOWORD(wParam) == kPressFitCommand || LOWORD(wParam) == kServiceCommand)) {
+                RunCommand(LOWORD(wParam));
                 return 0;
             }
             if (lParam == 0 && LOWORD(wParam) >= kFullRangeCommand && LOWORD(wParam) <= kLastMenuCommand) {
@@ -493,6 +515,13 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
             if (pressFit_ && pressFit_->Model().Closed()) {
                 settings_.SetPosition(kPressFitPositionKey, TopLeft(pressFit_->Window()));
                 pressFit_.reset();
+            }
+            return 0;
+        case kServiceClosedMessage:
+            if (service_ && service_->Model().Closed()) {
+                settings_.SetPosition(kServicePositionKey, TopLeft(service_->Window()));
+                service_.reset();
+                MirrorZoneDiagram();  // without the zones at temperature
             }
             return 0;
         case kFinderClosedMessage:

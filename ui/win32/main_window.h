@@ -10,9 +10,9 @@
 #include "ui/dialog_host.h"
 #include "ui/help_search.h"
 #include "ui/main_model.h"
+#include "ui/win32/companion_dialog.h"
 #include "ui/win32/finder_dialog.h"
 #include "ui/win32/model_view.h"
-#include "ui/win32/press_fit_dialog.h"
 #include "ui/win32/settings.h"
 #include "ui/win32/zone_window.h"
 
@@ -32,8 +32,10 @@ enum MenuCommand : WORD {
     kLastMenuCommand = 40029,
 };
 
-// The joint's dialog "圧入計算", apart from the menu's run of commands.
+// The joint's dialog "圧入計算" and the operating conditions' "使用条件", apart from the menu's run of
+// commands.
 inline constexpr WORD kPressFitCommand = 40101;
+inline constexpr WORD kServiceCommand = 40102;
 
 // A shortcut as the menus write it ("Ctrl+Shift+V") as an accelerator; none
 // for a text that names no key.
@@ -50,6 +52,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     // The diagram's window, none until it is first shown.
     ZoneWindow* ZoneDiagram() const { return zoneWindow_.get(); }
     PressFitDialog* PressFit() const { return pressFit_.get(); }
+    ServiceDialog* Service() const { return service_.get(); }
     // Shows the window, centred on the primary screen's work area.
     void Show(int showCommand);
     // Runs the window until the model ends it; false when WM_QUIT came first.
@@ -86,6 +89,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void SetZoneDiagram(bool on);
     void OpenFinder();
     void OpenPressFit();
+    void OpenService();
     void PasteCallout();
     void SetCalloutOptions(const CalloutOptions& options);
     bool IsClassControl(int id) const;
@@ -102,6 +106,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     std::unique_ptr<ZoneWindow> zoneWindow_;  // made when the diagram is first shown
     bool zoneWindowPlaced_ = false;
     std::unique_ptr<PressFitDialog> pressFit_;
+    std::unique_ptr<ServiceDialog> service_;
     bool ended_ = false;
     wchar_t highSurrogate_ = 0;  // the first half of a character typed on a class control
 };

@@ -27,6 +27,7 @@ inline constexpr std::string_view kZoneDiagramPositionKey = "zoneDiagramPosition
 inline constexpr std::string_view kCalloutStyleKey = "calloutStyle";
 inline constexpr std::string_view kDiameterSignKey = "diameterSign";
 inline constexpr std::string_view kPressFitPositionKey = "pressFitPosition";
+inline constexpr std::string_view kServicePositionKey = "servicePosition";
 
 // Where the values are kept: text values by name.
 class SettingsStore {
