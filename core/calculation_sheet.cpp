@@ -241,6 +241,19 @@ std::vector<std::string> SheetCalloutRows(const FeatureCallout& hole, const Feat
     return rows;
 }
 
+std::optional<SheetSection> SheetSectionFromLines(std::string title, std::string_view lines) {
+    if (lines.empty()) return std::nullopt;
+    SheetSection section{std::move(title), {}};
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        std::string_view row = lines.substr(0, end);
+        if (row.ends_with('\r')) row.remove_suffix(1);
+        section.rows.emplace_back(row);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+    }
+    return section;
+}
+
 std::string SheetInputRow(const SheetFeatureInput& input) {
     std::string given;
     switch (input.mode) {

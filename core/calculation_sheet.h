@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/callout.h"
@@ -74,6 +75,8 @@ std::vector<std::string> SheetCalloutRows(const FeatureCallout& hole, const Feat
 
 // "穴 ： 基準寸法 φ25 mm　公差域クラス H7".
 std::string SheetInputRow(const SheetFeatureInput& input);
+// A dialog's section from its report lines ("\r\n" or "\n" between them); none for no lines.
+std::optional<SheetSection> SheetSectionFromLines(std::string title, std::string_view lines);
 
 CalculationSheet BuildCalculationSheet(const SheetSource& source);
 

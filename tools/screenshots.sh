@@ -79,6 +79,13 @@ XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/finder-interfe
 # The joint's dialog "圧入計算" over 40 H7/s6 (the whole range), a φ80 hub 30 mm long.
 XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/press-fit.png" range \
   slide:1004:10 slide:1005:8 slide:1085:18 slide:1086:7 type:1003:40 press ptype:2504:80 ptype:2505:30
+# The operating-conditions dialog "使用条件" over 25 H7/g6: an aluminium housing on a steel shaft at 80 °C,
+# alone and beside the diagram with the zones at temperature and the ±3σ band.
+for picture in service:0 service-diagram:1; do
+  XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=offscreen "$shot" "$out/${picture%%:*}.png" \
+    $([ "${picture##*:}" = 1 ] && echo zones) slide:1004:4 slide:1005:2 slide:1085:3 slide:1086:1 type:1003:25 \
+    service sdown:2401:5 stype:2406:80 stype:2407:80 stype:2417:0.02 stype:2418:0.05
+done
 # The tolerance-zone diagram beside the window, 25 mm H7 with g6, k6 and p6, light and dark.
 for palette in light dark; do
   for fit in clearance:3 transition:6 interference:9; do

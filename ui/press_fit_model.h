@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/calculation_sheet.h"
 #include "core/press_fit.h"
+#include "core/texts_ja.h"
 #include "ui/control_states.h"
 #include "ui/main_model.h"
 #include "ui/scroll_code.h"
@@ -46,6 +48,10 @@ class PressFitModel {
     const std::optional<PressFitResult>& Result() const { return result_; }
     // The lines the copied report adds ("\r\n" between them); empty while nothing is computed.
     std::string ReportText() const;
+    // The calculation sheet's section; none while nothing is computed.
+    std::optional<SheetSection> SheetSectionOf() const {
+        return SheetSectionFromLines(std::string(ja::kPressFitTitle), ReportText());
+    }
     std::optional<int> TakeSelectAllRequest() { return std::nullopt; }
 
   private:

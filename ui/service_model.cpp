@@ -260,16 +260,7 @@ std::string ServiceModel::ReportText() const {
 }
 
 std::optional<SheetSection> ServiceModel::SheetSectionOf() const {
-    std::string_view text = Lines();
-    if (text.empty()) return std::nullopt;
-    const std::string lines(text);
-    SheetSection section{std::string(ja::kServiceTitle), {}};
-    for (std::string_view rest = lines; !rest.empty();) {
-        const std::size_t end = rest.find('\n');
-        section.rows.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
-    return section;
+    return SheetSectionFromLines(std::string(ja::kServiceTitle), Lines());
 }
 
 void ServiceModel::Refresh() {

@@ -452,8 +452,8 @@ namespace {
 // 20 °C zones then keep their width.
 TEST(ZoneDiagram, TheZonesAtTemperatureAndTheBandBesideThe20DegreeZones) {
     // 25 H7/g6, an aluminium hole and a steel shaft at 80 °C (see the operating-conditions tests).
-    ZoneServiceOverlay overlay{25.05643, 25.0354, 25.010545, 24.997536, 80.0, 80.0,
-                               std::array<double, 2>{0.0295102, 0.0542385}};
+    ZoneServiceOverlay overlay{
+        25.05643, 25.0354, 25.010545, 24.997536, 80.0, 80.0, std::array<double, 2>{0.0295102, 0.0542385}};
     const ZoneScene scene = BuildZoneScene({kH7, Iso(25, "g6", -7, -20), overlay});
     ASSERT_EQ(scene.serviceZones.size(), 2u);
     const ZoneRect& hole = scene.serviceZones[0];

@@ -127,14 +127,16 @@ TEST(HelpDocumentTest, TheManualQuotesTheProgramsMessagesAndControlTexts) {
     }
     // Every quoted name that is not a control text is one of these few words.
     QStringList controlTexts;
-    for (const DialogTemplate* dialog : {&kMainDialog, &kCopyDialog, &kFinderDialog}) {
+    for (const DialogTemplate* dialog :
+         {&kMainDialog, &kCopyDialog, &kFinderDialog, &kServiceDialog, &kPressFitDialog}) {
         controlTexts << U(dialog->caption);
         for (const ControlTemplate& t : dialog->controls) controlTexts << U(t.text).remove(QLatin1Char('&'));
     }
     for (std::string_view item :
          {ja::kAboutMenuItemText, ja::kFullRangeMenuItemText, ja::kZoneDiagramMenuItemText,
           ja::kFinderMenuItemText, ja::kPasteCalloutMenuItemText, ja::kCopyCalloutMenuItemText,
-          ja::kCalloutStyleMenuText, ja::kDiameterSignMenuText, ja::kIncludeCalloutText})
+          ja::kCalloutStyleMenuText, ja::kDiameterSignMenuText, ja::kIncludeCalloutText, ja::kPrintMenuItemText,
+          ja::kSavePdfMenuItemText})
         controlTexts << U(item).remove(QLatin1Char('&'));
     const QStringList otherWords = {QString::fromUtf8("穴"),       QString::fromUtf8("軸"),
                                     QString::fromUtf8("φ"),        QStringLiteral("-"),
@@ -157,12 +159,15 @@ TEST(HelpDocumentTest, TheManualNamesEveryMenuCommandWithItsShortcut) {
     QFile file(QString::fromStdU16String((kHelpFolder / "Tolvo.html").u16string()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    const std::array<std::pair<std::string_view, std::string_view>, 5> commands = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 8> commands = {{
         {ja::kFullRangeMenuItemText, kFullRangeShortcut},
         {ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
         {ja::kFinderMenuItemText, kFinderShortcut},
         {ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
         {ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
+        {ja::kServiceTitle, kServiceShortcut},
+        {ja::kPressFitTitle, kPressFitShortcut},
+        {ja::kPrintMenuItemText, kPrintShortcut},
     }};
     for (const auto& [item, shortcut] : commands) {
         EXPECT_TRUE(html.contains(QString::fromUtf8("「") + U(item) + QString::fromUtf8("」"))) << item;

@@ -17,7 +17,8 @@ namespace {
 
 using namespace service_dialog;
 namespace md = main_dialog;
-constexpr std::size_t kAluminium = 5;  // A6061-T6 in the material table, α 23.6e-6 /K; steel S45C α 11.7e-6 /K
+constexpr std::size_t kAluminium =
+    5;  // A6061-T6 in the material table, α 23.6e-6 /K; steel S45C α 11.7e-6 /K
 
 class ServiceModelTest : public ::testing::Test {
   protected:
@@ -34,7 +35,8 @@ class ServiceModelTest : public ::testing::Test {
         dialog->OnEditChanged(id, text);
     }
     void Aluminium() {
-        for (std::size_t k = 0; k < kAluminium; ++k) dialog->OnClassScroll(kHoleMaterialScroll, ScrollCode::LineDown);
+        for (std::size_t k = 0; k < kAluminium; ++k)
+            dialog->OnClassScroll(kHoleMaterialScroll, ScrollCode::LineDown);
     }
     const std::string& Text(int id) const { return dialog->Controls().At(id).text; }
 
@@ -82,7 +84,8 @@ TEST_F(ServiceModelTest, TheResultsFollowEachInputAndTheMainWindow) {
     Set(kHoleExpansion, "");
     main.OnSliderPosition(md::kShaftLetterSlider, 9);
     dialog->Refresh();
-    // At 80 °C the shaft is 25.039565/25.052575: 25.0354 − 25.052575 = −0.017175, 25.05643 − 25.039565 = +0.016865.
+    // At 80 °C the shaft is 25.039565/25.052575: 25.0354 − 25.052575 = −0.017175, 25.05643 − 25.039565 =
+    // +0.016865.
     EXPECT_EQ(Text(kKind), "中間ばめ");
 }
 

@@ -242,6 +242,7 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
     const Item items[] = {
         {kFullRangeCommand, ja::kFullRangeMenuItemText, kFullRangeShortcut, FCONTROL, 'R'},
         {kFinderCommand, ja::kFinderMenuItemText, kFinderShortcut, FCONTROL, 'F'},
+        {kServiceCommand, ja::kServiceTitle, kServiceShortcut, FCONTROL, 'T'},
         {kPressFitCommand, ja::kPressFitTitle, kPressFitShortcut, FCONTROL, 'J'},
         {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut, FCONTROL | FSHIFT, 'V'},
         {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut, FCONTROL | FSHIFT, 'C'},
@@ -347,9 +348,9 @@ TEST_F(Win32MainWindow, CtrlShiftCCopiesTheCalloutInTheChosenStyle) {
     MENUITEMINFOW checked{};
     checked.cbSize = sizeof(checked);
     checked.fMask = MIIM_STATE;
-    GetMenuItemInfoW(GetSubMenu(menu, 5), 3, TRUE, &checked);
+    GetMenuItemInfoW(GetSubMenu(menu, 6), 3, TRUE, &checked);
     EXPECT_TRUE(checked.fState & MFS_CHECKED);
-    GetMenuItemInfoW(GetSubMenu(menu, 5), 0, TRUE, &checked);
+    GetMenuItemInfoW(GetSubMenu(menu, 6), 0, TRUE, &checked);
     EXPECT_FALSE(checked.fState & MFS_CHECKED);
     DestroyMenu(menu);
     EXPECT_TRUE(PressCtrl('C', true));
@@ -493,6 +494,35 @@ TEST_F(Win32MainWindow, CtrlJOpensTheJointsDialogWhichShowsTheModelAndFollowsThe
     EXPECT_EQ(window->PressFit(), nullptr);
 }
 // ---- end of the joint's dialog ----
+
+// Ctrl+T: the operating-conditions dialog, its controls showing the model's
+// texts, and the diagram drawing the zones at temperature only while it is open.
+TEST_F(Win32MainWindow, CtrlTOpensTheOperatingConditionsDialogAndTheDiagramFollowsIt) {
+    Type(kHoleBasicSize, L"25");  // D5/d5 on the seed sliders' first marks
+    window->RunCommand(kZoneDiagramCommand);
+    window->RunCommand(kServiceCommand);
+    ServiceDialog* dialog = window->Service();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog->Window()));
+    wchar_t caption[64] = {};
+    GetWindowTextW(dialog->Window(), caption, 64);
+    EXPECT_EQ(Utf8(caption), ja::kServiceTitle);
+    // Steel at 80 °C: D5's limits (+0.065/+0.074) grow by 11.7e-6·60.
+    SetWindowTextW(dialog->Control(service_dialog::kHoleTemperature), L"80");
+    const auto shown = [&](int id) { return Text(dialog->Control(id)); };
+    EXPECT_EQ(shown(service_dialog::kHoleLimits), "φ25.0826 ～ 25.0916");
+    for (int id :
+         {service_dialog::kKind, service_dialog::kMinimumClearance, service_dialog::StatisticsResult(0, 1)})
+        EXPECT_EQ(shown(id), dialog->Model().Controls().At(id).text) << id;
+    ASSERT_NE(window->ZoneDiagram(), nullptr);
+    EXPECT_EQ(window->ZoneDiagram()->Scene().serviceZones.size(), 2u);
+    MSG escape{dialog->Control(service_dialog::kHoleTemperature), WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+    EXPECT_TRUE(dialog->PreTranslate(escape));
+    MSG pending;
+    while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
+    EXPECT_EQ(window->Service(), nullptr);
+    EXPECT_TRUE(window->ZoneDiagram()->Scene().serviceZones.empty());
+}
 
 BOOL CALLBACK FindTooltips(HWND window, LPARAM data) {
     wchar_t name[32] = {};

@@ -6,8 +6,10 @@
 // already), "dark" (the Fusion style with a dark palette; first), "type:ID:TEXT" (keystrokes),
 // "slide:ID:POS"; "finder" (Ctrl+F), then "ftype:ID:TEXT" and "fclick:ID" in the finder. With the finder
 // open, it is the finder that is grabbed; "press" (Ctrl+J), then "ptype:ID:TEXT" in the joint's dialog,
-// which is then grabbed; with the diagram shown, the picture holds the window and the
-// diagram's window beside it.
+// which is then grabbed; "service" (Ctrl+T), then "stype:ID:TEXT" (the edit's text replaced by keystrokes),
+// "sclick:ID" and "sdown:ID:N" (a material's scroll bar stepped N times) in the operating-conditions dialog,
+// which is then grabbed (beside the diagram's window when the diagram is shown); with the diagram
+// shown, the picture holds the window and the diagram's window beside it.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <cstdio>
 
 #include "platform/help_folders.h"
+#include "ui/qt/class_scroll_bar.h"
 #include "ui/qt/main_window.h"
 
 int main(int argc, char** argv) {
@@ -64,6 +67,27 @@ int main(int argc, char** argv) {
             if (edit == nullptr) return 2;
             edit->setFocus();
             QTest::keyClicks(edit, parts[2]);
+        } else if (parts[0] == QLatin1String("service")) {
+            window.ServiceAction()->trigger();
+            if (!QTest::qWaitForWindowExposed(window.Service())) return 1;
+        } else if (parts.size() == 3 && parts[0] == QLatin1String("stype") && window.Service()) {
+            auto* edit = qobject_cast<QLineEdit*>(window.Service()->Control(parts[1].toInt()));
+            if (edit == nullptr) return 2;
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, parts[2]);
+        } else if (parts.size() == 2 && parts[0] == QLatin1String("sclick") && window.Service()) {
+            auto* button = qobject_cast<QAbstractButton*>(window.Service()->Control(parts[1].toInt()));
+            if (button == nullptr) return 2;
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else if (parts.size() == 3 && parts[0] == QLatin1String("sdown") && window.Service()) {
+            auto* bar = qobject_cast<tolvo::ClassScrollBar*>(window.Service()->Control(parts[1].toInt()));
+            if (bar == nullptr) return 2;
+            bar->setFocus();
+            for (int k = 0; k < parts[2].toInt(); ++k) {
+                QTest::keyPress(bar, Qt::Key_Down);
+                QTest::keyRelease(bar, Qt::Key_Down);
+            }
         } else if (parts.size() == 2 && parts[0] == QLatin1String("fclick") && window.Finder()) {
             auto* button = qobject_cast<QAbstractButton*>(window.Finder()->Control(parts[1].toInt()));
             if (button == nullptr) return 2;
@@ -90,7 +114,7 @@ int main(int argc, char** argv) {
     QTest::qWait(100);
     if (window.PressFit()) return window.PressFit()->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
     if (window.Finder()) return window.Finder()->grab().save(QString::fromUtf8(argv[1])) ? 0 : 1;
-    const QPixmap main = window.grab();
+    const QPixmap main = window.Service() ? window.Service()->grab() : window.grab();
     if (!window.ZoneDiagram().isVisible()) return main.save(QString::fromUtf8(argv[1])) ? 0 : 1;
     constexpr int kGap = 8;
     const QPixmap zones = window.ZoneDiagram().grab();
