@@ -14,7 +14,7 @@ packages=(
   locales time
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream libxml2-utils
-  g++-mingw-w64-x86-64-posix googletest wine64 msitools zip fonts-wine
+  g++-mingw-w64-x86-64-posix googletest wine64 msitools wixl zip fonts-wine
 )
 test_locale=de_DE.UTF-8
 
