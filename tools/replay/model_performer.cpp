@@ -21,6 +21,10 @@ void ModelPerformer::InPane(Pane pane, F&& f) {
             return f(*dialog_);
         case Pane::Finder:
             return f(*finder_);
+        case Pane::PressFit:
+            return f(*pressFit_);
+        case Pane::Service:
+            return f(*service_);
     }
 }
 
@@ -54,6 +58,21 @@ void ModelPerformer::Key(Pane pane, ReplayKey key) {
     });
 }
 
+void ModelPerformer::Scroll(Pane pane, int id, ScrollCode code) {
+    InPane(pane, [&](auto& model) {
+        if constexpr (requires { model.OnClassScroll(id, code); }) model.OnClassScroll(id, code);
+    });
+}
+
+void ModelPerformer::OpenCompanion(Pane pane) {
+    if (pane == Pane::PressFit && !pressFit_) pressFit_.emplace(model_);
+    if (pane == Pane::Service && !service_) service_.emplace(model_);
+}
+
+void ModelPerformer::CloseCompanion(Pane pane) {
+    InPane(pane, [](auto& model) { model.OnEscape(); });
+}
+
 void ModelPerformer::OpenFinder() {
     if (!finder_) finder_.emplace(model_);
 }
@@ -71,6 +90,11 @@ void ModelPerformer::AfterEvent() {
     if (finder_ && finder_->Closed()) finder_.reset();
     // The non-modal finder follows the main window (its fixed side, the measured check).
     if (finder_) finder_->Refresh();
+    // So do the two dialogs beside it; a closed one goes.
+    if (service_ && service_->Closed()) service_.reset();
+    if (pressFit_ && pressFit_->Closed()) pressFit_.reset();
+    if (service_) service_->Refresh();
+    if (pressFit_) pressFit_->Refresh();
 }
 
 ControlStates ModelPerformer::Shown(Pane pane) const {
@@ -79,6 +103,10 @@ ControlStates ModelPerformer::Shown(Pane pane) const {
             return dialog_->Controls();
         case Pane::Finder:
             return finder_->Controls();
+        case Pane::PressFit:
+            return pressFit_->Controls();
+        case Pane::Service:
+            return service_->Controls();
         case Pane::Main:
             break;
     }
@@ -91,6 +119,10 @@ int ModelPerformer::ShownFocus(Pane pane) const {
             return dialog_->Focus();
         case Pane::Finder:
             return finder_->Focus();
+        case Pane::PressFit:
+            return pressFit_->Focus();
+        case Pane::Service:
+            return service_->Focus();
         case Pane::Main:
             break;
     }

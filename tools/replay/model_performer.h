@@ -15,7 +15,12 @@ class ModelPerformer : public Performer {
     explicit ModelPerformer(const HelpSearch& help);
 
     const MainModel& Main() const override { return model_; }
-    MainModel* PressFitMain() override { return &model_; }
+    const PressFitModel* PressFit() const override {
+        return pressFit_ && !pressFit_->Closed() ? &*pressFit_ : nullptr;
+    }
+    const ServiceModel* Service() const override {
+        return service_ && !service_->Closed() ? &*service_ : nullptr;
+    }
     const CopyModel* CopyDialog() const override { return dialog_; }
     const FinderModel* Finder() const override { return finder_ ? &*finder_ : nullptr; }
 
@@ -25,9 +30,9 @@ class ModelPerformer : public Performer {
     void Backspaces(Pane pane, long long count) override;
     void Click(Pane pane, int id) override;
     void Key(Pane pane, ReplayKey key) override;
+    void Scroll(Pane pane, int id, ScrollCode code) override;
 
     void Slide(int id, int position) override { model_.OnSliderPosition(id, position); }
-    void Scroll(int id, ScrollCode code) override { model_.OnClassScroll(id, code); }
     void ClassChars(int id, std::string_view keystroke, long long timeMs) override {
         model_.OnClassChars(id, keystroke, timeMs);
     }
@@ -40,6 +45,8 @@ class ModelPerformer : public Performer {
     void OpenFinder() override;
     void ChooseRow(int row) override;
     void CloseFinder() override;
+    void OpenCompanion(Pane pane) override;
+    void CloseCompanion(Pane pane) override;
     void AfterEvent() override;
 
     ControlStates Shown(Pane pane) const override;
@@ -59,6 +66,8 @@ class ModelPerformer : public Performer {
     MainModel model_;
     CopyModel* dialog_ = nullptr;
     std::optional<FinderModel> finder_;
+    std::optional<ServiceModel> service_;  // before the joint's: it follows the main window first
+    std::optional<PressFitModel> pressFit_;
 };
 
 }  // namespace tolvo

@@ -18,7 +18,9 @@
 #include "ui/copy_model.h"
 #include "ui/finder_model.h"
 #include "ui/main_model.h"
+#include "ui/press_fit_model.h"
 #include "ui/scroll_code.h"
+#include "ui/service_model.h"
 
 namespace tolvo {
 
@@ -29,7 +31,8 @@ struct NotPerformed : std::runtime_error {
 };
 
 // The windows a script talks to.
-enum class Pane { Main, CopyDialog, Finder };
+// PressFit and Service: the non-modal dialogs "圧入計算" and "使用条件".
+enum class Pane { Main, CopyDialog, Finder, PressFit, Service };
 enum class ReplayKey { Enter, Escape, F1 };
 
 // A row of the finder's result list as the list shows it.
@@ -47,9 +50,9 @@ class Performer {
     // The copy dialog's while it is open, the finder's while it is open.
     virtual const CopyModel* CopyDialog() const = 0;
     virtual const FinderModel* Finder() const = 0;
-    // The main window's model for the joint's dialog, which runs on the models
-    // beside either performer's windows; none where it cannot.
-    virtual MainModel* PressFitMain() = 0;
+    // The joint's and the operating conditions' while each is open.
+    virtual const PressFitModel* PressFit() const = 0;
+    virtual const ServiceModel* Service() const = 0;
     // Runs the copy dialog's events until it has ended; set by the runner.
     std::function<void()> runCopyDialog;
 
@@ -61,10 +64,11 @@ class Performer {
     virtual void Backspaces(Pane pane, long long count) = 0;
     virtual void Click(Pane pane, int id) = 0;
     virtual void Key(Pane pane, ReplayKey key) = 0;
+    // A scroll bar of the pane: a material's in the two dialogs, the general class's in the main window.
+    virtual void Scroll(Pane pane, int id, ScrollCode code) = 0;
 
     // ---- events of the main window ----
     virtual void Slide(int id, int position) = 0;
-    virtual void Scroll(int id, ScrollCode code) = 0;
     // One keystroke on a class control at a time in milliseconds.
     virtual void ClassChars(int id, std::string_view keystroke, long long timeMs) = 0;
     virtual void SystemCommand(unsigned command) = 0;
@@ -76,6 +80,10 @@ class Performer {
     virtual void OpenFinder() = 0;
     virtual void ChooseRow(int row) = 0;
     virtual void CloseFinder() = 0;
+    // Pane::PressFit or Pane::Service: the context menu's item (nothing more
+    // while it is open), and its close box.
+    virtual void OpenCompanion(Pane pane) = 0;
+    virtual void CloseCompanion(Pane pane) = 0;
     // After every event outside the copy dialog.
     virtual void AfterEvent() = 0;
 

@@ -236,15 +236,14 @@ class Runner {
             if (line.starts_with("fnd ") || line == "fnd") {
                 FinderEvent(line.substr(std::min<std::size_t>(line.size(), 4)));
             } else if (line.starts_with("prs ") || line == "prs") {
-                CompanionEvent(pressFit_, line.substr(std::min<std::size_t>(line.size(), 4)), "press-fit");
+                CompanionEvent(Pane::PressFit, line.substr(std::min<std::size_t>(line.size(), 4)),
+                               "press-fit");
             } else if (line.starts_with("svc ") || line == "svc") {
-                CompanionEvent(service_, line.substr(std::min<std::size_t>(line.size(), 4)), "service");
+                CompanionEvent(Pane::Service, line.substr(std::min<std::size_t>(line.size(), 4)), "service");
             } else {
                 MainEvent(line);
             }
             performer_.AfterEvent();
-            if (service_) service_->Refresh();
-            if (pressFit_) pressFit_->Refresh();
         }
     }
 
@@ -334,6 +333,10 @@ class Runner {
                 return f(*performer_.CopyDialog());
             case Pane::Finder:
                 return f(*performer_.Finder());
+            case Pane::PressFit:
+                return f(*performer_.PressFit());
+            case Pane::Service:
+                return f(*performer_.Service());
         }
     }
     const ControlStates& ControlsOf(Pane pane) const {
@@ -425,8 +428,9 @@ class Runner {
             FocusControl(Pane::Main, id);
             if (verb == "scroll") {
                 if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
-                performer_.Scroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
-                performer_.Scroll(id, ScrollCode::EndScroll);
+                performer_.Scroll(Pane::Main, id,
+                                  codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
+                performer_.Scroll(Pane::Main, id, ScrollCode::EndScroll);
                 return;
             }
             static const std::pair<std::string_view, ScrollCode> kCodes[] = {
@@ -436,7 +440,7 @@ class Runner {
                 {"pageup", ScrollCode::PageUp},
                 {"pagedown", ScrollCode::PageDown}};
             for (const auto& [name, code] : kCodes) {
-                if (name == codeText) return performer_.Scroll(id, code);
+                if (name == codeText) return performer_.Scroll(Pane::Main, id, code);
             }
             Fail("unknown scroll code " + Quoted(codeText));
         }
@@ -460,11 +464,11 @@ class Runner {
         }
         if (verb == "press") {
             pressFitUsed_ = true;
-            return OpenCompanion(pressFit_, rest, "press", "the joint's dialog");
+            return OpenCompanion(Pane::PressFit, rest, "press");
         }
         if (verb == "service") {
             serviceUsed_ = true;
-            return OpenCompanion(service_, rest, "service", "the operating-conditions dialog");
+            return OpenCompanion(Pane::Service, rest, "service");
         }
         if (verb == "about") {
             if (!rest.empty()) Fail("\"about\" takes nothing after it");
@@ -586,94 +590,53 @@ class Runner {
         Fail("unknown finder event " + Quoted(verb));
     }
 
-    // ---- the joint's and the operating conditions' dialogs, driven on their models (no performer pane yet)
-    // ----
-    template <typename DialogModel>
-    void FocusOnModel(DialogModel& model, int id) {
-        RequireFocusable(model.Controls(), id);
-        model.OnFocus(id);
-    }
-
-    template <typename DialogModel>
-    bool EditEventOnModel(DialogModel& model, std::string_view verb, std::string_view rest) {
-        if (verb != "type" && verb != "set" && verb != "back") return false;
-        const auto [idText, argument] = SplitWord(rest);
-        const int id = ControlId(idText);
-        RequireWritableEdit(model.Controls(), id);
-        FocusOnModel(model, id);
-        if (verb == "set") {
-            model.OnEditChanged(id, argument);
-        } else if (verb == "type") {
-            TypeKeys(model, argument);
-        } else {
-            Backspaces(model, BackspaceCount(argument));
-        }
-        return true;
-    }
-
-    template <typename DialogModel>
-    void ClickEventOnModel(DialogModel& model, std::string_view idText) {
-        const int id = ControlId(idText);
-        RequireButton(model.Controls(), id);
-        FocusOnModel(model, id);
-        model.OnClicked(id);
+    // ---- the joint's and the operating conditions' dialogs ----
+    bool CompanionOpen(Pane pane) const {
+        return pane == Pane::PressFit ? performer_.PressFit() != nullptr : performer_.Service() != nullptr;
     }
 
     // The events of a non-modal dialog beside the main window, its prefix
     // removed; `name` says which in a refusal.
-    template <typename DialogModel>
-    void CompanionEvent(std::optional<DialogModel>& open, std::string_view line, const std::string& name) {
+    void CompanionEvent(Pane pane, std::string_view line, const std::string& name) {
         if (performer_.Main().Ended()) Fail("the main window has ended");
-        if (!open) Fail("no " + name + " dialog is open");
-        DialogModel& dialog = *open;
+        if (!CompanionOpen(pane)) Fail("no " + name + " dialog is open");
         const auto [verb, rest] = SplitWord(line);
-        if (EditEventOnModel(dialog, verb, rest)) {
-        } else if (verb == "click") {
-            ClickEventOnModel(dialog, rest);
-        } else if (verb == "focus") {
-            FocusOnModel(dialog, ControlId(rest));
-        } else if (verb == "scroll") {
+        if (EditEvent(pane, verb, rest)) return;
+        if (verb == "click") return ClickEvent(pane, rest);
+        if (verb == "focus") return FocusControl(pane, ControlId(rest));
+        if (verb == "scroll") {
             const auto [idText, codeText] = SplitWord(rest);
             const int id = ControlId(idText);
-            if (Require(dialog.Controls(), id, *this).kind != ControlKind::ScrollBar)
+            if (Require(ControlsOf(pane), id, *this).kind != ControlKind::ScrollBar)
                 Fail("control " + std::to_string(id) + " is not a scroll bar");
             if (codeText != "up" && codeText != "down") Fail("scroll takes up or down");
-            FocusOnModel(dialog, id);
-            dialog.OnClassScroll(id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
-            dialog.OnClassScroll(id, ScrollCode::EndScroll);
-        } else if (verb == "close" && rest.empty()) {
-            dialog.OnEscape();
-        } else {
-            Fail("unknown " + name + " event " + Quoted(verb));
+            FocusControl(pane, id);
+            performer_.Scroll(pane, id, codeText == "up" ? ScrollCode::LineUp : ScrollCode::LineDown);
+            performer_.Scroll(pane, id, ScrollCode::EndScroll);
+            return;
         }
-        if (dialog.Closed()) open.reset();
+        if (verb == "close" && rest.empty()) return performer_.CloseCompanion(pane);
+        Fail("unknown " + name + " event " + Quoted(verb));
     }
 
     // `"name":null` while the dialog is closed, else its controls and focus.
-    template <typename DialogModel>
-    static void AppendCompanion(std::string& out, std::string_view name,
-                                const std::optional<DialogModel>& open) {
+    void AppendCompanion(std::string& out, std::string_view name, Pane pane) const {
         out += ",\"";
         out += name;
         out += "\":";
-        if (!open) {
+        if (!CompanionOpen(pane)) {
             out += "null";
             return;
         }
         out += "{\"controls\":";
-        AppendControls(out, open->Controls(), true);
-        out += ",\"focus\":" + std::to_string(open->Focus()) + "}";
+        AppendControls(out, performer_.Shown(pane), true);
+        out += ",\"focus\":" + std::to_string(performer_.ShownFocus(pane)) + "}";
     }
 
-    // Opens the dialog (nothing more when it is open) on the models' main window.
-    template <typename DialogModel>
-    void OpenCompanion(std::optional<DialogModel>& open, std::string_view rest, const char* verb,
-                       const char* what) {
+    // Opens the dialog (nothing more when it is open).
+    void OpenCompanion(Pane pane, std::string_view rest, const char* verb) {
         if (rest != "open") Fail(std::string(verb) + " takes open");
-        if (open) return;
-        MainModel* main = performer_.PressFitMain();
-        if (main == nullptr) throw NotPerformed(std::string(what) + " is driven on the window models only");
-        open.emplace(*main);
+        if (!CompanionOpen(pane)) performer_.OpenCompanion(pane);
     }
     // ---- end of the two dialogs ----
 
@@ -723,8 +686,8 @@ class Runner {
         }
         if (finderUsed_) AppendFinder(out);
         if (calloutUsed_) AppendCalloutOptions(out);
-        if (pressFitUsed_) AppendCompanion(out, "pressFit", pressFit_);
-        if (serviceUsed_) AppendCompanion(out, "service", service_);
+        if (pressFitUsed_) AppendCompanion(out, "pressFit", Pane::PressFit);
+        if (serviceUsed_) AppendCompanion(out, "service", Pane::Service);
         out += "}\n";
         out_ << out;
     }
@@ -753,14 +716,12 @@ class Runner {
     std::ostream& out_;
     Performer& performer_;
     long long lineNumber_ = 0;
-    bool extended_ = false;                  // an `option` event has come
-    bool finderUsed_ = false;                // a `finder` event has come
-    bool calloutUsed_ = false;               // a callout option or a `copy-callout` event has come
-    long long charsTimeMs_ = 0;              // the time of the last `chars` event
-    std::optional<PressFitModel> pressFit_;  // while the press-fit dialog is open
-    bool pressFitUsed_ = false;              // a `press` event has come
-    std::optional<ServiceModel> service_;    // while the operating-conditions dialog is open
-    bool serviceUsed_ = false;               // a `service` event has come
+    bool extended_ = false;      // an `option` event has come
+    bool finderUsed_ = false;    // a `finder` event has come
+    bool calloutUsed_ = false;   // a callout option or a `copy-callout` event has come
+    long long charsTimeMs_ = 0;  // the time of the last `chars` event
+    bool pressFitUsed_ = false;  // a `press` event has come
+    bool serviceUsed_ = false;   // a `service` event has come
 };
 
 }  // namespace

@@ -100,6 +100,16 @@ const FinderModel* Win32Performer::Finder() const {
     return finder != nullptr && !finder->Model().Closed() ? &finder->Model() : nullptr;
 }
 
+const PressFitModel* Win32Performer::PressFit() const {
+    const win32::PressFitDialog* dialog = window_.PressFit();
+    return dialog != nullptr && !dialog->Model().Closed() ? &dialog->Model() : nullptr;
+}
+
+const ServiceModel* Win32Performer::Service() const {
+    const win32::ServiceDialog* dialog = window_.Service();
+    return dialog != nullptr && !dialog->Model().Closed() ? &dialog->Model() : nullptr;
+}
+
 // ---- message boxes, the About box and the copy dialog as they appear ----
 
 LRESULT CALLBACK Win32Performer::WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
@@ -163,6 +173,10 @@ DialogView& Win32Performer::View(Pane pane) const {
             return *copy_;
         case Pane::Finder:
             return *window_.Finder();
+        case Pane::PressFit:
+            return *window_.PressFit();
+        case Pane::Service:
+            return *window_.Service();
         case Pane::Main:
             break;
     }
@@ -178,6 +192,10 @@ void Win32Performer::WithModel(Pane pane, F&& f) const {
             return f(*CopyDialog());
         case Pane::Finder:
             return f(*Finder());
+        case Pane::PressFit:
+            return f(*PressFit());
+        case Pane::Service:
+            return f(*Service());
     }
 }
 
@@ -293,7 +311,8 @@ void Win32Performer::Slide(int id, int position) {
     Pump();
 }
 
-void Win32Performer::Scroll(int id, ScrollCode code) {
+void Win32Performer::Scroll(Pane pane, int id, ScrollCode code) {
+    const DialogView& view = View(pane);
     static const std::pair<ScrollCode, WORD> kRequests[] = {{ScrollCode::LineUp, SB_LINEUP},
                                                             {ScrollCode::LineDown, SB_LINEDOWN},
                                                             {ScrollCode::PageUp, SB_PAGEUP},
@@ -301,8 +320,8 @@ void Win32Performer::Scroll(int id, ScrollCode code) {
                                                             {ScrollCode::EndScroll, SB_ENDSCROLL}};
     for (const auto& [scroll, request] : kRequests) {
         if (scroll == code)
-            SendMessageW(window_.Window(), WM_VSCROLL, MAKEWPARAM(request, 0),
-                         reinterpret_cast<LPARAM>(window_.Control(id)));
+            SendMessageW(view.Window(), WM_VSCROLL, MAKEWPARAM(request, 0),
+                         reinterpret_cast<LPARAM>(view.Control(id)));
     }
     Pump();
 }
@@ -341,7 +360,8 @@ void Win32Performer::SetCalloutOptions(const CalloutOptions& options) {
     const auto signs = DiameterSigns();
     const auto style = std::find(styles.begin(), styles.end(), options.style);
     const auto sign = std::find(signs.begin(), signs.end(), options.sign);
-    if (style == styles.end() || sign == signs.end()) throw NotPerformed("a callout choice the menus do not offer");
+    if (style == styles.end() || sign == signs.end())
+        throw NotPerformed("a callout choice the menus do not offer");
     const CalloutOptions& shown = Main().CalloutChoice();
     if (shown.style != options.style)
         Command(static_cast<WORD>(win32::kFirstCalloutStyleCommand + (style - styles.begin())));
@@ -386,6 +406,15 @@ void Win32Performer::ChooseRow(int row) {
 
 void Win32Performer::CloseFinder() {
     SendMessageW(window_.Finder()->Window(), WM_CLOSE, 0, 0);
+    Pump();
+}
+
+void Win32Performer::OpenCompanion(Pane pane) {
+    Command(pane == Pane::PressFit ? win32::kPressFitCommand : win32::kServiceCommand);
+}
+
+void Win32Performer::CloseCompanion(Pane pane) {
+    SendMessageW(View(pane).Window(), WM_CLOSE, 0, 0);
     Pump();
 }
 

@@ -25,8 +25,8 @@ class Win32Performer : public Performer {
     ~Win32Performer() override;
 
     const MainModel& Main() const override { return window_.Model(); }
-    // The joint's dialog is not yet performed through its Win32 controls.
-    MainModel* PressFitMain() override { return nullptr; }
+    const PressFitModel* PressFit() const override;
+    const ServiceModel* Service() const override;
     const CopyModel* CopyDialog() const override { return copy_ ? &copy_->Model() : nullptr; }
     const FinderModel* Finder() const override;
 
@@ -36,9 +36,9 @@ class Win32Performer : public Performer {
     void Backspaces(Pane pane, long long count) override;
     void Click(Pane pane, int id) override;
     void Key(Pane pane, ReplayKey key) override;
+    void Scroll(Pane pane, int id, ScrollCode code) override;
 
     void Slide(int id, int position) override;
-    void Scroll(int id, ScrollCode code) override;
     void ClassChars(int id, std::string_view keystroke, long long timeMs) override;
     void SystemCommand(unsigned command) override;
     void SetFullRange(bool on) override;
@@ -49,6 +49,8 @@ class Win32Performer : public Performer {
     void OpenFinder() override;
     void ChooseRow(int row) override;
     void CloseFinder() override;
+    void OpenCompanion(Pane pane) override;
+    void CloseCompanion(Pane pane) override;
     void AfterEvent() override { Settle(); }
 
     ControlStates Shown(Pane pane) const override;
