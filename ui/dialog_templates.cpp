@@ -302,18 +302,21 @@ constexpr ControlTemplate kInputs[] = {
     {kNoId, ControlKind::Static, "粗さ Rz (μm)", {8, 231, 90, 10}, 0},
     {kHubRoughness, ControlKind::InputEdit, "", {100, 229, 44, 12}, 0},
     {kShaftRoughness, ControlKind::InputEdit, "", {150, 229, 44, 12}, 0},
-    {kNoId, ControlKind::Static, "平滑化係数 k", {8, 247, 60, 10}, 0},
-    {kSmoothingCurrent, ControlKind::Radio, "0.4", {70, 247, 34, 10}, 0},
-    {kSmoothingOlder, ControlKind::Radio, "0.8 （旧法）", {106, 247, 70, 10}, 0},
-    {kNoId, ControlKind::Static, "回転数 (1/min)", {8, 262, 60, 10}, 0},
-    {kSpeed, ControlKind::InputEdit, "", {70, 260, 40, 12}, 0},
-    {kNoId, ControlKind::Static, "室温 (°C)", {116, 262, 40, 10}, 0},
-    {kRoomTemperature, ControlKind::InputEdit, "20", {158, 260, 36, 12}, 0},
-    {kNoId, ControlKind::Static, "はめ込みすきま", {8, 277, 60, 10}, 0},
-    {kMountingClearance, ControlKind::InputEdit, "", {70, 275, 40, 12}, 0},
-    {kNoId, ControlKind::Static, "mm", {113, 277, 14, 10}, 0},
-    {kNoId, ControlKind::Static, "最小安全率", {130, 277, 44, 10}, 0},
-    {kMinimumSafety, ControlKind::InputEdit, "1", {174, 275, 20, 12}, 0},
+    {kNoId, ControlKind::Static, "使用温度 (°C)", {8, 245, 90, 10}, 0},
+    {kHubServiceTemperature, ControlKind::InputEdit, "", {100, 243, 44, 12}, 0},
+    {kShaftServiceTemperature, ControlKind::InputEdit, "", {150, 243, 44, 12}, 0},
+    {kNoId, ControlKind::Static, "平滑化係数 k", {8, 261, 60, 10}, 0},
+    {kSmoothingCurrent, ControlKind::Radio, "0.4", {70, 261, 34, 10}, 0},
+    {kSmoothingOlder, ControlKind::Radio, "0.8 （旧法）", {106, 261, 70, 10}, 0},
+    {kNoId, ControlKind::Static, "回転数 (1/min)", {8, 276, 60, 10}, 0},
+    {kSpeed, ControlKind::InputEdit, "", {70, 274, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "室温 (°C)", {116, 276, 40, 10}, 0},
+    {kRoomTemperature, ControlKind::InputEdit, "20", {158, 274, 36, 12}, 0},
+    {kNoId, ControlKind::Static, "はめ込みすきま", {8, 291, 60, 10}, 0},
+    {kMountingClearance, ControlKind::InputEdit, "", {70, 289, 40, 12}, 0},
+    {kNoId, ControlKind::Static, "mm", {113, 291, 14, 10}, 0},
+    {kNoId, ControlKind::Static, "最小安全率", {130, 291, 44, 10}, 0},
+    {kMinimumSafety, ControlKind::InputEdit, "1", {174, 289, 20, 12}, 0},
 };
 // The results on the right: a row per joint value, then the temperatures.
 constexpr int kRowTop = 20;
@@ -334,9 +337,9 @@ constexpr ControlTemplate kTail[] = {
     {kNoId, ControlKind::Static, "冷やしばめ 軸冷却", {kLabelX, kShrinkTop + 16, 98, 10}, 0},
     {kCoolShaftTemperature, ControlKind::OutputEdit, "", {kMinimumX, kShrinkTop + 14, 58, 12}, 0},
     {kNoId, ControlKind::Static, "°C", {kMinimumX + 60, kShrinkTop + 16, 14, 10}, 0},
-    {kMessage, ControlKind::Static, "", {8, 294, 460, 10}, 0},
-    {kFindings, ControlKind::PreviewEdit, "", {8, 306, 460, 40}, 0},
-    {kCloseButton, ControlKind::PushButton, "閉じる", {418, 350, 50, 14}, 0},
+    {kMessage, ControlKind::Static, "", {8, 308, 460, 10}, 0},
+    {kFindings, ControlKind::PreviewEdit, "", {8, 320, 460, 40}, 0},
+    {kCloseButton, ControlKind::PushButton, "閉じる", {418, 364, 50, 14}, 0},
 };
 constexpr std::size_t kCount =
     std::size(kInputs) + std::size(kHeadings) + 4 * kPressFitRowCount + std::size(kTail);
@@ -495,7 +498,7 @@ const DialogTemplate kMainDialog = {"Tolvo （はめあい）   Ver " TOLVO_SHOW
 const DialogTemplate kCopyDialog = {"クリップボードへコピーする", 309, 295, kCopyControls};
 const DialogTemplate kAboutDialog = {"ﾊﾞｰｼﾞｮﾝ情報  Tolvo.exe", 217, 55, kAboutControls};
 const DialogTemplate kFinderDialog = {ja::kFinderMenuItemText, 315, 365, kFinderControls};
-const DialogTemplate kPressFitDialog = {ja::kPressFitTitle, 474, 370, kPressFitControls};
+const DialogTemplate kPressFitDialog = {ja::kPressFitTitle, 474, 384, kPressFitControls};
 const DialogTemplate kServiceDialog = {ja::kServiceTitle, 476, 352, kServiceControls};
 
 const std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";

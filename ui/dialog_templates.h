@@ -173,6 +173,8 @@ inline constexpr int kSpeed = 2529;  // 1/min; blank: at rest
 inline constexpr int kRoomTemperature = 2530;
 inline constexpr int kMountingClearance = 2531;  // mm; blank: 0.001·D
 inline constexpr int kMinimumSafety = 2532;
+inline constexpr int kHubServiceTemperature = 2533;  // °C in service; blank: 20 °C, no loss by temperature
+inline constexpr int kShaftServiceTemperature = 2534;
 inline constexpr int kMessage = 2535;  // why nothing is computed, when so
 // The results, one row per core/press_fit_text.h row: minimum at 2540 + 2k, maximum at 2541 + 2k.
 inline constexpr int kFirstResult = 2540;

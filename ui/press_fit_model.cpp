@@ -45,6 +45,8 @@ constexpr NumberEdit kJointNumbers[] = {
     {kShaftValues[4], PressFitField::ShaftDensity, false},
     {kHubRoughness, PressFitField::HubRoughness, true},
     {kShaftRoughness, PressFitField::ShaftRoughness, true},
+    {kHubServiceTemperature, PressFitField::HubTemperature, true},
+    {kShaftServiceTemperature, PressFitField::ShaftTemperature, true},
     {kSpeed, PressFitField::Speed, true},
     {kRoomTemperature, PressFitField::RoomTemperature, false},
     {kMountingClearance, PressFitField::MountingClearance, true},
@@ -174,6 +176,8 @@ std::optional<PressFitInput> PressFitModel::ReadInput() {
     in.shaft = part(shaftMaterial_, PressFitField::ShaftElasticModulus, value(PressFitField::ShaftRoughness));
     in.smoothing = controls_.At(kSmoothingOlder).checked ? Smoothing::Older : Smoothing::Current;
     in.speedRpm = value(PressFitField::Speed);
+    in.hub.serviceTemperature = value(PressFitField::HubTemperature);
+    in.shaft.serviceTemperature = value(PressFitField::ShaftTemperature);
     in.roomTemperature = *value(PressFitField::RoomTemperature);
     in.mountingClearanceMm = value(PressFitField::MountingClearance);
     in.minimumSafety = *value(PressFitField::MinimumSafety);

@@ -169,6 +169,7 @@ const std::map<std::string_view, OptionUse> kOptionUses = {
     {"--smoothing", {{"0.8"}, kPressLine}},
     {"--rpm", {{"3000"}, kPressLine}},
     {"--room-temperature", {{"25"}, kPressLine}},
+    {"--hub-temperature", {{"80"}, kPressLine}},
     {"--mounting-clearance", {{"0.02"}, kPressLine}},
     {"--hole-material", {{"aluminium"}, kQueryLine}},
     {"--hole-alpha", {{"23.6e-6"}, kQueryLine}},

@@ -75,6 +75,32 @@ TEST_F(PressFitModelTest, TheInterferenceFollowsTheMainWindowsPair) {
     EXPECT_NE(Text(kFindings).find("最小しめしろでは有効しめしろが -0.008 mm"), std::string::npos);
 }
 
+// The service temperatures: a steel hub at 80 °C on a steel shaft at 20 °C
+// loses D·α·60 = 40 × 11.7e-6 × 60 = 0.02808 mm of the interference; both at
+// 80 °C lose nothing (equal α). Of p6's 0.001/0.042 mm the minimum's effective
+// interference is then negative (no pressure), the maximum's 0.01392 mm, p =
+// 0.01392·206000·3/320 = 26.883 MPa.
+TEST_F(PressFitModelTest, ServiceTemperaturesTakeTheUnequalGrowthFromTheInterference) {
+    constexpr std::size_t kTemperatureLoss = 2, kEffective = 4;
+    struct Case {
+        const char *hub, *shaft, *loss, *effectiveMax, *pressureMax;
+    };
+    const Case cases[] = {
+        {"80", "", "0.02808", "0.01392", "26.883"},
+        {"80", "80", "0", "0.042", "81.1125"},
+    };
+    for (const Case& c : cases) {
+        Set(kHubServiceTemperature, c.hub);
+        Set(kShaftServiceTemperature, c.shaft);
+        EXPECT_EQ(Text(MaximumResult(kTemperatureLoss)), c.loss) << c.hub << " " << c.shaft;
+        EXPECT_EQ(Text(MaximumResult(kEffective)), c.effectiveMax);
+        EXPECT_EQ(Text(MaximumResult(kPressure)), c.pressureMax);
+    }
+    Set(kShaftServiceTemperature, "-300");
+    EXPECT_EQ(Text(kMessage).rfind("軸の使用温度", 0), 0u) << Text(kMessage);
+    EXPECT_TRUE(NoNumbers());
+}
+
 TEST_F(PressFitModelTest, AClearancePairHasNoJointAndNoNumbers) {
     Pair(3);  // g6
     ASSERT_TRUE(dialog->Result().has_value());

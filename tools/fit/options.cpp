@@ -266,8 +266,10 @@ constexpr std::array kOptions = {
                "a temperature in deg C", "both parts at T deg C (the limits hold at 20 deg C): the fit at temperature"},
     OptionSpec{"--hole-temperature", "T",        1, kQueryMode,    0,             ReadHoleTemperature,
                "a temperature in deg C", "the hole at T deg C (replaces --temperature and --temperature-range for it)"},
-    OptionSpec{"--shaft-temperature", "T",       1, kQueryMode,    0,             ReadShaftTemperature,
-               "a temperature in deg C", "the shaft at T deg C (replaces --temperature and --temperature-range for it)"},
+    // The fit in service's and the joint's (in service) shaft temperature, one option.
+    OptionSpec{"--shaft-temperature", "T",       1, kQueryMode | kPressMode, 0,   ReadShaftTemperature,
+               "a temperature in deg C", "the shaft at T deg C (replaces --temperature and --temperature-range for it; "
+               "with --press: in service, 20 by default)"},
     OptionSpec{"--temperature-range", "T1 T2",   2, kQueryMode,    0,             ReadTemperatureRange,
                "two temperatures in deg C, as 20 80",
                "both parts together from T1 to T2 deg C: the smallest and largest clearance and where the fit "
@@ -362,6 +364,9 @@ constexpr std::array kOptions = {
                "(the older method of DIN 7190)"},
     OptionSpec{"--rpm",        "N",              1, kPressMode,    0,             ReadPressNumber<&P::speed>,
                "a speed in 1/min", "the speed in 1/min: the hub's growth by it is lost (an approximation)"},
+    OptionSpec{"--hub-temperature", "T",         1, kPressMode,    0,             ReadPressNumber<&P::hubTemperature>,
+               "a temperature in degrees Celsius",
+               "the hub's temperature in service, degrees Celsius: the parts' unequal growth is lost (20 by default)"},
     OptionSpec{"--room-temperature", "T",        1, kPressMode,    0,             ReadPressNumber<&P::roomTemperature>,
                "a temperature in degrees Celsius",
                "the temperature the joint is mounted at, degrees Celsius (20 by default)"},

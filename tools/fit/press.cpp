@@ -118,8 +118,8 @@ constexpr std::pair<PressFitField, std::string_view> kFieldNames[] = {
     {PressFitField::ShaftDensity, en::kPressValueNames[1]},
     {PressFitField::HubRoughness, "--rz-hub"},
     {PressFitField::ShaftRoughness, "--rz-shaft"},
-    {PressFitField::HubTemperature, en::kPressValueNames[3]},
-    {PressFitField::ShaftTemperature, en::kPressValueNames[4]},
+    {PressFitField::HubTemperature, "--hub-temperature"},
+    {PressFitField::ShaftTemperature, "--shaft-temperature"},
     {PressFitField::Speed, "--rpm"},
     {PressFitField::RoomTemperature, "--room-temperature"},
     {PressFitField::MountingClearance, "--mounting-clearance"},
@@ -256,6 +256,7 @@ void AppendPartJson(std::string& out, const PressFitPart& part, const Material& 
     out += part.brittle ? "\"strengthIsTensile\":true," : "\"strengthIsTensile\":false,";
     AppendField(out, "density_kgPerM3", m.densityKgPerM3);
     AppendField(out, "roughnessRz_um", part.roughnessRzUm);
+    AppendField(out, "serviceTemperature_C", part.serviceTemperature);
     out.back() = '}';
 }
 
@@ -315,6 +316,8 @@ std::variant<PressReport, Error> EvaluatePress(const Options& options) {
     in.pressFriction = o.pressFriction;
     in.smoothing = o.smoothing.value_or(Smoothing::Current);
     in.speedRpm = o.speed;
+    in.hub.serviceTemperature = o.hubTemperature;
+    in.shaft.serviceTemperature = o.shaftTemperature;
     in.roomTemperature = o.roomTemperature.value_or(in.roomTemperature);
     in.mountingClearanceMm = o.mountingClearance;
     auto computed = ComputePressFit(in);

@@ -31,8 +31,10 @@ struct PressOptions {
     std::optional<double> hubExpansion;  // --hub-alpha, 1/K
     std::optional<double> hubRoughness;  // --rz-hub, μm
     std::optional<double> shaftRoughness;
-    std::optional<Smoothing> smoothing;  // --smoothing 0.4|0.8
-    std::optional<double> speed;         // --rpm, 1/min
+    std::optional<Smoothing> smoothing;    // --smoothing 0.4|0.8
+    std::optional<double> speed;           // --rpm, 1/min
+    std::optional<double> hubTemperature;  // --hub-temperature, °C in service; none: 20 °C
+    std::optional<double> shaftTemperature;
     std::optional<double> roomTemperature;
     std::optional<double> mountingClearance;
 

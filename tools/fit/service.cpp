@@ -332,8 +332,12 @@ std::optional<Error> ReadHoleTemperature(const OptionSpec& option, Values values
                     en::kTemperatureRange);
 }
 std::optional<Error> ReadShaftTemperature(const OptionSpec& option, Values values, Options& options) {
-    return ReadInto(options.service.shaftTemperature, option, values[0], en::kNotATemperature,
-                    en::kTemperatureRange);
+    // --press takes the same shaft temperature, in service.
+    if (auto error = ReadInto(options.service.shaftTemperature, option, values[0], en::kNotATemperature,
+                              en::kTemperatureRange))
+        return error;
+    options.press.shaftTemperature = options.service.shaftTemperature;
+    return std::nullopt;
 }
 std::optional<Error> ReadTemperatureRange(const OptionSpec& option, Values values, Options& options) {
     return ReadSpan(options.service.range, option, values);
