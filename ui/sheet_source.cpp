@@ -42,4 +42,15 @@ SheetSource SheetSourceOf(const MainModel& model, std::string date, std::vector<
     return source;
 }
 
+std::vector<SheetSection> CompanionSheetSections(const ServiceModel* service, const PressFitModel* pressFit) {
+    std::vector<SheetSection> sections;
+    if (service != nullptr && !service->Closed()) {
+        if (auto section = service->SheetSectionOf()) sections.push_back(std::move(*section));
+    }
+    if (pressFit != nullptr && !pressFit->Closed()) {
+        if (auto section = pressFit->SheetSectionOf()) sections.push_back(std::move(*section));
+    }
+    return sections;
+}
+
 }  // namespace tolvo

@@ -20,7 +20,9 @@
 #include "core/zone_diagram.h"
 #include "ui/control_tooltips.h"
 #include "ui/dialog_templates.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/print_sheet.h"
 #include "ui/win32/wide_text.h"
 #include "ui/window_placement.h"
 
@@ -249,6 +251,7 @@ TEST_F(Win32MainWindow, ContextMenuAndAcceleratorsAreTheQtWindows) {
         {0, ja::kCalloutStyleMenuText, "", 0, 0},
         {0, ja::kDiameterSignMenuText, "", 0, 0},
         {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut, FCONTROL, 'D'},
+        {kPrintCommand, ja::kPrintMenuItemText, kPrintShortcut, FCONTROL, 'P'},
     };
     HMENU menu = window->CreateContextMenu();
     ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(items)));
@@ -522,6 +525,38 @@ TEST_F(Win32MainWindow, CtrlTOpensTheOperatingConditionsDialogAndTheDiagramFollo
     while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
     EXPECT_EQ(window->Service(), nullptr);
     EXPECT_TRUE(window->ZoneDiagram()->Scene().serviceZones.empty());
+}
+
+// The sheet as a printer gets it: painted into an enhanced metafile (a
+// printer's DC records the same calls), its texts read back from the records.
+int CALLBACK CollectSheetText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* units =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
+        *reinterpret_cast<std::string*>(data) += Utf8(std::wstring(units, text->emrtext.nChars)) + "\n";
+    }
+    return 1;
+}
+
+TEST_F(Win32MainWindow, ThePrintedSheetHoldsTheCalloutAndTheValuesOnOnePage) {
+    Type(kHoleBasicSize, L"25");  // D5/d5
+    HDC reference = GetDC(nullptr);
+    // A4 in 0.01 mm; the page drawn at 300 dpi.
+    const RECT frame{0, 0, 21000, 29700};
+    HDC page = CreateEnhMetaFileW(reference, nullptr, &frame, nullptr);
+    ReleaseDC(nullptr, reference);
+    ASSERT_NE(page, nullptr);
+    PaintSheet(page, 2480, 3508, window->Sheet(), DialogFace());
+    HENHMETAFILE recorded = CloseEnhMetaFile(page);
+    ASSERT_NE(recorded, nullptr);
+    std::string texts;
+    EnumEnhMetaFile(nullptr, recorded, CollectSheetText, &texts, nullptr);
+    DeleteEnhMetaFile(recorded);
+    for (std::string_view expected :
+         {std::string_view(ja::kSheetTitle), std::string_view("φ25D5/d5"),
+          std::string_view("φ25.0650 ～ 25.0740"), std::string_view("すきまばめ")})
+        EXPECT_NE(texts.find(expected), std::string::npos) << expected << "\n" << texts;
 }
 
 BOOL CALLBACK FindTooltips(HWND window, LPARAM data) {

@@ -300,14 +300,8 @@ void MainWindow::OpenService() {
 }
 
 CalculationSheet MainWindow::Sheet() const {
-    // The operating conditions' and the joint's sections while their dialogs are open and computed.
-    std::vector<SheetSection> further;
-    if (service_) {
-        if (auto section = service_->Model().SheetSectionOf()) further.push_back(std::move(*section));
-    }
-    if (pressFit_) {
-        if (auto section = pressFit_->Model().SheetSectionOf()) further.push_back(std::move(*section));
-    }
+    std::vector<SheetSection> further = CompanionSheetSections(service_ ? &service_->Model() : nullptr,
+                                                               pressFit_ ? &pressFit_->Model() : nullptr);
     return BuildCalculationSheet(
         SheetSourceOf(*model_, QDate::currentDate().toString(Qt::ISODate).toStdString(), std::move(further)));
 }

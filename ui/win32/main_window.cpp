@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cwchar>
 #include <span>
 #include <vector>
 
 #include "core/text_fill.h"
 #include "core/texts_ja.h"
+#include "ui/sheet_source.h"
 #include "ui/view_rules.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/copy_dialog.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/modal.h"
+#include "ui/win32/print_sheet.h"
 #include "ui/win32/wide_text.h"
 #include "ui/window_placement.h"
 
@@ -42,6 +45,7 @@ constexpr MenuItem kMenuItems[] = {
     {kPasteCalloutCommand, ja::kPasteCalloutMenuItemText, kPasteCalloutShortcut},
     {kCopyCalloutCommand, ja::kCopyCalloutMenuItemText, kCopyCalloutShortcut},
     {kZoneDiagramCommand, ja::kZoneDiagramMenuItemText, kZoneDiagramShortcut},
+    {static_cast<MenuCommand>(kPrintCommand), ja::kPrintMenuItemText, kPrintShortcut},
 };
 // The callout's submenus come after its copy command.
 constexpr MenuCommand kCalloutSubmenusAfter = kCopyCalloutCommand;
@@ -383,6 +387,8 @@ void MainWindow::RunCommand(WORD command) {
             return OpenPressFit();
         case kServiceCommand:
             return OpenService();
+        case kPrintCommand:
+            return PrintCalculationSheet();
         default:
             break;
     }
@@ -444,6 +450,22 @@ void MainWindow::OpenService() {
     ShowWindow(service_->Window(), SW_SHOW);
 }
 
+CalculationSheet MainWindow::Sheet() const {
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    wchar_t date[16] = {};
+    swprintf(date, 16, L"%04u-%02u-%02u", today.wYear, today.wMonth, today.wDay);
+    return BuildCalculationSheet(
+        SheetSourceOf(*model_, Utf8(date),
+                      CompanionSheetSections(service_ ? &service_->Model() : nullptr,
+                                             pressFit_ ? &pressFit_->Model() : nullptr)));
+}
+
+void MainWindow::PrintCalculationSheet() {
+    if (PrintSheet(Window(), Sheet(), Wide(ja::kSheetTitle)) == SheetPrinting::Failed)
+        ShowMessage(ja::kMessageCaption, ja::kPrintFailedText);
+}
+
 void MainWindow::PasteCallout() {
     std::wstring text;
     if (OpenClipboard(Window())) {
@@ -462,7 +484,8 @@ void MainWindow::PasteCallout() {
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (lParam == 0 && (LOWORD(wParam) == kPressFitCommand || LOWORD(wParam) == kServiceCommand)) {
+            if (lParam == 0 && (LOWORD(wParam) == kPressFitCommand || LOWORD(wParam) == kServiceCommand ||
+                                LOWORD(wParam) == kPrintCommand)) {
                 RunCommand(LOWORD(wParam));
                 return 0;
             }

@@ -36,6 +36,8 @@ enum MenuCommand : WORD {
 // commands.
 inline constexpr WORD kPressFitCommand = 40101;
 inline constexpr WORD kServiceCommand = 40102;
+// "印刷…": the calculation sheet through the system's print dialog (its PDF printer among the printers).
+inline constexpr WORD kPrintCommand = 40103;
 
 // A shortcut as the menus write it ("Ctrl+Shift+V") as an accelerator; none
 // for a text that names no key.
@@ -62,6 +64,8 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     // The context menu as it would open now, with the callout's submenus (the
     // caller destroys it).
     HMENU CreateContextMenu() const;
+    // The calculation sheet of the window as it stands, with the open dialogs' sections, dated today.
+    CalculationSheet Sheet() const;
     // Its accelerators first, then the keys and dialog navigation.
     bool PreTranslate(MSG& msg) override;
 
@@ -90,6 +94,7 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void OpenFinder();
     void OpenPressFit();
     void OpenService();
+    void PrintCalculationSheet();
     void PasteCallout();
     void SetCalloutOptions(const CalloutOptions& options);
     bool IsClassControl(int id) const;
