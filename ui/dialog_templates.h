@@ -88,6 +88,14 @@ inline constexpr auto kHoleWholeLetterMarks = IdRun<iso286::kLetterCount>(2102);
 inline constexpr auto kHoleWholeGradeMarks = IdRun<iso286::kGradeCount>(2130);     // 01..18
 inline constexpr auto kShaftWholeLetterMarks = IdRun<iso286::kLetterCount>(2150);  // a..zc
 inline constexpr auto kShaftWholeGradeMarks = IdRun<iso286::kGradeCount>(2178);    // 01..18
+// The class texts and marks of the whole ISO 286 range: the views build them
+// only once the option is first on, so that a window that never shows them
+// never makes them.
+constexpr bool IsWholeRangeControl(int id) {
+    const auto in = [id](const auto& run) { return id >= run.front() && id <= run.back(); };
+    return id == kHoleClassText || id == kShaftClassText || in(kHoleWholeLetterMarks) ||
+           in(kHoleWholeGradeMarks) || in(kShaftWholeLetterMarks) || in(kShaftWholeGradeMarks);
+}
 // The extensions' IDs run from 2000 up to 9999 (the command buttons' 57670 and
 // 57671 are the seed's own): tolvo-replay dumps them only once a script has
 // opted in with an `option` event.

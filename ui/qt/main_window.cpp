@@ -70,17 +70,6 @@ QFont MarkFont(const QFont& dialogFont, const QList<QLabel*>& marks) {
     return font;
 }
 
-// The class texts and marks of the whole ISO 286 range: built only once the
-// option is first on, so that a window that never shows them never makes them.
-bool IsWholeRangeControl(int id) {
-    for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
-        if (id == p->classText || std::ranges::find(p->wholeLetterMarks, id) != p->wholeLetterMarks.end() ||
-            std::ranges::find(p->wholeGradeMarks, id) != p->wholeGradeMarks.end())
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 const QString MainWindow::kSettingsName = QStringLiteral("Tolvo");
@@ -99,7 +88,7 @@ const QString kServicePositionKey = QStringLiteral("servicePosition");
 MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    view_.emplace(*this, kMainDialog, WindowResult, IsWholeRangeControl);
+    view_.emplace(*this, kMainDialog, WindowResult, main_dialog::IsWholeRangeControl);
     if (auto* label = qobject_cast<QLabel*>(Control(main_dialog::kFitKindLabel))) {
         label->setFont(FitKindFont());
         label->setAutoFillBackground(true);

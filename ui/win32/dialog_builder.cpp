@@ -138,8 +138,8 @@ int DialogLayout::LineHeight(HFONT font) {
 }
 
 DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param,
-                           DWORD style)
-    : template_(dialogTemplate) {
+                           DWORD style, DeferredControl deferred)
+    : template_(dialogTemplate), deferred_(deferred) {
     const std::vector<WORD> bytes = DialogTemplateEx(dialogTemplate, style, DialogFace());
     dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner, proc, param);
@@ -152,7 +152,7 @@ DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLG
     dpi_ = GetDpiForWindow(dialog_);
     if (dpi_ == 0) dpi_ = USER_DEFAULT_SCREEN_DPI;
     font_ = CreatePointFont(DialogFace(), kDialogFontPoints, dpi_);
-    CreateControls();
+    CreateControls(false);
     Place();
 }
 
@@ -160,15 +160,33 @@ DialogLayout::~DialogLayout() {
     if (font_ != nullptr) DeleteObject(font_);
 }
 
-void DialogLayout::CreateControls() {
+bool DialogLayout::IsDeferred(const ControlTemplate& t) const {
+    return deferred_ != nullptr && t.id != kNoId && t.kind == ControlKind::Static && deferred_(t.id);
+}
+
+std::vector<int> DialogLayout::BuildDeferred() {
+    if (deferredBuilt_ || deferred_ == nullptr) return {};
+    deferredBuilt_ = true;
+    const std::size_t first = entries_.size();
+    CreateControls(true);
+    std::vector<int> ids;
+    for (std::size_t i = first; i < entries_.size(); ++i) ids.push_back(entries_[i].control->id);
+    Place();
+    if (placed) placed();
+    return ids;
+}
+
+void DialogLayout::CreateControls(bool deferredOnes) {
     const std::span<const ControlTemplate> controls = template_.controls;
-    HWND previous = HWND_TOP;
+    // The deferred ones go below the others: statics, no tab stops.
+    HWND previous = deferredOnes ? HWND_BOTTOM : HWND_TOP;
+    const std::size_t first = entries_.size();
     const auto add = [&](Entry entry, const WindowKind& kind) {
         const int id = entry.control->id;
         const DWORD menuId = entry.besideEdit == 0 && id != kNoId ? static_cast<DWORD>(id) : 0xFFFF;
         entry.window = CreateWindowExW(kind.exStyle, kind.className, entry.text.c_str(),
-                                       WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, dialog_,
-                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(menuId)),
+                                       WS_CHILD | (deferredOnes ? 0 : WS_VISIBLE) | kind.style, 0, 0, 0, 0,
+                                       dialog_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(menuId)),
                                        GetModuleHandleW(nullptr), nullptr);
         // Z order is the tab order: the template's.
         SetWindowPos(entry.window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -181,6 +199,7 @@ void DialogLayout::CreateControls() {
     };
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& t = controls[i];
+        if (IsDeferred(t) != deferredOnes) continue;
         const bool around = i + 1 < controls.size() && CaptionAroundEdit(t, controls[i + 1]);
         add({&t, nullptr, 0, nullptr, around ? std::wstring() : ShownText(t)}, WindowKindOf(t));
         if (!around) continue;
@@ -190,7 +209,10 @@ void DialogLayout::CreateControls() {
         add({&t, nullptr, -1, &controls[i + 1], Trimmed(caption.substr(0, run))}, word);
         add({&t, nullptr, +1, &controls[i + 1], Trimmed(caption.substr(run))}, word);
     }
-    for (const auto& [id, window] : byId_) {
+    for (std::size_t e = first; e < entries_.size(); ++e) {
+        if (entries_[e].besideEdit != 0 || entries_[e].control->id == kNoId) continue;
+        const int id = entries_[e].control->id;
+        HWND window = entries_[e].window;
         switch (kinds_[id]) {
             case ControlKind::InputEdit:
                 SendMessageW(window, EM_SETLIMITTEXT, kEditTextLimit, 0);

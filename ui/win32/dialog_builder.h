@@ -16,11 +16,16 @@
 
 namespace tolvo::win32 {
 
+// Statics with an ID for which it holds are made only by BuildDeferred.
+using DeferredControl = bool (*)(int id);
+
 class DialogLayout {
   public:
-    // Creates the dialog, hidden, with every control; proc gets `param` with
-    // WM_INITDIALOG. `style` is the dialog's window style (caption, frame).
-    DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param, DWORD style);
+    // Creates the dialog, hidden, with every control but the deferred; proc
+    // gets `param` with WM_INITDIALOG. `style` is the dialog's window style
+    // (caption, frame).
+    DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param, DWORD style,
+                 DeferredControl deferred = nullptr);
     ~DialogLayout();
     DialogLayout(const DialogLayout&) = delete;
     DialogLayout& operator=(const DialogLayout&) = delete;
@@ -44,6 +49,9 @@ class DialogLayout {
     void SetDpi(UINT dpi, const RECT* suggested = nullptr);
     // Runs after every placement (the window's own extra fonts and controls).
     std::function<void()> placed;
+    // Makes the deferred controls (once; hidden) and places every control
+    // again; returns their IDs.
+    std::vector<int> BuildDeferred();
 
     // The width in pixels of a text in a font.
     static int TextWidth(HFONT font, std::wstring_view text);
@@ -60,12 +68,16 @@ class DialogLayout {
         std::wstring text;  // as shown
     };
 
-    void CreateControls();
+    bool IsDeferred(const ControlTemplate& t) const;
+    // The template's controls, the deferred ones only when `deferredOnes`.
+    void CreateControls(bool deferredOnes);
     double ScaleToFit() const;
     void Place();
     RECT ToPixels(const DialogRect& r) const;
 
     const DialogTemplate& template_;
+    DeferredControl deferred_;
+    bool deferredBuilt_ = false;
     HWND dialog_ = nullptr;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

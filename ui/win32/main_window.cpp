@@ -108,7 +108,8 @@ std::optional<ACCEL> ShortcutAccelerator(std::string_view shortcut, WORD command
 }
 
 MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> settings)
-    : ModelView(kMainDialog, nullptr, kMainStyle, MainEnded), settings_(std::move(settings)) {
+    : ModelView(kMainDialog, nullptr, kMainStyle, MainEnded, main_dialog::IsWholeRangeControl),
+      settings_(std::move(settings)) {
     DialogHost& host = *this;
     owned_ = std::make_unique<MainModel>(host, help);
     std::vector<ACCEL> table;
@@ -253,13 +254,21 @@ void MainWindow::MirrorRange() {
     // However the range changed (the menu item, a pasted callout, a pair the
     // finder chose), the choice is kept.
     settings_.SetFlag(kFullRangeKey, whole);
-    if (whole) LayOutWholeRangeMarks();
+    if (whole && Control(main_dialog::kHoleClassText) == nullptr) {
+        // Made the first time the whole range is shown (placed and laid out
+        // as they are made), then given their texts.
+        BuildDeferred();
+        MirrorStates(model_->Controls(), model_->Focus(), std::nullopt);
+    } else if (whole) {
+        LayOutWholeRangeMarks();
+    }
     ForEachRangeControl(range, [this](int id, bool on) {
         if (HWND control = Control(id)) ShowWindow(control, on ? SW_SHOWNA : SW_HIDE);
     });
 }
 
 void MainWindow::LayOutWholeRangeMarks() {
+    if (Control(main_dialog::kHoleClassText) == nullptr) return;  // not made yet
     std::vector<std::vector<int>> rows;
     for (const FeaturePanel* p : {&main_dialog::kHolePanel, &main_dialog::kShaftPanel}) {
         rows.emplace_back(p->wholeLetterMarks.begin(), p->wholeLetterMarks.end());

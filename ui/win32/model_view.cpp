@@ -69,9 +69,10 @@ DialogView* DialogView::Of(HWND window) {
     return root == nullptr ? nullptr : static_cast<DialogView*>(GetPropW(root, kViewProperty));
 }
 
-DialogView::DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style) {
-    layout_ =
-        std::make_unique<DialogLayout>(dialogTemplate, owner, Proc, reinterpret_cast<LPARAM>(this), style);
+DialogView::DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style,
+                       DeferredControl deferred) {
+    layout_ = std::make_unique<DialogLayout>(dialogTemplate, owner, Proc, reinterpret_cast<LPARAM>(this),
+                                             style, deferred);
     HWND dialog = layout_->Dialog();
     if (dialog == nullptr) return;
     SetPropW(dialog, kViewProperty, this);
@@ -83,6 +84,12 @@ DialogView::DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD s
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
     for (const auto& [id, control] : layout_->Controls())
         SetWindowSubclass(control, ControlProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+}
+
+void DialogView::BuildDeferred() {
+    for (int id : layout_->BuildDeferred())
+        SetWindowSubclass(layout_->Control(id), ControlProc, static_cast<UINT_PTR>(id),
+                          reinterpret_cast<DWORD_PTR>(this));
 }
 
 DialogView::~DialogView() {

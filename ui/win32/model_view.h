@@ -24,7 +24,9 @@ bool RunMessages(const std::function<bool()>& done);
 
 class DialogView {
   public:
-    DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style);
+    // The deferred controls are made only when BuildDeferred is called.
+    DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style,
+               DeferredControl deferred = nullptr);
     virtual ~DialogView();
     DialogView(const DialogView&) = delete;
     DialogView& operator=(const DialogView&) = delete;
@@ -32,6 +34,9 @@ class DialogView {
     HWND Window() const { return layout_ ? layout_->Dialog() : nullptr; }
     HWND Control(int id) const { return layout_->Control(id); }
     DialogLayout& Layout() { return *layout_; }
+    // Makes the deferred controls (once; hidden) with their gestures; the
+    // next mirroring gives them their states.
+    void BuildDeferred();
 
     // A message taken from the queue for this dialog or one of its controls;
     // true when it was handled (keys, accelerators, dialog navigation).
@@ -88,8 +93,9 @@ class ModelView : public DialogView {
   public:
     using Ended = bool (*)(const Model&);
 
-    ModelView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style, Ended ended)
-        : DialogView(dialogTemplate, owner, style), ended_(ended) {}
+    ModelView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style, Ended ended,
+              DeferredControl deferred = nullptr)
+        : DialogView(dialogTemplate, owner, style, deferred), ended_(ended) {}
 
     // Forwards the controls' gestures to the model from now on and mirrors it.
     void Attach(Model& model) {
