@@ -301,24 +301,7 @@ void PressFitModel::OnClassScroll(int id, ScrollCode code) {
     if (!Open() || control == nullptr || !control->enabled) return;
     if (id != kHubMaterialScroll && id != kShaftMaterialScroll) return;
     const bool hub = id == kHubMaterialScroll;
-    const std::size_t last = Materials().size() - 1;
-    std::size_t index = hub ? hubMaterial_ : shaftMaterial_;
-    switch (code) {
-        case ScrollCode::LineUp:
-            index = index > 0 ? index - 1 : 0;
-            break;
-        case ScrollCode::LineDown:
-            index = index < last ? index + 1 : last;
-            break;
-        case ScrollCode::PageUp:
-            index = 0;
-            break;
-        case ScrollCode::PageDown:
-            index = last;
-            break;
-        case ScrollCode::EndScroll:
-            return;
-    }
+    const std::size_t index = SteppedIndex(hub ? hubMaterial_ : shaftMaterial_, Materials().size(), code);
     if (index == (hub ? hubMaterial_ : shaftMaterial_)) return;
     SetMaterial(hub, index);
     Update();

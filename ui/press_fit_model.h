@@ -26,6 +26,8 @@ class PressFitModel {
     // and shaft, a solid shaft, μ 0.1, the pair's interference. While open it
     // gives the main window's copied report its lines.
     explicit PressFitModel(MainModel& main);
+    // The dialog the views build for it.
+    static const DialogTemplate& Template() { return kPressFitDialog; }
     ~PressFitModel();
     PressFitModel(const PressFitModel&) = delete;
     PressFitModel& operator=(const PressFitModel&) = delete;

@@ -295,24 +295,7 @@ void ServiceModel::OnClassScroll(int id, ScrollCode code) {
     if (!Open() || control == nullptr || !control->enabled) return;
     if (id != kHoleMaterialScroll && id != kShaftMaterialScroll) return;
     const bool hole = id == kHoleMaterialScroll;
-    const std::size_t last = Materials().size() - 1;
-    std::size_t index = hole ? holeMaterial_ : shaftMaterial_;
-    switch (code) {
-        case ScrollCode::LineUp:
-            index = index > 0 ? index - 1 : 0;
-            break;
-        case ScrollCode::LineDown:
-            index = index < last ? index + 1 : last;
-            break;
-        case ScrollCode::PageUp:
-            index = 0;
-            break;
-        case ScrollCode::PageDown:
-            index = last;
-            break;
-        case ScrollCode::EndScroll:
-            return;
-    }
+    const std::size_t index = SteppedIndex(hole ? holeMaterial_ : shaftMaterial_, Materials().size(), code);
     if (index == (hole ? holeMaterial_ : shaftMaterial_)) return;
     SetMaterial(hole, index);
     Update();

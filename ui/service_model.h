@@ -27,6 +27,8 @@ class ServiceModel {
     // gives the main window's copied report its lines and the zone diagram
     // its overlay.
     explicit ServiceModel(MainModel& main);
+    // The dialog the views build for it.
+    static const DialogTemplate& Template() { return kServiceDialog; }
     ~ServiceModel();
     ServiceModel(const ServiceModel&) = delete;
     ServiceModel& operator=(const ServiceModel&) = delete;

@@ -16,17 +16,6 @@
 
 namespace tolvo {
 
-template <typename Model>
-const DialogTemplate& CompanionTemplate();
-template <>
-inline const DialogTemplate& CompanionTemplate<PressFitModel>() {
-    return kPressFitDialog;
-}
-template <>
-inline const DialogTemplate& CompanionTemplate<ServiceModel>() {
-    return kServiceDialog;
-}
-
 template <typename DialogModel>
 class CompanionDialog : public QDialog {
   public:
@@ -37,7 +26,7 @@ class CompanionDialog : public QDialog {
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         setModal(false);
-        view_.emplace(*this, CompanionTemplate<DialogModel>(), DialogResult);
+        view_.emplace(*this, DialogModel::Template(), DialogResult);
         view_->Attach(*model_, std::move(afterMirror));
     }
 

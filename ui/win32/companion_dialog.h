@@ -14,17 +14,6 @@
 namespace tolvo::win32 {
 
 template <typename DialogModel>
-const DialogTemplate& CompanionTemplate();
-template <>
-inline const DialogTemplate& CompanionTemplate<PressFitModel>() {
-    return kPressFitDialog;
-}
-template <>
-inline const DialogTemplate& CompanionTemplate<ServiceModel>() {
-    return kServiceDialog;
-}
-
-template <typename DialogModel>
 class CompanionDialog : public ModelView<DialogModel> {
     using View = ModelView<DialogModel>;
 
@@ -34,8 +23,7 @@ class CompanionDialog : public ModelView<DialogModel> {
     // the operating conditions, for instance).
     CompanionDialog(MainModel& main, HWND owner, std::function<void()> closed,
                     std::function<void()> mirrored = {})
-        : View(CompanionTemplate<DialogModel>(), owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-               Closed),
+        : View(DialogModel::Template(), owner, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, Closed),
           owned_(std::make_unique<DialogModel>(main)),
           closed_(std::move(closed)),
           mirrored_(std::move(mirrored)) {
