@@ -123,7 +123,7 @@ constexpr std::pair<PressFitField, std::string_view> kFieldNames[] = {
     {PressFitField::Speed, "--rpm"},
     {PressFitField::RoomTemperature, "--room-temperature"},
     {PressFitField::MountingClearance, "--mounting-clearance"},
-    {PressFitField::MinimumSafety, en::kPressValueNames[5]},
+    {PressFitField::MinimumSafety, en::kPressValueNames[3]},
 };
 // clang-format on
 

@@ -363,7 +363,6 @@ inline constexpr std::string_view kPressNotFinite = "{0} is beyond the range of 
 inline constexpr std::string_view kPressResultBeyond = "the joint's numbers are beyond the range of numbers";
 // The joint's values that no option sets, as a message names them.
 inline constexpr std::string_view kPressValueNames[] = {
-    "the hub's density",     "the shaft's density",     "the shaft's expansion coefficient",
-    "the hub's temperature", "the shaft's temperature", "the minimum safety"};
+    "the hub's density", "the shaft's density", "the shaft's expansion coefficient", "the minimum safety"};
 
 }  // namespace tolvo::fit::en
