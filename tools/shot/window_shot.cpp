@@ -48,6 +48,15 @@ int main(int argc, char** argv) {
     tolvo::MainWindow window(noHelp);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    // Keystrokes into a line edit, after its text or over it; false when the control is none.
+    const auto typeInto = [](QWidget* control, const QString& text, bool replace) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        if (edit == nullptr) return false;
+        edit->setFocus();
+        if (replace) edit->selectAll();
+        QTest::keyClicks(edit, text);
+        return true;
+    };
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromUtf8(argv[i]).split(QLatin1Char(':'));
         if (parts[0] == QLatin1String("dark")) {
@@ -63,19 +72,12 @@ int main(int argc, char** argv) {
             window.PressFitAction()->trigger();
             if (!QTest::qWaitForWindowExposed(window.PressFit())) return 1;
         } else if (parts.size() == 3 && parts[0] == QLatin1String("ptype") && window.PressFit()) {
-            auto* edit = qobject_cast<QLineEdit*>(window.PressFit()->Control(parts[1].toInt()));
-            if (edit == nullptr) return 2;
-            edit->setFocus();
-            QTest::keyClicks(edit, parts[2]);
+            if (!typeInto(window.PressFit()->Control(parts[1].toInt()), parts[2], false)) return 2;
         } else if (parts[0] == QLatin1String("service")) {
             window.ServiceAction()->trigger();
             if (!QTest::qWaitForWindowExposed(window.Service())) return 1;
         } else if (parts.size() == 3 && parts[0] == QLatin1String("stype") && window.Service()) {
-            auto* edit = qobject_cast<QLineEdit*>(window.Service()->Control(parts[1].toInt()));
-            if (edit == nullptr) return 2;
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClicks(edit, parts[2]);
+            if (!typeInto(window.Service()->Control(parts[1].toInt()), parts[2], true)) return 2;
         } else if (parts.size() == 2 && parts[0] == QLatin1String("sclick") && window.Service()) {
             auto* button = qobject_cast<QAbstractButton*>(window.Service()->Control(parts[1].toInt()));
             if (button == nullptr) return 2;
@@ -97,10 +99,7 @@ int main(int argc, char** argv) {
             QWidget* control = parts[0] == QLatin1String("type") ? window.Control(parts[1].toInt())
                                : window.Finder()                 ? window.Finder()->Control(parts[1].toInt())
                                                                  : nullptr;
-            auto* edit = qobject_cast<QLineEdit*>(control);
-            if (edit == nullptr) return 2;
-            edit->setFocus();
-            QTest::keyClicks(edit, parts[2]);
+            if (!typeInto(control, parts[2], false)) return 2;
         } else if (parts.size() == 3 && parts[0] == QLatin1String("slide")) {
             auto* slider = qobject_cast<QSlider*>(window.Control(parts[1].toInt()));
             if (slider == nullptr) return 2;

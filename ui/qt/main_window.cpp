@@ -160,9 +160,13 @@ MainWindow::MainWindow(const HelpSearch& help, QWidget* parent) : QDialog(parent
     view_->Attach(*model_, [this] {
         MirrorFitKindLabel();
         MirrorRange();
-        // The operating conditions first: the diagram draws their zones at temperature.
-        if (service_) service_->Follow();
-        MirrorZoneDiagram();
+        // The operating conditions' dialog mirrors the diagram as it follows,
+        // with the zones at temperature.
+        if (service_) {
+            service_->Follow();
+        } else {
+            MirrorZoneDiagram();
+        }
         // The non-modal finder follows the window (its fixed side, the measured check).
         if (finder_) finder_->Follow();
         if (pressFit_) pressFit_->Follow();  // the pair's interference

@@ -189,9 +189,13 @@ bool MainWindow::Run() {
 
 void MainWindow::AfterMirror() {
     MirrorRange();
-    // The operating conditions first: the diagram draws their zones at temperature.
-    if (service_) service_->Follow();
-    MirrorZoneDiagram();
+    // The operating conditions' dialog mirrors the diagram as it follows,
+    // with the zones at temperature.
+    if (service_) {
+        service_->Follow();
+    } else {
+        MirrorZoneDiagram();
+    }
     InvalidateRect(Control(main_dialog::kFitKindLabel), nullptr, TRUE);
     // The non-modal finder follows the window (its fixed side, the measured check).
     if (finder_) finder_->Follow();
