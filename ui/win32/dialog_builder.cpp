@@ -117,24 +117,39 @@ std::wstring ShownText(const ControlTemplate& t) {
     return text;
 }
 
+// One screen DC with a font selected, for measuring many texts at once:
+// under Wine each GetDC is a round trip to the server.
+class TextMeasure {
+  public:
+    explicit TextMeasure(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
+    ~TextMeasure() {
+        SelectObject(dc_, old_);
+        ReleaseDC(nullptr, dc_);
+    }
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+    int Width(std::wstring_view text) const {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+    int LineHeight() const {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
+        return metrics.tmHeight;
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 int DialogLayout::TextWidth(HFONT font, std::wstring_view text) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
+    return TextMeasure(font).Width(text);
 }
 
 int DialogLayout::LineHeight(HFONT font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
+    return TextMeasure(font).LineHeight();
 }
 
 DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param,
@@ -152,8 +167,9 @@ DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLG
     dpi_ = GetDpiForWindow(dialog_);
     if (dpi_ == 0) dpi_ = USER_DEFAULT_SCREEN_DPI;
     font_ = CreatePointFont(DialogFace(), kDialogFontPoints, dpi_);
+    fit_ = ScaleToFit();
     CreateControls(false);
-    Place();
+    FinishPlacing();
 }
 
 DialogLayout::~DialogLayout() {
@@ -178,24 +194,11 @@ std::vector<int> DialogLayout::BuildDeferred() {
 
 void DialogLayout::CreateControls(bool deferredOnes) {
     const std::span<const ControlTemplate> controls = template_.controls;
-    // The deferred ones go below the others: statics, no tab stops.
-    HWND previous = deferredOnes ? HWND_BOTTOM : HWND_TOP;
     const std::size_t first = entries_.size();
+    std::vector<WindowKind> kinds;
     const auto add = [&](Entry entry, const WindowKind& kind) {
-        const int id = entry.control->id;
-        const DWORD menuId = entry.besideEdit == 0 && id != kNoId ? static_cast<DWORD>(id) : 0xFFFF;
-        entry.window = CreateWindowExW(kind.exStyle, kind.className, entry.text.c_str(),
-                                       WS_CHILD | (deferredOnes ? 0 : WS_VISIBLE) | kind.style, 0, 0, 0, 0,
-                                       dialog_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(menuId)),
-                                       GetModuleHandleW(nullptr), nullptr);
-        // Z order is the tab order: the template's.
-        SetWindowPos(entry.window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = entry.window;
-        if (entry.besideEdit == 0 && id != kNoId) {
-            byId_[id] = entry.window;
-            kinds_[id] = entry.control->kind;
-        }
         entries_.push_back(std::move(entry));
+        kinds.push_back(kind);
     };
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& t = controls[i];
@@ -209,30 +212,45 @@ void DialogLayout::CreateControls(bool deferredOnes) {
         add({&t, nullptr, -1, &controls[i + 1], Trimmed(caption.substr(0, run))}, word);
         add({&t, nullptr, +1, &controls[i + 1], Trimmed(caption.substr(run))}, word);
     }
+    // Each made where it stays, in its font: placing them afterwards would
+    // move every window once more. A child window is made below its
+    // siblings, so the Z order is the template's, which is the tab order.
+    const TextMeasure measure(font_);
     for (std::size_t e = first; e < entries_.size(); ++e) {
-        if (entries_[e].besideEdit != 0 || entries_[e].control->id == kNoId) continue;
-        const int id = entries_[e].control->id;
-        HWND window = entries_[e].window;
-        switch (kinds_[id]) {
+        Entry& entry = entries_[e];
+        const WindowKind& kind = kinds[e - first];
+        const int id = entry.control->id;
+        const bool withId = entry.besideEdit == 0 && id != kNoId;
+        const RECT r = RectOf(entry, measure);
+        entry.window = CreateWindowExW(kind.exStyle, kind.className, entry.text.c_str(),
+                                       WS_CHILD | (deferredOnes ? 0 : WS_VISIBLE) | kind.style, r.left, r.top,
+                                       r.right - r.left, r.bottom - r.top, dialog_,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(withId ? id : 0xFFFF)),
+                                       GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        if (!withId) continue;
+        byId_[id] = entry.window;
+        kinds_[id] = entry.control->kind;
+        switch (entry.control->kind) {
             case ControlKind::InputEdit:
-                SendMessageW(window, EM_SETLIMITTEXT, kEditTextLimit, 0);
+                SendMessageW(entry.window, EM_SETLIMITTEXT, kEditTextLimit, 0);
                 break;
             case ControlKind::Slider:
-                SendMessageW(window, TBM_SETLINESIZE, 0, 1);
-                SendMessageW(window, TBM_SETPAGESIZE, 0, 1);
+                SendMessageW(entry.window, TBM_SETLINESIZE, 0, 1);
+                SendMessageW(entry.window, TBM_SETPAGESIZE, 0, 1);
                 break;
             case ControlKind::ScrollBar: {
                 // Two arrows: the model steps the class, the thumb never moves.
                 SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_POS | SIF_PAGE, 0, 2, 0, 1, 0};
-                SetScrollInfo(window, SB_CTL, &info, FALSE);
+                SetScrollInfo(entry.window, SB_CTL, &info, FALSE);
                 break;
             }
             case ControlKind::ListBox: {
-                ListView_SetExtendedListViewStyle(window, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+                ListView_SetExtendedListViewStyle(entry.window, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
                 LVCOLUMNW column{};
                 column.mask = LVCF_WIDTH;
                 column.cx = 100;
-                ListView_InsertColumn(window, 0, &column);
+                ListView_InsertColumn(entry.window, 0, &column);
                 break;
             }
             default:
@@ -267,36 +285,49 @@ RECT DialogLayout::ToPixels(const DialogRect& r) const {
 double DialogLayout::ScaleToFit() const {
     const TextRoom room{GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + MulDiv(6, dpi_, 96),
                         MulDiv(10, dpi_, 96), MulDiv(6, dpi_, 96)};
+    const TextMeasure measure(font_);
     return tolvo::ScaleToFit(template_, unitX_, 1.0, room,
-                             [this](const ControlTemplate& t) { return TextWidth(font_, ShownText(t)); });
+                             [&](const ControlTemplate& t) { return measure.Width(ShownText(t)); });
+}
+
+RECT DialogLayout::RectOf(const Entry& e, const TextMeasure& measure) const {
+    const ControlTemplate& t = *e.control;
+    RECT r = ToPixels(t.rect);
+    const int line = measure.LineHeight();
+    if (e.besideEdit != 0) {
+        const RECT edit = ToPixels(e.edit->rect);
+        const int gap = measure.Width(L" ");
+        const int width = measure.Width(e.text) + 4;
+        const int height = std::max<int>(edit.bottom - edit.top, line);
+        const int top = (edit.top + edit.bottom) / 2 - height / 2;
+        const int left = e.besideEdit < 0 ? edit.left - gap - width : edit.right + gap;
+        r = {left, top, left + width, top + height};
+    } else if (t.kind == ControlKind::Static && !(t.style & kTwoLines)) {
+        // A static keeps its top; it grows to the font's line so that descenders show.
+        r.bottom = std::max<LONG>(r.bottom, r.top + line);
+        if (t.rect.width <= kMarkWidth) r.right = std::max<LONG>(r.right, r.left + measure.Width(e.text) + 1);
+    }
+    return r;
 }
 
 void DialogLayout::Place() {
     fit_ = ScaleToFit();
-    const int line = LineHeight(font_);
-    const int gap = TextWidth(font_, L" ");
-    HDWP batch = BeginDeferWindowPos(static_cast<int>(entries_.size()));
-    for (const Entry& e : entries_) {
-        const ControlTemplate& t = *e.control;
-        RECT r = ToPixels(t.rect);
-        if (e.besideEdit != 0) {
-            const RECT edit = ToPixels(e.edit->rect);
-            const int width = TextWidth(font_, e.text) + 4;
-            const int height = std::max<int>(edit.bottom - edit.top, line);
-            const int top = (edit.top + edit.bottom) / 2 - height / 2;
-            const int left = e.besideEdit < 0 ? edit.left - gap - width : edit.right + gap;
-            r = {left, top, left + width, top + height};
-        } else if (t.kind == ControlKind::Static && !(t.style & kTwoLines)) {
-            // A static keeps its top; it grows to the font's line so that descenders show.
-            r.bottom = std::max<LONG>(r.bottom, r.top + line);
-            if (t.rect.width <= kMarkWidth)
-                r.right = std::max<LONG>(r.right, r.left + TextWidth(font_, e.text) + 1);
+    {
+        const TextMeasure measure(font_);
+        HDWP batch = BeginDeferWindowPos(static_cast<int>(entries_.size()));
+        for (const Entry& e : entries_) {
+            const RECT r = RectOf(e, measure);
+            SendMessageW(e.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+            batch = DeferWindowPos(batch, e.window, nullptr, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        SendMessageW(e.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        batch = DeferWindowPos(batch, e.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                               SWP_NOZORDER | SWP_NOACTIVATE);
+        EndDeferWindowPos(batch);
     }
-    EndDeferWindowPos(batch);
+    FinishPlacing();
+    InvalidateRect(dialog_, nullptr, TRUE);
+}
+
+void DialogLayout::FinishPlacing() {
     // A list's one column fills it, room kept for its vertical scroll bar.
     for (const Entry& e : entries_) {
         if (e.control->kind != ControlKind::ListBox) continue;
@@ -313,7 +344,6 @@ void DialogLayout::Place() {
     SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (placed) placed();
-    InvalidateRect(dialog_, nullptr, TRUE);
 }
 
 void DialogLayout::SetDpi(UINT dpi, const RECT* suggested) {

@@ -16,6 +16,8 @@
 
 namespace tolvo::win32 {
 
+class TextMeasure;
+
 // Statics with an ID for which it holds are made only by BuildDeferred.
 using DeferredControl = bool (*)(int id);
 
@@ -72,7 +74,11 @@ class DialogLayout {
     // The template's controls, the deferred ones only when `deferredOnes`.
     void CreateControls(bool deferredOnes);
     double ScaleToFit() const;
+    // Where a control goes at the present unit and font.
+    RECT RectOf(const Entry& entry, const TextMeasure& measure) const;
     void Place();
+    // After the controls are where they go: the lists' columns, the dialog's size.
+    void FinishPlacing();
     RECT ToPixels(const DialogRect& r) const;
 
     const DialogTemplate& template_;
