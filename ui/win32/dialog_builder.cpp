@@ -231,6 +231,7 @@ void DialogLayout::CreateControls(bool deferredOnes) {
         if (!withId) continue;
         byId_[id] = entry.window;
         kinds_[id] = entry.control->kind;
+        entryOf_[id] = e;
         switch (entry.control->kind) {
             case ControlKind::InputEdit:
                 SendMessageW(entry.window, EM_SETLIMITTEXT, kEditTextLimit, 0);
@@ -273,6 +274,11 @@ int DialogLayout::IdOf(HWND control) const {
 ControlKind DialogLayout::KindOf(int id) const {
     const auto found = kinds_.find(id);
     return found == kinds_.end() ? ControlKind::Static : found->second;
+}
+
+std::wstring_view DialogLayout::MadeWithText(int id) const {
+    const auto found = entryOf_.find(id);
+    return found == entryOf_.end() ? std::wstring_view() : std::wstring_view(entries_[found->second].text);
 }
 
 RECT DialogLayout::ToPixels(const DialogRect& r) const {

@@ -40,6 +40,8 @@ class DialogLayout {
     const std::unordered_map<int, HWND>& Controls() const { return byId_; }
     // The template's kind of a control with an ID.
     ControlKind KindOf(int id) const;
+    // The text a control with an ID was made with.
+    std::wstring_view MadeWithText(int id) const;
     HFONT Font() const { return font_; }
     UINT Dpi() const { return dpi_; }
     // Pixels per dialog unit across and down, as placed.
@@ -93,6 +95,7 @@ class DialogLayout {
     std::vector<Entry> entries_;
     std::unordered_map<int, HWND> byId_;
     std::unordered_map<int, ControlKind> kinds_;
+    std::unordered_map<int, std::size_t> entryOf_;  // by ID
 };
 
 // The text a control shows, without mnemonic markers.

@@ -295,7 +295,9 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
                 shown->second = c.text;
                 const std::wstring text =
                     c.kind == ControlKind::PreviewEdit ? WithCrLf(c.text) : Wide(c.text);
-                if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
+                // Mirrored the first time, a control still shows what it was made with.
+                if ((first ? std::wstring(layout_->MadeWithText(c.id)) : WindowText(control)) != text)
+                    SetWindowTextW(control, text.c_str());
                 break;
             }
             case ControlKind::Radio:
