@@ -6,13 +6,16 @@
 # start probe), xvfb, xdotool, ImageMagick (import, convert) and Debian's
 # fonts-wine (Marlett, the title bar buttons' glyphs).
 # Usage: tools/windows_screenshots.sh [Tolvo.exe]
+# To look at another scale: TOLVO_SHOT_DPI=192 (200 %) takes the calculator and
+# the finder only, TOLVO_SHOT_OUT=FOLDER puts them there instead of docs/, and
+# TOLVO_SHOT_SIZE=2560x1600 gives the desktop room for them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/bin/Tolvo.exe}")
 probe=$(realpath build-windows/bin/win32_start_probe.exe)
-out=docs
+out=${TOLVO_SHOT_OUT:-docs}
 # A desktop wide enough for the calculator with a window beside it.
-size=1920x1080
+size=${TOLVO_SHOT_SIZE:-1920x1080}
 wine=$(sed -n 's/^TOLVO_WINE:FILEPATH=//p' build-windows/CMakeCache.txt 2>/dev/null || true)
 wine=${wine:-$(command -v wine64 || command -v wine)}
 wineserver=$(dirname "$wine")/wineserver
@@ -98,6 +101,13 @@ fit_25_H7_g6() {
   keys Tab; repeat 1 Right            # shaft grade 6
 }
 
+if [ -n "${TOLVO_SHOT_DPI:-}" ]; then
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TOLVO_SHOT_DPI" /f >/dev/null 2>&1
+  "$wineserver" -w
+  fit_25_H7_g6; shoot windows-main.png; stop
+  fit_25_H7_g6; keys ctrl+f; sleep 1; keys Tab; type_text 0.005; keys Tab; type_text 0.05; shoot windows-finder.png; stop
+  exit 0
+fi
 fit_25_H7_g6; shoot windows-main.png; stop
 fit_25_H7_g6; keys ctrl+d; shoot windows-diagram.png; stop
 # The finder beside the calculator: a clearance of 5 to 50 μm for 25 mm.
