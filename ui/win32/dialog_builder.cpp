@@ -144,6 +144,10 @@ class TextMeasure {
     HGDIOBJ old_;
 };
 
+std::wstring StateText(ControlKind kind, std::string_view text) {
+    return kind == ControlKind::PreviewEdit ? WithCrLf(text) : Wide(text);
+}
+
 int DialogLayout::TextWidth(HFONT font, std::wstring_view text) {
     return TextMeasure(font).Width(text);
 }
@@ -153,7 +157,7 @@ int DialogLayout::LineHeight(HFONT font) {
 }
 
 DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param,
-                           DWORD style, DeferredControl deferred)
+                           DWORD style, DeferredControl deferred, const ControlStates* initial)
     : template_(dialogTemplate), deferred_(deferred) {
     const std::vector<WORD> bytes = DialogTemplateEx(dialogTemplate, style, DialogFace());
     dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
@@ -168,7 +172,7 @@ DialogLayout::DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLG
     if (dpi_ == 0) dpi_ = USER_DEFAULT_SCREEN_DPI;
     font_ = CreatePointFont(DialogFace(), kDialogFontPoints, dpi_);
     fit_ = ScaleToFit();
-    CreateControls(false);
+    CreateControls(false, initial);
     FinishPlacing();
 }
 
@@ -192,7 +196,7 @@ std::vector<int> DialogLayout::BuildDeferred() {
     return ids;
 }
 
-void DialogLayout::CreateControls(bool deferredOnes) {
+void DialogLayout::CreateControls(bool deferredOnes, const ControlStates* initial) {
     const std::span<const ControlTemplate> controls = template_.controls;
     const std::size_t first = entries_.size();
     std::vector<WindowKind> kinds;
@@ -204,7 +208,15 @@ void DialogLayout::CreateControls(bool deferredOnes) {
         const ControlTemplate& t = controls[i];
         if (IsDeferred(t) != deferredOnes) continue;
         const bool around = i + 1 < controls.size() && CaptionAroundEdit(t, controls[i + 1]);
-        add({&t, nullptr, 0, nullptr, around ? std::wstring() : ShownText(t)}, WindowKindOf(t));
+        WindowKind kind = WindowKindOf(t);
+        std::wstring text = around ? std::wstring() : ShownText(t);
+        // Made as the model first shows them: setting a text or disabling a
+        // control afterwards costs as much again.
+        if (const ControlState* state = initial != nullptr ? initial->Find(t.id) : nullptr) {
+            if (!state->enabled) kind.style |= WS_DISABLED;
+            if (!around && ShowsStateText(t.kind)) text = StateText(t.kind, state->text);
+        }
+        add({&t, nullptr, 0, nullptr, std::move(text)}, kind);
         if (!around) continue;
         const std::wstring caption = Wide(t.text);
         const std::size_t run = caption.find(L"   ");

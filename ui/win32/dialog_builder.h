@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/control_states.h"
 #include "ui/dialog_templates.h"
 #include "ui/win32/windows_api.h"
 
@@ -25,9 +26,10 @@ class DialogLayout {
   public:
     // Creates the dialog, hidden, with every control but the deferred; proc
     // gets `param` with WM_INITDIALOG. `style` is the dialog's window style
-    // (caption, frame).
+    // (caption, frame). Given `initial`, the controls are made with their
+    // texts and enabled states, the template's otherwise.
     DialogLayout(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC proc, LPARAM param, DWORD style,
-                 DeferredControl deferred = nullptr);
+                 DeferredControl deferred = nullptr, const ControlStates* initial = nullptr);
     ~DialogLayout();
     DialogLayout(const DialogLayout&) = delete;
     DialogLayout& operator=(const DialogLayout&) = delete;
@@ -74,7 +76,7 @@ class DialogLayout {
 
     bool IsDeferred(const ControlTemplate& t) const;
     // The template's controls, the deferred ones only when `deferredOnes`.
-    void CreateControls(bool deferredOnes);
+    void CreateControls(bool deferredOnes, const ControlStates* initial = nullptr);
     double ScaleToFit() const;
     // Where a control goes at the present unit and font.
     RECT RectOf(const Entry& entry, const TextMeasure& measure) const;
@@ -100,5 +102,13 @@ class DialogLayout {
 
 // The text a control shows, without mnemonic markers.
 std::wstring ShownText(const ControlTemplate& control);
+
+// Whether a control of this kind shows its state's text (edits, statics).
+constexpr bool ShowsStateText(ControlKind kind) {
+    return kind == ControlKind::InputEdit || kind == ControlKind::OutputEdit ||
+           kind == ControlKind::PreviewEdit || kind == ControlKind::Static;
+}
+// A state's text as a control of this kind shows it.
+std::wstring StateText(ControlKind kind, std::string_view text);
 
 }  // namespace tolvo::win32

@@ -107,11 +107,23 @@ std::optional<ACCEL> ShortcutAccelerator(std::string_view shortcut, WORD command
     return accel;
 }
 
+MainWindowStart::MainWindowStart(DialogHost& host, const HelpSearch& help,
+                                 std::unique_ptr<SettingsStore> settings)
+    : settings_(std::move(settings)), owned_(std::make_unique<MainModel>(host, help)) {
+    // The options, as the user left them.
+    if (settings_.Flag(kFullRangeKey)) owned_->SetFullRange(true);
+    if (settings_.Flag(kZoneDiagramKey)) owned_->SetZoneDiagram(true);
+    // The callout's style and sign, each only as a word it knows.
+    CalloutOptions callout;
+    callout.style = FindCalloutStyle(settings_.Word(kCalloutStyleKey).value_or("")).value_or(callout.style);
+    callout.sign = FindDiameterSign(settings_.Word(kDiameterSignKey).value_or("")).value_or(callout.sign);
+    owned_->SetCalloutOptions(callout);
+}
+
 MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> settings)
-    : ModelView(kMainDialog, nullptr, kMainStyle, MainEnded, main_dialog::IsWholeRangeControl),
-      settings_(std::move(settings)) {
-    DialogHost& host = *this;
-    owned_ = std::make_unique<MainModel>(host, help);
+    : MainWindowStart(*this, help, std::move(settings)),
+      ModelView(kMainDialog, nullptr, kMainStyle, MainEnded, main_dialog::IsWholeRangeControl,
+                &owned_->Controls()) {
     std::vector<ACCEL> table;
     for (const MenuItem& item : kMenuItems) {
         if (const auto accel = ShortcutAccelerator(item.shortcut, item.command)) table.push_back(*accel);
@@ -129,14 +141,6 @@ MainWindow::MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> se
     }
     SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
     SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
-    // The options, as the user left them.
-    if (settings_.Flag(kFullRangeKey)) owned_->SetFullRange(true);
-    if (settings_.Flag(kZoneDiagramKey)) owned_->SetZoneDiagram(true);
-    // The callout's style and sign, each only as a word it knows.
-    CalloutOptions callout;
-    callout.style = FindCalloutStyle(settings_.Word(kCalloutStyleKey).value_or("")).value_or(callout.style);
-    callout.sign = FindDiameterSign(settings_.Word(kDiameterSignKey).value_or("")).value_or(callout.sign);
-    owned_->SetCalloutOptions(callout);
     Attach(*owned_);
 }
 

@@ -43,7 +43,15 @@ inline constexpr WORD kPrintCommand = 40103;
 // for a text that names no key.
 std::optional<ACCEL> ShortcutAccelerator(std::string_view shortcut, WORD command);
 
-class MainWindow : public ModelView<MainModel>, private DialogHost {
+// The model and the options it starts from, made before the window's
+// controls, so that they are made showing the model's first states.
+struct MainWindowStart {
+    MainWindowStart(DialogHost& host, const HelpSearch& help, std::unique_ptr<SettingsStore> settings);
+    OptionSettings settings_;
+    std::unique_ptr<MainModel> owned_;
+};
+
+class MainWindow : private DialogHost, private MainWindowStart, public ModelView<MainModel> {
   public:
     // The help search must outlive the window.
     MainWindow(const HelpSearch& help, std::unique_ptr<SettingsStore> settings);
@@ -99,8 +107,6 @@ class MainWindow : public ModelView<MainModel>, private DialogHost {
     void SetCalloutOptions(const CalloutOptions& options);
     bool IsClassControl(int id) const;
 
-    std::unique_ptr<MainModel> owned_;
-    OptionSettings settings_;
     HACCEL accelerators_ = nullptr;
     HFONT fitKindFont_ = nullptr;
     HFONT markFont_ = nullptr;

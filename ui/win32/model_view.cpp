@@ -36,17 +36,6 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-std::wstring WithCrLf(std::string_view utf8) {
-    const std::wstring wide = Wide(utf8);
-    std::wstring out;
-    out.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        if (wide[i] == L'\n' && (i == 0 || wide[i - 1] != L'\r')) out += L'\r';
-        out += wide[i];
-    }
-    return out;
-}
-
 bool RunMessages(const std::function<bool()>& done) {
     MSG msg;
     while (!done()) {
@@ -70,9 +59,9 @@ DialogView* DialogView::Of(HWND window) {
 }
 
 DialogView::DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style,
-                       DeferredControl deferred) {
+                       DeferredControl deferred, const ControlStates* initial) {
     layout_ = std::make_unique<DialogLayout>(dialogTemplate, owner, Proc, reinterpret_cast<LPARAM>(this),
-                                             style, deferred);
+                                             style, deferred, initial);
     HWND dialog = layout_->Dialog();
     if (dialog == nullptr) return;
     SetPropW(dialog, kViewProperty, this);
@@ -284,22 +273,18 @@ void DialogView::MirrorStates(const ControlStates& controls, int focus, std::opt
             if (!first && shown->second != c.partial) InvalidateRect(control, nullptr, TRUE);
             shown->second = c.partial;
         }
+        if (ShowsStateText(c.kind)) {
+            // Converting every text on every action would be wasted: only changed ones go to the control.
+            const auto [shown, first] = shownTexts_.try_emplace(c.id, c.text);
+            if (!first && shown->second == c.text) continue;
+            shown->second = c.text;
+            const std::wstring text = StateText(c.kind, c.text);
+            // Mirrored the first time, a control still shows what it was made with.
+            if ((first ? std::wstring(layout_->MadeWithText(c.id)) : WindowText(control)) != text)
+                SetWindowTextW(control, text.c_str());
+            continue;
+        }
         switch (c.kind) {
-            case ControlKind::InputEdit:
-            case ControlKind::OutputEdit:
-            case ControlKind::PreviewEdit:
-            case ControlKind::Static: {
-                // Converting every text on every action would be wasted: only changed ones go to the control.
-                const auto [shown, first] = shownTexts_.try_emplace(c.id, c.text);
-                if (!first && shown->second == c.text) break;
-                shown->second = c.text;
-                const std::wstring text =
-                    c.kind == ControlKind::PreviewEdit ? WithCrLf(c.text) : Wide(c.text);
-                // Mirrored the first time, a control still shows what it was made with.
-                if ((first ? std::wstring(layout_->MadeWithText(c.id)) : WindowText(control)) != text)
-                    SetWindowTextW(control, text.c_str());
-                break;
-            }
             case ControlKind::Radio:
             case ControlKind::CheckBox: {
                 const bool checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -14,6 +14,7 @@
 #include "ui/control_states.h"
 #include "ui/scroll_code.h"
 #include "ui/win32/dialog_builder.h"
+#include "ui/win32/wide_text.h"
 
 namespace tolvo::win32 {
 
@@ -24,9 +25,10 @@ bool RunMessages(const std::function<bool()>& done);
 
 class DialogView {
   public:
-    // The deferred controls are made only when BuildDeferred is called.
+    // The deferred controls are made only when BuildDeferred is called;
+    // given `initial`, the controls are made showing those states.
     DialogView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style,
-               DeferredControl deferred = nullptr);
+               DeferredControl deferred = nullptr, const ControlStates* initial = nullptr);
     virtual ~DialogView();
     DialogView(const DialogView&) = delete;
     DialogView& operator=(const DialogView&) = delete;
@@ -94,8 +96,8 @@ class ModelView : public DialogView {
     using Ended = bool (*)(const Model&);
 
     ModelView(const DialogTemplate& dialogTemplate, HWND owner, DWORD style, Ended ended,
-              DeferredControl deferred = nullptr)
-        : DialogView(dialogTemplate, owner, style, deferred), ended_(ended) {}
+              DeferredControl deferred = nullptr, const ControlStates* initial = nullptr)
+        : DialogView(dialogTemplate, owner, style, deferred, initial), ended_(ended) {}
 
     // Forwards the controls' gestures to the model from now on and mirrors it.
     void Attach(Model& model) {
@@ -145,8 +147,5 @@ class ModelView : public DialogView {
   private:
     Ended ended_;
 };
-
-// Lines ended by "\r\n", as multi-line edits and the clipboard take them.
-std::wstring WithCrLf(std::string_view utf8);
 
 }  // namespace tolvo::win32

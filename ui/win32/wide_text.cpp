@@ -16,4 +16,15 @@ std::string Utf8(std::wstring_view wide) {
     return utf8::FromUtf16(units);
 }
 
+std::wstring WithCrLf(std::string_view utf8) {
+    const std::wstring wide = Wide(utf8);
+    std::wstring out;
+    out.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] == L'\n' && (i == 0 || wide[i - 1] != L'\r')) out += L'\r';
+        out += wide[i];
+    }
+    return out;
+}
+
 }  // namespace tolvo::win32

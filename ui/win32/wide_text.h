@@ -9,5 +9,7 @@ namespace tolvo::win32 {
 
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
+// Lines ended by "\r\n", as multi-line edits and the clipboard take them.
+std::wstring WithCrLf(std::string_view utf8);
 
 }  // namespace tolvo::win32
