@@ -11,8 +11,6 @@
 namespace tolvo {
 namespace {
 
-// ISO 286 limits hold at 20 °C.
-constexpr double kReferenceTemperature = 20.0;
 // S when none is given: 0.001·D, a common allowance for sliding a heated hub on by hand.
 constexpr double kDefaultMountingClearancePerMm = 0.001;
 constexpr double kMpaPerGpa = 1000.0;
@@ -38,7 +36,7 @@ class Checker {
         if (value && Finite(field, *value) && *value < 0.0) problems.push_back({field, Fault::Negative});
     }
     void Temperature(Field field, std::optional<double> value) {
-        if (value && Finite(field, *value) && *value < kAbsoluteZeroTemperature)
+        if (value && Finite(field, *value) && *value < kAbsoluteZero)
             problems.push_back({field, Fault::BelowAbsoluteZero});
     }
     void Poisson(Field field, double value) {
@@ -247,7 +245,7 @@ std::variant<PressFitResult, PressFitProblem> ComputePressFit(const PressFitInpu
     joint.shrinkHubTemperature = in.roomTemperature + opening / (in.hub.material.expansionPerKelvin * d);
     joint.coolShaftTemperature = in.roomTemperature - opening / (in.shaft.material.expansionPerKelvin * d);
     joint.coolingBelowLiquidNitrogen = joint.coolShaftTemperature < kLiquidNitrogenTemperature;
-    joint.coolingBelowAbsoluteZero = joint.coolShaftTemperature < kAbsoluteZeroTemperature;
+    joint.coolingBelowAbsoluteZero = joint.coolShaftTemperature < kAbsoluteZero;
     if (!AllFinite(joint)) return PressFitProblem{Field::Result, Fault::BeyondNumbers};
     result.joint = joint;
     return result;

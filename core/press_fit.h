@@ -19,6 +19,7 @@
 
 #include "core/fit_evaluation.h"
 #include "core/materials.h"
+#include "core/thermal_fit.h"  // kAbsoluteZero, kReferenceTemperature
 
 namespace tolvo {
 
@@ -163,7 +164,6 @@ struct PressFitJoint {
 // Liquid nitrogen's boiling point at atmospheric pressure, rounded as
 // designers quote it: no colder bath is at hand in a workshop.
 inline constexpr double kLiquidNitrogenTemperature = -196.0;
-inline constexpr double kAbsoluteZeroTemperature = -273.15;
 
 struct PressFitResult {
     // None when the maximum interference is zero or below: a clearance pair
