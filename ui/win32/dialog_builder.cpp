@@ -191,8 +191,7 @@ std::vector<int> DialogLayout::BuildDeferred() {
     CreateControls(true);
     std::vector<int> ids;
     for (std::size_t i = first; i < entries_.size(); ++i) ids.push_back(entries_[i].control->id);
-    Place();
-    if (placed) placed();
+    FinishPlacing();
     return ids;
 }
 

@@ -55,8 +55,8 @@ class DialogLayout {
     void SetDpi(UINT dpi, const RECT* suggested = nullptr);
     // Runs after every placement (the window's own extra fonts and controls).
     std::function<void()> placed;
-    // Makes the deferred controls (once; hidden) and places every control
-    // again; returns their IDs.
+    // Makes the deferred controls (once; hidden, where they stay) and
+    // returns their IDs.
     std::vector<int> BuildDeferred();
 
     // The width in pixels of a text in a font.
