@@ -105,12 +105,12 @@ if [ -n "${TOLVO_SHOT_DPI:-}" ]; then
   "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TOLVO_SHOT_DPI" /f >/dev/null 2>&1
   "$wineserver" -w
   fit_25_H7_g6; shoot windows-main.png; stop
-  fit_25_H7_g6; keys ctrl+f; sleep 1; keys Tab; type_text 0.005; keys Tab; type_text 0.05; shoot windows-finder.png; stop
+  fit_25_H7_g6; keys ctrl+f; sleep 1; type_text 0.005; keys Tab; type_text 0.05; shoot windows-finder.png; stop
   exit 0
 fi
 fit_25_H7_g6; shoot windows-main.png; stop
 fit_25_H7_g6; keys ctrl+d; shoot windows-diagram.png; stop
-# The finder beside the calculator: a clearance of 5 to 50 μm for 25 mm.
-fit_25_H7_g6; keys ctrl+f; sleep 1; keys Tab; type_text 0.005; keys Tab; type_text 0.05; shoot windows-finder.png; stop
+# The finder beside the calculator: a clearance of 5 to 50 μm for 25 mm (it opens on the lowest clearance).
+fit_25_H7_g6; keys ctrl+f; sleep 1; type_text 0.005; keys Tab; type_text 0.05; shoot windows-finder.png; stop
 # A refusal: 250 mm is beyond the fit classes' 120 mm (the shaft's size, which follows, is refused first).
 start; type_text 250; shoot windows-message.png; stop
